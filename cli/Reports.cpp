@@ -1,0 +1,157 @@
+#include "Reports.h"
+
+#include "JsonText.h"
+#include "mainform/texts/DumpPane.h"
+#include "mainform/texts/FileNamePart.h"
+#include "mainform/texts/HeaderTexts.h"
+#include "mainform/texts/RegionText.h"
+#include "mainform/texts/StatusTexts.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace hexlume {
+
+namespace {
+
+// A memo line break inside a JSON string.
+constexpr std::string_view kJsonLineEnd = "\\r\\n";
+
+class Output {
+public:
+    explicit Output(std::FILE* out) : m_out(out) {}
+    bool Put(std::string_view text)
+    {
+        m_ok = m_ok && std::fwrite(text.data(), 1, text.size(), m_out) == text.size();
+        return m_ok;
+    }
+    bool Finish() { return m_ok && std::fflush(m_out) == 0 && !std::ferror(m_out); }
+
+private:
+    std::FILE* m_out;
+    bool m_ok = true;
+};
+
+std::array<std::string, kStatusPanelCount> StatusOf(const OpenedFile& file)
+{
+    const BitmapInfoHeader info = file.dib.GetInfoHeader();
+    return StatusTexts(NamePart(file.path), file.dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
+}
+
+template <std::size_t N>
+void PutJsonGrid(Output& out, std::span<const HeaderField, N> fields, const std::array<std::string, N>& values)
+{
+    out.Put("[");
+    out.Put("[" + JsonString(kHeaderGridTitles[0]) + "," + JsonString(kHeaderGridTitles[1]) + "," +
+            JsonString(kHeaderGridTitles[2]) + "]");
+    for (std::size_t row = 0; row < N; ++row)
+        out.Put(",[" + JsonString(fields[row].name) + "," + JsonString(fields[row].type) + "," +
+                JsonString(values[row]) + "]");
+    out.Put("]");
+}
+
+void PutJsonMemo(Output& out, const MemoView& memo)
+{
+    out.Put("{\"name\":" + JsonString(memo.name) + ",\"top\":" + std::to_string(memo.placement.top) +
+            ",\"height\":" + std::to_string(memo.placement.height) +
+            ",\"textColor\":" + std::to_string(memo.textColor) + ",\"text\":");
+    if (memo.bytes) {
+        // A dump holds only hex digits, spaces and CR LF: the line end is its only escape.
+        out.Put("\"");
+        StreamRegionText(*memo.bytes, kJsonLineEnd, [&out](std::string_view piece) { return out.Put(piece); });
+        out.Put("\"");
+    } else {
+        out.Put(JsonString(memo.absentText));
+    }
+    out.Put("}");
+}
+
+template <std::size_t N>
+void PutTextGrid(Output& out, std::string_view title, std::span<const HeaderField, N> fields,
+                 const std::array<std::string, N>& values)
+{
+    out.Put(std::string(title) + "\n");
+    char line[96];
+    std::snprintf(line, sizeof line, "  %-16s %-6s %s\n", kHeaderGridTitles[0].data(), kHeaderGridTitles[1].data(),
+                  kHeaderGridTitles[2].data());
+    out.Put(line);
+    for (std::size_t row = 0; row < N; ++row) {
+        std::snprintf(line, sizeof line, "  %-16s %-6s %s\n", std::string(fields[row].name).c_str(),
+                      std::string(fields[row].type).c_str(), values[row].c_str());
+        out.Put(line);
+    }
+    out.Put("\n");
+}
+
+// The memo's lines, each after its line number in the stacked pane; returns the next number.
+std::uint64_t PutNumberedMemo(Output& out, const MemoView& memo, std::uint64_t number)
+{
+    char prefix[32];
+    if (!memo.bytes) {
+        std::snprintf(prefix, sizeof prefix, "%6llu  ", static_cast<unsigned long long>(number));
+        out.Put(std::string(prefix) + std::string(memo.absentText) + "\n");
+        return number + 1;
+    }
+    char text[kFullLineChars + 8];
+    const std::uint64_t lines = LineCount(memo.bytes->size());
+    for (std::uint64_t line = 0; line < lines; ++line, ++number) {
+        std::snprintf(prefix, sizeof prefix, "%6llu  ", static_cast<unsigned long long>(number));
+        const char* end = WriteRegionLines(*memo.bytes, line, 1, "\n", text);
+        const std::string_view body(text, static_cast<std::size_t>(end - text));
+        if (!out.Put(prefix) || !out.Put(body) || (body.back() != '\n' && !out.Put("\n")))
+            break;
+    }
+    return number;
+}
+
+}  // namespace
+
+bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
+{
+    Output json(out);
+    const DumpPaneView pane = DescribeDumpPane(file.dib, kLayoutLineHeight);
+    json.Put("{\"file\":" + JsonString(file.path) + ",\"name\":" + JsonString(NamePart(file.path)) +
+             ",\"decodable\":" + (file.decodable ? "true" : "false") +
+             ",\"decodeError\":" + JsonString(file.decodeError) + ",\"fileHeaderGrid\":");
+    PutJsonGrid<5>(json, kFileHeaderFields, FileHeaderValueTexts(file.dib.GetFileHeader()));
+    json.Put(",\"infoHeaderGrid\":");
+    PutJsonGrid<11>(json, kInfoHeaderFields, InfoHeaderValueTexts(file.dib.GetInfoHeader()));
+    json.Put(",\"memos\":[");
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        if (memo != 0)
+            json.Put(",");
+        PutJsonMemo(json, pane.memos[memo]);
+    }
+    json.Put("],\"numbers\":{\"top\":0,\"height\":" + std::to_string(pane.numbersHeight) +
+             ",\"text\":" + JsonString(LineNumbersText(0, pane.numberCount)) + "}");
+    json.Put(std::string(",\"prompt\":") + (pane.prompt ? "true" : "false") + ",\"status\":[");
+    const auto status = StatusOf(file);
+    json.Put(JsonString(status[0]) + "," + JsonString(status[1]) + "," + JsonString(status[2]) + "]}\n");
+    return json.Finish();
+}
+
+bool WriteTextReport(const OpenedFile& file, std::FILE* out)
+{
+    Output text(out);
+    const DumpPaneView pane = DescribeDumpPane(file.dib, kLayoutLineHeight);
+    text.Put("File: " + file.path + "\n");
+    text.Put(file.decodable ? std::string("Preview: decodable\n")
+                            : "Preview: not decodable (" + file.decodeError + ")\n");
+    const auto status = StatusOf(file);
+    text.Put("Status: " + status[0] + " | " + status[1] + " | " + status[2] + "\n\n");
+    PutTextGrid<5>(text, "Bitmap File Header", kFileHeaderFields, FileHeaderValueTexts(file.dib.GetFileHeader()));
+    PutTextGrid<11>(text, "Bitmap Info Header", kInfoHeaderFields, InfoHeaderValueTexts(file.dib.GetInfoHeader()));
+
+    text.Put("Dump (line  file header, info header, palette, pixel data)\n");
+    text.Put("        " + std::string(kColumnRuler) + "\n");
+    std::uint64_t number = 0;
+    for (const MemoView& memo : pane.memos)
+        number = PutNumberedMemo(text, memo, number);
+    if (pane.prompt)
+        text.Put("\nThe window shows lines 0 to " + std::to_string(pane.numberCount - 1) +
+                 " only; the whole pixel data goes to the export (--export).\n");
+    return text.Finish();
+}
+
+}  // namespace hexlume

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/Dib.h"
+
+#include <cstdio>
+#include <string>
+
+namespace hexlume {
+
+// The window's line height with its stored layout (font height 16 pixels).
+inline constexpr int kLayoutLineHeight = 16;
+
+// A file as the window would have it after the open command: the model loaded, and whether
+// the preview's picture loader accepted it.
+struct OpenedFile {
+    std::string path;
+    const CDib& dib;
+    bool decodable = false;
+    std::string decodeError;
+};
+
+// One JSON object with every text of the window. Memo texts are whole, even where the window
+// cuts them, and streamed. Returns false when the output could not be written.
+bool WriteJsonReport(const OpenedFile& file, std::FILE* out);
+
+// The same for a reader: both tables, the status texts, the dump with its line numbers.
+bool WriteTextReport(const OpenedFile& file, std::FILE* out);
+
+}  // namespace hexlume

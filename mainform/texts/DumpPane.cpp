@@ -1,0 +1,66 @@
+#include "DumpPane.h"
+
+#include "RegionText.h"
+
+#include <charconv>
+
+namespace hexlume {
+
+namespace {
+
+std::optional<std::uint64_t> ByteCount(const std::optional<ByteSpan>& bytes)
+{
+    return bytes ? std::optional<std::uint64_t>(bytes->size()) : std::nullopt;
+}
+
+std::optional<ByteSpan> Region(const std::uint8_t* start, ByteSpan bytes)
+{
+    return start != nullptr ? std::optional<ByteSpan>(bytes) : std::nullopt;
+}
+
+}  // namespace
+
+DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight)
+{
+    DumpPaneView view;
+    // name, text colour, placement (set below), bytes, notice when absent
+    view.memos = {{
+        {"mmoFileHeader", 0x0000FF, {}, ByteSpan(dib.GetFileHeaderBytes()), {}},
+        {"mmoInfoHeader", 0x00FF00, {}, ByteSpan(dib.GetInfoHeaderBytes()), {}},
+        {"mmoPalette", 0xFF0000, {}, Region(dib.GetPalette(), dib.PaletteBytes()), kNoPaletteText},
+        {"mmoData", 0x000000, {}, Region(dib.GetData(), dib.DataBytes()), kNoDataText},
+    }};
+    const PaneLayout layout =
+        LayoutPane(ByteCount(view.memos[kPaletteMemo].bytes), ByteCount(view.memos[kDataMemo].bytes), lineHeight);
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
+        view.memos[memo].placement = layout.memos[memo];
+    view.prompt = layout.cut;
+    view.numbersHeight = layout.numbersHeight;
+    view.numberCount = layout.numberCount;
+    return view;
+}
+
+std::string MemoText(const MemoView& memo)
+{
+    return memo.bytes ? RegionText(*memo.bytes) : std::string(memo.absentText);
+}
+
+std::string MemoShownText(const MemoView& memo)
+{
+    return memo.bytes ? RegionLinesText(*memo.bytes, 0, memo.placement.linesShown) : std::string(memo.absentText);
+}
+
+std::string LineNumbersText(std::uint64_t first, std::uint64_t count)
+{
+    std::string text;
+    text.reserve(static_cast<std::size_t>(count) * 6);
+    char digits[24];
+    for (std::uint64_t number = first; number < first + count; ++number) {
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, number);
+        text.append(digits, end);
+        text.append(kMemoLineEnd);
+    }
+    return text;
+}
+
+}  // namespace hexlume

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PaneLayout.h"
+#include "model/Dib.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hexlume {
+
+// Colours are 0x00BBGGRR.
+inline constexpr std::uint32_t kDumpBackgroundColor = 0xFFFFFF;
+
+// Captions the memos show before the first load, and the notices for absent regions.
+inline constexpr std::array<std::string_view, kMemoCount> kMemoCaptions{
+    "Bitmap File Header", "Bitmap Info Header", "Bitmap palette", "Bitmap data"};
+inline constexpr std::string_view kNoPaletteText = "Bitmap File dosn't has palette!";
+inline constexpr std::string_view kNoDataText = "Bitmap File dosn't has data!";
+
+// The column ruler above the dump: labels 0 … F at character columns 1, 5, …, 61.
+inline constexpr std::string_view kColumnRuler =
+    " 0   1   2   3   4   5   6   7   8   9   A   B   C   D   E   F(l=m-n+1)";
+
+inline constexpr std::string_view kTallStackPromptText =
+    "图像数据Data段太长，程序不能完整显示。\r\n是否使用文件完整导出？";
+inline constexpr std::string_view kTallStackPromptCaption = "提示";
+
+struct MemoView {
+    std::string_view name;       // the memo's object name
+    std::uint32_t textColor = 0;
+    MemoPlacement placement;
+    std::optional<ByteSpan> bytes;  // nullopt: the region is absent and absentText is shown
+    std::string_view absentText;
+};
+
+struct DumpPaneView {
+    std::array<MemoView, kMemoCount> memos;
+    bool prompt = false;  // the stack was cut: ask about exporting the pixel data
+    std::int64_t numbersHeight = 0;
+    std::uint64_t numberCount = 0;
+};
+
+// What the dump pane shows for a loaded model, with memos lineHeight pixels to a line.
+DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight);
+
+// The memo's whole text, and the part of it the memo holds on screen (its first linesShown lines).
+std::string MemoText(const MemoView& memo);
+std::string MemoShownText(const MemoView& memo);
+
+// "first\r\n" … "(first + count − 1)\r\n": the line-number column.
+std::string LineNumbersText(std::uint64_t first, std::uint64_t count);
+
+}  // namespace hexlume

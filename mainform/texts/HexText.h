@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hexlume {
+
+// Value 0–15 → '0'–'9', 'A'–'F'.
+char NibbleToHexDigit(unsigned value);
+
+// Two upper-case hex digits, high four bits first. The view points into a static table.
+std::string_view ByteToHex(std::uint8_t byte);
+
+// A header field as an unsigned 32-bit number in upper-case hex, no prefix, padded on the
+// left with '0' to at least minDigits digits and never cut.
+std::string HeaderValueHex(std::uint32_t value, int minDigits);
+
+}  // namespace hexlume

@@ -1,0 +1,66 @@
+#include "PaneLayout.h"
+
+#include "RegionText.h"
+#include "model/BitmapHeaders.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace hexlume {
+
+namespace {
+
+// Large enough for any file, small enough that four of them still add up without overflow.
+constexpr std::int64_t kHeightCeiling = std::numeric_limits<std::int64_t>::max() / 8;
+
+std::int64_t HeightOf(std::uint64_t lines, int lineHeight)
+{
+    const auto perLine = static_cast<std::uint64_t>(lineHeight);
+    if (lines > static_cast<std::uint64_t>(kHeightCeiling) / perLine)
+        return kHeightCeiling;
+    return static_cast<std::int64_t>(lines * perLine);
+}
+
+// A region memo: as many lines as the region has, or one line for the absent-region notice.
+MemoPlacement RegionMemo(std::optional<std::uint64_t> byteCount, int lineHeight)
+{
+    const std::uint64_t lines = byteCount ? LineCount(*byteCount) : 1;
+    return {.top = 0, .height = HeightOf(lines, lineHeight), .linesShown = lines};
+}
+
+}  // namespace
+
+PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<std::uint64_t> dataBytes,
+                      int lineHeight)
+{
+    lineHeight = std::max(lineHeight, 1);
+    PaneLayout layout;
+    layout.memos[kFileHeaderMemo] = RegionMemo(kFileHeaderSize, lineHeight);
+    layout.memos[kInfoHeaderMemo] = RegionMemo(kInfoHeaderSize, lineHeight);
+    layout.memos[kPaletteMemo] = RegionMemo(paletteBytes, lineHeight);
+    layout.memos[kDataMemo] = RegionMemo(dataBytes, lineHeight);
+
+    std::int64_t above = 0;
+    for (std::size_t memo = 0; memo < kDataMemo; ++memo)
+        above += layout.memos[memo].height;
+    MemoPlacement& data = layout.memos[kDataMemo];
+    if (above + data.height > kMaxStackHeight) {
+        layout.cut = true;
+        // With an over-long palette the other three alone pass the limit: the data memo gets
+        // no room at all rather than a negative height.
+        data.height = std::max<std::int64_t>(0, kMaxStackHeight - above);
+        const auto partialLines = static_cast<std::uint64_t>((data.height + lineHeight - 1) / lineHeight);
+        data.linesShown = std::min(data.linesShown, partialLines);
+    }
+
+    std::int64_t top = 0;
+    for (MemoPlacement& memo : layout.memos) {
+        memo.top = top;
+        top += memo.height;
+    }
+    layout.numbersHeight = top;
+    layout.numberCount = static_cast<std::uint64_t>(top / lineHeight);
+    return layout;
+}
+
+}  // namespace hexlume

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace hexlume {
+
+// The tallest the stack of dump memos may be; a taller stack has its pixel-data memo cut.
+inline constexpr std::int64_t kMaxStackHeight = 32767;
+
+enum MemoIndex : std::size_t { kFileHeaderMemo, kInfoHeaderMemo, kPaletteMemo, kDataMemo, kMemoCount };
+
+struct MemoPlacement {
+    std::int64_t top = 0;
+    std::int64_t height = 0;
+    // Lines of the memo's text that the memo can show (all of them unless it was cut).
+    std::uint64_t linesShown = 0;
+};
+
+struct PaneLayout {
+    std::array<MemoPlacement, kMemoCount> memos;
+    // The stack was taller than kMaxStackHeight: the data memo is cut and the user is asked
+    // whether to export the whole pixel-data dump.
+    bool cut = false;
+    std::int64_t numbersHeight = 0;  // the line-number memo's top is always 0
+    std::uint64_t numberCount = 0;   // line numbers 0 … numberCount − 1
+};
+
+// Places the four dump memos from the byte counts of their regions (nullopt: the region is
+// absent and its memo shows a one-line notice instead). The file header (14 bytes) and the
+// info header (40 bytes) are always present. lineHeight must be positive.
+PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<std::uint64_t> dataBytes,
+                      int lineHeight);
+
+}  // namespace hexlume

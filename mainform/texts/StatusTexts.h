@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hexlume {
+
+inline constexpr std::size_t kStatusPanelCount = 3;
+
+// The panels' captions before any file is loaded: picture name, size and type.
+inline constexpr std::array<std::string_view, kStatusPanelCount> kStatusCaptions{"图像名称", "图像大小", "图像类型"};
+
+// The panels after a load: "图像名称:name", "图像大小:W×H", "图像类型:Bmp" (or "Unknown").
+std::array<std::string, kStatusPanelCount> StatusTexts(std::string_view fileName, std::uint16_t bfType,
+                                                       std::int32_t width, std::int32_t height);
+
+// Every panel gets an equal share of the bar; the remainder is dropped.
+int StatusPanelWidth(int barWidth, int panelCount);
+
+}  // namespace hexlume

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace hexlume {
+
+// On-disk sizes of the two headers every bitmap starts with.
+inline constexpr std::size_t kFileHeaderSize = 14;
+inline constexpr std::size_t kInfoHeaderSize = 40;
+inline constexpr std::uint16_t kBitmapSignature = 0x4D42;  // "BM" read little-endian
+
+using FileHeaderBytes = std::array<std::uint8_t, kFileHeaderSize>;
+using InfoHeaderBytes = std::array<std::uint8_t, kInfoHeaderSize>;
+
+struct BitmapFileHeader {
+    std::uint16_t bfType = 0;
+    std::uint32_t bfSize = 0;
+    std::uint16_t bfReserved1 = 0;
+    std::uint16_t bfReserved2 = 0;
+    std::uint32_t bfOffBits = 0;
+
+    static BitmapFileHeader FromBytes(const FileHeaderBytes& bytes);
+};
+
+struct BitmapInfoHeader {
+    std::uint32_t biSize = 0;
+    std::int32_t biWidth = 0;
+    std::int32_t biHeight = 0;
+    std::uint16_t biPlanes = 0;
+    std::uint16_t biBitCount = 0;
+    std::uint32_t biCompression = 0;
+    std::uint32_t biSizeImage = 0;
+    std::int32_t biXPelsPerMeter = 0;
+    std::int32_t biYPelsPerMeter = 0;
+    std::uint32_t biClrUsed = 0;
+    std::uint32_t biClrImportant = 0;
+
+    static BitmapInfoHeader FromBytes(const InfoHeaderBytes& bytes);
+};
+
+// Field offsets inside the info header that the model rewrites after a load.
+inline constexpr std::size_t kSizeImageOffset = 20;
+inline constexpr std::size_t kClrUsedOffset = 32;
+
+std::uint16_t ReadLe16(std::span<const std::uint8_t> bytes, std::size_t offset);
+std::uint32_t ReadLe32(std::span<const std::uint8_t> bytes, std::size_t offset);
+void WriteLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value);
+
+}  // namespace hexlume

@@ -1,0 +1,137 @@
+#include "Dib.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <new>
+
+namespace hexlume {
+
+namespace {
+
+constexpr std::uint64_t kMinimumFileSize = kFileHeaderSize + kInfoHeaderSize;
+
+std::string SystemReason()
+{
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string("unknown error");
+}
+
+// The bytes [offset, offset + claimed) of the block, cut at its end; absent (null) when the
+// region starts at or past the end.
+ByteSpan BoundedRegion(const std::uint8_t* block, std::uint64_t blockSize, std::uint64_t offset,
+                       std::uint64_t claimed)
+{
+    if (offset >= blockSize)
+        return {};
+    return {block + offset, static_cast<std::size_t>(std::min(claimed, blockSize - offset))};
+}
+
+std::uint64_t SaturatingMultiply(std::uint64_t a, std::uint64_t b)
+{
+    std::uint64_t product = 0;
+    return __builtin_mul_overflow(a, b, &product) ? std::numeric_limits<std::uint64_t>::max() : product;
+}
+
+}  // namespace
+
+std::uint32_t CDib::ColorCountFor(const BitmapInfoHeader& header)
+{
+    if (header.biClrUsed != 0)
+        return header.biClrUsed;
+    // Bit counts 2, 3, 5, 6 and 7 are not standard but follow the same rule as 1, 4 and 8:
+    // a palette-based bitmap without a count uses every colour its bits can address.
+    if (header.biBitCount >= 1 && header.biBitCount <= 8)
+        return 1u << header.biBitCount;
+    return 0;
+}
+
+std::uint64_t CDib::ImageSizeFor(const BitmapInfoHeader& header)
+{
+    if (header.biSizeImage != 0)
+        return header.biSizeImage;
+    // A negative width is not valid; its magnitude is taken, as for a top-down height.
+    const std::uint64_t width = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(header.biWidth)));
+    const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(header.biHeight)));
+    const std::uint64_t stride = (width * header.biBitCount + 31) / 32 * 4;  // < 2^48, no overflow
+    return SaturatingMultiply(stride, rows);
+}
+
+bool CDib::LoadFile(const std::string& path)
+{
+    m_loaded = false;
+    auto refuse = [this](std::string reason) {
+        m_lastError = std::move(reason);
+        return false;
+    };
+
+    std::error_code statError;
+    if (std::filesystem::exists(path, statError) && !std::filesystem::is_regular_file(path, statError))
+        return refuse("not a regular file");
+
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return refuse("cannot open the file: " + SystemReason());
+
+    file.seekg(0, std::ios::end);
+    const std::streamoff endPosition = file.tellg();
+    file.seekg(0, std::ios::beg);
+    if (!file || endPosition < 0)
+        return refuse("cannot find the size of the file: " + SystemReason());
+    const auto fileSize = static_cast<std::uint64_t>(endPosition);
+    if (fileSize < kMinimumFileSize)
+        return refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) +
+                      " bytes, at least " + std::to_string(kMinimumFileSize) + " needed)");
+
+    State next;
+    next.fileName = path;
+    if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderSize))
+        return refuse("cannot read the file header: " + SystemReason());
+    if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
+        return refuse("the file does not start with \"BM\"; it is not a bitmap");
+
+    const std::uint64_t wanted = fileSize - kFileHeaderSize;
+    if (wanted > std::numeric_limits<std::size_t>::max() / 2)
+        return refuse("the file is too large to hold in memory");
+    try {
+        next.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(wanted));
+    } catch (const std::bad_alloc&) {
+        return refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
+    }
+
+    // The file may have shrunk since its size was taken: only the bytes actually read count.
+    file.read(reinterpret_cast<char*>(next.buffer.get()), static_cast<std::streamsize>(wanted));
+    next.bufferSize = static_cast<std::uint64_t>(file.gcount());
+    if (file.bad())
+        return refuse("cannot read the file: " + SystemReason());
+    if (next.bufferSize < kInfoHeaderSize)
+        return refuse("the file is too short for the bitmap headers (it shrank while being read)");
+
+    std::copy_n(next.buffer.get(), kInfoHeaderSize, next.infoHeader.begin());
+    const BitmapInfoHeader asRead = BitmapInfoHeader::FromBytes(next.infoHeader);
+    const std::uint32_t colorCount = ColorCountFor(asRead);
+    next.imageSize = ImageSizeFor(asRead);
+    if (asRead.biClrUsed == 0)
+        WriteLe32(next.infoHeader, kClrUsedOffset, colorCount);
+    if (asRead.biSizeImage == 0)
+        WriteLe32(next.infoHeader, kSizeImageOffset,
+                  static_cast<std::uint32_t>(std::min<std::uint64_t>(next.imageSize, UINT32_MAX)));
+
+    // The pixel data follows the palette directly; bfOffBits is shown but never used.
+    const std::uint64_t paletteBytes = std::uint64_t{colorCount} * 4;
+    if (colorCount != 0)
+        next.palette = BoundedRegion(next.buffer.get(), next.bufferSize, asRead.biSize, paletteBytes);
+    next.data = BoundedRegion(next.buffer.get(), next.bufferSize, std::uint64_t{asRead.biSize} + paletteBytes,
+                              next.imageSize);
+
+    m_state = std::move(next);
+    m_lastError.clear();
+    m_loaded = true;
+    return true;
+}
+
+}  // namespace hexlume

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Hexlume needs to build, test and run. Does nothing when all are
+# present; as non-root it prints the exact install command and fails.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools
+    libgtest-dev libbenchmark-dev
+    fonts-arphic-uming fonts-wqy-microhei
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Hexlume needs these packages. Install them as root with:" >&2
+    echo "  apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Set-up, build, every test: the release build with warnings as errors, then the model, text
+# and command-line tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+
+scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DHEXLUME_WERROR=ON
+ctest --test-dir build/release --output-on-failure -j2
+
+scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXLUME_WERROR=ON \
+    -DHEXLUME_SANITIZE=ON -DHEXLUME_BUILD_BENCH=OFF
+ctest --test-dir build/sanitize --output-on-failure -j2
+echo "All tests passed."
