@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DHEXLUME_WERROR=ON >/dev/null
-cmake --build build/release --target hexlume-dump
+scripts/build.sh release hexlume-dump
 
 picture=${1:-}
 if [ -z "$picture" ]; then

@@ -5,10 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 
-scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DHEXLUME_WERROR=ON
+scripts/build.sh release
 ctest --test-dir build/release --output-on-failure -j2
 
-scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXLUME_WERROR=ON \
-    -DHEXLUME_SANITIZE=ON -DHEXLUME_BUILD_BENCH=OFF
+scripts/build.sh sanitize
 ctest --test-dir build/sanitize --output-on-failure -j2
 echo "All tests passed."

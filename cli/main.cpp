@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,6 +85,16 @@ int Export(const CDib& dib, const Arguments& arguments)
     return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }
 
+// Opened by its bytes: a Linux file name need not be valid UTF-8, and a QString would not hold it.
+LoadedPicture LoadPictureAt(const std::string& path)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"), &std::fclose);
+    QFile file;
+    if (!stream || !file.open(stream.get(), QIODevice::ReadOnly))
+        return {.image = {}, .error = QStringLiteral("cannot open the file")};
+    return LoadPicture(file);
+}
+
 int Run(const Arguments& arguments)
 {
     CDib dib;
@@ -92,7 +103,7 @@ int Run(const Arguments& arguments)
     if (arguments.mode == Mode::Export)
         return Export(dib, arguments);
 
-    const LoadedPicture picture = LoadPicture(QFile::decodeName(arguments.file.c_str()));
+    const LoadedPicture picture = LoadPictureAt(arguments.file);
     const OpenedFile opened{.path = arguments.file,
                             .dib = dib,
                             .decodable = !picture.image.isNull(),

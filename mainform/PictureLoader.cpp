@@ -1,5 +1,6 @@
 #include "PictureLoader.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace hexlume {
@@ -9,12 +10,9 @@ namespace {
 // Qt refuses images above 256 MB decoded by default; a 500 MB 24-bit bitmap needs about 700 MB.
 constexpr int kAllocationLimitMegabytes = 4096;
 
-}  // namespace
-
-LoadedPicture LoadPicture(const QString& path)
+LoadedPicture Read(QImageReader& reader)
 {
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    QImageReader reader(path, "bmp");
     reader.setAutoDetectImageFormat(false);
     LoadedPicture picture;
     if (!reader.read(&picture.image)) {
@@ -22,6 +20,20 @@ LoadedPicture LoadPicture(const QString& path)
         picture.error = reader.errorString();
     }
     return picture;
+}
+
+}  // namespace
+
+LoadedPicture LoadPicture(const QString& path)
+{
+    QImageReader reader(path, "bmp");
+    return Read(reader);
+}
+
+LoadedPicture LoadPicture(QIODevice& device)
+{
+    QImageReader reader(&device, "bmp");
+    return Read(reader);
 }
 
 }  // namespace hexlume

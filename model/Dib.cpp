@@ -9,6 +9,10 @@
 #include <limits>
 #include <new>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 namespace hexlume {
 
 namespace {
@@ -28,6 +32,22 @@ ByteSpan BoundedRegion(const std::uint8_t* block, std::uint64_t blockSize, std::
     if (offset >= blockSize)
         return {};
     return {block + offset, static_cast<std::size_t>(std::min(claimed, blockSize - offset))};
+}
+
+// Asks for transparent huge pages for the whole 2 MB pages inside a large block. Loading a
+// large file is dominated by page faults on the fresh block (4 KB each, and costly under a
+// virtual machine); with 2 MB pages there are 512 times fewer. Only a hint: the bytes are the
+// same either way, and a kernel without huge pages just ignores it.
+void AdviseHugePages([[maybe_unused]] std::uint8_t* block, [[maybe_unused]] std::size_t size)
+{
+#ifdef __linux__
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (start + size) & ~(kHugePage - 1);
+    if (first < last)
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
 }
 
 std::uint64_t SaturatingMultiply(std::uint64_t a, std::uint64_t b)
@@ -102,6 +122,7 @@ bool CDib::LoadFile(const std::string& path)
     } catch (const std::bad_alloc&) {
         return refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
     }
+    AdviseHugePages(next.buffer.get(), static_cast<std::size_t>(wanted));
 
     // The file may have shrunk since its size was taken: only the bytes actually read count.
     file.read(reinterpret_cast<char*>(next.buffer.get()), static_cast<std::streamsize>(wanted));

@@ -37,6 +37,7 @@ DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight)
     view.prompt = layout.cut;
     view.numbersHeight = layout.numbersHeight;
     view.numberCount = layout.numberCount;
+    view.numbersShown = layout.numbersShown;
     return view;
 }
 

@@ -41,6 +41,7 @@ struct DumpPaneView {
     bool prompt = false;  // the stack was cut: ask about exporting the pixel data
     std::int64_t numbersHeight = 0;
     std::uint64_t numberCount = 0;
+    std::uint64_t numbersShown = 0;
 };
 
 // What the dump pane shows for a loaded model, with memos lineHeight pixels to a line.

@@ -28,6 +28,12 @@ MemoPlacement RegionMemo(std::optional<std::uint64_t> byteCount, int lineHeight)
     return {.top = 0, .height = HeightOf(lines, lineHeight), .linesShown = lines};
 }
 
+// Lines that start within the given room, at least partly visible.
+std::uint64_t LinesWithin(std::int64_t room, int lineHeight)
+{
+    return room <= 0 ? 0 : static_cast<std::uint64_t>((room + lineHeight - 1) / lineHeight);
+}
+
 }  // namespace
 
 PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<std::uint64_t> dataBytes,
@@ -49,17 +55,19 @@ PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<s
         // With an over-long palette the other three alone pass the limit: the data memo gets
         // no room at all rather than a negative height.
         data.height = std::max<std::int64_t>(0, kMaxStackHeight - above);
-        const auto partialLines = static_cast<std::uint64_t>((data.height + lineHeight - 1) / lineHeight);
-        data.linesShown = std::min(data.linesShown, partialLines);
     }
 
     std::int64_t top = 0;
     for (MemoPlacement& memo : layout.memos) {
         memo.top = top;
         top += memo.height;
+        // A memo holds only the lines that stand within the stack's limit, even partly: the
+        // cut data memo, and every memo below an over-long palette of a damaged file.
+        memo.linesShown = std::min(memo.linesShown, LinesWithin(kMaxStackHeight - memo.top, lineHeight));
     }
     layout.numbersHeight = top;
     layout.numberCount = static_cast<std::uint64_t>(top / lineHeight);
+    layout.numbersShown = std::min(layout.numberCount, LinesWithin(kMaxStackHeight, lineHeight));
     return layout;
 }
 

@@ -14,7 +14,8 @@ enum MemoIndex : std::size_t { kFileHeaderMemo, kInfoHeaderMemo, kPaletteMemo, k
 struct MemoPlacement {
     std::int64_t top = 0;
     std::int64_t height = 0;
-    // Lines of the memo's text that the memo can show (all of them unless it was cut).
+    // Lines of the memo's text that the pane holds: those standing within kMaxStackHeight
+    // (all of them unless the stack was cut).
     std::uint64_t linesShown = 0;
 };
 
@@ -25,6 +26,7 @@ struct PaneLayout {
     bool cut = false;
     std::int64_t numbersHeight = 0;  // the line-number memo's top is always 0
     std::uint64_t numberCount = 0;   // line numbers 0 … numberCount − 1
+    std::uint64_t numbersShown = 0;  // those of them the pane holds
 };
 
 // Places the four dump memos from the byte counts of their regions (nullopt: the region is

@@ -27,8 +27,8 @@ struct BmpSpec {
     std::uint32_t clrUsed = 0;
     std::uint32_t clrImportant = 0;
     // Bytes after the 40-byte info header (with infoSize 40: the palette, then the pixels).
-    std::vector<std::uint8_t> palette;
-    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint8_t> palette{};
+    std::vector<std::uint8_t> pixels{};
 };
 
 std::vector<std::uint8_t> BuildBitmap(const BmpSpec& spec);

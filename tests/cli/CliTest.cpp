@@ -1,0 +1,530 @@
+// hexlume-dump driven as its own process: arguments in; stdout, stderr and the exit status out.
+// That is all a script sees, so that is all these tests look at.
+
+#include "mainform/texts/RegionText.h"
+#include "model/Dib.h"
+#include "tests/support/BmpBuilder.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using hexlume::testing::BmpSpec;
+using hexlume::testing::BuildBitmap;
+using hexlume::testing::CountingBytes;
+using hexlume::testing::ReadFileBytes;
+using hexlume::testing::TempDir;
+
+struct Outcome {
+    std::string out;
+    std::string err;
+    int status = -1;  // as waitpid reports it
+
+    int Code() const { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+    std::string Describe() const
+    {
+        const std::string how = WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
+                                                    : "exit " + std::to_string(Code());
+        return how + "; stderr: " + err;
+    }
+};
+
+std::string FileText(const fs::path& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+// fork and exec with an argument vector: no shell ever sees a name. Both streams go to files,
+// so that a child writing a lot cannot stall on a full pipe. An empty cwd keeps the test's
+// own; stdoutFile replaces the captured stdout.
+Outcome RunDump(const std::vector<std::string>& arguments, const fs::path& cwd = {},
+                const std::string& stdoutFile = {})
+{
+    std::vector<std::string> strings{HEXLUME_DUMP_PATH};
+    strings.insert(strings.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& s : strings)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const TempDir captured;
+    const std::string outPath = stdoutFile.empty() ? (captured.path() / "out").string() : stdoutFile;
+    const std::string errPath = (captured.path() / "err").string();
+    const std::string folder = cwd.string();
+
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const pid_t pid = out >= 0 && err >= 0 ? fork() : -1;
+    if (pid == 0) {
+        if ((!folder.empty() && chdir(folder.c_str()) != 0) || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+            _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(out);
+    close(err);
+    Outcome outcome;
+    if (pid < 0) {
+        ADD_FAILURE() << "cannot start " << argv[0];
+        return outcome;
+    }
+    while (waitpid(pid, &outcome.status, 0) < 0 && errno == EINTR) {
+    }
+    if (stdoutFile.empty())
+        outcome.out = FileText(outPath);
+    outcome.err = FileText(errPath);
+    return outcome;
+}
+
+// A refusal or failure: one line on stderr, nothing on stdout.
+void ExpectOneErrorLine(const Outcome& run, int code)
+{
+    EXPECT_EQ(run.Code(), code) << run.Describe();
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n")) << run.err;
+}
+
+QJsonObject ParseJson(const Outcome& run)
+{
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_TRUE(document.isObject());
+    return document.object();
+}
+
+std::string Str(const QJsonValue& value)
+{
+    return value.toString().toStdString();
+}
+
+std::vector<std::string> GridValues(const QJsonObject& json, const char* key)
+{
+    std::vector<std::string> values;
+    const QJsonArray rows = json[key].toArray();
+    for (qsizetype row = 1; row < rows.size(); ++row)
+        values.push_back(Str(rows[row][2]));
+    return values;
+}
+
+// Lines of a memo text: full lines end in CR LF, a last unfinished one does not.
+std::int64_t MemoLines(const std::string& text)
+{
+    std::int64_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++lines;
+    return lines + (!text.empty() && !text.ends_with("\r\n") ? 1 : 0);
+}
+
+// A header table: the heading, then a row of three strings for each field.
+void ExpectGrid(const QJsonValue& grid, qsizetype rows)
+{
+    ASSERT_EQ(grid.toArray().size(), rows);
+    EXPECT_EQ(grid[0].toArray(), (QJsonArray{"KeyName", "Type", "Value"}));
+    for (qsizetype row = 1; row < rows; ++row) {
+        const QJsonValue cells = grid[row];
+        EXPECT_TRUE(cells.toArray().size() == 3 && cells[0].isString() && cells[1].isString() && cells[2].isString())
+            << "row " << row;
+    }
+}
+
+// Keys, types, and the stacking rules the window's layout must keep for any file.
+void ExpectWindowShape(const QJsonObject& json)
+{
+    QStringList keys = json.keys();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{"decodable", "decodeError", "file", "fileHeaderGrid", "infoHeaderGrid", "memos",
+                                 "name", "numbers", "prompt", "status"}));
+    EXPECT_TRUE(json["file"].isString() && json["name"].isString() && json["decodeError"].isString());
+    EXPECT_TRUE(json["decodable"].isBool() && json["prompt"].isBool());
+    ExpectGrid(json["fileHeaderGrid"], 6);
+    ExpectGrid(json["infoHeaderGrid"], 12);
+
+    const QJsonArray memos = json["memos"].toArray();
+    ASSERT_EQ(memos.size(), 4);
+    const char* names[] = {"mmoFileHeader", "mmoInfoHeader", "mmoPalette", "mmoData"};
+    const int colours[] = {255, 65280, 16711680, 0};
+    std::int64_t top = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject memo = memos[i].toObject();
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(memo.keys().size(), 5);
+        EXPECT_EQ(Str(memo["name"]), names[i]);
+        EXPECT_EQ(memo["textColor"].toInt(-1), colours[i]);
+        EXPECT_EQ(memo["top"].toInteger(-1), top);
+        const std::int64_t height = memo["height"].toInteger(-1);
+        const std::int64_t textHeight = 16 * MemoLines(Str(memo["text"]));
+        // Only the data memo may be cut, and only down to what is left of the tallest stack.
+        const bool cut = i == 3 && textHeight > height;
+        if (cut) {
+            EXPECT_EQ(height, std::max<std::int64_t>(0, 32767 - top));
+        } else {
+            EXPECT_EQ(height, textHeight);
+        }
+        if (i == 3) {
+            EXPECT_EQ(json["prompt"].toBool(), cut);
+        }
+        top += height;
+    }
+
+    const QJsonObject numbers = json["numbers"].toObject();
+    EXPECT_EQ(numbers["top"].toInteger(-1), 0);
+    EXPECT_EQ(numbers["height"].toInteger(-1), top);
+    std::string expected;
+    for (std::int64_t line = 0; line < top / 16; ++line)
+        expected += std::to_string(line) + "\r\n";
+    EXPECT_EQ(Str(numbers["text"]), expected);
+
+    const QJsonArray status = json["status"].toArray();
+    ASSERT_EQ(status.size(), 3);
+    EXPECT_TRUE(Str(status[0]).starts_with("图像名称:"));
+    EXPECT_TRUE(Str(status[1]).starts_with("图像大小:"));
+    EXPECT_TRUE(Str(status[2]).starts_with("图像类型:"));
+}
+
+BmpSpec Spec(std::int32_t width, std::int32_t height, std::vector<std::uint8_t> pixels)
+{
+    BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.pixels = std::move(pixels);
+    return spec;
+}
+
+const std::vector<std::uint8_t> kTwoByTwoPixels{0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+
+std::vector<std::uint8_t> TwoByTwo()
+{
+    BmpSpec spec = Spec(2, 2, kTwoByTwoPixels);
+    spec.sizeImage = 16;
+    spec.xPelsPerMeter = spec.yPelsPerMeter = 2834;
+    return BuildBitmap(spec);
+}
+
+TEST(CliJson, TwoByTwoBitmapGivesEveryTextOfTheWindow)
+{
+    TempDir dir;
+    const std::string path = dir.Write("two.bmp", TwoByTwo());
+    const Outcome run = RunDump({"--json", path});
+    EXPECT_EQ(run.err, "");
+    const QJsonObject json = ParseJson(run);
+    ExpectWindowShape(json);
+
+    EXPECT_EQ(Str(json["file"]), path);
+    EXPECT_EQ(Str(json["name"]), "two.bmp");
+    EXPECT_TRUE(json["decodable"].toBool());
+    EXPECT_EQ(GridValues(json, "fileHeaderGrid"),
+              (std::vector<std::string>{"0x4d42\"BM\"", "0046", "00", "00", "0036"}));
+    EXPECT_EQ(GridValues(json, "infoHeaderGrid"), (std::vector<std::string>{"0028", "0002", "0002", "01", "18", "0000",
+                                                                            "0010", "0B12", "0B12", "0000", "0000"}));
+    const QJsonValue memos = json["memos"];
+    const std::string texts[] = {
+        "42  4D  46  00  00  00  00  00  00  00  36  00  00  00  ",
+        "28  00  00  00  02  00  00  00  02  00  00  00  01  00  18  00\r\n"
+        "00  00  00  00  10  00  00  00  12  0B  00  00  12  0B  00  00\r\n"
+        "00  00  00  00  00  00  00  00  ",
+        "Bitmap File dosn't has palette!",
+        "FF  00  00  00  FF  00  00  00  00  00  FF  FF  FF  FF  00  00\r\n",
+    };
+    // Tops and heights follow from these texts; the shape check holds them to that.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Str(memos[i]["text"]), texts[i]);
+    EXPECT_EQ(Str(json["numbers"]["text"]), "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
+    EXPECT_FALSE(json["prompt"].toBool());
+    EXPECT_EQ(json["status"].toArray(), (QJsonArray{"图像名称:two.bmp", "图像大小:2×2", "图像类型:Bmp"}));
+}
+
+TEST(CliJson, HeaderValuesOfBottomUpAndTopDownBitmaps)
+{
+    TempDir dir;
+    for (const std::int32_t height : {100, -100}) {
+        SCOPED_TRACE(height);
+        BmpSpec spec = Spec(100, height, CountingBytes(30000));
+        spec.sizeImage = 30000;
+        const std::string path = dir.Write("big.bmp", BuildBitmap(spec));
+        const QJsonObject json = ParseJson(RunDump({"--json", path}));
+        EXPECT_EQ(GridValues(json, "fileHeaderGrid"),
+                  (std::vector<std::string>{"0x4d42\"BM\"", "7566", "00", "00", "0036"}));
+        EXPECT_EQ(GridValues(json, "infoHeaderGrid"),
+                  (std::vector<std::string>{"0028", "0064", height > 0 ? "0064" : "FFFFFF9C", "01", "18", "0000",
+                                            "7530", "0B13", "0B13", "0000", "0000"}));
+        EXPECT_EQ(Str(json["status"][1]), "图像大小:100×" + std::to_string(height));
+    }
+}
+
+TEST(CliJson, TallStackCutsTheDataMemoButKeepsItsWholeText)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> pixels = CountingBytes(40000, 7);
+    BmpSpec spec = Spec(200, 200, pixels);
+    spec.bitCount = 8;
+    spec.palette = CountingBytes(1024);
+    const std::string path = dir.Write("tall.bmp", BuildBitmap(spec));
+    const QJsonObject json = ParseJson(RunDump({"--json", path}));
+    ExpectWindowShape(json);
+    const QJsonValue memos = json["memos"];
+    const int heights[] = {16, 48, 1024, 31679};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(memos[i]["height"].toInt(), heights[i]);
+    EXPECT_TRUE(json["prompt"].toBool());
+    EXPECT_EQ(json["numbers"]["height"].toInt(), 32767);
+    const std::string data = Str(memos[3]["text"]);
+    EXPECT_EQ(data.size(), 2500u * 64);
+    EXPECT_EQ(data, hexlume::RegionText(pixels));
+    EXPECT_EQ(Str(memos[2]["text"]), hexlume::RegionText(CountingBytes(1024)));
+}
+
+TEST(CliJson, FileOnlyThePictureLoaderRefusesIsStillDescribed)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> garbage{'B', 'M'};
+    garbage.resize(62, 0xA5);
+    std::vector<std::uint8_t> noBits = TwoByTwo();
+    noBits[28] = 0;  // biBitCount
+    for (const auto& [name, bytes] : {std::pair{"garbage.bmp", garbage}, std::pair{"nobits.bmp", noBits}}) {
+        SCOPED_TRACE(name);
+        const QJsonObject json = ParseJson(RunDump({"--json", dir.Write(name, bytes)}));
+        ExpectWindowShape(json);
+        EXPECT_FALSE(json["decodable"].toBool());
+        EXPECT_FALSE(Str(json["decodeError"]).empty());
+        EXPECT_EQ(Str(json["fileHeaderGrid"][1][2]), "0x4d42\"BM\"");
+
+        const Outcome report = RunDump({dir.Write(name, bytes)});
+        EXPECT_EQ(report.Code(), 0) << report.Describe();
+        EXPECT_NE(report.out.find("not decodable"), std::string::npos);
+    }
+}
+
+TEST(CliJson, PathThatIsNotUtf8StillGivesUtf8)
+{
+    TempDir dir;
+    const std::string path = dir.Write("bad\xFF\xC3(name.bmp", TwoByTwo());
+    const Outcome run = RunDump({"--json", path});
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(QByteArray::fromStdString(run.out));
+    EXPECT_FALSE(utf8.hasError());
+    EXPECT_FALSE(decoded.isEmpty());
+    const QJsonObject json = ParseJson(run);
+    ExpectWindowShape(json);
+    EXPECT_EQ(Str(json["name"]), "bad\uFFFD\uFFFD(name.bmp");
+    EXPECT_EQ(Str(json["status"][0]), "图像名称:bad\uFFFD\uFFFD(name.bmp");
+}
+
+// The preview must read the very file the model read, whatever bytes its name holds.
+TEST(CliJson, PathThatIsNotUtf8IsStillDecoded)
+{
+    TempDir dir;
+    const QJsonObject json = ParseJson(RunDump({"--json", dir.Write("bad\xFF.bmp", TwoByTwo())}));
+    EXPECT_TRUE(json["decodable"].toBool()) << Str(json["decodeError"]);
+}
+
+TEST(CliJson, OutputThatCannotBeWrittenIsAFailure)
+{
+    TempDir dir;
+    const std::string path = dir.Write("two.bmp", TwoByTwo());
+    for (const auto& arguments : {std::vector<std::string>{"--json", path}, std::vector<std::string>{path}}) {
+        const Outcome run = RunDump(arguments, {}, "/dev/full");
+        EXPECT_EQ(run.Code(), 1) << run.Describe();
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(CliReport, ShowsTablesStatusAndNumberedDump)
+{
+    TempDir dir;
+    const Outcome run = RunDump({dir.Write("two.bmp", TwoByTwo())});
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    EXPECT_EQ(run.err, "");
+    for (const char* line : {"图像名称:two.bmp", "bfSize           DWORD  0046\n", "biHeight          LONG  0002\n",
+                             "\n     0  42  4D  46  00  00  00  00  00  00  00  36  00  00  00  \n",
+                             "\n     3  00  00  00  00  00  00  00  00  \n",
+                             "\n     4  Bitmap File dosn't has palette!\n",
+                             "\n     5  FF  00  00  00  FF  00  00  00  00  00  FF  FF  FF  FF  00  00\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST(CliRefusal, FilesTheModelRefusesGiveOneLineAndNoOutput)
+{
+    TempDir dir;
+    TempDir cwd;
+    const std::vector<std::uint8_t> bitmap = TwoByTwo();
+    std::vector<std::uint8_t> notBm = bitmap;
+    notBm[1] = 'A';
+    std::vector<std::string> paths{(dir.path() / "missing.bmp").string(), dir.path().string(),
+                                   dir.Write("short.bmp", std::vector<std::uint8_t>(bitmap.begin(), bitmap.end() - 17)),
+                                   dir.Write("notbm.bmp", notBm), dir.Write("empty.bmp", {})};
+    if (geteuid() != 0) {  // root reads any file
+        paths.push_back(dir.Write("locked.bmp", bitmap));
+        EXPECT_EQ(chmod(paths.back().c_str(), 0), 0);
+    }
+    const std::vector<std::vector<std::string>> modes{{}, {"--json"}, {"--export"}};
+    for (const std::string& path : paths) {
+        for (const std::vector<std::string>& mode : modes) {
+            std::vector<std::string> arguments = mode;
+            arguments.push_back(path);
+            SCOPED_TRACE(path + " " + (mode.empty() ? "report" : mode[0]));
+            const Outcome run = RunDump(arguments, cwd.path());
+            ExpectOneErrorLine(run, 1);
+            EXPECT_NE(run.err.find(path + ": "), std::string::npos) << run.err;
+            EXPECT_GT(run.err.size(), run.err.find(path + ": ") + path.size() + 3) << "no reason: " << run.err;
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(cwd.path()));
+}
+
+TEST(CliUsage, WrongArgumentsPrintUsageAndExit2)
+{
+    TempDir dir;
+    const std::string path = dir.Write("two.bmp", TwoByTwo());
+    const std::string out = (dir.path() / "out.txt").string();
+    const std::vector<std::vector<std::string>> cases{
+        {}, {"--json"}, {path, path}, {"--json", path, path}, {"--bogus", path}, {"-x", path}, {"-o", out, path},
+        {"--json", path, "-o", out}, {"--json", "--export", path}, {"--export", "--export", path},
+        {"--export", path, "-o"}, {"--export", path, "-o", out, "-o", out}};
+    for (const auto& arguments : cases) {
+        std::string shown;
+        for (const auto& argument : arguments)
+            shown += argument + " ";
+        SCOPED_TRACE(shown);
+        const Outcome run = RunDump(arguments, dir.path());
+        EXPECT_EQ(run.Code(), 2) << run.Describe();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(fs::exists(dir.path() / "two.bmp.txt"));
+}
+
+TEST(CliExport, WritesTheDataDumpToTheNameInTheCurrentFolder)
+{
+    TempDir dir;
+    TempDir cwd;
+    // 24 bytes of data: one full line and an unfinished one.
+    const std::vector<std::uint8_t> pixels = CountingBytes(24, 0xF0);
+    const std::string path = dir.Write("three.bmp", BuildBitmap(Spec(3, 2, pixels)));
+    const Outcome run = RunDump({"--export", path}, cwd.path());
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    EXPECT_EQ(run.out, "three.bmp.txt\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(FileText(cwd.path() / "three.bmp.txt"),
+              "F0  F1  F2  F3  F4  F5  F6  F7  F8  F9  FA  FB  FC  FD  FE  FF\r\r\n"
+              "00  01  02  03  04  05  06  07  ");
+
+    // -o names the file, and an older, longer one of that name is replaced whole.
+    const std::string named = cwd.Write("named.txt", std::vector<std::uint8_t>(5000, 'x'));
+    const Outcome two = RunDump({"--export", dir.Write("two.bmp", TwoByTwo()), "-o", named});
+    EXPECT_EQ(two.Code(), 0) << two.Describe();
+    EXPECT_EQ(two.out, named + "\n");
+    const std::string text = FileText(named);
+    EXPECT_EQ(text.size(), 65u);
+    EXPECT_EQ(text, hexlume::RegionText(kTwoByTwoPixels, hexlume::kExportLineEnd));
+}
+
+TEST(CliExport, NamesAreNeverInterpreted)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> pixels = CountingBytes(48);
+    const auto bitmap = BuildBitmap(Spec(4, 4, pixels));
+    const std::string expected = hexlume::RegionText(pixels, hexlume::kExportLineEnd);
+    for (const std::string name : {"a b.bmp", "q\"uo'te.bmp", "semi;touch pwned;.bmp", "$(touch pwned).bmp",
+                                   "`touch pwned`.bmp", "-dash.bmp", "--json", "图像 测试.bmp"}) {
+        SCOPED_TRACE(name);
+        dir.Write(name, bitmap);
+        // Relative names, so that a leading dash reaches the option parser.
+        const Outcome run = RunDump({"--export", "--", name}, dir.path());
+        EXPECT_EQ(run.Code(), 0) << run.Describe();
+        EXPECT_EQ(run.out, name + ".txt\n");
+        EXPECT_EQ(FileText(dir.path() / (name + ".txt")), expected);
+
+        const QJsonObject json = ParseJson(RunDump({"--json", "--", name}, dir.path()));
+        EXPECT_EQ(Str(json["name"]), name);
+        EXPECT_EQ(Str(json["status"][0]), "图像名称:" + name);
+    }
+    // A relative name with a leading dash, given without "--".
+    const Outcome relative = RunDump({"--export", "./-dash.bmp", "-o", "rel.txt"}, dir.path());
+    EXPECT_EQ(relative.Code(), 0) << relative.Describe();
+    EXPECT_EQ(FileText(dir.path() / "rel.txt"), expected);
+    EXPECT_FALSE(fs::exists(dir.path() / "pwned"));
+    EXPECT_FALSE(fs::exists("pwned"));
+}
+
+TEST(CliExport, FailureIsNeverReportedAsSuccess)
+{
+    TempDir dir;
+    const std::string path = dir.Write("two.bmp", TwoByTwo());
+    const std::string missingFolder = (dir.path() / "no" / "out.txt").string();
+    for (const std::string& out : {std::string("/dev/full"), missingFolder, dir.path().string()}) {
+        SCOPED_TRACE(out);
+        const Outcome run = RunDump({"--export", path, "-o", out});
+        ExpectOneErrorLine(run, 1);
+        EXPECT_NE(run.err.find(out), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(missingFolder));
+}
+
+// Real-world files, good and odd: the model takes every "BM" file of 54 bytes or more, and the
+// dump of each region is the model's, whatever the picture loader thinks of the file.
+TEST(CliBmpSuite, EveryImageEndsCleanlyWithTheModelsTexts)
+{
+    const fs::path suite = hexlume::testing::BmpSuiteDir();
+    if (suite.empty())
+        GTEST_SKIP() << "bmpsuite not found";
+    TempDir cwd;
+    for (const char* group : {"g", "q", "x"}) {
+        if (!fs::is_directory(suite / group))
+            continue;
+        for (const fs::directory_entry& entry : fs::directory_iterator(suite / group)) {
+            const std::string path = entry.path().string();
+            SCOPED_TRACE(path);
+            hexlume::CDib dib;
+            const bool loads = dib.LoadFile(path);
+            const Outcome json = RunDump({"--json", path});
+            ASSERT_TRUE(WIFEXITED(json.status)) << json.Describe();
+            if (!loads) {
+                ExpectOneErrorLine(json, 1);
+                continue;
+            }
+            const QJsonObject object = ParseJson(json);
+            ExpectWindowShape(object);
+            const QJsonValue memos = object["memos"];
+            if (dib.GetData() != nullptr) {
+                EXPECT_EQ(Str(memos[3]["text"]), hexlume::RegionText(dib.DataBytes()));
+            }
+            if (dib.GetPalette() != nullptr) {
+                EXPECT_EQ(Str(memos[2]["text"]), hexlume::RegionText(dib.PaletteBytes()));
+            }
+            if (std::string(group) == "g") {
+                EXPECT_TRUE(object["decodable"].toBool()) << Str(object["decodeError"]);
+            }
+
+            const Outcome report = RunDump({path});
+            EXPECT_EQ(report.Code(), 0) << report.Describe();
+            const Outcome exported = RunDump({"--export", path, "-o", (cwd.path() / "out.txt").string()});
+            EXPECT_EQ(exported.Code(), 0) << exported.Describe();
+            EXPECT_EQ(FileText(cwd.path() / "out.txt"), hexlume::RegionText(dib.DataBytes(), hexlume::kExportLineEnd));
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include "mainform/texts/DumpPane.h"
+#include "mainform/texts/PaneLayout.h"
+#include "mainform/texts/RegionText.h"
+#include "tests/support/BmpBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace hexlume {
+namespace {
+
+struct LayoutCase {
+    const char* name;
+    std::optional<std::uint64_t> palette;
+    std::optional<std::uint64_t> data;
+    int lineHeight;
+    std::array<std::int64_t, 4> heights;
+    bool cut;
+    std::uint64_t paletteLinesShown;
+    std::uint64_t dataLinesShown;
+    std::int64_t numbersHeight;
+    std::uint64_t numberCount;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
+class PaneLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(PaneLayoutTest, HeightsTopsAndNumbers)
+{
+    const LayoutCase& c = GetParam();
+    const PaneLayout layout = LayoutPane(c.palette, c.data, c.lineHeight);
+    std::int64_t top = 0;
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        EXPECT_EQ(layout.memos[memo].height, c.heights[memo]) << "memo " << memo;
+        EXPECT_EQ(layout.memos[memo].top, top) << "memo " << memo;
+        top += layout.memos[memo].height;
+    }
+    EXPECT_EQ(layout.memos[kFileHeaderMemo].linesShown, 1u);
+    EXPECT_EQ(layout.memos[kInfoHeaderMemo].linesShown, 3u);
+    EXPECT_EQ(layout.memos[kPaletteMemo].linesShown, c.paletteLinesShown);
+    EXPECT_EQ(layout.memos[kDataMemo].linesShown, c.dataLinesShown);
+    EXPECT_EQ(layout.cut, c.cut);
+    EXPECT_EQ(layout.numbersHeight, c.numbersHeight);
+    EXPECT_EQ(layout.numberCount, c.numberCount);
+    // The pane holds no number beyond the stack's limit.
+    EXPECT_LE(layout.numbersShown, c.numberCount);
+    EXPECT_LT((static_cast<std::int64_t>(layout.numbersShown) - 1) * c.lineHeight, kMaxStackHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PaneLayoutTest,
+    ::testing::Values(
+        LayoutCase{"BothAbsent", std::nullopt, std::nullopt, 16, {16, 48, 16, 16}, false, 1, 1, 96, 6},
+        LayoutCase{"PartLines", 17, 16, 16, {16, 48, 32, 16}, false, 2, 1, 112, 7},
+        LayoutCase{"TallDataCut", 1024, 40000, 16, {16, 48, 1024, 31679}, true, 64, 1980, 32767, 2047},
+        // A one-pixel line lets the stack land exactly on the limit.
+        LayoutCase{"ExactlyAtLimit", std::nullopt, 32762 * 16, 1, {1, 3, 1, 32762}, false, 1, 32762, 32767, 32767},
+        LayoutCase{"OneLineOver", std::nullopt, 32763 * 16, 1, {1, 3, 1, 32762}, true, 1, 32762, 32767, 32767},
+        LayoutCase{"CutMidLine", std::nullopt, 3300 * 16, 10, {10, 30, 10, 32717}, true, 1, 3272, 32767, 3276},
+        LayoutCase{"PaletteAloneTooTall", 32768 * 16, 100, 16, {16, 48, 524288, 0}, true, 2044, 0, 524352, 32772}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class DumpPaneTest : public ::testing::Test {
+protected:
+    DumpPaneView Describe(const testing::BmpSpec& bitmap)
+    {
+        EXPECT_TRUE(dib.LoadFile(dir.Write("p.bmp", testing::BuildBitmap(bitmap)))) << dib.LastError();
+        return DescribeDumpPane(dib, 16);
+    }
+
+    testing::TempDir dir;
+    CDib dib;
+};
+
+TEST_F(DumpPaneTest, TwoByTwoRgb24)
+{
+    const DumpPaneView view = Describe({.width = 2, .height = 2, .sizeImage = 16, .xPelsPerMeter = 2834,
+                                        .yPelsPerMeter = 2834,
+                                        .pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}});
+    const std::array<std::string, 4> texts{
+        "42  4D  46  00  00  00  00  00  00  00  36  00  00  00  ",
+        "28  00  00  00  02  00  00  00  02  00  00  00  01  00  18  00\r\n"
+        "00  00  00  00  10  00  00  00  12  0B  00  00  12  0B  00  00\r\n"
+        "00  00  00  00  00  00  00  00  ",
+        "Bitmap File dosn't has palette!",
+        "FF  00  00  00  FF  00  00  00  00  00  FF  FF  FF  FF  00  00\r\n"};
+    const std::array<std::int64_t, 4> tops{0, 16, 64, 80}, heights{16, 48, 16, 16};
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        EXPECT_EQ(MemoText(view.memos[memo]), texts[memo]) << "memo " << memo;
+        EXPECT_EQ(MemoShownText(view.memos[memo]), texts[memo]) << "memo " << memo;
+        EXPECT_EQ(view.memos[memo].placement.top, tops[memo]) << "memo " << memo;
+        EXPECT_EQ(view.memos[memo].placement.height, heights[memo]) << "memo " << memo;
+    }
+    EXPECT_FALSE(view.memos[kPaletteMemo].bytes.has_value());
+    EXPECT_FALSE(view.prompt);
+    EXPECT_EQ(view.numbersHeight, 96);
+    EXPECT_EQ(LineNumbersText(0, view.numberCount), "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
+}
+
+TEST_F(DumpPaneTest, TallDataIsCutAndPrompts)
+{
+    const auto pixels = testing::CountingBytes(40000, 7);
+    const DumpPaneView view = Describe({.width = 200, .height = 200, .bitCount = 8,
+                                        .palette = testing::CountingBytes(1024), .pixels = pixels});
+    EXPECT_TRUE(view.prompt);
+    EXPECT_EQ(view.memos[kDataMemo].placement.height, 31679);
+    EXPECT_EQ(view.numbersHeight, 32767);
+    EXPECT_EQ(view.numberCount, 2047u);
+    const std::string shown = MemoShownText(view.memos[kDataMemo]);
+    EXPECT_EQ(shown.size(), 1980u * 64);
+    EXPECT_TRUE(shown == RegionLinesText(pixels, 0, 1980));
+    EXPECT_EQ(MemoText(view.memos[kDataMemo]).size(), 2500u * 64);  // the whole text stays available
+}
+
+TEST_F(DumpPaneTest, AbsentDataShowsNotice)
+{
+    const DumpPaneView view = Describe({.width = 2, .height = 2, .bitCount = 8,
+                                        .palette = testing::CountingBytes(1024)});
+    EXPECT_FALSE(view.memos[kDataMemo].bytes.has_value());
+    EXPECT_EQ(MemoText(view.memos[kDataMemo]), "Bitmap File dosn't has data!");
+    EXPECT_EQ(view.memos[kDataMemo].placement.height, 16);
+    EXPECT_EQ(view.memos[kPaletteMemo].placement.height, 1024);
+    EXPECT_EQ(MemoText(view.memos[kPaletteMemo]), RegionText(testing::CountingBytes(1024)));
+}
+
+TEST(LineNumbers, CountsFromFirst)
+{
+    EXPECT_EQ(LineNumbersText(0, 0), "");
+    EXPECT_EQ(LineNumbersText(9, 3), "9\r\n10\r\n11\r\n");
+}
+
+}  // namespace
+}  // namespace hexlume
