@@ -1,0 +1,352 @@
+#include "MainForm.h"
+
+#include "Colors.h"
+#include "LayoutFonts.h"
+#include "PictureLoader.h"
+#include "mainform/texts/ExportWriter.h"
+#include "mainform/texts/FileNamePart.h"
+#include "mainform/texts/HeaderTexts.h"
+#include "mainform/texts/StatusTexts.h"
+#include "platform/Platform.h"
+#include "ui_Mainformunit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+
+namespace hexlume {
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Memo texts break lines with CR LF; the widget wants one LF.
+QString MemoDisplayText(const std::string& text)
+{
+    QString display = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    display.remove(QLatin1Char('\r'));
+    return display;
+}
+
+int WidgetLength(std::int64_t pixels)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
+}
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
+}
+
+// Puts a widget at the given top within its parent and gives it the height; left and width stay.
+void Place(QWidget* widget, std::int64_t top, std::int64_t height)
+{
+    widget->setGeometry(widget->x(), WidgetLength(top), widget->width(), WidgetLength(height));
+}
+
+void ConfigureMemo(QPlainTextEdit* memo)
+{
+    memo->document()->setDocumentMargin(0);
+    memo->setContentsMargins(0, 0, 0, 0);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void ConfigureGrid(QTableWidget* grid)
+{
+    grid->horizontalHeader()->setFixedHeight(grid->verticalHeader()->defaultSectionSize());
+    grid->setTextElideMode(Qt::ElideNone);  // a cell clips its text, as a grid cell should
+    grid->setWordWrap(false);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+template <std::size_t N>
+void WriteGridKeys(QTableWidget* grid, const std::array<HeaderField, N>& fields)
+{
+    for (std::size_t row = 0; row < N; ++row)
+        for (int column = 0; column < 2; ++column)
+            grid->setItem(static_cast<int>(row), column,
+                          new QTableWidgetItem(FromUtf8(column == 0 ? fields[row].name : fields[row].type)));
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnWidth(column, kHeaderGridColumnWidths[static_cast<std::size_t>(column)]);
+}
+
+template <std::size_t N>
+void WriteGridValues(QTableWidget* grid, const std::array<std::string, N>& values)
+{
+    for (std::size_t row = 0; row < N; ++row)
+        grid->setItem(static_cast<int>(row), 2, new QTableWidgetItem(QString::fromStdString(values[row])));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Platform& platform, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TMainForm>()), m_platform(platform)
+{
+    ui->setupUi(this);
+    ApplyLayoutPixelSizes(this);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate()
+{
+    m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    ShowFQNormal();
+    ShowCloseNormal();
+    InitGridTitles();
+    InitGridKeys();
+    InitStatusPanels();
+    m_model = std::make_unique<CDib>();
+    m_lineHeight = std::abs(ui->mmoInfoHeader->font().pixelSize());
+
+    const auto memos = DumpMemos();
+    std::int64_t top = 0;
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        ConfigureMemo(memos[memo]);
+        memos[memo]->setPlainText(FromUtf8(kMemoCaptions[memo]));
+        Place(memos[memo], top, m_lineHeight);
+        top += m_lineHeight;
+    }
+    ConfigureMemo(ui->mmoNumbers);
+    ui->mmoNumbers->setPlainText(QString());
+
+    CreatePopupMenus();
+    ui->imgRevView->installEventFilter(this);
+    ui->stbMain->installEventFilter(this);
+}
+
+void TMainForm::CreatePopupMenus()
+{
+    m_ppmOpenPic = new QMenu(this);
+    m_ppmOpenPic->setObjectName(QStringLiteral("ppmOpenPic"));
+    m_ppmOpenPic->addAction(ui->pmiOpen);
+    connect(ui->pmiOpen, &QAction::triggered, this, &TMainForm::OpenPicture);
+
+    m_ppmGlobal = new QMenu(this);
+    m_ppmGlobal->setObjectName(QStringLiteral("ppmGlobal"));
+    m_ppmGlobal->addAction(ui->pmiChangeColors);
+    m_ppmGlobal->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_ppmGlobal->addAction(ui->Contact);
+    connect(ui->pmiChangeColors, &QAction::triggered, this, &TMainForm::SetRandomColors);
+
+    const auto popUp = [](QMenu* menu, QWidget* owner) {
+        // Scroll areas report the position in their viewport.
+        auto* area = qobject_cast<QAbstractScrollArea*>(owner);
+        QWidget* origin = area != nullptr ? area->viewport() : owner;
+        connect(owner, &QWidget::customContextMenuRequested, menu,
+                [menu, origin](const QPoint& pos) { menu->popup(origin->mapToGlobal(pos)); });
+    };
+    popUp(m_ppmOpenPic, ui->imgRevView);
+    for (QWidget* owner : std::initializer_list<QWidget*>{this, ui->sgdFileHeader, ui->sgdInfoHeader, ui->stbMain})
+        popUp(m_ppmGlobal, owner);
+}
+
+void TMainForm::InitGridTitles()
+{
+    for (QTableWidget* grid : {ui->sgdFileHeader, ui->sgdInfoHeader}) {
+        ConfigureGrid(grid);
+        for (int column = 0; column < 3; ++column)
+            grid->setHorizontalHeaderItem(
+                column, new QTableWidgetItem(FromUtf8(kHeaderGridTitles[static_cast<std::size_t>(column)])));
+    }
+}
+
+void TMainForm::InitGridKeys()
+{
+    WriteGridKeys(ui->sgdFileHeader, kFileHeaderFields);
+    WriteGridKeys(ui->sgdInfoHeader, kInfoHeaderFields);
+}
+
+void TMainForm::InitStatusPanels()
+{
+    // The bar uses the system's font in the button-text colour, not the window's font.
+    ui->stbMain->setFont(QApplication::font());
+    QPalette palette = ui->stbMain->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    ui->stbMain->setPalette(palette);
+    for (std::size_t panel = 0; panel < m_statusPanels.size(); ++panel) {
+        m_statusPanels[panel] = new QLabel(FromUtf8(kStatusCaptions[panel]), ui->stbMain);
+        m_statusPanels[panel]->setObjectName(QStringLiteral("stbMainPanel%1").arg(panel));
+        ui->stbMain->addWidget(m_statusPanels[panel]);
+    }
+    stbMainResize();
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TMainForm::FormShow()
+{
+    SetRandomColors();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->stbMain && event->type() == QEvent::Resize) {
+        stbMainResize();
+    } else if (watched == ui->imgRevView && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && ui->imgRevView->rect().contains(mouse->position().toPoint())) {
+            OpenPicture();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::SetRandomColors()
+{
+    const ColorScheme scheme = RollColorScheme(m_random);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(scheme.background));
+    palette.setColor(QPalette::Base, ToQColor(scheme.background));
+    setPalette(palette);
+    SetColor(ui->lblNumbers, QPalette::WindowText, scheme.inverse);
+    SetColor(ui->mmoNumbers, QPalette::Text, scheme.inverse);
+}
+
+void TMainForm::ShowCloseNormal()
+{
+    ui->imgClose1->setVisible(true);
+    ui->imgClose2->setVisible(false);
+}
+
+void TMainForm::ShowFQNormal()
+{
+    ui->imgFQ1->setVisible(true);
+    ui->imgFQ2->setVisible(false);
+}
+
+void TMainForm::OpenPicture()
+{
+    const QString folder = QDir::currentPath();
+    const std::optional<QString> chosen = m_platform.AskOpenPicture(this, folder, m_lastFile);
+    if (!chosen)
+        return;
+    const QString path = *chosen;
+    m_lastFile = path;
+    // As the desktop's own dialog does: the next open starts here, and the export lands here.
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+
+    LoadedPicture picture = LoadPicture(path);
+    if (picture.image.isNull()) {
+        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), picture.error));
+        return;
+    }
+    // Keep only the stretched preview: the decoded picture may be hundreds of megabytes.
+    const QPixmap preview = QPixmap::fromImage(
+        picture.image.scaled(ui->imgRevView->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    picture.image = QImage();
+
+    const std::string pathBytes = QFile::encodeName(path).toStdString();
+    if (!m_model->LoadFile(pathBytes)) {
+        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
+                                                          QString::fromStdString(m_model->LastError())));
+        return;
+    }
+    ui->imgRevView->setPixmap(preview);
+    ShowHeaderValues();
+    ShowHexDump();
+    ShowStatusInfo(std::string(NamePart(pathBytes)));
+}
+
+void TMainForm::ShowHeaderValues()
+{
+    WriteGridValues(ui->sgdFileHeader, FileHeaderValueTexts(m_model->GetFileHeader()));
+    WriteGridValues(ui->sgdInfoHeader, InfoHeaderValueTexts(m_model->GetInfoHeader()));
+}
+
+std::array<QPlainTextEdit*, kMemoCount> TMainForm::DumpMemos() const
+{
+    return {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData};
+}
+
+void TMainForm::ShowHexDump()
+{
+    ui->sbxFile->verticalScrollBar()->setValue(0);
+    ui->sbxFile->horizontalScrollBar()->setValue(0);
+
+    const DumpPaneView pane = DescribeDumpPane(*m_model, m_lineHeight);
+    const auto memos = DumpMemos();
+    for (std::size_t index = 0; index < kMemoCount; ++index) {
+        const MemoView& view = pane.memos[index];
+        QPlainTextEdit* memo = memos[index];
+        SetColor(memo, QPalette::Text, view.textColor);
+        SetColor(memo, QPalette::Base, kDumpBackgroundColor);
+        Place(memo, view.placement.top, view.placement.height);
+        memo->setPlainText(MemoDisplayText(MemoShownText(view)));
+    }
+    const MemoPlacement& last = pane.memos[kDataMemo].placement;
+    ui->sbxFileContents->resize(ui->sbxFileContents->width(),
+                                WidgetLength(std::max(last.top + last.height, pane.numbersHeight)));
+
+    if (ShowLineNumbers(pane))
+        ExportDataText(std::string(NamePart(m_model->GetFileName())), pane.memos[kDataMemo].bytes.value_or(ByteSpan()));
+}
+
+bool TMainForm::ShowLineNumbers(const DumpPaneView& pane)
+{
+    Place(ui->mmoNumbers, 0, ui->mmoNumbers->height());
+    const bool exportWanted =
+        pane.prompt && m_platform.AskYesNo(this, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
+    Place(ui->mmoNumbers, 0, pane.numbersHeight);
+    ui->mmoNumbers->setPlainText(MemoDisplayText(LineNumbersText(0, pane.numbersShown)));
+    return exportWanted;
+}
+
+void TMainForm::ExportDataText(const std::string& name, ByteSpan data)
+{
+    const std::string fileName = ExportFileName(name);
+    const ExportResult result = WriteDataExport(data, fileName);
+    if (!result.ok) {
+        // Nothing sound to show in an editor: the file is missing or incomplete.
+        m_platform.ShowMessage(this, FromUtf8(kExportFailedMessage));
+        return;
+    }
+    const QString filePath = QDir::current().absoluteFilePath(QFile::decodeName(fileName.c_str()));
+    if (!m_platform.StartTextEditor(filePath))
+        m_platform.ShowMessage(this, FromUtf8(kExportedToFilePrefix) + QFile::decodeName(fileName.c_str()));
+}
+
+void TMainForm::ShowStatusInfo(const std::string& fileName)
+{
+    const BitmapInfoHeader info = m_model->GetInfoHeader();
+    const auto texts = StatusTexts(fileName, m_model->GetFileHeader().bfType, info.biWidth, info.biHeight);
+    for (std::size_t panel = 0; panel < texts.size(); ++panel)
+        m_statusPanels[panel]->setText(QString::fromStdString(texts[panel]));
+}
+
+void TMainForm::stbMainResize()
+{
+    const int width = StatusPanelWidth(ui->stbMain->width(), static_cast<int>(m_statusPanels.size()));
+    for (QLabel* panel : m_statusPanels)
+        panel->setFixedWidth(width);
+}
+
+}  // namespace hexlume

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "mainform/texts/ColorScheme.h"
+#include "mainform/texts/DumpPane.h"
+#include "model/Dib.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace Ui {
+class TMainForm;
+}
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+
+namespace hexlume {
+
+class Platform;
+
+// The main window: the preview, the two header tables, the hex dump pane and the status bar
+// of one opened bitmap. Every text it shows comes finished from mainform/texts; every dialog
+// and outside program goes through the Platform.
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The open command: dialog, preview, model, then every view.
+    void OpenPicture();
+    // Rolls a new background colour; the ruler and line numbers take its inverse.
+    void SetRandomColors();
+
+    int LineHeight() const { return m_lineHeight; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void CreatePopupMenus();
+    void InitGridTitles();
+    void InitGridKeys();
+    void InitStatusPanels();
+
+    void ShowHeaderValues();
+    void ShowHexDump();
+    bool ShowLineNumbers(const DumpPaneView& pane);
+    void ExportDataText(const std::string& name, ByteSpan data);
+    void ShowStatusInfo(const std::string& fileName);
+    void stbMainResize();
+
+    void ShowCloseNormal();
+    void ShowFQNormal();
+
+    std::array<QPlainTextEdit*, kMemoCount> DumpMemos() const;
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    Platform& m_platform;
+    std::unique_ptr<CDib> m_model;
+    int m_lineHeight = 0;
+    RandomGenerator m_random;
+    QString m_lastFile;
+    QMenu* m_ppmGlobal = nullptr;
+    QMenu* m_ppmOpenPic = nullptr;
+    std::array<QLabel*, 3> m_statusPanels{};
+    bool m_shown = false;
+};
+
+}  // namespace hexlume

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace hexlume {
+
+// The one seam to the desktop: every modal dialog and every program the window starts goes
+// through here, so tests can script the answers and never block on a modal.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The open-picture dialog; nullopt when the user cancels.
+    virtual std::optional<QString> AskOpenPicture(QWidget* parent, const QString& folder,
+                                                  const QString& lastFile) = 0;
+    // The Yes/No question with No as the default; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A plain message with one OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // An error that escaped an event handler, under the application's name.
+    virtual void ShowError(const QString& text) = 0;
+    // Opens the file in the desktop's text editor without waiting; false when it could not start.
+    virtual bool StartTextEditor(const QString& filePath) = 0;
+    // Opens the address in the default browser without waiting; false when it could not start.
+    virtual bool OpenUrl(const QString& url) = 0;
+};
+
+}  // namespace hexlume

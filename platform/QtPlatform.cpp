@@ -1,0 +1,88 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace hexlume {
+
+namespace {
+
+// The bitmap filter: the description as the window has always shown it, then Qt's pattern.
+const char* const kPictureFilter = "位图文件（*.bmp） (*.bmp)";
+constexpr QSize kPreviewSize(160, 160);
+
+// A pane beside the file list that shows the selected picture, scaled down while reading
+// so that a large bitmap does not stall the dialog.
+void AddPreviewPane(QFileDialog& dialog)
+{
+    auto* layout = qobject_cast<QGridLayout*>(dialog.layout());
+    if (layout == nullptr)
+        return;
+    auto* preview = new QLabel(&dialog);
+    preview->setFixedSize(kPreviewSize);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(preview, 0, layout->columnCount(), layout->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+        QImageReader reader(path, "bmp");
+        reader.setAutoDetectImageFormat(false);
+        const QSize size = reader.size();
+        if (size.isValid())
+            reader.setScaledSize(size.scaled(kPreviewSize, Qt::KeepAspectRatio));
+        const QImage image = reader.read();
+        preview->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    });
+}
+
+}  // namespace
+
+std::optional<QString> QtPlatform::AskOpenPicture(QWidget* parent, const QString& folder, const QString& lastFile)
+{
+    QFileDialog dialog(parent, QString(), folder, QString::fromUtf8(kPictureFilter));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!lastFile.isEmpty())
+        dialog.selectFile(lastFile);
+    AddPreviewPane(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);  // no second open can start inside this one
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::ShowError(const QString& text)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
+}
+
+bool QtPlatform::StartTextEditor(const QString& filePath)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(filePath));
+}
+
+bool QtPlatform::OpenUrl(const QString& url)
+{
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+}  // namespace hexlume

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace hexlume {
+
+// The desktop as Qt offers it: Qt's own file dialog with a picture preview, message boxes,
+// and QDesktopServices for the text editor and the browser.
+class QtPlatform final : public Platform {
+public:
+    std::optional<QString> AskOpenPicture(QWidget* parent, const QString& folder, const QString& lastFile) override;
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowError(const QString& text) override;
+    bool StartTextEditor(const QString& filePath) override;
+    bool OpenUrl(const QString& url) override;
+};
+
+}  // namespace hexlume
