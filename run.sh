@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Set-up, build, start. Until the window lands this prints the report of hexlume-dump for a
-# bitmap: the one given as the first argument, or a small sample.
+# Set-up, build, start the window.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-scripts/build.sh release hexlume-dump
+scripts/build.sh release hexlume hexlume-dump
 
-picture=${1:-}
-if [ -z "$picture" ]; then
-    # A 2 × 2 pixel, 24-bit bitmap of 70 bytes.
-    picture=build/sample-2x2.bmp
-    printf 'BMF\0\0\0\0\0\0\0\x36\0\0\0(\0\0\0\x02\0\0\0\x02\0\0\0\x01\0\x18\0\0\0\0\0\x10\0\0\0\x12\x0b\0\0\x12\x0b\0\0\0\0\0\0\0\0\0\0\xff\0\0\0\xff\0\0\0\0\0\xff\xff\xff\xff\0\0' >"$picture"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    cat >&2 <<'MSG'
+Hexlume is built, but there is no display to show its window on.
+  - On a machine without a screen, run it under a virtual one:
+        xvfb-run -s '-screen 0 1280x800x24' build/release/mainform/hexlume
+  - Or read a bitmap's texts without a window:
+        build/release/cli/hexlume-dump FILE.bmp
+MSG
+    exit 1
 fi
-exec build/release/cli/hexlume-dump "$picture"
+exec build/release/mainform/hexlume
