@@ -1,8 +1,11 @@
 #include "MainForm.h"
 
 #include "Colors.h"
+#include "FramePainter.h"
 #include "LayoutFonts.h"
 #include "PictureLoader.h"
+#include "QtText.h"
+#include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
 #include "mainform/texts/HeaderTexts.h"
@@ -15,9 +18,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -25,22 +30,15 @@
 #include <ctime>
 #include <limits>
 
+// Resources of a static library must be registered by hand, outside any namespace.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(hexlume);
+}
+
 namespace hexlume {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Memo texts break lines with CR LF; the widget wants one LF.
-QString MemoDisplayText(const std::string& text)
-{
-    QString display = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    display.remove(QLatin1Char('\r'));
-    return display;
-}
 
 int WidgetLength(std::int64_t pixels)
 {
@@ -97,9 +95,11 @@ void WriteGridValues(QTableWidget* grid, const std::array<std::string, N>& value
 }  // namespace
 
 TMainForm::TMainForm(Platform& platform, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TMainForm>()), m_platform(platform)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TMainForm>()), m_platform(platform)
 {
+    InitResources();
     ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/buttons/hexlume.png")));
     ApplyLayoutPixelSizes(this);
     FormCreate();
 }
@@ -129,7 +129,12 @@ void TMainForm::FormCreate()
     ui->mmoNumbers->setPlainText(QString());
 
     CreatePopupMenus();
-    ui->imgRevView->installEventFilter(this);
+    // Hover swapping needs pointer moves without a pressed button.
+    for (QWidget* widget : std::initializer_list<QWidget*>{ui->imgRevView, ui->pnlButtons, ui->imgClose1,
+                                                           ui->imgClose2, ui->imgFQ1, ui->imgFQ2}) {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
     ui->stbMain->installEventFilter(this);
 }
 
@@ -146,6 +151,7 @@ void TMainForm::CreatePopupMenus()
     m_ppmGlobal->addSeparator()->setObjectName(QStringLiteral("N1"));
     m_ppmGlobal->addAction(ui->Contact);
     connect(ui->pmiChangeColors, &QAction::triggered, this, &TMainForm::SetRandomColors);
+    connect(ui->Contact, &QAction::triggered, this, &TMainForm::OnFQClick);
 
     const auto popUp = [](QMenu* menu, QWidget* owner) {
         // Scroll areas report the position in their viewport.
@@ -208,16 +214,86 @@ void TMainForm::FormShow()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->stbMain && event->type() == QEvent::Resize) {
-        stbMainResize();
-    } else if (watched == ui->imgRevView && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && ui->imgRevView->rect().contains(mouse->position().toPoint())) {
-            OpenPicture();
-            return true;
-        }
+    switch (event->type()) {
+    case QEvent::Resize:
+        if (watched == ui->stbMain)
+            stbMainResize();
+        break;
+    case QEvent::MouseMove:
+        if (watched == ui->imgRevView || watched == ui->pnlButtons)
+            PicMouseOn();
+        else if (watched == ui->imgClose1)
+            CloseMouseOn();
+        else if (watched == ui->imgFQ1)
+            OnFQMouseOn();
+        else
+            return QWidget::eventFilter(watched, event);
+        return true;  // handled here; a hover image (imgClose2, imgFQ2) changes nothing
+    case QEvent::MouseButtonRelease:
+        return LeftClick(watched, static_cast<QMouseEvent*>(event)) || QWidget::eventFilter(watched, event);
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TMainForm::LeftClick(QObject* watched, const QMouseEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || event->button() != Qt::LeftButton || !widget->rect().contains(event->position().toPoint()))
+        return false;
+    if (widget == ui->imgRevView)
+        OpenPicture();  // imgRevViewClick
+    else if (widget == ui->imgClose1 || widget == ui->imgClose2)
+        OnCloseClick();
+    else if (widget == ui->imgFQ1 || widget == ui->imgFQ2)
+        OnFQClick();
+    else
+        return false;
+    return true;
+}
+
+void TMainForm::paintEvent(QPaintEvent*)
+{
+    PaintWindowFrame(this, kFrameDark);  // mainFormOnPaint
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event)
+{
+    // The bare surface acts as the caption bar; widgets standing on it keep their own presses.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr && windowHandle() != nullptr)
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+void TMainForm::PicMouseOn()
+{
+    ShowCloseNormal();
+    ShowFQNormal();
+}
+
+void TMainForm::CloseMouseOn()
+{
+    ShowCloseHover();
+    ShowFQNormal();
+}
+
+void TMainForm::OnFQMouseOn()
+{
+    ShowFQHover();
+    ShowCloseNormal();
+}
+
+void TMainForm::OnCloseClick()
+{
+    QCoreApplication::quit();
+}
+
+void TMainForm::OnFQClick()
+{
+    // A fresh help window at each opening, in the colour the window has now.
+    TFQForm help(m_platform, nullptr, palette().color(QPalette::Window));
+    help.exec();
 }
 
 void TMainForm::SetRandomColors()
@@ -237,10 +313,22 @@ void TMainForm::ShowCloseNormal()
     ui->imgClose2->setVisible(false);
 }
 
+void TMainForm::ShowCloseHover()
+{
+    ui->imgClose1->setVisible(false);
+    ui->imgClose2->setVisible(true);
+}
+
 void TMainForm::ShowFQNormal()
 {
     ui->imgFQ1->setVisible(true);
     ui->imgFQ2->setVisible(false);
+}
+
+void TMainForm::ShowFQHover()
+{
+    ui->imgFQ1->setVisible(false);
+    ui->imgFQ2->setVisible(true);
 }
 
 void TMainForm::OpenPicture()

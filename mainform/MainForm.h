@@ -14,6 +14,7 @@ namespace Ui {
 class TMainForm;
 }
 class QLabel;
+class QMouseEvent;
 class QMenu;
 class QPlainTextEdit;
 
@@ -40,6 +41,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,8 +60,16 @@ private:
     void ShowStatusInfo(const std::string& fileName);
     void stbMainResize();
 
+    bool LeftClick(QObject* watched, const QMouseEvent* event);
+    void PicMouseOn();
+    void CloseMouseOn();
+    void OnFQMouseOn();
+    void OnCloseClick();
+    void OnFQClick();
     void ShowCloseNormal();
+    void ShowCloseHover();
     void ShowFQNormal();
+    void ShowFQHover();
 
     std::array<QPlainTextEdit*, kMemoCount> DumpMemos() const;
 

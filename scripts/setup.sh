@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libbenchmark-dev
-    fonts-arphic-uming fonts-wqy-microhei
+    fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
 )
 
 missing=()
