@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Set-up, build, every test: the release build with warnings as errors, then the model, text
-# and command-line tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set-up, build, every test: the release build with warnings as errors, then every test again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -10,4 +10,6 @@ ctest --test-dir build/release --output-on-failure -j2
 
 scripts/build.sh sanitize
 ctest --test-dir build/sanitize --output-on-failure -j2
+
+fuzz/run.sh "${HEXLUME_FUZZ_SECONDS:-60}"
 echo "All tests passed."

@@ -82,45 +82,49 @@ std::uint64_t CDib::ImageSizeFor(const BitmapInfoHeader& header)
 
 bool CDib::LoadFile(const std::string& path)
 {
-    m_loaded = false;
-    auto refuse = [this](std::string reason) {
-        m_lastError = std::move(reason);
-        return false;
-    };
-
     std::error_code statError;
     if (std::filesystem::exists(path, statError) && !std::filesystem::is_regular_file(path, statError))
-        return refuse("not a regular file");
-
+        return Refuse("not a regular file");
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return refuse("cannot open the file: " + SystemReason());
+        return Refuse("cannot open the file: " + SystemReason());
+    return LoadStream(file, path);
+}
 
+bool CDib::Refuse(std::string reason)
+{
+    m_loaded = false;
+    m_lastError = std::move(reason);
+    return false;
+}
+
+bool CDib::LoadStream(std::istream& file, const std::string& path)
+{
     file.seekg(0, std::ios::end);
     const std::streamoff endPosition = file.tellg();
     file.seekg(0, std::ios::beg);
     if (!file || endPosition < 0)
-        return refuse("cannot find the size of the file: " + SystemReason());
+        return Refuse("cannot find the size of the file: " + SystemReason());
     const auto fileSize = static_cast<std::uint64_t>(endPosition);
     if (fileSize < kMinimumFileSize)
-        return refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) +
+        return Refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) +
                       " bytes, at least " + std::to_string(kMinimumFileSize) + " needed)");
 
     State next;
     next.fileName = path;
     if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderSize))
-        return refuse("cannot read the file header: " + SystemReason());
+        return Refuse("cannot read the file header: " + SystemReason());
     if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
-        return refuse("the file does not start with \"BM\"; it is not a bitmap");
+        return Refuse("the file does not start with \"BM\"; it is not a bitmap");
 
     const std::uint64_t wanted = fileSize - kFileHeaderSize;
     if (wanted > std::numeric_limits<std::size_t>::max() / 2)
-        return refuse("the file is too large to hold in memory");
+        return Refuse("the file is too large to hold in memory");
     try {
         next.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(wanted));
     } catch (const std::bad_alloc&) {
-        return refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
+        return Refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
     }
     AdviseHugePages(next.buffer.get(), static_cast<std::size_t>(wanted));
 
@@ -128,10 +132,19 @@ bool CDib::LoadFile(const std::string& path)
     file.read(reinterpret_cast<char*>(next.buffer.get()), static_cast<std::streamsize>(wanted));
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
-        return refuse("cannot read the file: " + SystemReason());
+        return Refuse("cannot read the file: " + SystemReason());
     if (next.bufferSize < kInfoHeaderSize)
-        return refuse("the file is too short for the bitmap headers (it shrank while being read)");
+        return Refuse("the file is too short for the bitmap headers (it shrank while being read)");
 
+    LocateRegions(next);
+    m_state = std::move(next);
+    m_lastError.clear();
+    m_loaded = true;
+    return true;
+}
+
+void CDib::LocateRegions(State& next)
+{
     std::copy_n(next.buffer.get(), kInfoHeaderSize, next.infoHeader.begin());
     const BitmapInfoHeader asRead = BitmapInfoHeader::FromBytes(next.infoHeader);
     const std::uint32_t colorCount = ColorCountFor(asRead);
@@ -148,11 +161,6 @@ bool CDib::LoadFile(const std::string& path)
         next.palette = BoundedRegion(next.buffer.get(), next.bufferSize, asRead.biSize, paletteBytes);
     next.data = BoundedRegion(next.buffer.get(), next.bufferSize, std::uint64_t{asRead.biSize} + paletteBytes,
                               next.imageSize);
-
-    m_state = std::move(next);
-    m_lastError.clear();
-    m_loaded = true;
-    return true;
 }
 
 }  // namespace hexlume

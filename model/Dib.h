@@ -3,6 +3,7 @@
 #include "BitmapHeaders.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <span>
 #include <string>
@@ -27,6 +28,9 @@ public:
     // Reads the whole file. On failure the loaded flag drops to false, LastError() says why,
     // and everything else still describes the previous successful load.
     bool LoadFile(const std::string& path);
+    // The same on a file already opened; path is only recorded. Size and bytes come from the
+    // stream, so a file that shrinks between the two is bounded by what was actually read.
+    bool LoadStream(std::istream& file, const std::string& path);
 
     bool IsLoaded() const { return m_loaded; }
     const std::string& LastError() const { return m_lastError; }
@@ -73,6 +77,11 @@ private:
         ByteSpan palette;
         ByteSpan data;
     };
+
+    // Drops the loaded flag and keeps the reason; everything else stays as it was.
+    bool Refuse(std::string reason);
+    // Fills in the two derived header fields and places the regions in the block just read.
+    static void LocateRegions(State& next);
 
     State m_state;
     bool m_loaded = false;

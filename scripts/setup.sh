@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libbenchmark-dev
     fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core

@@ -1,0 +1,85 @@
+// Loads any bytes as a bitmap file, then builds every text the window and hexlume-dump show.
+// Besides the sanitizers, it checks that every byte shown as palette or pixel data is the
+// file's own byte at that place, also when the file shrinks while being read.
+
+#include "mainform/texts/DumpPane.h"
+#include "mainform/texts/FileNamePart.h"
+#include "mainform/texts/HeaderTexts.h"
+#include "mainform/texts/RegionText.h"
+#include "mainform/texts/StatusTexts.h"
+#include "model/Dib.h"
+#include "tests/support/ShrinkingStream.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using namespace hexlume;
+
+void Require(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+// The region must be the input's bytes at 14 + offset, cut at what was delivered.
+void RequireFileBytes(ByteSpan region, const std::uint8_t* data, std::size_t delivered, std::uint64_t offset)
+{
+    if (region.data() == nullptr)
+        return;
+    Require(kFileHeaderSize + offset + region.size() <= delivered);
+    Require(std::memcmp(region.data(), data + kFileHeaderSize + offset, region.size()) == 0);
+}
+
+void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t delivered)
+{
+    const BitmapInfoHeader info = dib.GetInfoHeader();
+    const std::uint64_t paletteOffset = std::uint64_t{ReadLe32({data + kFileHeaderSize, 4}, 0)};
+    RequireFileBytes(dib.PaletteBytes(), data, delivered, paletteOffset);
+    RequireFileBytes(dib.DataBytes(), data, delivered, paletteOffset + std::uint64_t{dib.GetColorCount()} * 4);
+
+    (void)FileHeaderValueTexts(dib.GetFileHeader());
+    (void)InfoHeaderValueTexts(info);
+    const DumpPaneView pane = DescribeDumpPane(dib, 16);
+    for (const MemoView& memo : pane.memos) {
+        const std::string whole = MemoText(memo);
+        const std::string shown = MemoShownText(memo);
+        Require(whole.compare(0, shown.size(), shown) == 0);
+        if (memo.bytes)
+            Require(whole.size() == RegionTextSize(memo.bytes->size()));
+    }
+    (void)LineNumbersText(0, pane.numbersShown);
+    (void)StatusTexts(NamePart(dib.GetFileName()), dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
+}
+
+std::string ScratchPath()
+{
+    const char* folder = std::getenv("TMPDIR");
+    return std::string(folder != nullptr ? folder : "/tmp") + "/hexlume-fuzz-" + std::to_string(::getpid()) + ".bmp";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::string path = ScratchPath();
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
+    CDib dib;
+    if (dib.LoadFile(path))
+        BuildEveryText(dib, data, size);
+
+    // The same bytes from a file that claims up to 255 bytes more than it delivers.
+    const std::uint64_t claimed = size + (size > 0 ? data[size - 1] : 0);
+    testing::ShrinkingStream shrinking(std::vector<char>(data, data + size), claimed);
+    if (dib.LoadStream(shrinking, "shrinking.bmp"))
+        BuildEveryText(dib, data, size);
+    return 0;
+}

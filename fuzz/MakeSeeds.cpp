@@ -1,0 +1,55 @@
+// Writes the fuzzers' seed bitmaps into the folder given: the shapes the tests use, each a
+// starting point the fuzzer mutates (palettes, short headers, top-down, claims past the end).
+
+#include "tests/support/BmpBuilder.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using hexlume::testing::BmpSpec;
+using hexlume::testing::BuildBitmap;
+using hexlume::testing::CountingBytes;
+
+std::vector<std::pair<std::string, BmpSpec>> Seeds()
+{
+    return {
+        {"rgb24-2x2", {.width = 2, .height = 2, .sizeImage = 16, .xPelsPerMeter = 2834, .yPelsPerMeter = 2834,
+                       .palette = {}, .pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}},
+        {"pal8-count-filled", {.width = 4, .height = 4, .bitCount = 8, .palette = CountingBytes(1024),
+                               .pixels = CountingBytes(16)}},
+        {"pal1", {.width = 10, .height = 10, .bitCount = 1, .palette = {0, 0, 0, 0, 255, 255, 255, 0},
+                  .pixels = CountingBytes(40)}},
+        {"pal4-used3", {.width = 5, .height = 3, .bitCount = 4, .clrUsed = 3, .palette = CountingBytes(12),
+                        .pixels = CountingBytes(12)}},
+        {"os2-core-header", {.infoSize = 12, .width = 2, .height = 2, .bitCount = 8, .palette = CountingBytes(64),
+                             .pixels = CountingBytes(8)}},
+        {"top-down", {.width = 3, .height = -2, .palette = {}, .pixels = CountingBytes(24)}},
+        {"claims-past-end", {.width = 100000, .height = 100000, .bitCount = 32, .clrUsed = 0xFFFFFFFF,
+                             .palette = CountingBytes(20), .pixels = {}}},
+        {"tall-stack", {.width = 100, .height = 400, .bitCount = 8, .palette = CountingBytes(1024),
+                        .pixels = CountingBytes(40000)}},
+    };
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    for (const auto& [name, spec] : Seeds()) {
+        const std::vector<std::uint8_t> bytes = BuildBitmap(spec);
+        std::ofstream out(std::string(argv[1]) + "/" + name + ".bmp", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            return 1;
+    }
+    return 0;
+}
