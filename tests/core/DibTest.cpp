@@ -1,5 +1,6 @@
 #include "model/Dib.h"
 #include "tests/support/BmpBuilder.h"
+#include "tests/support/ShrinkingStream.h"
 
 #include <gtest/gtest.h>
 
@@ -269,6 +270,31 @@ std::vector<RefusalCase> RefusalCases()
 
 INSTANTIATE_TEST_SUITE_P(Cases, DibRefusalTest, ::testing::ValuesIn(RefusalCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace hexlume
+
+namespace hexlume {
+namespace {
+
+// A file truncated between the size query and the read: only the bytes delivered are shown.
+TEST(DibShrinkingFile, RegionsEndAtTheBytesActuallyRead)
+{
+    const auto file = BuildBitmap({.width = 4, .height = 4, .bitCount = 8, .palette = NoisyBytes(1024),
+                                   .pixels = NoisyBytes(16, 9)});
+    const std::size_t delivered = 14 + 40 + 600;  // the file lost its last 440 palette bytes and all pixels
+    CDib dib;
+    testing::ShrinkingStream stream(std::vector<char>(file.begin(), file.begin() + delivered), file.size());
+    ASSERT_TRUE(dib.LoadStream(stream, "shrunk.bmp")) << dib.LastError();
+    EXPECT_EQ(dib.GetBufferSize(), delivered - 14);
+    ExpectRegion(dib.PaletteBytes(), file, Place{40, 600});
+    EXPECT_EQ(dib.GetData(), nullptr);
+    EXPECT_EQ(dib.GetImageSize(), 16u);  // what the header claims is still shown as claimed
+
+    testing::ShrinkingStream gone(std::vector<char>(file.begin(), file.begin() + 30), file.size());
+    EXPECT_FALSE(dib.LoadStream(gone, "gone.bmp"));
+    EXPECT_EQ(dib.GetFileName(), "shrunk.bmp");  // the refused load kept the previous file
+}
 
 }  // namespace
 }  // namespace hexlume
