@@ -21,6 +21,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
 #include <QScrollBar>
@@ -333,6 +334,13 @@ void TMainForm::ShowFQHover()
 
 void TMainForm::OpenPicture()
 {
+    // The export question is modal, but a second open inside the first would replace the model
+    // under the views being filled: never nest.
+    if (m_opening)
+        return;
+    m_opening = true;
+    const auto done = qScopeGuard([this] { m_opening = false; });
+
     const QString folder = QDir::currentPath();
     const std::optional<QString> chosen = m_platform.AskOpenPicture(this, folder, m_lastFile);
     if (!chosen)

@@ -83,6 +83,7 @@ private:
     QMenu* m_ppmOpenPic = nullptr;
     std::array<QLabel*, 3> m_statusPanels{};
     bool m_shown = false;
+    bool m_opening = false;
 };
 
 }  // namespace hexlume

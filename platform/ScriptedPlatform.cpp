@@ -25,6 +25,8 @@ std::optional<QString> ScriptedPlatform::AskOpenPicture(QWidget*, const QString&
 bool ScriptedPlatform::AskYesNo(QWidget*, const QString& caption, const QString& text)
 {
     questions << caption + '\n' + text;
+    if (duringQuestion)
+        duringQuestion();
     return TakeAnswer(yesNoAnswers);
 }
 

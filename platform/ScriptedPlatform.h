@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace hexlume {
 
@@ -17,6 +18,8 @@ public:
     QStringList openAnswers;
     std::deque<bool> yesNoAnswers;
     bool editorStarts = true;
+    // Runs while a Yes/No question is "on screen", before it is answered.
+    std::function<void()> duringQuestion;
     bool browserStarts = true;
 
     // What the window asked for.
