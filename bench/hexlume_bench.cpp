@@ -3,6 +3,7 @@
 // The bitmap is generated once into a fresh temporary folder on first use and the folder is
 // removed when the run ends, so nothing is needed beforehand and nothing is left behind.
 
+#include "bench/BitmapWriter.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/RegionText.h"
 #include "model/Dib.h"
@@ -15,12 +16,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -31,59 +30,8 @@ namespace fs = std::filesystem;
 // exactly 64 MiB.
 constexpr std::int32_t kWidth = 5461;
 constexpr std::int32_t kHeight = 4096;
-constexpr std::uint32_t kStride = (kWidth * 24 + 31) / 32 * 4;
-constexpr std::uint32_t kImageSize = kStride * kHeight;
-constexpr std::uint32_t kHeadersSize = 14 + 40;
-
-void PutLe16(std::vector<char>& out, std::uint16_t value)
-{
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>(value >> 8));
-}
-
-void PutLe32(std::vector<char>& out, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-void WriteBitmap(const fs::path& path)
-{
-    std::vector<char> file;
-    file.reserve(kHeadersSize + kImageSize);
-    file.push_back('B');
-    file.push_back('M');
-    PutLe32(file, kHeadersSize + kImageSize);  // bfSize
-    PutLe32(file, 0);                          // bfReserved1, bfReserved2
-    PutLe32(file, kHeadersSize);               // bfOffBits
-    PutLe32(file, 40);                         // biSize
-    PutLe32(file, static_cast<std::uint32_t>(kWidth));
-    PutLe32(file, static_cast<std::uint32_t>(kHeight));
-    PutLe16(file, 1);   // biPlanes
-    PutLe16(file, 24);  // biBitCount
-    PutLe32(file, 0);   // biCompression: BI_RGB
-    PutLe32(file, kImageSize);
-    PutLe32(file, 2835);  // 72 dpi, both ways
-    PutLe32(file, 2835);
-    PutLe32(file, 0);  // biClrUsed
-    PutLe32(file, 0);  // biClrImportant
-
-    // Pseudo-random pixels (xorshift64), so every byte value turns up and no pattern helps.
-    std::uint64_t state = 0x9E3779B97F4A7C15ull;
-    for (std::uint32_t i = 0; i < kImageSize; i += 8) {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        for (int shift = 0; shift < 64; shift += 8)
-            file.push_back(static_cast<char>((state >> shift) & 0xFF));
-    }
-
-    std::ofstream out(path, std::ios::binary);
-    out.write(file.data(), static_cast<std::streamsize>(file.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
+constexpr std::uint32_t kImageSize = static_cast<std::uint32_t>(bench::ImageSize24(kWidth, kHeight));
+constexpr std::uint32_t kHeadersSize = bench::kBitmapHeadersSize;
 
 // The temporary folder, its bitmap and the bitmap loaded once for the benchmarks that only
 // need its bytes.
@@ -104,7 +52,7 @@ Workspace& GetWorkspace()
         Workspace& workspace = g_workspace.emplace();
         workspace.folder = pattern;
         workspace.bitmap = workspace.folder / "picture.bmp";
-        WriteBitmap(workspace.bitmap);
+        bench::WriteBitmap24(workspace.bitmap, kWidth, kHeight);
         if (!workspace.dib.LoadFile(workspace.bitmap.string()))
             throw std::runtime_error("cannot load the generated bitmap: " + workspace.dib.LastError());
         if (workspace.dib.GetDataSize() != kImageSize)
