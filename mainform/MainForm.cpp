@@ -23,13 +23,12 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QWindow>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
 
 // Resources of a static library must be registered by hand, outside any namespace.
 static void InitResources()
