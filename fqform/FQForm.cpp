@@ -79,12 +79,17 @@ bool TFQForm::eventFilter(QObject* watched, QEvent* event)
             ShowOKHover();  // OkMouseOn
         return true;        // the hover image leaves the pair as it is
     }
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (onOk) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        // As in the main window, a click counts only when let go over the widget pressed.
+        const bool click = mouse->button() == Qt::LeftButton && widget != nullptr &&
+                           widget->rect().contains(mouse->position().toPoint());
+        if (click && onOk) {
             Button1Click();
             return true;
         }
-        if (watched == ui->StaticText1) {
+        if (click && watched == ui->StaticText1) {
             StaticText1Click();
             return true;
         }

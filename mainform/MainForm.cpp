@@ -226,9 +226,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
             CloseMouseOn();
         else if (watched == ui->imgFQ1)
             OnFQMouseOn();
-        else
+        else if (watched != ui->imgClose2 && watched != ui->imgFQ2)
             return QWidget::eventFilter(watched, event);
-        return true;  // handled here; a hover image (imgClose2, imgFQ2) changes nothing
+        // Handled here; a hover image (imgClose2, imgFQ2) changes nothing, and its move must not
+        // reach pnlButtons, which would put the pair back to normal.
+        return true;
     case QEvent::MouseButtonRelease:
         return LeftClick(watched, static_cast<QMouseEvent*>(event)) || QWidget::eventFilter(watched, event);
     default:
