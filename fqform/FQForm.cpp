@@ -4,6 +4,7 @@
 #include "mainform/FramePainter.h"
 #include "mainform/LayoutFonts.h"
 #include "mainform/QtText.h"
+#include "mainform/WidgetClicks.h"
 #include "platform/Platform.h"
 #include "ui_Fqunit.h"
 
@@ -79,17 +80,12 @@ bool TFQForm::eventFilter(QObject* watched, QEvent* event)
             ShowOKHover();  // OkMouseOn
         return true;        // the hover image leaves the pair as it is
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        // As in the main window, a click counts only when let go over the widget pressed.
-        const bool click = mouse->button() == Qt::LeftButton && widget != nullptr &&
-                           widget->rect().contains(mouse->position().toPoint());
-        if (click && onOk) {
+    if (IsLeftClick(watched, event)) {
+        if (onOk) {
             Button1Click();
             return true;
         }
-        if (click && watched == ui->StaticText1) {
+        if (watched == ui->StaticText1) {
             StaticText1Click();
             return true;
         }

@@ -5,6 +5,7 @@
 #include "LayoutFonts.h"
 #include "PictureLoader.h"
 #include "QtText.h"
+#include "WidgetClicks.h"
 #include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
@@ -232,23 +233,20 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         // reach pnlButtons, which would put the pair back to normal.
         return true;
     case QEvent::MouseButtonRelease:
-        return LeftClick(watched, static_cast<QMouseEvent*>(event)) || QWidget::eventFilter(watched, event);
+        return (IsLeftClick(watched, event) && Click(watched)) || QWidget::eventFilter(watched, event);
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool TMainForm::LeftClick(QObject* watched, const QMouseEvent* event)
+bool TMainForm::Click(QObject* watched)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || event->button() != Qt::LeftButton || !widget->rect().contains(event->position().toPoint()))
-        return false;
-    if (widget == ui->imgRevView)
+    if (watched == ui->imgRevView)
         OpenPicture();  // imgRevViewClick
-    else if (widget == ui->imgClose1 || widget == ui->imgClose2)
+    else if (watched == ui->imgClose1 || watched == ui->imgClose2)
         OnCloseClick();
-    else if (widget == ui->imgFQ1 || widget == ui->imgFQ2)
+    else if (watched == ui->imgFQ1 || watched == ui->imgFQ2)
         OnFQClick();
     else
         return false;

@@ -60,7 +60,8 @@ private:
     void ShowStatusInfo(const std::string& fileName);
     void stbMainResize();
 
-    bool LeftClick(QObject* watched, const QMouseEvent* event);
+    // Runs the click handler of an image; false for any other widget.
+    bool Click(QObject* watched);
     void PicMouseOn();
     void CloseMouseOn();
     void OnFQMouseOn();
