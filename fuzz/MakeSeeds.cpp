@@ -11,11 +11,11 @@
 
 namespace {
 
-using hexlume::testing::BmpSpec;
+using hexlume::testing::BitmapFields;
 using hexlume::testing::BuildBitmap;
 using hexlume::testing::CountingBytes;
 
-std::vector<std::pair<std::string, BmpSpec>> Seeds()
+std::vector<std::pair<std::string, BitmapFields>> Seeds()
 {
     return {
         {"rgb24-2x2", {.width = 2, .height = 2, .sizeImage = 16, .xPelsPerMeter = 2834, .yPelsPerMeter = 2834,
@@ -44,8 +44,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    for (const auto& [name, spec] : Seeds()) {
-        const std::vector<std::uint8_t> bytes = BuildBitmap(spec);
+    for (const auto& [name, fields] : Seeds()) {
+        const std::vector<std::uint8_t> bytes = BuildBitmap(fields);
         std::ofstream out(std::string(argv[1]) + "/" + name + ".bmp", std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out)

@@ -27,7 +27,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using hexlume::testing::BmpSpec;
+using hexlume::testing::BitmapFields;
 using hexlume::testing::BuildBitmap;
 using hexlume::testing::CountingBytes;
 using hexlume::testing::ReadFileBytes;
@@ -202,23 +202,23 @@ void ExpectWindowShape(const QJsonObject& json)
     EXPECT_TRUE(Str(status[2]).starts_with("图像类型:"));
 }
 
-BmpSpec Spec(std::int32_t width, std::int32_t height, std::vector<std::uint8_t> pixels)
+BitmapFields Fields(std::int32_t width, std::int32_t height, std::vector<std::uint8_t> pixels)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.pixels = std::move(pixels);
-    return spec;
+    BitmapFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.pixels = std::move(pixels);
+    return fields;
 }
 
 const std::vector<std::uint8_t> kTwoByTwoPixels{0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
 
 std::vector<std::uint8_t> TwoByTwo()
 {
-    BmpSpec spec = Spec(2, 2, kTwoByTwoPixels);
-    spec.sizeImage = 16;
-    spec.xPelsPerMeter = spec.yPelsPerMeter = 2834;
-    return BuildBitmap(spec);
+    BitmapFields fields = Fields(2, 2, kTwoByTwoPixels);
+    fields.sizeImage = 16;
+    fields.xPelsPerMeter = fields.yPelsPerMeter = 2834;
+    return BuildBitmap(fields);
 }
 
 TEST(CliJson, TwoByTwoBitmapGivesEveryTextOfTheWindow)
@@ -259,9 +259,9 @@ TEST(CliJson, HeaderValuesOfBottomUpAndTopDownBitmaps)
     TempDir dir;
     for (const std::int32_t height : {100, -100}) {
         SCOPED_TRACE(height);
-        BmpSpec spec = Spec(100, height, CountingBytes(30000));
-        spec.sizeImage = 30000;
-        const std::string path = dir.Write("big.bmp", BuildBitmap(spec));
+        BitmapFields fields = Fields(100, height, CountingBytes(30000));
+        fields.sizeImage = 30000;
+        const std::string path = dir.Write("big.bmp", BuildBitmap(fields));
         const QJsonObject json = ParseJson(RunDump({"--json", path}));
         EXPECT_EQ(GridValues(json, "fileHeaderGrid"),
                   (std::vector<std::string>{"0x4d42\"BM\"", "7566", "00", "00", "0036"}));
@@ -276,10 +276,10 @@ TEST(CliJson, TallStackCutsTheDataMemoButKeepsItsWholeText)
 {
     TempDir dir;
     const std::vector<std::uint8_t> pixels = CountingBytes(40000, 7);
-    BmpSpec spec = Spec(200, 200, pixels);
-    spec.bitCount = 8;
-    spec.palette = CountingBytes(1024);
-    const std::string path = dir.Write("tall.bmp", BuildBitmap(spec));
+    BitmapFields fields = Fields(200, 200, pixels);
+    fields.bitCount = 8;
+    fields.palette = CountingBytes(1024);
+    const std::string path = dir.Write("tall.bmp", BuildBitmap(fields));
     const QJsonObject json = ParseJson(RunDump({"--json", path}));
     ExpectWindowShape(json);
     const QJsonValue memos = json["memos"];
@@ -422,7 +422,7 @@ TEST(CliExport, WritesTheDataDumpToTheNameInTheCurrentFolder)
     TempDir cwd;
     // 24 bytes of data: one full line and an unfinished one.
     const std::vector<std::uint8_t> pixels = CountingBytes(24, 0xF0);
-    const std::string path = dir.Write("three.bmp", BuildBitmap(Spec(3, 2, pixels)));
+    const std::string path = dir.Write("three.bmp", BuildBitmap(Fields(3, 2, pixels)));
     const Outcome run = RunDump({"--export", path}, cwd.path());
     EXPECT_EQ(run.Code(), 0) << run.Describe();
     EXPECT_EQ(run.out, "three.bmp.txt\n");
@@ -445,7 +445,7 @@ TEST(CliExport, NamesAreNeverInterpreted)
 {
     TempDir dir;
     const std::vector<std::uint8_t> pixels = CountingBytes(48);
-    const auto bitmap = BuildBitmap(Spec(4, 4, pixels));
+    const auto bitmap = BuildBitmap(Fields(4, 4, pixels));
     const std::string expected = hexlume::RegionText(pixels, hexlume::kExportLineEnd);
     for (const std::string name : {"a b.bmp", "q\"uo'te.bmp", "semi;touch pwned;.bmp", "$(touch pwned).bmp",
                                    "`touch pwned`.bmp", "-dash.bmp", "--json", "图像 测试.bmp"}) {

@@ -14,7 +14,7 @@
 namespace hexlume {
 namespace {
 
-using testing::BmpSpec;
+using testing::BitmapFields;
 using testing::BuildBitmap;
 using testing::TempDir;
 
@@ -51,7 +51,7 @@ void ExpectRegion(ByteSpan region, const std::vector<std::uint8_t>& file, std::o
 
 class DibTest : public ::testing::Test {
 protected:
-    std::vector<std::uint8_t> LoadOk(const BmpSpec& bitmap, const std::string& name = "a.bmp")
+    std::vector<std::uint8_t> LoadOk(const BitmapFields& bitmap, const std::string& name = "a.bmp")
     {
         auto bytes = BuildBitmap(bitmap);
         EXPECT_TRUE(dib.LoadFile(dir.Write(name, bytes))) << dib.LastError();
@@ -65,7 +65,7 @@ protected:
 
 struct LoadCase {
     const char* name;
-    BmpSpec bitmap;
+    BitmapFields bitmap;
     std::optional<Place> palette;
     std::optional<Place> data;
     std::uint32_t clrUsedAfter;
@@ -164,7 +164,7 @@ TEST(DibImageSize, NegativeWidthAndSaturation)
 
 TEST_F(DibTest, ReadsEveryHeaderFieldLittleEndian)
 {
-    const BmpSpec bitmap{.fileSize = 0x01020304, .reserved1 = 0xA1B2, .reserved2 = 0xC3D4, .offBits = 0x0A0B0C0D,
+    const BitmapFields bitmap{.fileSize = 0x01020304, .reserved1 = 0xA1B2, .reserved2 = 0xC3D4, .offBits = 0x0A0B0C0D,
                        .width = -5, .height = 0x11223344, .planes = 0x5566, .bitCount = 24,
                        .compression = 0x8899AABB, .sizeImage = 0x12345678, .xPelsPerMeter = -2,
                        .yPelsPerMeter = 0x7EADBEEF, .clrUsed = 1, .clrImportant = 0xCAFEF00D,

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class DumpPaneTest : public ::testing::Test {
 protected:
-    DumpPaneView Describe(const testing::BmpSpec& bitmap)
+    DumpPaneView Describe(const testing::BitmapFields& bitmap)
     {
         EXPECT_TRUE(dib.LoadFile(dir.Write("p.bmp", testing::BuildBitmap(bitmap)))) << dib.LastError();
         return DescribeDumpPane(dib, 16);

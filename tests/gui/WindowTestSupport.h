@@ -29,7 +29,7 @@ inline void PrintTo(const QRect& r, std::ostream* os) { *os << r.x() << ',' << r
 
 namespace hexlume {
 
-using testing::BmpSpec;
+using testing::BitmapFields;
 using testing::BuildBitmap;
 using testing::CountingBytes;
 
@@ -71,25 +71,25 @@ inline std::pair<int, int> InkRows(const QImage& image, const QRect& area, QRgb 
 // The 70-byte 2 × 2 24-bit bitmap: blue, green / red, white, rows padded to 8 bytes.
 inline std::vector<std::uint8_t> SmallBitmap()
 {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.sizeImage = 16;
-    spec.xPelsPerMeter = spec.yPelsPerMeter = 2834;
-    spec.pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
-    return BuildBitmap(spec);
+    BitmapFields fields;
+    fields.width = 2;
+    fields.height = 2;
+    fields.sizeImage = 16;
+    fields.xPelsPerMeter = fields.yPelsPerMeter = 2834;
+    fields.pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    return BuildBitmap(fields);
 }
 
 // An 8-bit bitmap with a full 256-colour palette (64 dump lines) and the given pixel bytes.
 inline std::vector<std::uint8_t> Pal8Bitmap(std::int32_t width, std::int32_t height, std::vector<std::uint8_t> pixels)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 8;
-    spec.palette = CountingBytes(1024);
-    spec.pixels = std::move(pixels);
-    return BuildBitmap(spec);
+    BitmapFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = 8;
+    fields.palette = CountingBytes(1024);
+    fields.pixels = std::move(pixels);
+    return BuildBitmap(fields);
 }
 
 class MainFormTest : public ::testing::Test {

@@ -18,29 +18,29 @@ void PutLe(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes)
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBitmap(const BmpSpec& spec)
+std::vector<std::uint8_t> BuildBitmap(const BitmapFields& fields)
 {
-    const std::size_t total = 54 + spec.palette.size() + spec.pixels.size();
+    const std::size_t total = 54 + fields.palette.size() + fields.pixels.size();
     std::vector<std::uint8_t> out;
     out.reserve(total);
-    PutLe(out, spec.type, 2);
-    PutLe(out, spec.fileSize != 0 ? spec.fileSize : total, 4);
-    PutLe(out, spec.reserved1, 2);
-    PutLe(out, spec.reserved2, 2);
-    PutLe(out, spec.offBits != 0 ? spec.offBits : 54 + spec.palette.size(), 4);
-    PutLe(out, spec.infoSize, 4);
-    PutLe(out, static_cast<std::uint32_t>(spec.width), 4);
-    PutLe(out, static_cast<std::uint32_t>(spec.height), 4);
-    PutLe(out, spec.planes, 2);
-    PutLe(out, spec.bitCount, 2);
-    PutLe(out, spec.compression, 4);
-    PutLe(out, spec.sizeImage, 4);
-    PutLe(out, static_cast<std::uint32_t>(spec.xPelsPerMeter), 4);
-    PutLe(out, static_cast<std::uint32_t>(spec.yPelsPerMeter), 4);
-    PutLe(out, spec.clrUsed, 4);
-    PutLe(out, spec.clrImportant, 4);
-    out.insert(out.end(), spec.palette.begin(), spec.palette.end());
-    out.insert(out.end(), spec.pixels.begin(), spec.pixels.end());
+    PutLe(out, fields.type, 2);
+    PutLe(out, fields.fileSize != 0 ? fields.fileSize : total, 4);
+    PutLe(out, fields.reserved1, 2);
+    PutLe(out, fields.reserved2, 2);
+    PutLe(out, fields.offBits != 0 ? fields.offBits : 54 + fields.palette.size(), 4);
+    PutLe(out, fields.infoSize, 4);
+    PutLe(out, static_cast<std::uint32_t>(fields.width), 4);
+    PutLe(out, static_cast<std::uint32_t>(fields.height), 4);
+    PutLe(out, fields.planes, 2);
+    PutLe(out, fields.bitCount, 2);
+    PutLe(out, fields.compression, 4);
+    PutLe(out, fields.sizeImage, 4);
+    PutLe(out, static_cast<std::uint32_t>(fields.xPelsPerMeter), 4);
+    PutLe(out, static_cast<std::uint32_t>(fields.yPelsPerMeter), 4);
+    PutLe(out, fields.clrUsed, 4);
+    PutLe(out, fields.clrImportant, 4);
+    out.insert(out.end(), fields.palette.begin(), fields.palette.end());
+    out.insert(out.end(), fields.pixels.begin(), fields.pixels.end());
     return out;
 }
 

@@ -9,7 +9,7 @@ namespace hexlume::testing {
 
 // The fields of a bitmap to generate; the defaults make a valid 24-bit bottom-up bitmap
 // whose sizes follow from the palette and pixel bytes given.
-struct BmpSpec {
+struct BitmapFields {
     std::uint16_t type = 0x4D42;
     std::uint32_t fileSize = 0;  // 0: the real size
     std::uint16_t reserved1 = 0;
@@ -31,7 +31,7 @@ struct BmpSpec {
     std::vector<std::uint8_t> pixels{};
 };
 
-std::vector<std::uint8_t> BuildBitmap(const BmpSpec& spec);
+std::vector<std::uint8_t> BuildBitmap(const BitmapFields& fields);
 
 // Bytes 0, 1, 2, … 255, 0, 1, … : every byte tells where it came from.
 std::vector<std::uint8_t> CountingBytes(std::size_t count, std::uint8_t first = 0);
