@@ -4,7 +4,7 @@
 #include "mainform/FramePainter.h"
 #include "mainform/LayoutFonts.h"
 #include "mainform/QtText.h"
-#include "mainform/WidgetClicks.h"
+#include "mainform/ImageButtons.h"
 #include "platform/Platform.h"
 #include "ui_Fqunit.h"
 
@@ -95,14 +95,12 @@ bool TFQForm::eventFilter(QObject* watched, QEvent* event)
 
 void TFQForm::ShowOKNormal()
 {
-    ui->imgOK1->setVisible(true);
-    ui->imgOK2->setVisible(false);
+    ShowHoverPair(ui->imgOK1, ui->imgOK2, false);
 }
 
 void TFQForm::ShowOKHover()
 {
-    ui->imgOK1->setVisible(false);
-    ui->imgOK2->setVisible(true);
+    ShowHoverPair(ui->imgOK1, ui->imgOK2, true);
 }
 
 void TFQForm::Button1Click()

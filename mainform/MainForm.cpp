@@ -5,7 +5,7 @@
 #include "LayoutFonts.h"
 #include "PictureLoader.h"
 #include "QtText.h"
-#include "WidgetClicks.h"
+#include "ImageButtons.h"
 #include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
@@ -309,26 +309,22 @@ void TMainForm::SetRandomColors()
 
 void TMainForm::ShowCloseNormal()
 {
-    ui->imgClose1->setVisible(true);
-    ui->imgClose2->setVisible(false);
+    ShowHoverPair(ui->imgClose1, ui->imgClose2, false);
 }
 
 void TMainForm::ShowCloseHover()
 {
-    ui->imgClose1->setVisible(false);
-    ui->imgClose2->setVisible(true);
+    ShowHoverPair(ui->imgClose1, ui->imgClose2, true);
 }
 
 void TMainForm::ShowFQNormal()
 {
-    ui->imgFQ1->setVisible(true);
-    ui->imgFQ2->setVisible(false);
+    ShowHoverPair(ui->imgFQ1, ui->imgFQ2, false);
 }
 
 void TMainForm::ShowFQHover()
 {
-    ui->imgFQ1->setVisible(false);
-    ui->imgFQ2->setVisible(true);
+    ShowHoverPair(ui->imgFQ1, ui->imgFQ2, true);
 }
 
 void TMainForm::OpenPicture()

@@ -18,4 +18,11 @@ inline bool IsLeftClick(QObject* watched, QEvent* event)
            widget->rect().contains(mouse->position().toPoint());
 }
 
+// A button drawn as two stacked images: the normal one, or the hover one, never both.
+inline void ShowHoverPair(QWidget* normal, QWidget* hover, bool hovering)
+{
+    normal->setVisible(!hovering);
+    hover->setVisible(hovering);
+}
+
 }  // namespace hexlume
