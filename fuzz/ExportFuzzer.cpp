@@ -1,10 +1,9 @@
 // Exports any bytes as a pixel-data dump and checks the file against the memo text: the same
 // text with every LF written as CR LF.
 
+#include "ScratchFile.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/RegionText.h"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,12 +12,6 @@
 #include <string>
 
 namespace {
-
-std::string ScratchPath()
-{
-    const char* folder = std::getenv("TMPDIR");
-    return std::string(folder != nullptr ? folder : "/tmp") + "/hexlume-fuzz-" + std::to_string(::getpid()) + ".txt";
-}
 
 std::string WithCrBeforeEachLf(const std::string& text)
 {
@@ -35,7 +28,7 @@ std::string WithCrBeforeEachLf(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = ScratchPath();
+    static const std::string path = ScratchPath(".txt");
     const hexlume::ByteSpan bytes(data, size);
     if (!hexlume::WriteDataExport(bytes, path).ok)
         __builtin_trap();

@@ -2,6 +2,7 @@
 // Besides the sanitizers, it checks that every byte shown as palette or pixel data is the
 // file's own byte at that place, also when the file shrinks while being read.
 
+#include "ScratchFile.h"
 #include "mainform/texts/DumpPane.h"
 #include "mainform/texts/FileNamePart.h"
 #include "mainform/texts/HeaderTexts.h"
@@ -9,8 +10,6 @@
 #include "mainform/texts/StatusTexts.h"
 #include "model/Dib.h"
 #include "tests/support/ShrinkingStream.h"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -57,17 +56,11 @@ void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t deliv
     (void)StatusTexts(NamePart(dib.GetFileName()), dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
 }
 
-std::string ScratchPath()
-{
-    const char* folder = std::getenv("TMPDIR");
-    return std::string(folder != nullptr ? folder : "/tmp") + "/hexlume-fuzz-" + std::to_string(::getpid()) + ".bmp";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = ScratchPath();
+    static const std::string path = ScratchPath(".bmp");
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
