@@ -119,17 +119,19 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
         return Refuse("the file does not start with \"BM\"; it is not a bitmap");
 
     const std::uint64_t wanted = fileSize - kFileHeaderSize;
-    if (wanted > std::numeric_limits<std::size_t>::max() / 2)
+    if (fileSize > std::numeric_limits<std::size_t>::max() / 2)
         return Refuse("the file is too large to hold in memory");
     try {
-        next.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(wanted));
+        next.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(fileSize));
     } catch (const std::bad_alloc&) {
         return Refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
     }
-    AdviseHugePages(next.buffer.get(), static_cast<std::size_t>(wanted));
+    AdviseHugePages(next.buffer.get(), static_cast<std::size_t>(fileSize));
+    // The block holds the whole file, so the format's reading sees one contiguous run of bytes.
+    std::copy(next.fileHeader.begin(), next.fileHeader.end(), next.buffer.get());
 
     // The file may have shrunk since its size was taken: only the bytes actually read count.
-    file.read(reinterpret_cast<char*>(next.buffer.get()), static_cast<std::streamsize>(wanted));
+    file.read(reinterpret_cast<char*>(next.buffer.get() + kFileHeaderSize), static_cast<std::streamsize>(wanted));
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
         return Refuse("cannot read the file: " + SystemReason());
@@ -145,7 +147,8 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
 
 void CDib::LocateRegions(State& next)
 {
-    std::copy_n(next.buffer.get(), kInfoHeaderSize, next.infoHeader.begin());
+    const std::uint8_t* afterFileHeader = next.buffer.get() + kFileHeaderSize;
+    std::copy_n(afterFileHeader, kInfoHeaderSize, next.infoHeader.begin());
     const BitmapInfoHeader asRead = BitmapInfoHeader::FromBytes(next.infoHeader);
     const std::uint32_t colorCount = ColorCountFor(asRead);
     next.imageSize = ImageSizeFor(asRead);
@@ -158,8 +161,8 @@ void CDib::LocateRegions(State& next)
     // The pixel data follows the palette directly; bfOffBits is shown but never used.
     const std::uint64_t paletteBytes = std::uint64_t{colorCount} * 4;
     if (colorCount != 0)
-        next.palette = BoundedRegion(next.buffer.get(), next.bufferSize, asRead.biSize, paletteBytes);
-    next.data = BoundedRegion(next.buffer.get(), next.bufferSize, std::uint64_t{asRead.biSize} + paletteBytes,
+        next.palette = BoundedRegion(afterFileHeader, next.bufferSize, asRead.biSize, paletteBytes);
+    next.data = BoundedRegion(afterFileHeader, next.bufferSize, std::uint64_t{asRead.biSize} + paletteBytes,
                               next.imageSize);
 }
 

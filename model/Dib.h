@@ -12,9 +12,9 @@ namespace hexlume {
 
 using ByteSpan = std::span<const std::uint8_t>;
 
-// One bitmap file held in memory: the 14-byte file header, then every later byte of the file
-// in one owned block. The palette and the pixel data are views into that block, each bounded
-// by the bytes actually read, so nothing a header claims can point outside the file.
+// One bitmap file held in memory: every byte of the file in one owned block, with a copy of the
+// 14-byte file header beside it. The palette and the pixel data are views into that block, each
+// bounded by the bytes actually read, so nothing a header claims can point outside the file.
 //
 // The block itself is never modified: the two fields a load fills in (biClrUsed, biSizeImage)
 // live in a separate copy of the info header, so every byte shown as palette or pixel data is
@@ -58,6 +58,11 @@ public:
 
     // Bytes held after the file header (file size − 14 for an intact file).
     std::uint64_t GetBufferSize() const { return m_state.bufferSize; }
+    // Every byte read, from the file's first: the file header, then the bytes after it.
+    ByteSpan FileBytes() const
+    {
+        return m_state.buffer ? ByteSpan(m_state.buffer.get(), kFileHeaderSize + m_state.bufferSize) : ByteSpan();
+    }
 
     // Number of palette entries a header stands for: biClrUsed, or when that is 0 the full
     // palette of the bit count (2^bits for 1 to 8 bits), 0 for 0 bits and for 9 bits or more.

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+// What the BMP format says a file's headers mean, read from the bytes of the whole file (as
+// read: the file may be shorter than its headers claim). Nothing here reads outside those bytes.
+namespace hexlume::format {
+
+using Bytes = std::span<const std::uint8_t>;
+
+inline constexpr std::uint64_t kFileHeaderBytes = 14;
+
+// The header versions, told apart by the header's size field.
+enum class HeaderVersion {
+    Core,     // 12: OS/2 1.x BITMAPCOREHEADER, 16-bit sizes, 3-byte colour entries
+    Os2v2,    // 16 to 64 but for 40, 52 and 56: OS/2 2.x BITMAPINFOHEADER2
+    Info,     // 40: BITMAPINFOHEADER
+    V2,       // 52: BITMAPV2INFOHEADER (red, green, blue masks)
+    V3,       // 56: BITMAPV3INFOHEADER (and the alpha mask)
+    V4,       // 108: BITMAPV4HEADER
+    V5,       // 124: BITMAPV5HEADER
+    Unknown,  // any other size
+};
+
+HeaderVersion HeaderVersionFor(std::uint32_t headerSize);
+std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …
+
+// The compression codes as the Windows headers number them.
+enum Compression : std::uint32_t {
+    kBiRgb = 0,
+    kBiRle8 = 1,
+    kBiRle4 = 2,
+    kBiBitfields = 3,
+    kBiJpeg = 4,
+    kBiPng = 5,
+    kBiAlphaBitfields = 6,
+};
+
+// How the pixel data is stored: the compression code read in the light of the header version
+// (an OS/2 2.x header means Huffman 1D by 3 and RLE24 by 4).
+enum class PixelEncoding {
+    Rgb,        // uncompressed: colour indices or packed colours, rows padded to 32 bits
+    Rle8,
+    Rle4,
+    Rle24,      // OS/2 2.x
+    BitFields,  // uncompressed, channels given by masks (BI_BITFIELDS, BI_ALPHABITFIELDS)
+    Jpeg,       // the pixel data is a whole JPEG stream
+    Png,        // the pixel data is a whole PNG stream
+    Huffman1D,  // OS/2 2.x, 1-bit fax coding
+    Unknown,    // no variant defines this code
+};
+
+struct ChannelMasks {
+    std::uint32_t red = 0;
+    std::uint32_t green = 0;
+    std::uint32_t blue = 0;
+    std::uint32_t alpha = 0;
+};
+
+// Where the masks of a bit-field bitmap come from.
+enum class MaskSource {
+    None,       // not a packed-colour bitmap (indices, RLE, JPEG, PNG, 24 or 64 bits)
+    Default,    // BI_RGB at 16 or 32 bits: 5-5-5 or 8-8-8, no alpha
+    InHeader,   // V2 and later: the masks are fields of the info header
+    AfterHeader,  // 40-byte header: 12 (or with BI_ALPHABITFIELDS 16) bytes after it
+};
+
+// A run of bytes of the file: where the headers put it and how much of it the file holds.
+struct FileRange {
+    std::uint64_t offset = 0;
+    std::uint64_t claimed = 0;  // what the headers say (or imply)
+    std::uint64_t present = 0;  // bytes of it inside the file: 0 when it starts at or past the end
+
+    std::uint64_t End() const { return offset + claimed; }
+    bool Complete() const { return present == claimed; }
+};
+
+// The headers read as their version defines them. Fields a short header does not have are 0;
+// every number is as stored, with the few derived values named as such.
+struct BitmapFormat {
+    std::uint64_t fileSize = 0;  // bytes present
+
+    // File header.
+    std::uint16_t type = 0;
+    std::uint32_t declaredFileSize = 0;
+    std::uint16_t reserved1 = 0;
+    std::uint16_t reserved2 = 0;
+    std::uint32_t offBits = 0;
+
+    // Info header.
+    std::uint32_t headerSize = 0;
+    HeaderVersion version = HeaderVersion::Unknown;
+    FileRange header;            // from offset 14, headerSize bytes (at least the size field)
+    std::int64_t width = 0;      // as stored (16-bit unsigned in a core header, else 32-bit signed)
+    std::int64_t height = 0;     // as stored; negative means top-down
+    std::uint16_t planes = 0;
+    std::uint16_t bitCount = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t sizeImage = 0;
+    std::int32_t xPelsPerMeter = 0;
+    std::int32_t yPelsPerMeter = 0;
+    std::uint32_t clrUsed = 0;
+    std::uint32_t clrImportant = 0;
+    // V4 and V5.
+    std::uint32_t csType = 0;
+    // V5.
+    std::uint32_t intent = 0;
+    std::uint32_t profileData = 0;  // counted from the start of the info header
+    std::uint32_t profileSize = 0;
+
+    // Derived.
+    PixelEncoding encoding = PixelEncoding::Unknown;
+    bool topDown = false;
+    std::uint64_t columns = 0;  // |width|
+    std::uint64_t rows = 0;     // |height|
+
+    MaskSource maskSource = MaskSource::None;
+    ChannelMasks masks;
+    FileRange maskBytes;  // the masks stored after a 40-byte header (claimed 0 otherwise)
+
+    // Colour table: 3-byte entries after a core header, 4-byte entries otherwise.
+    FileRange colorTable;
+    std::uint32_t colorEntrySize = 4;
+    std::uint64_t colorCount = 0;  // entries the headers stand for: clr-used, or 2^bits up to 8 bits
+
+    // Pixel data at bfOffBits. Its claimed length: the image-size field for compressed data
+    // (or, when 0, every byte up to the end of the file); for uncompressed data the rows.
+    FileRange pixels;
+    std::uint64_t stride = 0;  // bytes a row of uncompressed data takes, padded to 32 bits
+    std::uint64_t rowBytes = 0;  // stride × rows, saturated
+
+    // V5 embedded profile (PROFILE_EMBEDDED); claimed 0 when there is none.
+    FileRange profile;
+
+    bool HasColorTable() const { return colorTable.claimed != 0; }
+    // A header complete enough to say how the pixels are stored.
+    bool HeaderReadable() const;
+};
+
+inline constexpr std::uint32_t kProfileLinked = 0x4C494E4B;    // 'LINK'
+inline constexpr std::uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
+
+// Reads every header the file holds. Never fails: what is missing stays 0, and the ranges say
+// how much of each part is present.
+BitmapFormat ReadBitmapFormat(Bytes file);
+
+// Little-endian reads that yield 0 for bytes outside the span.
+std::uint16_t Le16At(Bytes bytes, std::uint64_t offset);
+std::uint32_t Le32At(Bytes bytes, std::uint64_t offset);
+
+}  // namespace hexlume::format
