@@ -192,7 +192,6 @@ void TMainForm::InitStatusPanels()
     for (std::size_t panel = 0; panel < m_statusPanels.size(); ++panel) {
         m_statusPanels[panel] = new QLabel(FromUtf8(kStatusCaptions[panel]), ui->stbMain);
         m_statusPanels[panel]->setObjectName(QStringLiteral("stbMainPanel%1").arg(panel));
-        ui->stbMain->addWidget(m_statusPanels[panel]);
     }
     stbMainResize();
 }
@@ -435,9 +434,14 @@ void TMainForm::ShowStatusInfo(const std::string& fileName)
 
 void TMainForm::stbMainResize()
 {
+    // Placed by hand, not by the bar's layout: that one adds a margin and a pixel between panels,
+    // and each panel must start where the one before it ends.
     const int width = StatusPanelWidth(ui->stbMain->width(), static_cast<int>(m_statusPanels.size()));
-    for (QLabel* panel : m_statusPanels)
-        panel->setFixedWidth(width);
+    for (std::size_t panel = 0; panel < m_statusPanels.size(); ++panel) {
+        m_statusPanels[panel]->setFixedWidth(width);
+        m_statusPanels[panel]->move(static_cast<int>(panel) * width, 0);
+        m_statusPanels[panel]->setFixedHeight(ui->stbMain->height());
+    }
 }
 
 }  // namespace hexlume

@@ -81,6 +81,9 @@ TEST_F(ChromeTest, MainWindowFrame)
     ASSERT_EQ(image.size(), QSize(782, 496));
     // pnlButtons stands on (0,1)-(73,19).
     ExpectFrame(image, kDark, form.palette().color(QPalette::Window), QSize(74, 19));
+    // Where its images leave it bare, the panel shows the window's colour, not the frame.
+    for (const QPoint bare : {QPoint(0, 19), QPoint(1, 19), QPoint(73, 1)})
+        EXPECT_EQ(image.pixelColor(bare), form.palette().color(QPalette::Window)) << bare.x() << ',' << bare.y();
 }
 
 TEST_F(ChromeTest, HoverSwapsOnlyFromTheNormalImages)
