@@ -20,7 +20,7 @@
 // The last line is "RESULT key=value …" for bench/open_bench.sh.
 
 #include "bench/BitmapWriter.h"
-#include "mainform/LayoutFonts.h"
+#include "widgets/LayoutFonts.h"
 #include "mainform/MainForm.h"
 #include "mainform/PictureLoader.h"
 #include "model/Dib.h"

@@ -1,11 +1,11 @@
 #include "FQForm.h"
 
 #include "HelpTexts.h"
-#include "mainform/FramePainter.h"
-#include "mainform/LayoutFonts.h"
-#include "mainform/QtText.h"
-#include "mainform/ImageButtons.h"
 #include "platform/Platform.h"
+#include "widgets/FramePainter.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/LayoutFonts.h"
+#include "widgets/QtText.h"
 #include "ui_Fqunit.h"
 
 #include <QMouseEvent>

@@ -1,17 +1,17 @@
 #include "MainForm.h"
 
-#include "Colors.h"
-#include "FramePainter.h"
-#include "LayoutFonts.h"
 #include "PictureLoader.h"
-#include "QtText.h"
-#include "ImageButtons.h"
 #include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
 #include "mainform/texts/HeaderTexts.h"
 #include "mainform/texts/StatusTexts.h"
 #include "platform/Platform.h"
+#include "widgets/Colors.h"
+#include "widgets/FramePainter.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/LayoutFonts.h"
+#include "widgets/QtText.h"
 #include "ui_Mainformunit.h"
 
 #include <QApplication>

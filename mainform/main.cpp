@@ -1,9 +1,9 @@
 // Hexlume: looks inside Windows bitmap files.
 
 #include "Application.h"
-#include "LayoutFonts.h"
 #include "MainForm.h"
 #include "platform/QtPlatform.h"
+#include "widgets/LayoutFonts.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 #include "fqform/HelpTexts.h"
-#include "mainform/QtText.h"
+#include "widgets/QtText.h"
 
 #include <QAction>
 #include <QApplication>

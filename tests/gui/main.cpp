@@ -1,7 +1,7 @@
 // The window tests need one QApplication for the whole run, so gtest_main cannot be used.
 
 #include "mainform/Application.h"
-#include "mainform/LayoutFonts.h"
+#include "widgets/LayoutFonts.h"
 
 #include <QByteArray>
 
