@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Colors.h"
-#include "mainform/texts/WindowFrame.h"
+#include "WindowFrame.h"
 
 #include <QPainter>
 #include <QWidget>
