@@ -1,0 +1,62 @@
+#include "ByteDescription.h"
+
+namespace hexlume::format {
+
+namespace {
+
+void DescribeField(const Element& element, std::uint64_t offset, ByteDescription& description)
+{
+    for (const Field& field : element.fields) {
+        if (offset >= field.offset && offset - field.offset < field.size) {
+            description.field = &field;
+            description.byteInField = offset - field.offset;
+            return;
+        }
+    }
+}
+
+void DescribeColorEntry(const BitmapFormat& format, std::uint64_t inTable, ByteDescription& description)
+{
+    static constexpr std::string_view kChannels[] = {"blue", "green", "red", "reserved"};
+    description.paletteEntry = inTable / format.colorEntrySize;
+    description.channel = kChannels[inTable % format.colorEntrySize];
+}
+
+void DescribePixel(const BitmapFormat& format, std::uint64_t inData, ByteDescription& description)
+{
+    const bool uncompressed = format.encoding == PixelEncoding::Rgb || format.encoding == PixelEncoding::BitFields;
+    if (!uncompressed || format.stride == 0 || format.bitCount == 0)
+        return;
+    const std::uint64_t storedRow = inData / format.stride;
+    if (storedRow >= format.rows)
+        return;
+    description.pixelRow = format.topDown ? storedRow : format.rows - 1 - storedRow;
+    const std::uint64_t column = inData % format.stride * 8 / format.bitCount;
+    if (column < format.columns)
+        description.pixelColumn = column;
+    else
+        description.rowPadding = true;
+}
+
+}  // namespace
+
+ByteDescription DescribeByte(const Layout& layout, std::uint64_t offset)
+{
+    ByteDescription description;
+    for (const Element& element : layout.elements) {
+        if (offset < element.offset || offset - element.offset >= element.size)
+            continue;
+        description.element = &element;
+        const std::uint64_t inElement = offset - element.offset;
+        if (element.kind == ElementKind::ColorTable)
+            DescribeColorEntry(layout.format, inElement, description);
+        else if (element.kind == ElementKind::PixelData)
+            DescribePixel(layout.format, inElement, description);
+        else
+            DescribeField(element, offset, description);
+        break;
+    }
+    return description;
+}
+
+}  // namespace hexlume::format

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "format/BitmapFormat.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The real layout of a bitmap: every part of the file in file order, each header with its
+// fields as its own version names them. Built from the bytes of the whole file as read.
+namespace hexlume::format {
+
+struct Field {
+    std::string name;      // as the header version names it: "bfSize", "bcWidth", "biWidth", "bV5RedMask"
+    std::uint64_t offset;  // in the file
+    std::uint32_t size;    // bytes
+    std::string type;      // as the Windows or OS/2 headers declare it: "WORD", "DWORD", "LONG", "CIEXYZTRIPLE"
+    std::uint64_t value;   // raw value as stored (little-endian), for fields up to 8 bytes; 0 for longer ones
+    std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
+    bool present;          // all its bytes lie inside the file
+};
+
+enum class ElementKind { FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing };
+
+struct Element {
+    ElementKind kind;
+    std::string name;     // "BITMAPFILEHEADER", "BITMAPV5HEADER", "bit-field masks", "colour table", "gap", …
+    std::uint64_t offset;
+    std::uint64_t size;     // bytes of it inside the file
+    std::uint64_t claimed;  // what the headers claim (>= size when the file is cut)
+    std::vector<Field> fields;  // header and mask fields; empty for the other kinds
+};
+
+// Elements in file order (by offset; a header before anything a broken file makes overlap
+// it), each with at least one byte inside the file. Every byte of the file lies in one of
+// them: bytes no header accounts for are a gap, or trailing bytes after the last part.
+struct Layout {
+    BitmapFormat format;
+    std::vector<Element> elements;
+};
+
+Layout ReadLayout(Bytes file);
+
+// A short stable name of the kind, for machine-read output: "file-header", "pixel-data", …
+std::string_view ElementKindName(ElementKind kind);
+
+}  // namespace hexlume::format
