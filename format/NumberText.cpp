@@ -16,6 +16,16 @@ std::string GroupedNumber(std::uint64_t value)
     return grouped;
 }
 
+std::string ByteCount(std::uint64_t count)
+{
+    return GroupedNumber(count) + (count == 1 ? " byte" : " bytes");
+}
+
+std::string ByteRange(std::uint64_t offset, std::uint64_t length)
+{
+    return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
+}
+
 std::string HexNumber(std::uint64_t value, int digits)
 {
     char buffer[16];

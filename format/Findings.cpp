@@ -1,0 +1,605 @@
+#include "Findings.h"
+
+#include "FindingList.h"
+#include "NumberText.h"
+#include "PixelScan.h"
+
+#include <algorithm>
+#include <array>
+
+namespace hexlume::format {
+
+namespace {
+
+constexpr std::uint64_t kDwordLimit = 0xFFFFFFFF;
+// Densities past this (25 400 dpi) no device has; further apart than this factor no pixel is.
+constexpr std::int64_t kAbsurdDensity = 1'000'000;
+constexpr std::int64_t kDensityRatioLimit = 100;
+
+bool IsOs2(HeaderVersion version)
+{
+    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
+}
+
+bool IsRle(PixelEncoding encoding)
+{
+    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
+}
+
+bool IsUncompressed(PixelEncoding encoding)
+{
+    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
+}
+
+std::string Capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+std::string Quoted(std::uint16_t signature)
+{
+    const auto printable = [](unsigned c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
+    return std::string{'"', printable(signature & 0xFFu), printable(signature >> 8u), '"'};
+}
+
+// Where the headers keep each field: a core header has 16-bit sizes and no more than these.
+struct FieldPlaces {
+    std::uint64_t width, height, planes, bitCount;
+};
+
+FieldPlaces PlacesFor(HeaderVersion version)
+{
+    return version == HeaderVersion::Core ? FieldPlaces{18, 20, 22, 24} : FieldPlaces{18, 22, 26, 28};
+}
+
+constexpr std::uint64_t kCompressionAt = 30;
+constexpr std::uint64_t kSizeImageAt = 34;
+constexpr std::uint64_t kXDensityAt = 38;
+constexpr std::uint64_t kYDensityAt = 42;
+constexpr std::uint64_t kClrUsedAt = 46;
+constexpr std::uint64_t kClrImportantAt = 50;
+constexpr std::uint64_t kCsTypeAt = 70;
+constexpr std::uint64_t kProfileDataAt = 126;
+
+class Checker {
+public:
+    Checker(const Layout& layout, Bytes file)
+        : m_layout(layout), m_format(layout.format), m_file(file), m_places(PlacesFor(layout.format.version)),
+          m_list(layout)
+    {
+    }
+
+    std::vector<Finding> Run()
+    {
+        if (FileHeaderBroken() || InfoHeaderBroken())
+            return m_list.Take();
+        const bool picture = CheckPictureShape();
+        CheckFileHeaderValues();
+        CheckColorTable();
+        CheckMasks();
+        CheckDensities();
+        CheckColorSpace();
+        CheckPlacement();
+        if (picture)
+            CheckPixels();
+        NoteUnclaimedBytes();
+        return m_list.Take();
+    }
+
+private:
+    // --- the two headers -------------------------------------------------------------------
+
+    bool FileHeaderBroken()
+    {
+        if (m_format.fileSize < kFileHeaderBytes) {
+            m_list.Add(Severity::Error, "file-truncated", 0, m_format.fileSize,
+                       "The file has " + ByteCount(m_format.fileSize) + ", fewer than the 14 of a file header.");
+            return true;
+        }
+        if (m_format.type != 0x4D42) {
+            m_list.AddOnField(Severity::Error, "bad-signature", 0,
+                              m_list.NameAt(0) + " is " + Quoted(m_format.type) + ", not \"BM\"" +
+                                  (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
+            return true;
+        }
+        return false;
+    }
+
+    bool InfoHeaderBroken()
+    {
+        const FileRange& header = m_format.header;
+        if (header.present < 4) {
+            m_list.Add(Severity::Error, "header-truncated", m_format.fileSize - header.present, header.present,
+                       "The file ends after " + ByteCount(m_format.fileSize) + ", before the info header's size field.");
+            return true;
+        }
+        if (m_format.version == HeaderVersion::Unknown) {
+            m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
+                              "biSize is " + GroupedNumber(m_format.headerSize) +
+                                  ", which no header version has (12, 16 to 64, 40, 52, 56, 108 or 124).");
+            return true;
+        }
+        if (!header.Complete()) {
+            m_list.Add(Severity::Error, "header-truncated", header.offset, header.present,
+                       "The " + std::string(HeaderVersionName(m_format.version)) + " takes " +
+                           ByteCount(header.claimed) + "; the file ends after " + ByteCount(header.present) + " of it.");
+            return true;
+        }
+        return false;
+    }
+
+    void CheckFileHeaderValues()
+    {
+        // Some OS/2 writers store the size of the two headers here instead of the file's.
+        const bool os2HeadersSize = IsOs2(m_format.version) &&
+                                    m_format.declaredFileSize == kFileHeaderBytes + m_format.headerSize;
+        if (os2HeadersSize)
+            m_list.AddOnField(Severity::Note, "os2-headers-size", 2,
+                              m_list.NameAt(2) + " is " + GroupedNumber(m_format.declaredFileSize) +
+                                  ", the size of the two headers, as some OS/2 writers store it; the file has " +
+                                  ByteCount(m_format.fileSize) + ".");
+        else if (m_format.declaredFileSize != m_format.fileSize)
+            m_list.AddOnField(Severity::Warning, "file-size-mismatch", 2,
+                              m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) + "; the file has " +
+                                  GroupedNumber(m_format.fileSize) + ".");
+        for (const std::uint64_t at : {6u, 8u}) {
+            const std::uint16_t value = Le16At(m_file, at);
+            if (value == 0)
+                continue;
+            // OS/2 gives these words a meaning (an icon's hot spot); Windows reserves them.
+            if (IsOs2(m_format.version))
+                m_list.AddOnField(Severity::Note, "os2-hot-spot", at,
+                                  m_list.NameAt(at) + " is " + GroupedNumber(value) +
+                                      ": a hot spot, which means something for OS/2 icons and pointers only.");
+            else
+                m_list.AddOnField(Severity::Warning, "reserved-not-zero", at,
+                                  m_list.NameAt(at) + " is " + GroupedNumber(value) + "; it must be 0.");
+        }
+    }
+
+    // Planes, bit count, compression, width and height; false when no picture can be made of them.
+    bool CheckPictureShape()
+    {
+        if (IsOs2(m_format.version))
+            m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
+                       "The info header is an " + std::string(HeaderVersionName(m_format.version)) + " of " +
+                           ByteCount(m_format.headerSize) +
+                           (m_format.version == HeaderVersion::Core ? ", with 16-bit sizes and 3-byte colour entries."
+                                                                    : ", read with OS/2's compression codes."));
+        if (m_format.planes != 1)
+            m_list.AddOnField(Severity::Error, "bad-planes", m_places.planes,
+                              m_list.NameAt(m_places.planes) + " is " + GroupedNumber(m_format.planes) +
+                                  "; it must be 1.");
+        const bool pixelsDefined = CheckBitCount() && CheckCompression();
+        const bool sized = CheckDimensions();
+        return pixelsDefined && sized;
+    }
+
+    bool CheckBitCount()
+    {
+        const std::uint16_t bits = m_format.bitCount;
+        const std::string name = m_list.NameAt(m_places.bitCount);
+        const bool embedded = m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png;
+        const bool os2Count = bits == 1 || bits == 4 || bits == 8 || bits == 24;
+        const bool windowsCount = os2Count || bits == 16 || bits == 32 || (bits == 0 && embedded);
+        if (bits == 2 || bits == 64) {
+            if (IsOs2(m_format.version))
+                return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
+            m_list.AddOnField(Severity::Warning, "unusual-bit-count", m_places.bitCount,
+                              name + " is " + std::to_string(bits) +
+                                  (bits == 2 ? ": 2-bit pixels are Windows CE's only; most readers refuse them."
+                                             : ": 64-bit pixels are a newer Windows extension few readers know."));
+            return true;
+        }
+        if (IsOs2(m_format.version) ? os2Count : windowsCount)
+            return true;
+        if (bits == 0 && !embedded)
+            return BadBitCount(name + " is 0, which only JPEG or PNG pixel data may have.");
+        return BadBitCount(name + " is " + GroupedNumber(bits) + ", a bit count no bitmap variant defines.");
+    }
+
+    bool BadBitCount(std::string message)
+    {
+        m_list.AddOnField(Severity::Error, "bad-bit-count", m_places.bitCount, std::move(message));
+        return false;
+    }
+
+    bool CheckCompression()
+    {
+        const PixelEncoding encoding = m_format.encoding;
+        const std::string name = m_list.NameAt(kCompressionAt);
+        if (encoding == PixelEncoding::Unknown) {
+            m_list.AddOnField(Severity::Error, "bad-compression", kCompressionAt,
+                              name + " is " + GroupedNumber(m_format.compression) + ", which " +
+                                  (m_format.version == HeaderVersion::Os2v2 ? "OS/2 bitmaps do not define."
+                                                                            : "no bitmap variant defines."));
+            return false;
+        }
+        const std::uint16_t bits = m_format.bitCount;
+        std::string needs;
+        if (encoding == PixelEncoding::Rle8 && bits != 8)
+            needs = "RLE8 needs 8";
+        else if (encoding == PixelEncoding::Rle4 && bits != 4)
+            needs = "RLE4 needs 4";
+        else if (encoding == PixelEncoding::Rle24 && bits != 24)
+            needs = "RLE24 needs 24";
+        else if (encoding == PixelEncoding::Huffman1D && bits != 1)
+            needs = "Huffman 1D needs 1";
+        else if (encoding == PixelEncoding::BitFields && bits != 16 && bits != 32)
+            needs = "bit-field masks need 16 or 32";
+        if (needs.empty())
+            return true;
+        m_list.AddOnField(Severity::Error, "compression-mismatch", kCompressionAt,
+                          needs + " bits per pixel; " + m_list.NameAt(m_places.bitCount) + " is " +
+                              GroupedNumber(bits) + ".");
+        return false;
+    }
+
+    bool CheckDimensions()
+    {
+        bool sized = true;
+        if (m_format.width <= 0) {
+            m_list.AddOnField(Severity::Error, "bad-width", m_places.width,
+                              m_list.NameAt(m_places.width) + " is " + std::to_string(m_format.width) +
+                                  "; a bitmap is at least 1 pixel wide.");
+            sized = false;
+        }
+        if (m_format.height == 0) {
+            m_list.AddOnField(Severity::Error, "bad-height", m_places.height,
+                              m_list.NameAt(m_places.height) + " is 0; a bitmap has at least 1 row.");
+            sized = false;
+        }
+        const bool compressed = !IsUncompressed(m_format.encoding);
+        if (m_format.topDown && compressed) {
+            m_list.AddOnField(Severity::Error, "top-down-compressed", m_places.height,
+                              m_list.NameAt(m_places.height) + " is " + std::to_string(m_format.height) +
+                                  " (top-down), which only uncompressed bitmaps may be.");
+        }
+        if (sized && IsUncompressed(m_format.encoding) && m_format.rowBytes > kDwordLimit) {
+            m_list.AddOnField(Severity::Error, "size-overflow", m_places.width,
+                              "The rows take more bytes than the 4 GiB a bitmap's 32-bit sizes can hold (" +
+                                  GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " at " +
+                                  std::to_string(m_format.bitCount) + " bits).");
+            sized = false;
+        }
+        return sized;
+    }
+
+    // --- colour table, masks, densities, colour space ----------------------------------------
+
+    void CheckColorTable()
+    {
+        const std::uint16_t bits = m_format.bitCount;
+        const bool indexed = bits >= 1 && bits <= 8;
+        const std::uint64_t full = indexed ? std::uint64_t{1} << bits : 0;
+        const FileRange& table = m_format.colorTable;
+        if (indexed && m_format.clrUsed > full)
+            m_list.AddOnField(Severity::Error, "colour-table-too-large", kClrUsedAt,
+                              m_list.NameAt(kClrUsedAt) + " is " + GroupedNumber(m_format.clrUsed) + "; " +
+                                  std::to_string(bits) + "-bit pixels can use only " + GroupedNumber(full) + ".");
+        else if (indexed && m_format.colorCount < full && m_format.colorCount != 0)
+            m_list.Add(Severity::Note, "short-colour-table", table.offset, table.claimed,
+                       "The colour table has " + GroupedNumber(m_format.colorCount) + " of the " +
+                           GroupedNumber(full) + " entries " + std::to_string(bits) + "-bit pixels can index.");
+        if (!indexed && table.claimed != 0)
+            m_list.Add(Severity::Note, "colour-table-in-true-colour", table.offset, table.claimed,
+                       "A " + std::to_string(bits) + "-bit bitmap needs no colour table; this one has " +
+                           GroupedNumber(m_format.colorCount) + " entries, a hint for displays with fewer colours.");
+        if (table.claimed != 0 && !table.Complete())
+            m_list.Add(Severity::Error, "colour-table-truncated", table.offset, table.present,
+                       "The colour table takes " + ByteCount(table.claimed) + " from offset " +
+                           GroupedNumber(table.offset) + "; the file holds " + GroupedNumber(table.present) +
+                           " of them.");
+        if (m_format.clrImportant > std::max<std::uint64_t>(m_format.colorCount, full))
+            m_list.AddOnField(Severity::Note, "important-colours-exceed-table", kClrImportantAt,
+                              m_list.NameAt(kClrImportantAt) + " is " + GroupedNumber(m_format.clrImportant) +
+                                  ", more than the " + GroupedNumber(m_format.colorCount) + " colours there are.");
+    }
+
+    void CheckMasks()
+    {
+        if (m_format.encoding != PixelEncoding::BitFields)
+            return;
+        const FileRange& after = m_format.maskBytes;
+        if (after.claimed != 0 && !after.Complete()) {
+            m_list.Add(Severity::Error, "masks-truncated", after.offset, after.present,
+                       "The bit-field masks take " + ByteCount(after.claimed) + " after the header; the file holds " +
+                           GroupedNumber(after.present) + " of them.");
+            return;
+        }
+        const ChannelMasks& masks = m_format.masks;
+        const std::uint64_t base = after.claimed != 0 ? after.offset : kFileHeaderBytes + 40;
+        const std::array<std::uint32_t, 4> values{masks.red, masks.green, masks.blue, masks.alpha};
+        const std::array<std::string_view, 4> channels{"red", "green", "blue", "alpha"};
+        const bool hasAlphaField = m_format.compression == kBiAlphaBitfields || after.claimed == 0;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i == 3 && !hasAlphaField)
+                break;
+            CheckMask(values[i], channels[i], base + 4 * i, i < 3);
+            for (std::size_t j = 0; j < i; ++j)
+                if ((values[i] & values[j]) != 0)
+                    m_list.AddOnField(Severity::Error, "masks-overlap", base + 4 * i,
+                                      "The " + std::string(channels[i]) + " mask " + HexNumber(values[i], 8) +
+                                          " shares bits with the " + std::string(channels[j]) + " mask " +
+                                          HexNumber(values[j], 8) + ".");
+        }
+    }
+
+    void CheckMask(std::uint32_t mask, std::string_view channel, std::uint64_t at, bool colour)
+    {
+        const std::string name = m_list.NameAt(at);
+        if (mask == 0) {
+            if (colour)
+                m_list.AddOnField(Severity::Warning, "mask-empty", at,
+                                  name + " is 0: the picture has no " + std::string(channel) + ".");
+            return;
+        }
+        const std::uint32_t shifted = mask >> __builtin_ctz(mask);
+        if ((shifted & (shifted + 1)) != 0)
+            m_list.AddOnField(Severity::Error, "mask-not-contiguous", at,
+                              name + " is " + HexNumber(mask, 8) + ", whose bits are not contiguous.");
+        if (m_format.bitCount < 32 && (mask >> m_format.bitCount) != 0)
+            m_list.AddOnField(Severity::Error, "mask-exceeds-bit-count", at,
+                              name + " is " + HexNumber(mask, 8) + ", with bits above the " +
+                                  std::to_string(m_format.bitCount) + " of a pixel.");
+    }
+
+    void CheckDensities()
+    {
+        if (m_list.FieldAt(kYDensityAt) == nullptr)
+            return;
+        const std::int64_t x = m_format.xPelsPerMeter;
+        const std::int64_t y = m_format.yPelsPerMeter;
+        for (const auto& [at, value] : {std::pair{kXDensityAt, x}, std::pair{kYDensityAt, y}})
+            if (value < 0 || value > kAbsurdDensity)
+                m_list.AddOnField(Severity::Warning, "absurd-density", at,
+                                  m_list.NameAt(at) + " is " + (value < 0 ? "-" : "") +
+                                      GroupedNumber(static_cast<std::uint64_t>(value < 0 ? -value : value)) +
+                                      " pixels per metre, which no device has.");
+        if (x > 0 && y > 0 && x <= kAbsurdDensity && y <= kAbsurdDensity &&
+            (x / y >= kDensityRatioLimit || y / x >= kDensityRatioLimit))
+            m_list.AddOnField(Severity::Warning, "density-mismatch", kXDensityAt,
+                              "The densities are " + GroupedNumber(static_cast<std::uint64_t>(x)) + " and " +
+                                  GroupedNumber(static_cast<std::uint64_t>(y)) +
+                                  " pixels per metre, hundreds of times apart.");
+    }
+
+    void CheckColorSpace()
+    {
+        if (m_format.version != HeaderVersion::V4 && m_format.version != HeaderVersion::V5)
+            return;
+        const std::uint32_t type = m_format.csType;
+        const bool known = type == 0 || type == 0x73524742 || type == 0x57696E20 ||
+                           (m_format.version == HeaderVersion::V5 && (type == kProfileLinked || type == kProfileEmbedded));
+        if (!known) {
+            m_list.AddOnField(Severity::Warning, "unknown-colour-space", kCsTypeAt,
+                              m_list.NameAt(kCsTypeAt) + " is " + HexNumber(type, 8) +
+                                  ", which no colour-space type has; readers take sRGB.");
+            return;
+        }
+        const FileRange& profile = m_format.profile;
+        if (profile.claimed == 0)
+            return;
+        const bool embedded = type == kProfileEmbedded;
+        m_list.Add(Severity::Note, "colour-profile", profile.offset, profile.claimed,
+                   std::string(embedded ? "An embedded ICC profile" : "A linked profile's file name") + " (" +
+                       ByteCount(profile.claimed) + ") lies at offset " + GroupedNumber(profile.offset) + ".");
+        if (!profile.Complete())
+            m_list.AddOnField(Severity::Error, "profile-outside-file", kProfileDataAt,
+                              "The profile takes " + ByteRange(profile.offset, profile.claimed) + "; the file has " +
+                                  ByteCount(m_format.fileSize) + ".");
+        else if (profile.offset < m_format.colorTable.End())
+            m_list.AddOnField(Severity::Error, "profile-overlaps-headers", kProfileDataAt,
+                              "The profile at offset " + GroupedNumber(profile.offset) +
+                                  " starts inside the headers or the colour table, which end at " +
+                                  GroupedNumber(m_format.colorTable.End()) + ".");
+    }
+
+    // --- where the pixels are ------------------------------------------------------------------
+
+    void CheckPlacement()
+    {
+        const std::uint64_t offBits = m_format.offBits;
+        const std::string name = m_list.NameAt(10);
+        const std::uint64_t before = m_format.colorTable.End();
+        if (offBits < before) {
+            m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", 10,
+                              name + " is " + GroupedNumber(offBits) + ", inside the " + PartBefore(offBits) +
+                                  ", which ends at " + GroupedNumber(before) + ".");
+        } else if (offBits >= m_format.fileSize) {
+            m_list.AddOnField(Severity::Error, "pixel-offset-past-end", 10,
+                              name + " is " + GroupedNumber(offBits) + "; the file has only " +
+                                  ByteCount(m_format.fileSize) + ".");
+        }
+    }
+
+    std::string PartBefore(std::uint64_t offset) const
+    {
+        if (offset < kFileHeaderBytes)
+            return "file header";
+        if (offset < m_format.header.End())
+            return "info header";
+        if (offset < m_format.maskBytes.End())
+            return "bit-field masks";
+        return "colour table";
+    }
+
+    void CheckPixels()
+    {
+        const FileRange& pixels = m_format.pixels;
+        if (pixels.present == 0)
+            return;
+        if (IsRle(m_format.encoding)) {
+            CheckRleStream();
+            return;
+        }
+        CheckImageSize();
+        if (!pixels.Complete())
+            m_list.Add(Severity::Error, "pixel-data-truncated", pixels.offset, pixels.present,
+                       "The pixel data takes " + ByteCount(pixels.claimed) + " from offset " +
+                           GroupedNumber(pixels.offset) + "; the file holds " + GroupedNumber(pixels.present) +
+                           " of them.");
+        if (m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png)
+            CheckEmbeddedStream(pixels);
+        else if (m_format.encoding == PixelEncoding::Rgb)
+            ReportBadIndex(ScanIndices(m_file, m_format));
+    }
+
+    void CheckImageSize()
+    {
+        const std::uint64_t claimed = m_format.sizeImage;
+        const std::string name = m_list.NameAt(kSizeImageAt);
+        if (m_list.FieldAt(kSizeImageAt) == nullptr)
+            return;
+        const bool uncompressed = IsUncompressed(m_format.encoding);
+        if (claimed == 0) {
+            m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
+                              name + (uncompressed ? " is 0: the size follows from the rows, " +
+                                                         ByteCount(m_format.rowBytes) + "."
+                                                   : " is 0: the stream is taken to run to the end of the file."));
+        } else if (uncompressed && claimed != m_format.rowBytes) {
+            m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
+                              name + " says " + ByteCount(claimed) + "; the rows take " +
+                                  GroupedNumber(m_format.rowBytes) + ".");
+        }
+    }
+
+    void CheckEmbeddedStream(const FileRange& pixels)
+    {
+        static constexpr std::uint8_t kJpeg[] = {0xFF, 0xD8, 0xFF};
+        static constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+        const bool jpeg = m_format.encoding == PixelEncoding::Jpeg;
+        const std::string kind = jpeg ? "JPEG" : "PNG";
+        const Bytes expected = jpeg ? Bytes(kJpeg) : Bytes(kPng);
+        const Bytes found = m_file.subspan(pixels.offset, std::min<std::uint64_t>(pixels.present, expected.size()));
+        if (!std::equal(found.begin(), found.end(), expected.begin(), expected.end()))
+            m_list.Add(Severity::Error, "bad-embedded-stream", pixels.offset, expected.size(),
+                       "The pixel data at offset " + GroupedNumber(pixels.offset) + " does not start as a " + kind +
+                           " stream does.");
+        else
+            m_list.Add(Severity::Note, "embedded-stream", pixels.offset, pixels.present,
+                       "The pixel data is a whole " + kind + " stream of " + ByteCount(pixels.present) +
+                           ", a form meant for printers that few readers decode.");
+    }
+
+    void ReportBadIndex(const IndexScan& scan)
+    {
+        if (scan.offset == kNowhere)
+            return;
+        const std::uint64_t screenRow = m_format.topDown ? scan.row : m_format.rows - 1 - scan.row;
+        const std::uint64_t others = scan.rowsWithBadIndex - 1;
+        m_list.Add(Severity::Error, "index-past-table", scan.offset, 1,
+                   "Pixel " + GroupedNumber(scan.column) + " of row " + GroupedNumber(screenRow) +
+                       " (from the top) uses colour index " + GroupedNumber(scan.index) + "; the colour table has " +
+                       GroupedNumber(m_format.colorCount) + " entries" +
+                       (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
+    }
+
+    void CheckRleStream()
+    {
+        const FileRange& pixels = m_format.pixels;
+        const std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
+        const RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        ReportRleFault(scan, stop);
+        ReportBadIndex(scan.badIndex);
+        if (scan.firstSkipOffset != kNowhere)
+            m_list.Add(Severity::Note, "rle-skips-pixels", scan.firstSkipOffset, 2,
+                       "The stream leaves pixels unwritten (a delta or an early end code at offset " +
+                           GroupedNumber(scan.firstSkipOffset) + "); readers show them in colour 0 or transparent.");
+        const std::string name = m_list.NameAt(kSizeImageAt);
+        if (m_format.sizeImage == 0)
+            m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
+                              name + " is 0: the stream's end code tells where the pixel data ends.");
+        else if (scan.fault == RleFault::None && !pixels.Complete())
+            m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
+                              name + " says " + ByteCount(m_format.sizeImage) + "; the stream ends after " +
+                                  GroupedNumber(scan.end - pixels.offset) + " and the file holds " +
+                                  GroupedNumber(pixels.present) + " from offset " + GroupedNumber(pixels.offset) + ".");
+    }
+
+    void ReportRleFault(const RleScan& scan, std::uint64_t stop)
+    {
+        const std::string where = " at offset " + GroupedNumber(scan.faultOffset) + " (row " +
+                                  GroupedNumber(scan.row) + " from the bottom, pixel " + GroupedNumber(scan.column) + ")";
+        switch (scan.fault) {
+        case RleFault::None: return;
+        case RleFault::RunPastRow:
+            m_list.Add(Severity::Error, "rle-run-past-row", scan.faultOffset, 2,
+                       "A run of " + GroupedNumber(scan.faultPixels) + " pixels" + where + " goes past the row's " +
+                           GroupedNumber(m_format.columns) + " pixels.");
+            return;
+        case RleFault::PastLastRow:
+            m_list.Add(Severity::Error, "rle-past-last-row", scan.faultOffset, 2,
+                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) + " rows at offset " +
+                           GroupedNumber(scan.faultOffset) + ".");
+            return;
+        case RleFault::DeltaOutside:
+            m_list.Add(Severity::Error, "rle-delta-outside", scan.faultOffset, 4,
+                       "A delta" + where + " moves out of the " + GroupedNumber(m_format.columns) + " by " +
+                           GroupedNumber(m_format.rows) + " picture.");
+            return;
+        case RleFault::MissingEnd: ReportMissingEnd(scan, stop); return;
+        }
+    }
+
+    void ReportMissingEnd(const RleScan& scan, std::uint64_t stop)
+    {
+        const FileRange& pixels = m_format.pixels;
+        const std::uint64_t lastBytes = std::min<std::uint64_t>(2, stop - pixels.offset);
+        const bool cutFile = scan.cut || stop == m_format.fileSize;
+        if (cutFile)
+            m_list.Add(Severity::Error, "rle-truncated", stop - lastBytes, lastBytes,
+                       "The file ends at offset " + GroupedNumber(stop) + " inside the RLE stream, at row " +
+                           GroupedNumber(scan.row) + " of " + GroupedNumber(m_format.rows) + ", without its end code.");
+        else
+            m_list.AddOnField(Severity::Error, "rle-missing-end", kSizeImageAt,
+                              "The RLE stream's " + ByteCount(m_format.sizeImage) +
+                                  " end without an end-of-bitmap code, at row " + GroupedNumber(scan.row) + " of " +
+                                  GroupedNumber(m_format.rows) + ".");
+    }
+
+    // --- bytes no header claims ---------------------------------------------------------------
+
+    void NoteUnclaimedBytes()
+    {
+        for (const Element& element : m_layout.elements) {
+            if (element.kind == ElementKind::Gap)
+                m_list.Add(Severity::Note, "gap", element.offset, element.size,
+                           Capitalised(ByteRange(element.offset, element.size)) + " (" + ByteCount(element.size) +
+                               ") belong to no part of the bitmap" +
+                               (element.offset + element.size == m_format.offBits ? ": a gap before the pixel data."
+                                                                                  : "."));
+            else if (element.kind == ElementKind::Trailing)
+                m_list.Add(Severity::Note, "trailing-bytes", element.offset, element.size,
+                           Capitalised(ByteRange(element.offset, element.size)) + " (" + ByteCount(element.size) +
+                               ") follow the bitmap's last part.");
+        }
+    }
+
+    const Layout& m_layout;
+    const BitmapFormat& m_format;
+    Bytes m_file;
+    FieldPlaces m_places;
+    FindingList m_list;
+};
+
+}  // namespace
+
+std::string_view SeverityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error: return "error";
+    case Severity::Warning: return "warning";
+    case Severity::Note: return "note";
+    }
+    return "note";
+}
+
+std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
+{
+    return Checker(layout, file).Run();
+}
+
+}  // namespace hexlume::format
