@@ -1,5 +1,10 @@
 #include "MainForm.h"
 
+#include "BusyCursor.h"
+#include "DroppedFile.h"
+#include "DumpInspector.h"
+#include "DumpMemo.h"
+#include "HeaderLink.h"
 #include "PictureLoader.h"
 #include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
@@ -25,6 +30,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -130,6 +136,7 @@ void TMainForm::FormCreate()
     ui->mmoNumbers->setPlainText(QString());
 
     CreatePopupMenus();
+    CreateInspection();
     // Hover swapping needs pointer moves without a pressed button.
     for (QWidget* widget : std::initializer_list<QWidget*>{ui->imgRevView, ui->pnlButtons, ui->imgClose1,
                                                            ui->imgClose2, ui->imgFQ1, ui->imgFQ2}) {
@@ -164,6 +171,31 @@ void TMainForm::CreatePopupMenus()
     popUp(m_ppmOpenPic, ui->imgRevView);
     for (QWidget* owner : std::initializer_list<QWidget*>{this, ui->sgdFileHeader, ui->sgdInfoHeader, ui->stbMain})
         popUp(m_ppmGlobal, owner);
+}
+
+void TMainForm::CreateInspection()
+{
+    const auto ranges = [](const auto& fields) {
+        const auto array = FieldByteRanges(fields);
+        return std::vector<FieldBytes>(array.begin(), array.end());
+    };
+    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, ranges(kFileHeaderFields), ui->sbxFile),
+                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, ranges(kInfoHeaderFields), ui->sbxFile)};
+    m_inspector = new DumpInspector({ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
+                                    ui->sgdFileHeader, ui->sgdInfoHeader, this);
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::OpenPicture);
+}
+
+// Off while a file is being opened: the views then change under the links and the tooltips.
+void TMainForm::SetInspecting(bool inspecting)
+{
+    if (inspecting)
+        m_inspector->Inspect(*m_model, m_lineHeight);
+    else
+        m_inspector->Clear();
+    for (HeaderLink* link : m_headerLinks)
+        link->SetActive(inspecting);
 }
 
 void TMainForm::InitGridTitles()
@@ -328,6 +360,15 @@ void TMainForm::ShowFQHover()
 
 void TMainForm::OpenPicture()
 {
+    if (m_opening)
+        return;
+    const std::optional<QString> chosen = m_platform.AskOpenPicture(this, QDir::currentPath(), m_lastFile);
+    if (chosen)
+        OpenPath(*chosen);
+}
+
+void TMainForm::OpenPath(const QString& path)
+{
     // The export question is modal, but a second open inside the first would replace the model
     // under the views being filled: never nest.
     if (m_opening)
@@ -335,17 +376,14 @@ void TMainForm::OpenPicture()
     m_opening = true;
     const auto done = qScopeGuard([this] { m_opening = false; });
 
-    const QString folder = QDir::currentPath();
-    const std::optional<QString> chosen = m_platform.AskOpenPicture(this, folder, m_lastFile);
-    if (!chosen)
-        return;
-    const QString path = *chosen;
     m_lastFile = path;
     // As the desktop's own dialog does: the next open starts here, and the export lands here.
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
+    BusyCursor busy;
     LoadedPicture picture = LoadPicture(path);
     if (picture.image.isNull()) {
+        busy.Release();
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), picture.error));
         return;
     }
@@ -356,14 +394,33 @@ void TMainForm::OpenPicture()
 
     const std::string pathBytes = QFile::encodeName(path).toStdString();
     if (!m_model->LoadFile(pathBytes)) {
+        busy.Release();
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
                                                           QString::fromStdString(m_model->LastError())));
         return;
     }
+    busy.Release();
+    SetInspecting(false);
     ui->imgRevView->setPixmap(preview);
     ShowHeaderValues();
     ShowHexDump();
     ShowStatusInfo(std::string(NamePart(pathBytes)));
+    BusyCursor inspecting;
+    SetInspecting(true);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_opening && DroppedBitmap(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    if (const std::optional<QString> path = DroppedBitmap(event->mimeData()); path && !m_opening) {
+        event->acceptProposedAction();
+        OpenPath(*path);
+    }
 }
 
 void TMainForm::ShowHeaderValues()
@@ -413,7 +470,9 @@ bool TMainForm::ShowLineNumbers(const DumpPaneView& pane)
 void TMainForm::ExportDataText(const std::string& name, ByteSpan data)
 {
     const std::string fileName = ExportFileName(name);
+    BusyCursor busy;
     const ExportResult result = WriteDataExport(data, fileName);
+    busy.Release();
     if (!result.ok) {
         // Nothing sound to show in an editor: the file is missing or incomplete.
         m_platform.ShowMessage(this, FromUtf8(kExportFailedMessage));

@@ -13,6 +13,8 @@
 namespace Ui {
 class TMainForm;
 }
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMouseEvent;
 class QMenu;
@@ -20,6 +22,8 @@ class QPlainTextEdit;
 
 namespace hexlume {
 
+class DumpInspector;
+class HeaderLink;
 class Platform;
 
 // The main window: the preview, the two header tables, the hex dump pane and the status bar
@@ -34,6 +38,8 @@ public:
 
     // The open command: dialog, preview, model, then every view.
     void OpenPicture();
+    // The same road without the dialog, for a file dropped on the window.
+    void OpenPath(const QString& path);
     // Rolls a new background colour; the ruler and line numbers take its inverse.
     void SetRandomColors();
 
@@ -44,6 +50,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -53,6 +61,8 @@ private:
     void InitGridKeys();
     void InitStatusPanels();
 
+    void CreateInspection();
+    void SetInspecting(bool inspecting);
     void ShowHeaderValues();
     void ShowHexDump();
     bool ShowLineNumbers(const DumpPaneView& pane);
@@ -83,6 +93,8 @@ private:
     QMenu* m_ppmGlobal = nullptr;
     QMenu* m_ppmOpenPic = nullptr;
     std::array<QLabel*, 3> m_statusPanels{};
+    std::array<HeaderLink*, 2> m_headerLinks{};
+    DumpInspector* m_inspector = nullptr;
     bool m_shown = false;
     bool m_opening = false;
 };

@@ -4,6 +4,14 @@
 
 namespace hexlume {
 
+std::optional<std::size_t> FieldRowAt(std::span<const FieldBytes> fields, std::uint64_t offset)
+{
+    for (std::size_t row = 0; row < fields.size(); ++row)
+        if (offset >= fields[row].offset && offset - fields[row].offset < fields[row].size)
+            return row;
+    return std::nullopt;
+}
+
 std::array<std::string, 5> FileHeaderValueTexts(const BitmapFileHeader& header)
 {
     const std::array<std::uint32_t, 5> values{header.bfType, header.bfSize, header.bfReserved1,

@@ -3,6 +3,9 @@
 #include "model/BitmapHeaders.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +46,28 @@ inline constexpr std::array<HeaderField, 11> kInfoHeaderFields{{
 
 // The bfType cell of a "BM" file.
 inline constexpr std::string_view kBitmapTypeText = "0x4d42\"BM\"";
+
+// The bytes a table row stands for inside its header: the fields follow one another, a WORD
+// taking two bytes and the rest four.
+struct FieldBytes {
+    std::uint64_t offset = 0;
+    std::uint64_t size = 0;
+};
+
+template <std::size_t N>
+constexpr std::array<FieldBytes, N> FieldByteRanges(const std::array<HeaderField, N>& fields)
+{
+    std::array<FieldBytes, N> ranges{};
+    std::uint64_t offset = 0;
+    for (std::size_t row = 0; row < N; ++row) {
+        ranges[row] = {offset, fields[row].type == " WORD" ? 2u : 4u};
+        offset += ranges[row].size;
+    }
+    return ranges;
+}
+
+// The row whose field holds the header's byte at offset; nullopt past the last field.
+std::optional<std::size_t> FieldRowAt(std::span<const FieldBytes> fields, std::uint64_t offset);
 
 std::array<std::string, 5> FileHeaderValueTexts(const BitmapFileHeader& header);
 std::array<std::string, 11> InfoHeaderValueTexts(const BitmapInfoHeader& header);

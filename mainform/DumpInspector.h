@@ -1,0 +1,47 @@
+#pragma once
+
+#include "format/Findings.h"
+#include "format/Layout.h"
+#include "mainform/texts/InspectionTexts.h"
+
+#include <QObject>
+
+#include <array>
+#include <vector>
+
+class QTableWidget;
+
+namespace hexlume {
+
+class CDib;
+class DumpMemo;
+
+// What the window says about the file it shows, by the file's real layout: a tooltip for every
+// dump byte, and the findings marked on the header cells and under the dump's bytes.
+class DumpInspector : public QObject {
+public:
+    DumpInspector(std::array<DumpMemo*, kMemoCount> memos, QTableWidget* fileGrid, QTableWidget* infoGrid,
+                  QObject* parent);
+
+    // Forgets the file: no tooltips or marks while the next one's views are being built.
+    void Clear();
+    // Reads the loaded file's layout and findings, after the tables and the dump show it.
+    void Inspect(const CDib& dib, int lineHeight);
+
+    const std::vector<format::Finding>& Findings() const { return m_findings; }
+
+private:
+    QString ToolTipFor(std::size_t memo, std::uint64_t byte) const;
+    void MarkCells();
+    void MarkDump();
+
+    std::array<DumpMemo*, kMemoCount> m_memos;
+    QTableWidget* m_fileGrid;
+    QTableWidget* m_infoGrid;
+    const CDib* m_dib = nullptr;  // null while nothing is inspected
+    format::Layout m_layout;
+    std::vector<format::Finding> m_findings;
+    DumpFileMap m_map{};
+};
+
+}  // namespace hexlume

@@ -1,0 +1,243 @@
+#include "InspectionTexts.h"
+
+#include "HeaderTexts.h"
+#include "RegionText.h"
+#include "format/ByteDescription.h"
+#include "format/NumberText.h"
+
+#include <algorithm>
+
+namespace hexlume {
+
+namespace {
+
+using format::Element;
+using format::ElementKind;
+using format::Field;
+using format::Finding;
+using format::GroupedNumber;
+using format::HexNumber;
+using format::Severity;
+
+constexpr std::uint64_t kInfoHeaderStart = kFileHeaderSize;
+constexpr auto kFileHeaderRanges = FieldByteRanges(kFileHeaderFields);
+constexpr auto kInfoHeaderRanges = FieldByteRanges(kInfoHeaderFields);
+
+// The real part each memo stands for, and what the window calls it.
+constexpr std::array<ElementKind, kMemoCount> kMemoElements{ElementKind::FileHeader, ElementKind::InfoHeader,
+                                                            ElementKind::ColorTable, ElementKind::PixelData};
+constexpr std::array<std::string_view, kMemoCount> kMemoRegionNames{"file header", "info header", "palette",
+                                                                    "pixel data"};
+
+std::uint64_t OffsetIn(const CDib& dib, const std::uint8_t* start)
+{
+    return static_cast<std::uint64_t>(start - dib.FileBytes().data());
+}
+
+std::string OffsetLine(std::uint64_t offset)
+{
+    return "Offset " + HexNumber(offset, 8) + " (" + GroupedNumber(offset) + ")";
+}
+
+std::string ValueText(const Field& field)
+{
+    if (field.size > 8)
+        return {};
+    // LONG and SHORT fields are signed: a top-down height reads -64, not 4 294 967 232.
+    std::string decimal;
+    if (field.type == "LONG" && field.size == 4)
+        decimal = std::to_string(static_cast<std::int32_t>(field.value));
+    else if (field.type == "SHORT" && field.size == 2)
+        decimal = std::to_string(static_cast<std::int16_t>(field.value));
+    else
+        decimal = GroupedNumber(field.value);
+    return " = " + decimal + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
+}
+
+std::string FieldLine(const Element& element, const Field& field, std::uint64_t byteInField)
+{
+    std::string line = element.name + ", " + field.name + " (" + field.type + ", bytes " +
+                       std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
+                       "; byte " + std::to_string(byteInField + 1) + " of " + std::to_string(field.size) + ")";
+    if (!field.present)
+        return line + ": cut off by the end of the file";
+    line += ValueText(field);
+    if (!field.meaning.empty())
+        line += ": " + field.meaning;
+    return line;
+}
+
+std::string ChannelText(format::Bytes file, std::uint64_t entryOffset, std::uint32_t entrySize)
+{
+    static constexpr std::string_view kChannels[] = {"blue", "green", "red", "reserved"};
+    std::string text;
+    for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
+        text += (channel == 0 ? "" : ", ") + std::string(kChannels[channel]) + " " +
+                HexNumber(file[entryOffset + channel], 2);
+    return text;
+}
+
+std::string PartLine(const format::Layout& layout, format::Bytes file, const format::ByteDescription& what,
+                     std::uint64_t offset)
+{
+    const Element& element = *what.element;
+    if (what.field != nullptr)
+        return FieldLine(element, *what.field, what.byteInField);
+    const format::BitmapFormat& bitmap = layout.format;
+    if (what.paletteEntry) {
+        const std::uint64_t entryOffset = element.offset + *what.paletteEntry * bitmap.colorEntrySize;
+        return element.name + ", entry " + GroupedNumber(*what.paletteEntry) + " (" +
+               ChannelText(file, entryOffset, bitmap.colorEntrySize) + "): this byte is " + std::string(what.channel);
+    }
+    if (what.pixelRow) {
+        const std::string row = "row " + GroupedNumber(*what.pixelRow) + " as shown (0 = top)";
+        if (what.rowPadding)
+            return element.name + ", " + row + ": padding to the row's 32-bit end";
+        return element.name + ", " + row + ", pixel column " + GroupedNumber(what.pixelColumn.value_or(0));
+    }
+    return element.name + ": byte " + GroupedNumber(offset - element.offset) + " of " + GroupedNumber(element.size);
+}
+
+// Where the dump's simple reading of the file differs from the real layout at this byte.
+std::string DumpLine(const format::Layout& layout, format::Bytes file, const Element& element, std::size_t memo,
+                     std::uint64_t offset, std::uint8_t shownByte)
+{
+    if (element.kind != kMemoElements[memo])
+        return "The dump shows this byte as " + std::string(kMemoRegionNames[memo]) + "; it is really part of the " +
+               element.name + ".";
+    if (offset < file.size() && file[offset] != shownByte)
+        return "The dump shows " + HexNumber(shownByte, 2).substr(2) + " here, the value the window derives; the file holds " +
+               HexNumber(file[offset], 2).substr(2) + ".";
+    if (memo == kPaletteMemo && layout.format.colorEntrySize == 3)
+        return "The dump groups the colour table in 4-byte entries; this file's entries are 3 bytes long.";
+    return {};
+}
+
+bool Covers(const Finding& finding, std::uint64_t offset)
+{
+    return offset >= finding.offset && offset - finding.offset < std::max<std::uint64_t>(finding.length, 1);
+}
+
+Mark MarkOf(Severity severity)
+{
+    return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::None;
+}
+
+void AddTo(CellFindings& cell, const Finding& finding)
+{
+    cell.mark = std::max(cell.mark, MarkOf(finding.severity));
+    cell.messages.push_back(finding.message);
+}
+
+}  // namespace
+
+DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
+{
+    DumpFileMap map{};
+    if (dib.FileBytes().empty())
+        return map;
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        const MemoView& view = pane.memos[memo];
+        if (!view.bytes || view.bytes->empty())
+            continue;
+        map[memo].shown = std::min<std::uint64_t>(view.bytes->size(), view.placement.linesShown * kBytesPerLine);
+    }
+    map[kInfoHeaderMemo].fileOffset = kInfoHeaderStart;  // the memo shows the model's copy of these bytes
+    if (dib.GetPalette() != nullptr)
+        map[kPaletteMemo].fileOffset = OffsetIn(dib, dib.GetPalette());
+    if (dib.GetData() != nullptr)
+        map[kDataMemo].fileOffset = OffsetIn(dib, dib.GetData());
+    return map;
+}
+
+std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo)
+{
+    if (memo >= kMemoCount || byteInMemo >= map[memo].shown)
+        return std::nullopt;
+    return map[memo].fileOffset + byteInMemo;
+}
+
+format::DumpRegions ModelDumpRegions(const CDib& dib)
+{
+    format::DumpRegions regions{};
+    if (dib.GetPalette() != nullptr)
+        regions.paletteOffset = OffsetIn(dib, dib.GetPalette()), regions.paletteSize = dib.GetPaletteSize();
+    if (dib.GetData() != nullptr)
+        regions.dataOffset = OffsetIn(dib, dib.GetData()), regions.dataSize = dib.GetDataSize();
+    return regions;
+}
+
+std::string ByteTooltipText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
+                            std::size_t memo, std::uint64_t offset, std::uint8_t shownByte)
+{
+    std::string text = OffsetLine(offset);
+    const format::ByteDescription what = format::DescribeByte(layout, offset);
+    if (what.element == nullptr)
+        return text + "\nPast the end of the file.";
+    text += "\n" + PartLine(layout, file, what, offset);
+    if (const std::string dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.empty())
+        text += "\n" + dump;
+    for (const Finding& finding : findings)
+        if (Covers(finding, offset))
+            text += "\n" + std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+    return text;
+}
+
+HeaderCellFindings FindingsByCell(std::span<const Finding> findings)
+{
+    HeaderCellFindings cells;
+    for (const Finding& finding : findings) {
+        if (finding.field.empty())
+            continue;
+        if (finding.offset < kFileHeaderSize) {
+            if (const auto row = FieldRowAt(kFileHeaderRanges, finding.offset))
+                AddTo(cells.fileHeader[*row], finding);
+            continue;
+        }
+        const std::uint64_t inHeader = finding.offset - kInfoHeaderStart;
+        AddTo(cells.infoHeader[FieldRowAt(kInfoHeaderRanges, inHeader).value_or(0)], finding);
+    }
+    return cells;
+}
+
+std::string HeaderSizeNote(const format::Layout& layout)
+{
+    const auto header = std::find_if(layout.elements.begin(), layout.elements.end(),
+                                     [](const Element& element) { return element.kind == ElementKind::InfoHeader; });
+    if (header == layout.elements.end())
+        return {};
+    const std::uint64_t size = layout.format.headerSize;
+    std::string text = header->name + ", " + GroupedNumber(size) + " bytes.";
+    if (size == kInfoHeaderSize)
+        return text;
+    text += size < kInfoHeaderSize ? " The table reads 40 bytes; the header's own fields are:"
+                                   : " Past the 40 bytes the table and the dump show:";
+    for (const Field& field : header->fields) {
+        if (size > kInfoHeaderSize && field.offset < kInfoHeaderStart + kInfoHeaderSize)
+            continue;
+        text += "\n" + field.name + (field.present ? ValueText(field) : std::string(": cut off by the end of the file"));
+        if (field.present && !field.meaning.empty())
+            text += ": " + field.meaning;
+    }
+    return text;
+}
+
+std::vector<MemoMark> MarksInDump(std::span<const Finding> findings, const DumpFileMap& map)
+{
+    std::vector<MemoMark> marks;
+    for (const Finding& finding : findings) {
+        const Mark mark = MarkOf(finding.severity);
+        if (mark == Mark::None || !finding.field.empty())
+            continue;
+        const std::uint64_t end = finding.offset + std::max<std::uint64_t>(finding.length, 1);
+        for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+            const std::uint64_t first = std::max(finding.offset, map[memo].fileOffset);
+            const std::uint64_t last = std::min(end, map[memo].fileOffset + map[memo].shown);
+            if (first < last)
+                marks.push_back({memo, first - map[memo].fileOffset, last - map[memo].fileOffset, mark});
+        }
+    }
+    return marks;
+}
+
+}  // namespace hexlume

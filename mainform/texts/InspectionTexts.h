@@ -1,0 +1,68 @@
+#pragma once
+
+#include "DumpPane.h"
+#include "format/Findings.h"
+#include "format/Layout.h"
+#include "model/Dib.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// What the window says about the bytes it shows, by the file's real layout: the byte tooltips
+// of the dump, the marks of the findings and the tooltips of the header cells.
+namespace hexlume {
+
+// Where a memo's bytes stand in the file: the offset of its first byte and how many of its
+// bytes the pane holds (0 for an absent region, or the memos before a load).
+struct MemoBytes {
+    std::uint64_t fileOffset = 0;
+    std::uint64_t shown = 0;
+};
+using DumpFileMap = std::array<MemoBytes, kMemoCount>;
+
+DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane);
+// The file offset of a memo's byte; nullopt when the memo holds no such byte.
+std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo);
+// The model's regions, as the findings about the dump want them.
+format::DumpRegions ModelDumpRegions(const CDib& dib);
+
+// The tooltip of one dump byte: its offset, what it really is, and every finding covering it.
+// shownByte is the byte the memo shows there (the info-header memo shows two fields the
+// window derives, which may differ from the file's bytes).
+std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,
+                            format::Bytes file, std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
+
+enum class Mark { None, Warning, Error };
+
+// A header table's value cell with the findings about its field.
+struct CellFindings {
+    Mark mark = Mark::None;
+    std::vector<std::string> messages;  // every finding on the field, notes included
+};
+struct HeaderCellFindings {
+    std::array<CellFindings, 5> fileHeader;
+    std::array<CellFindings, 11> infoHeader;
+};
+// Findings on a field go to the row whose bytes hold it; those on fields past the 40 bytes the
+// table shows (V4 and V5 fields, masks) go to the biSize row.
+HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
+
+// The biSize cell's extra tooltip: the header's version and the fields the table does not show
+// by their own names (past its 40 bytes, or all of a shorter header's), with their values.
+std::string HeaderSizeNote(const format::Layout& layout);
+
+// The bytes of a memo (as indices into its region) that a finding on a byte range covers.
+struct MemoMark {
+    std::size_t memo = 0;
+    std::uint64_t first = 0;
+    std::uint64_t end = 0;  // one past the last
+    Mark mark = Mark::None;
+};
+// Errors and warnings only, and only the bytes the memos hold.
+std::vector<MemoMark> MarksInDump(std::span<const format::Finding> findings, const DumpFileMap& map);
+
+}  // namespace hexlume
