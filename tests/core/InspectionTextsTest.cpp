@@ -1,0 +1,119 @@
+#include "mainform/texts/InspectionTexts.h"
+#include "tests/support/BmpBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace hexlume {
+namespace {
+
+using testing::BitmapFields;
+using testing::BuildBitmap;
+using testing::CountingBytes;
+
+// A file with its layout and findings, as the window holds them after an open.
+struct Inspected {
+    explicit Inspected(std::vector<std::uint8_t> fileBytes)
+        : bytes(std::move(fileBytes)), layout(format::ReadLayout(bytes)), findings(format::CheckBitmap(layout, bytes))
+    {
+    }
+    std::string Tip(std::size_t memo, std::uint64_t offset, std::optional<std::uint8_t> shown = std::nullopt) const
+    {
+        return ByteTooltipText(layout, findings, bytes, memo, offset, shown.value_or(bytes[offset]));
+    }
+    std::vector<std::uint8_t> bytes;
+    format::Layout layout;
+    std::vector<format::Finding> findings;
+};
+
+std::vector<std::uint8_t> Pal8(BitmapFields fields = {})
+{
+    fields.width = 4;
+    fields.height = 2;
+    fields.bitCount = 8;
+    fields.clrUsed = 16;
+    fields.palette = CountingBytes(16 * 4);
+    fields.pixels = std::vector<std::uint8_t>(8, 3);
+    return BuildBitmap(fields);
+}
+
+TEST(ByteTooltip, HeaderFieldsByTheirOwnVersionsNames)
+{
+    const Inspected plain(Pal8());
+    const std::string size = plain.Tip(kFileHeaderMemo, 3);
+    EXPECT_NE(size.find("Offset 0x00000003 (3)"), std::string::npos) << size;
+    EXPECT_NE(size.find("BITMAPFILEHEADER, bfSize (DWORD, bytes 2–5; byte 2 of 4) = 126 (0x0000007E)"),
+              std::string::npos) << size;
+
+    // A V5 header: the 84 bytes after the first 40 hold masks, colour space, gamma and profile.
+    std::vector<std::uint8_t> v5Fields(84, 0);
+    v5Fields[16] = 0x42, v5Fields[17] = 0x47, v5Fields[18] = 0x52, v5Fields[19] = 0x73;  // LCS_sRGB
+    BitmapFields v5{.infoSize = 124, .width = 1, .height = -1, .palette = v5Fields, .pixels = {1, 2, 3, 0}};
+    const Inspected inspected(BuildBitmap(v5));
+    const std::string width = inspected.Tip(kInfoHeaderMemo, 18);
+    EXPECT_NE(width.find("BITMAPV5HEADER, bV5Width (LONG"), std::string::npos) << width;
+    const std::string note = HeaderSizeNote(inspected.layout);
+    EXPECT_NE(note.find("BITMAPV5HEADER, 124 bytes."), std::string::npos) << note;
+    EXPECT_NE(note.find("bV5CSType = "), std::string::npos) << note;
+    EXPECT_NE(note.find("LCS_sRGB"), std::string::npos) << note;
+    EXPECT_EQ(note.find("bV5Width"), std::string::npos) << "the table shows the first 40 bytes itself";
+}
+
+TEST(ByteTooltip, PaletteEntriesPixelsAndDerivedValues)
+{
+    const Inspected inspected(Pal8());
+    const std::string entry = inspected.Tip(kPaletteMemo, 54 + 5 * 4 + 1);
+    EXPECT_NE(entry.find("colour table, entry 5 (blue 0x14, green 0x15, red 0x16, reserved 0x17): this byte is green"),
+              std::string::npos) << entry;
+
+    // Two bottom-up rows of four: the file's first row is the lower one on screen.
+    const std::uint64_t pixels = 54 + 64;
+    const std::string pixel = inspected.Tip(kDataMemo, pixels + 2);
+    EXPECT_NE(pixel.find("row 1 as shown (0 = top), pixel column 2"), std::string::npos) << pixel;
+
+    // biClrUsed holds 16 here; a window that derived another count says the file's own byte.
+    const std::string derived = inspected.Tip(kInfoHeaderMemo, 14 + 32, 0x00);
+    EXPECT_NE(derived.find("the value the window derives; the file holds 10."), std::string::npos) << derived;
+}
+
+TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)
+{
+    // 16-bit bit fields: the window's pixel-data memo starts on the 12 mask bytes.
+    std::vector<std::uint8_t> masks = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0, 1, 2, 3, 4};
+    const Inspected bitfields(BuildBitmap({.width = 2, .height = 1, .bitCount = 16, .compression = 3, .palette = masks}));
+    const std::string mask = bitfields.Tip(kDataMemo, 54 + 4);
+    EXPECT_NE(mask.find("GreenMask"), std::string::npos) << mask;
+    EXPECT_NE(mask.find("The dump shows this byte as pixel data; it is really part of the"), std::string::npos) << mask;
+
+    const Inspected wrongSize(Pal8({.fileSize = 9286}));
+    const std::string size = wrongSize.Tip(kFileHeaderMemo, 2);
+    EXPECT_NE(size.find("warning: "), std::string::npos) << size;
+    EXPECT_NE(size.find("9 286"), std::string::npos) << size;
+    const HeaderCellFindings cells = FindingsByCell(wrongSize.findings);
+    EXPECT_EQ(cells.fileHeader[1].mark, Mark::Warning);
+    EXPECT_EQ(cells.fileHeader[0].mark, Mark::None);
+}
+
+TEST(DumpMarks, OnlyTheShownBytesOfErrorsAndWarnings)
+{
+    DumpFileMap map{};
+    map[kFileHeaderMemo] = {0, 14};
+    map[kInfoHeaderMemo] = {14, 40};
+    map[kDataMemo] = {100, 32};  // a cut memo: 32 of its bytes shown
+    const std::vector<format::Finding> findings{
+        {format::Severity::Error, "pixel-data-truncated", 120, 1000, "", "cut"},
+        {format::Severity::Note, "gap", 54, 46, "", "gap"},
+        {format::Severity::Warning, "bad-size", 2, 4, "bfSize", "field finding: marks its cell instead"},
+    };
+    const std::vector<MemoMark> marks = MarksInDump(findings, map);
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_EQ(marks[0].memo, kDataMemo);
+    EXPECT_EQ(marks[0].first, 20u);
+    EXPECT_EQ(marks[0].end, 32u);
+    EXPECT_EQ(marks[0].mark, Mark::Error);
+    EXPECT_EQ(FileOffsetOf(map, kDataMemo, 31), 131u);
+    EXPECT_EQ(FileOffsetOf(map, kDataMemo, 32), std::nullopt);
+    EXPECT_EQ(FileOffsetOf(map, kPaletteMemo, 0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace hexlume
