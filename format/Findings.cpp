@@ -164,7 +164,9 @@ private:
     {
         if (IsOs2(m_format.version))
             m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
-                       "The info header is an " + std::string(HeaderVersionName(m_format.version)) + " of " +
+                       "The info header is the " +
+                           std::string(m_format.version == HeaderVersion::Core ? "OS/2 1.x " : "") +
+                           std::string(HeaderVersionName(m_format.version)) + " of " +
                            ByteCount(m_format.headerSize) +
                            (m_format.version == HeaderVersion::Core ? ", with 16-bit sizes and 3-byte colour entries."
                                                                     : ", read with OS/2's compression codes."));
@@ -548,7 +550,7 @@ private:
     {
         const FileRange& pixels = m_format.pixels;
         const std::uint64_t lastBytes = std::min<std::uint64_t>(2, stop - pixels.offset);
-        const bool cutFile = scan.cut || stop == m_format.fileSize;
+        const bool cutFile = scan.cut || !pixels.Complete();
         if (cutFile)
             m_list.Add(Severity::Error, "rle-truncated", stop - lastBytes, lastBytes,
                        "The file ends at offset " + GroupedNumber(stop) + " inside the RLE stream, at row " +
