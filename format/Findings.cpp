@@ -77,7 +77,8 @@ public:
             return m_list.Take();
         const bool picture = CheckPictureShape();
         CheckFileHeaderValues();
-        CheckColorTable();
+        if (m_bitCountDefined)
+            CheckColorTable();
         CheckMasks();
         CheckDensities();
         CheckColorSpace();
@@ -174,7 +175,8 @@ private:
             m_list.AddOnField(Severity::Error, "bad-planes", m_places.planes,
                               m_list.NameAt(m_places.planes) + " is " + GroupedNumber(m_format.planes) +
                                   "; it must be 1.");
-        const bool pixelsDefined = CheckBitCount() && CheckCompression();
+        m_bitCountDefined = CheckBitCount();
+        const bool pixelsDefined = m_bitCountDefined && CheckCompression();
         const bool sized = CheckDimensions();
         return pixelsDefined && sized;
     }
@@ -405,7 +407,8 @@ private:
     {
         const std::uint64_t offBits = m_format.offBits;
         const std::string name = m_list.NameAt(10);
-        const std::uint64_t before = m_format.colorTable.End();
+        // An undefined bit count gives no table length to hold the offset to.
+        const std::uint64_t before = m_bitCountDefined ? m_format.colorTable.End() : m_format.colorTable.offset;
         if (offBits < before) {
             m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", 10,
                               name + " is " + GroupedNumber(offBits) + ", inside the " + PartBefore(offBits) +
@@ -585,6 +588,7 @@ private:
     Bytes m_file;
     FieldPlaces m_places;
     FindingList m_list;
+    bool m_bitCountDefined = false;
 };
 
 }  // namespace
