@@ -1,12 +1,15 @@
 #include "Reports.h"
 
+#include "CheckedFile.h"
 #include "JsonText.h"
+#include "format/NumberText.h"
 #include "mainform/texts/DumpPane.h"
 #include "mainform/texts/FileNamePart.h"
 #include "mainform/texts/HeaderTexts.h"
 #include "mainform/texts/RegionText.h"
 #include "mainform/texts/StatusTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -105,6 +108,83 @@ std::uint64_t PutNumberedMemo(Output& out, const MemoView& memo, std::uint64_t n
     return number;
 }
 
+std::string JsonNumber(std::uint64_t value)
+{
+    return std::to_string(value);
+}
+
+void PutJsonField(Output& out, const format::Field& field)
+{
+    out.Put("{\"name\":" + JsonString(field.name) + ",\"offset\":" + JsonNumber(field.offset) +
+            ",\"size\":" + JsonNumber(field.size) + ",\"type\":" + JsonString(field.type) +
+            ",\"value\":" + JsonNumber(field.value) + ",\"meaning\":" + JsonString(field.meaning) +
+            ",\"present\":" + (field.present ? "true" : "false") + "}");
+}
+
+void PutJsonLayout(Output& out, const format::Layout& layout)
+{
+    out.Put("[");
+    for (std::size_t i = 0; i < layout.elements.size(); ++i) {
+        const format::Element& element = layout.elements[i];
+        out.Put(std::string(i != 0 ? "," : "") + "{\"kind\":" + JsonString(format::ElementKindName(element.kind)) +
+                ",\"name\":" + JsonString(element.name) + ",\"offset\":" + JsonNumber(element.offset) +
+                ",\"size\":" + JsonNumber(element.size) + ",\"claimed\":" + JsonNumber(element.claimed) +
+                ",\"fields\":[");
+        for (std::size_t f = 0; f < element.fields.size(); ++f) {
+            if (f != 0)
+                out.Put(",");
+            PutJsonField(out, element.fields[f]);
+        }
+        out.Put("]}");
+    }
+    out.Put("]");
+}
+
+void PutJsonFindings(Output& out, const std::vector<format::Finding>& findings)
+{
+    out.Put("[");
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const format::Finding& finding = findings[i];
+        out.Put(std::string(i != 0 ? "," : "") + "{\"severity\":" + JsonString(format::SeverityName(finding.severity)) +
+                ",\"code\":" + JsonString(finding.code) + ",\"offset\":" + JsonNumber(finding.offset) +
+                ",\"length\":" + JsonNumber(finding.length) + ",\"field\":" + JsonString(finding.field) +
+                ",\"message\":" + JsonString(finding.message) + "}");
+    }
+    out.Put("]");
+}
+
+// Every element with its offset and size, and each header field with its meaning.
+void PutTextLayout(Output& out, const format::Layout& layout)
+{
+    out.Put("\nLayout (offset, size, what)\n");
+    char line[256];
+    for (const format::Element& element : layout.elements) {
+        const std::string cut = element.claimed != element.size
+                                    ? " (claims " + format::GroupedNumber(element.claimed) + ")"
+                                    : std::string{};
+        std::snprintf(line, sizeof line, "  %10llu  %10llu  ", static_cast<unsigned long long>(element.offset),
+                      static_cast<unsigned long long>(element.size));
+        out.Put(line + element.name + cut + "\n");
+        for (const format::Field& field : element.fields) {
+            std::snprintf(line, sizeof line, "  %10llu  %10u    %-18s %-12s ", static_cast<unsigned long long>(field.offset),
+                          field.size, field.name.c_str(), field.type.c_str());
+            const int digits = static_cast<int>(2 * std::min<std::uint32_t>(field.size, 8));
+            const std::string value = field.present ? format::HexNumber(field.value, digits) : std::string("(cut)");
+            out.Put(line + value + (field.meaning.empty() ? "" : "  " + field.meaning) + "\n");
+        }
+    }
+}
+
+void PutTextFindings(Output& out, const std::vector<format::Finding>& findings)
+{
+    out.Put("\nFindings (severity, code, offset, message)\n");
+    if (findings.empty())
+        out.Put("  none\n");
+    for (const format::Finding& finding : findings)
+        out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + finding.code + "  " +
+                format::HexNumber(finding.offset) + "  " + finding.message + "\n");
+}
+
 }  // namespace
 
 bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
@@ -127,7 +207,13 @@ bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
              ",\"text\":" + JsonString(LineNumbersText(0, pane.numberCount)) + "}");
     json.Put(std::string(",\"prompt\":") + (pane.prompt ? "true" : "false") + ",\"status\":[");
     const auto status = StatusOf(file);
-    json.Put(JsonString(status[0]) + "," + JsonString(status[1]) + "," + JsonString(status[2]) + "]}\n");
+    json.Put(JsonString(status[0]) + "," + JsonString(status[1]) + "," + JsonString(status[2]) + "]");
+    const CheckedFile checked = CheckLoadedFile(file.dib);
+    json.Put(",\"layout\":");
+    PutJsonLayout(json, checked.layout);
+    json.Put(",\"findings\":");
+    PutJsonFindings(json, checked.findings);
+    json.Put("}\n");
     return json.Finish();
 }
 
@@ -151,6 +237,9 @@ bool WriteTextReport(const OpenedFile& file, std::FILE* out)
     if (pane.prompt)
         text.Put("\nThe window shows lines 0 to " + std::to_string(pane.numberCount - 1) +
                  " only; the whole pixel data goes to the export (--export).\n");
+    const CheckedFile checked = CheckLoadedFile(file.dib);
+    PutTextLayout(text, checked.layout);
+    PutTextFindings(text, checked.findings);
     return text.Finish();
 }
 

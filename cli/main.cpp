@@ -1,5 +1,6 @@
 // hexlume-dump: the window's texts without a window, for scripts and batch export.
 
+#include "CheckCommand.h"
 #include "Reports.h"
 #include "mainform/PictureLoader.h"
 #include "mainform/texts/ExportWriter.h"
@@ -28,7 +29,9 @@ constexpr std::string_view kUsage =
     "       hexlume-dump --json FILE           every text of the window as one JSON object\n"
     "       hexlume-dump --export FILE [-o OUT]\n"
     "                                          write the pixel-data dump (default OUT: the\n"
-    "                                          file's name + \".txt\" in the current folder)\n";
+    "                                          file's name + \".txt\" in the current folder)\n"
+    "       hexlume-dump --check [-q | -v] [--strict] FILE...\n"
+    "                                          one verdict a file: OK, WARN or ERROR\n";
 
 enum class Mode { Report, Json, Export };
 
@@ -67,6 +70,45 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
     if (!haveFile || (arguments.output && arguments.mode != Mode::Export))
         return std::nullopt;
     return arguments;
+}
+
+bool WantsCheck(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            return false;
+        if (argument == "--check")
+            return true;
+    }
+    return false;
+}
+
+std::optional<CheckOptions> ParseCheckArguments(int argc, char** argv)
+{
+    CheckOptions options;
+    bool quiet = false;
+    bool verbose = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (optionsEnded || argument.size() < 2 || argument.front() != '-')
+            options.files.emplace_back(argument);
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument == "-q")
+            quiet = true;
+        else if (argument == "-v")
+            verbose = true;
+        else if (argument == "--strict")
+            options.strict = true;
+        else if (argument != "--check")
+            return std::nullopt;
+    }
+    if (options.files.empty() || (quiet && verbose))
+        return std::nullopt;
+    options.verbosity = quiet ? CheckVerbosity::Quiet : verbose ? CheckVerbosity::Verbose : CheckVerbosity::Normal;
+    return options;
 }
 
 int Fail(const std::string& file, const std::string& reason)
@@ -117,6 +159,14 @@ int Run(const Arguments& arguments)
 
 int main(int argc, char** argv)
 {
+    if (WantsCheck(argc, argv)) {
+        const std::optional<CheckOptions> options = ParseCheckArguments(argc, argv);
+        if (!options) {
+            std::fputs(kUsage.data(), stderr);
+            return kExitUsage;
+        }
+        return RunCheck(*options, stdout);
+    }
     const std::optional<Arguments> arguments = ParseArguments(argc, argv);
     if (!arguments) {
         std::fputs(kUsage.data(), stderr);

@@ -26,6 +26,11 @@ struct Memo {
     Span bytes;
 };
 
+std::string Possessive(const std::string& name)
+{
+    return name + (name.ends_with('s') ? "'" : "'s");
+}
+
 std::string RangeText(const Span& span)
 {
     return ByteRange(span.begin, span.Size());
@@ -97,13 +102,13 @@ private:
         const std::uint64_t first = FirstHidden(bytes);
         std::string message;
         if (element.kind == ElementKind::InfoHeader && first == kInfoMemoEnd && hidden == bytes.end - first)
-            message = "The info-header memo shows 40 of the " + element.name + "'s " +
+            message = "The info-header memo shows 40 of the " + Possessive(element.name) + " " +
                       GroupedNumber(bytes.Size()) + " bytes; the " + GroupedNumber(hidden) +
                       " after them appear in no memo.";
         else if (hidden == bytes.Size())
             message = "The " + element.name + " (" + RangeText(bytes) + ") appears in no memo.";
         else
-            message = GroupedNumber(hidden) + " of the " + element.name + "'s " + ByteCount(bytes.Size()) +
+            message = GroupedNumber(hidden) + " of the " + Possessive(element.name) + " " + ByteCount(bytes.Size()) +
                       " appear in no memo, the first at offset " + GroupedNumber(first) + ".";
         m_list.Add(Severity::Note, "dump-hides-bytes", first, hidden, message);
     }
@@ -116,8 +121,8 @@ private:
         if (format.colorEntrySize != 3 || table.Meet(m_memos[2].bytes).Empty())
             return;
         m_list.Add(Severity::Note, "dump-entry-size", table.begin, table.Size(),
-                   "The palette memo reads 4-byte entries; this " + std::string(HeaderVersionName(format.version)) +
-                       "'s " + GroupedNumber(format.colorCount) + " colours are 3 bytes each (blue, green, red).");
+                   "The palette memo reads 4-byte entries; this " +
+                       Possessive(std::string(HeaderVersionName(format.version))) + " " + GroupedNumber(format.colorCount) + " colours are 3 bytes each (blue, green, red).");
     }
 
     // Bytes of `bytes` inside at least one memo.

@@ -77,7 +77,8 @@ public:
             return m_list.Take();
         const bool picture = CheckPictureShape();
         CheckFileHeaderValues();
-        CheckColorTable();
+        if (m_bitCountDefined)
+            CheckColorTable();
         CheckMasks();
         CheckDensities();
         CheckColorSpace();
@@ -164,7 +165,9 @@ private:
     {
         if (IsOs2(m_format.version))
             m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
-                       "The info header is an " + std::string(HeaderVersionName(m_format.version)) + " of " +
+                       "The info header is the " +
+                           std::string(m_format.version == HeaderVersion::Core ? "OS/2 1.x " : "") +
+                           std::string(HeaderVersionName(m_format.version)) + " of " +
                            ByteCount(m_format.headerSize) +
                            (m_format.version == HeaderVersion::Core ? ", with 16-bit sizes and 3-byte colour entries."
                                                                     : ", read with OS/2's compression codes."));
@@ -172,7 +175,8 @@ private:
             m_list.AddOnField(Severity::Error, "bad-planes", m_places.planes,
                               m_list.NameAt(m_places.planes) + " is " + GroupedNumber(m_format.planes) +
                                   "; it must be 1.");
-        const bool pixelsDefined = CheckBitCount() && CheckCompression();
+        m_bitCountDefined = CheckBitCount();
+        const bool pixelsDefined = m_bitCountDefined && CheckCompression();
         const bool sized = CheckDimensions();
         return pixelsDefined && sized;
     }
@@ -403,7 +407,8 @@ private:
     {
         const std::uint64_t offBits = m_format.offBits;
         const std::string name = m_list.NameAt(10);
-        const std::uint64_t before = m_format.colorTable.End();
+        // An undefined bit count gives no table length to hold the offset to.
+        const std::uint64_t before = m_bitCountDefined ? m_format.colorTable.End() : m_format.colorTable.offset;
         if (offBits < before) {
             m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", 10,
                               name + " is " + GroupedNumber(offBits) + ", inside the " + PartBefore(offBits) +
@@ -548,7 +553,7 @@ private:
     {
         const FileRange& pixels = m_format.pixels;
         const std::uint64_t lastBytes = std::min<std::uint64_t>(2, stop - pixels.offset);
-        const bool cutFile = scan.cut || stop == m_format.fileSize;
+        const bool cutFile = scan.cut || !pixels.Complete();
         if (cutFile)
             m_list.Add(Severity::Error, "rle-truncated", stop - lastBytes, lastBytes,
                        "The file ends at offset " + GroupedNumber(stop) + " inside the RLE stream, at row " +
@@ -583,6 +588,7 @@ private:
     Bytes m_file;
     FieldPlaces m_places;
     FindingList m_list;
+    bool m_bitCountDefined = false;
 };
 
 }  // namespace

@@ -153,8 +153,8 @@ void ExpectWindowShape(const QJsonObject& json)
 {
     QStringList keys = json.keys();
     keys.sort();
-    EXPECT_EQ(keys, (QStringList{"decodable", "decodeError", "file", "fileHeaderGrid", "infoHeaderGrid", "memos",
-                                 "name", "numbers", "prompt", "status"}));
+    EXPECT_EQ(keys, (QStringList{"decodable", "decodeError", "file", "fileHeaderGrid", "findings", "infoHeaderGrid",
+                                 "layout", "memos", "name", "numbers", "prompt", "status"}));
     EXPECT_TRUE(json["file"].isString() && json["name"].isString() && json["decodeError"].isString());
     EXPECT_TRUE(json["decodable"].isBool() && json["prompt"].isBool());
     ExpectGrid(json["fileHeaderGrid"], 6);
@@ -252,6 +252,22 @@ TEST(CliJson, TwoByTwoBitmapGivesEveryTextOfTheWindow)
     EXPECT_EQ(Str(json["numbers"]["text"]), "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
     EXPECT_FALSE(json["prompt"].toBool());
     EXPECT_EQ(json["status"].toArray(), (QJsonArray{"图像名称:two.bmp", "图像大小:2×2", "图像类型:Bmp"}));
+
+    const QJsonArray layout = json["layout"].toArray();
+    ASSERT_EQ(layout.size(), 3);
+    EXPECT_EQ(Str(layout[1]["name"]), "BITMAPINFOHEADER");
+    EXPECT_EQ(layout[1]["fields"][1].toObject(),
+              (QJsonObject{{"name", "biWidth"}, {"offset", 18}, {"size", 4}, {"type", "LONG"}, {"value", 2},
+                           {"meaning", "2 pixels"}, {"present", true}}));
+    EXPECT_EQ(Str(layout[2]["kind"]), "pixel-data");
+    EXPECT_EQ(json["findings"].toArray(), QJsonArray{});  // and the window's dump shows it as it is
+
+    BitmapFields reserved = Fields(2, 2, kTwoByTwoPixels);
+    reserved.reserved1 = 7;
+    const QJsonObject warned = ParseJson(RunDump({"--json", dir.Write("warn.bmp", BuildBitmap(reserved))}));
+    EXPECT_EQ(warned["findings"][0].toObject(),
+              (QJsonObject{{"severity", "warning"}, {"code", "reserved-not-zero"}, {"offset", 6}, {"length", 2},
+                           {"field", "bfReserved1"}, {"message", "bfReserved1 is 7; it must be 0."}}));
 }
 
 TEST(CliJson, HeaderValuesOfBottomUpAndTopDownBitmaps)
@@ -359,7 +375,9 @@ TEST(CliReport, ShowsTablesStatusAndNumberedDump)
                              "\n     0  42  4D  46  00  00  00  00  00  00  00  36  00  00  00  \n",
                              "\n     3  00  00  00  00  00  00  00  00  \n",
                              "\n     4  Bitmap File dosn't has palette!\n",
-                             "\n     5  FF  00  00  00  FF  00  00  00  00  00  FF  FF  FF  FF  00  00\n"})
+                             "\n     5  FF  00  00  00  FF  00  00  00  00  00  FF  FF  FF  FF  00  00\n",
+                             "\nLayout (offset, size, what)\n", "biWidth            LONG         0x00000002  2 pixels\n",
+                             "\nFindings (severity, code, offset, message)\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
@@ -483,6 +501,61 @@ TEST(CliExport, FailureIsNeverReportedAsSuccess)
     EXPECT_FALSE(fs::exists(missingFolder));
 }
 
+// Lines of a --check run's stdout.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+    }
+    return lines;
+}
+
+TEST(CliCheck, OneVerdictAFileAndAnExitStatusScriptsCanUse)
+{
+    TempDir dir;
+    const std::string good = dir.Write("good.bmp", TwoByTwo());
+    BitmapFields reserved = Fields(2, 2, kTwoByTwoPixels);
+    reserved.reserved1 = 7;
+    const std::string warn = dir.Write("warn.bmp", BuildBitmap(reserved));
+    BitmapFields planes = Fields(2, 2, kTwoByTwoPixels);
+    planes.planes = 2;
+    planes.bitCount = 7;
+    const std::string error = dir.Write("error.bmp", BuildBitmap(planes));
+    const std::string refused = dir.Write("short.bmp", std::vector<std::uint8_t>(20, 'B'));
+
+    const Outcome normal = RunDump({"--check", good, warn, error, refused});
+    EXPECT_EQ(normal.Code(), 1) << normal.Describe();
+    EXPECT_EQ(Lines(normal.out),
+              (std::vector<std::string>{
+                  "OK  " + good + "  2x2, 24 bits, BITMAPINFOHEADER",
+                  "WARN  " + warn + "  reserved-not-zero: bfReserved1 is 7; it must be 0.",
+                  "ERROR  " + error + "  bad-planes: biPlanes is 2; it must be 1. (+1 more error)",
+                  "ERROR  " + refused + "  the file is too short for the bitmap headers (20 bytes, at least 54 needed)"}));
+
+    EXPECT_EQ(RunDump({"--check", good, warn}).Code(), 0);
+    EXPECT_EQ(RunDump({"--check", "--strict", good, warn}).Code(), 1);
+    const Outcome quiet = RunDump({"--check", "-q", good, warn});
+    EXPECT_EQ(Lines(quiet.out).size(), 1u) << quiet.out;
+    EXPECT_TRUE(quiet.out.starts_with("WARN  " + warn)) << quiet.out;
+
+    const std::vector<std::string> verbose = Lines(RunDump({"-v", "--check", error}).out);
+    ASSERT_EQ(verbose.size(), 4u);
+    EXPECT_TRUE(verbose[1].starts_with("  error    bad-planes                      0x1A        biPlanes is 2")) << verbose[1];
+    EXPECT_TRUE(verbose[2].starts_with("  error    bad-bit-count")) << verbose[2];
+    EXPECT_TRUE(verbose[3].starts_with("  note     dump-shows-other-part")) << verbose[3];
+
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--check"}, {"--check", "-q", "-v", good}, {"--check", "--json", good}, {"--check", "-o", "x", good}}) {
+        const Outcome usage = RunDump(arguments);
+        EXPECT_EQ(usage.Code(), 2) << usage.Describe();
+        EXPECT_EQ(usage.out, "");
+    }
+}
+
 // Real-world files, good and odd: the model takes every "BM" file of 54 bytes or more, and the
 // dump of each region is the model's, whatever the picture loader thinks of the file.
 TEST(CliBmpSuite, EveryImageEndsCleanlyWithTheModelsTexts)
@@ -525,6 +598,22 @@ TEST(CliBmpSuite, EveryImageEndsCleanlyWithTheModelsTexts)
             EXPECT_EQ(FileText(cwd.path() / "out.txt"), hexlume::RegionText(dib.DataBytes(), hexlume::kExportLineEnd));
         }
     }
+}
+
+TEST(CliBmpSuite, EveryGoodFileChecksOk)
+{
+    const fs::path suite = hexlume::testing::BmpSuiteDir();
+    if (suite.empty())
+        GTEST_SKIP() << "bmpsuite not found";
+    std::vector<std::string> arguments{"--check"};
+    for (const fs::directory_entry& entry : fs::directory_iterator(suite / "g"))
+        arguments.push_back(entry.path().string());
+    const Outcome run = RunDump(arguments);
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    const std::vector<std::string> lines = Lines(run.out);
+    EXPECT_EQ(lines.size(), arguments.size() - 1);
+    for (const std::string& line : lines)
+        EXPECT_TRUE(line.starts_with("OK  ")) << line;
 }
 
 }  // namespace

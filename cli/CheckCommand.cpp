@@ -1,0 +1,102 @@
+#include "CheckCommand.h"
+
+#include "CheckedFile.h"
+#include "format/NumberText.h"
+#include "model/Dib.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+
+namespace hexlume {
+
+namespace {
+
+using format::Finding;
+using format::Severity;
+
+struct Verdict {
+    std::string word;  // "OK", "WARN", "ERROR"
+    std::string text;  // what follows the path
+    std::vector<Finding> findings;
+    bool error = false;
+    bool warning = false;
+};
+
+std::optional<Severity> WorstSeverity(const std::vector<Finding>& findings)
+{
+    std::optional<Severity> worst;
+    for (const Finding& finding : findings)
+        if (finding.severity != Severity::Note && (!worst || finding.severity < *worst))
+            worst = finding.severity;
+    return worst;
+}
+
+// "code: message", and how many more findings of that severity there are.
+std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
+{
+    const auto first = std::find_if(findings.begin(), findings.end(),
+                                    [severity](const Finding& finding) { return finding.severity == severity; });
+    const auto more = std::count_if(findings.begin(), findings.end(),
+                                    [severity](const Finding& finding) { return finding.severity == severity; }) -
+                      1;
+    std::string text = first->code + ": " + first->message;
+    if (more > 0)
+        text += " (+" + std::to_string(more) + " more " + std::string(format::SeverityName(severity)) +
+                (more == 1 ? ")" : "s)");
+    return text;
+}
+
+Verdict CheckOneFile(const std::string& path)
+{
+    CDib dib;
+    if (!dib.LoadFile(path))
+        return {.word = "ERROR", .text = dib.LastError(), .findings = {}, .error = true, .warning = false};
+    CheckedFile checked = CheckLoadedFile(dib);
+    const std::optional<Severity> worst = WorstSeverity(checked.findings);
+    Verdict verdict{.word = "OK", .text = Summary(checked.layout), .findings = {}, .error = false, .warning = false};
+    if (worst) {
+        verdict.error = *worst == Severity::Error;
+        verdict.warning = *worst == Severity::Warning;
+        verdict.word = verdict.error ? "ERROR" : "WARN";
+        verdict.text = FirstOf(checked.findings, *worst);
+    }
+    verdict.findings = std::move(checked.findings);
+    return verdict;
+}
+
+Verdict CheckSafely(const std::string& path)
+{
+    try {
+        return CheckOneFile(path);
+    } catch (const std::exception& error) {
+        return {.word = "ERROR", .text = error.what(), .findings = {}, .error = true, .warning = false};
+    }
+}
+
+void PutVerdict(std::FILE* out, const std::string& path, const Verdict& verdict, CheckVerbosity verbosity)
+{
+    std::fprintf(out, "%s  %s  %s\n", verdict.word.c_str(), path.c_str(), verdict.text.c_str());
+    if (verbosity != CheckVerbosity::Verbose)
+        return;
+    for (const Finding& finding : verdict.findings)
+        std::fprintf(out, "  %-7s  %-30s  %-10s  %s\n", std::string(format::SeverityName(finding.severity)).c_str(),
+                     finding.code.c_str(), format::HexNumber(finding.offset).c_str(), finding.message.c_str());
+}
+
+}  // namespace
+
+int RunCheck(const CheckOptions& options, std::FILE* out)
+{
+    bool failed = false;
+    for (const std::string& path : options.files) {
+        const Verdict verdict = CheckSafely(path);
+        failed = failed || verdict.error || (options.strict && verdict.warning);
+        if (options.verbosity != CheckVerbosity::Quiet || verdict.error || verdict.warning)
+            PutVerdict(out, path, verdict, options.verbosity);
+    }
+    const bool written = std::fflush(out) == 0 && !std::ferror(out);
+    return failed || !written ? 1 : 0;
+}
+
+}  // namespace hexlume
