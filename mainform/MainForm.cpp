@@ -3,7 +3,7 @@
 #include "Colors.h"
 #include "FramePainter.h"
 #include "LayoutFonts.h"
-#include "PictureLoader.h"
+#include "PreviewPicture.h"
 #include "QtText.h"
 #include "ImageButtons.h"
 #include "fqform/FQForm.h"
@@ -345,26 +345,30 @@ void TMainForm::OpenPicture()
     // As the desktop's own dialog does: the next open starts here, and the export lands here.
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
-    LoadedPicture picture = LoadPicture(path);
-    if (picture.image.isNull()) {
-        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), picture.error));
-        return;
-    }
-    // Keep only the stretched preview: the decoded picture may be hundreds of megabytes.
-    const QPixmap preview = QPixmap::fromImage(
-        picture.image.scaled(ui->imgRevView->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    picture.image = QImage();
-
     const std::string pathBytes = QFile::encodeName(path).toStdString();
     if (!m_model->LoadFile(pathBytes)) {
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
                                                           QString::fromStdString(m_model->LastError())));
         return;
     }
-    ui->imgRevView->setPixmap(preview);
+    ShowPreview();
     ShowHeaderValues();
     ShowHexDump();
     ShowStatusInfo(std::string(NamePart(pathBytes)));
+}
+
+// Drawn straight at the preview's size from the model's bytes; a bitmap without a pixel format
+// shows why instead.
+void TMainForm::ShowPreview()
+{
+    const DrawnPicture picture = DrawPicture(m_model->FileBytes(), ui->imgRevView->size());
+    if (picture.image.isNull()) {
+        ui->imgRevView->setWordWrap(true);
+        ui->imgRevView->setAlignment(Qt::AlignCenter);
+        ui->imgRevView->setText(picture.reason);
+    } else {
+        ui->imgRevView->setPixmap(QPixmap::fromImage(picture.image));
+    }
 }
 
 void TMainForm::ShowHeaderValues()

@@ -53,6 +53,7 @@ private:
     void InitGridKeys();
     void InitStatusPanels();
 
+    void ShowPreview();
     void ShowHeaderValues();
     void ShowHexDump();
     bool ShowLineNumbers(const DumpPaneView& pane);
