@@ -26,8 +26,8 @@ done
 # Open-to-ready targets in milliseconds; sizes without one show "-".
 time_target() {
     case "$1" in
-        64) echo 1000 ;;
-        512) echo 4000 ;;
+        64) echo 60 ;;
+        512) echo 600 ;;
         *) echo "" ;;
     esac
 }
@@ -83,4 +83,5 @@ for line in "${results[@]}"; do
 done
 echo
 echo "peak: VmHWM over the resident size after start-up, the largest of the opens (every open"
-echo "after the first still holds the previous file); limit: file + decoded preview + 64 MiB."
+echo "after the first still holds the previous file); limit: previous file + file + 64 MiB"
+echo "(dec. MiB: what a full-size decoded picture would take; the open road never makes one)."

@@ -2,16 +2,19 @@
 
 #include "CheckCommand.h"
 #include "Reports.h"
-#include "mainform/PictureLoader.h"
+#include "format/Decoder.h"
+#include "mainform/PreviewPicture.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
 #include "model/Dib.h"
 
 #include <QFile>
+#include <QImage>
+#include <QSize>
 
+#include <charconv>
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,15 +34,39 @@ constexpr std::string_view kUsage =
     "                                          write the pixel-data dump (default OUT: the\n"
     "                                          file's name + \".txt\" in the current folder)\n"
     "       hexlume-dump --check [-q | -v] [--strict] FILE...\n"
-    "                                          one verdict a file: OK, WARN or ERROR\n";
+    "                                          one verdict a file: OK, WARN or ERROR\n"
+    "       hexlume-dump --picture FILE -o OUT.png [--size WxH]\n"
+    "                                          the picture as PNG, at full size or stretched\n"
+    "                                          to WxH as the window's preview is\n";
 
-enum class Mode { Report, Json, Export };
+// The window's preview: what "decodable" reports on.
+constexpr QSize kPreviewSize(200, 116);
+
+enum class Mode { Report, Json, Export, Picture };
 
 struct Arguments {
     Mode mode = Mode::Report;
     std::string file;
     std::optional<std::string> output;
+    std::optional<QSize> size;
 };
+
+// "WxH", both from 1 on.
+std::optional<QSize> ParseSize(std::string_view text)
+{
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos)
+        return std::nullopt;
+    int width = 0;
+    int height = 0;
+    const char* end = text.data() + text.size();
+    const auto [widthEnd, widthError] = std::from_chars(text.data(), text.data() + x, width);
+    const auto [heightEnd, heightError] = std::from_chars(text.data() + x + 1, end, height);
+    if (widthError != std::errc() || heightError != std::errc() || widthEnd != text.data() + x || heightEnd != end ||
+        width < 1 || height < 1)
+        return std::nullopt;
+    return QSize(width, height);
+}
 
 std::optional<Arguments> ParseArguments(int argc, char** argv)
 {
@@ -50,10 +77,16 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
         const std::string_view argument = argv[i];
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
-        } else if (!optionsEnded && (argument == "--json" || argument == "--export")) {
+        } else if (!optionsEnded && (argument == "--json" || argument == "--export" || argument == "--picture")) {
             if (arguments.mode != Mode::Report)
                 return std::nullopt;
-            arguments.mode = argument == "--json" ? Mode::Json : Mode::Export;
+            arguments.mode = argument == "--json" ? Mode::Json : argument == "--export" ? Mode::Export : Mode::Picture;
+        } else if (!optionsEnded && argument == "--size") {
+            if (i + 1 >= argc || arguments.size)
+                return std::nullopt;
+            arguments.size = ParseSize(argv[++i]);
+            if (!arguments.size)
+                return std::nullopt;
         } else if (!optionsEnded && argument == "-o") {
             if (i + 1 >= argc || arguments.output)
                 return std::nullopt;
@@ -67,7 +100,9 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
             haveFile = true;
         }
     }
-    if (!haveFile || (arguments.output && arguments.mode != Mode::Export))
+    const bool writesFile = arguments.mode == Mode::Export || arguments.mode == Mode::Picture;
+    if (!haveFile || (arguments.output && !writesFile) || (arguments.size && arguments.mode != Mode::Picture) ||
+        (arguments.mode == Mode::Picture && !arguments.output))
         return std::nullopt;
     return arguments;
 }
@@ -127,14 +162,30 @@ int Export(const CDib& dib, const Arguments& arguments)
     return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }
 
-// Opened by its bytes: a Linux file name need not be valid UTF-8, and a QString would not hold it.
-LoadedPicture LoadPictureAt(const std::string& path)
+// The full-size picture, unless it would be absurdly large.
+std::optional<QSize> FullSize(const CDib& dib, std::string& reason)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"), &std::fclose);
-    QFile file;
-    if (!stream || !file.open(stream.get(), QIODevice::ReadOnly))
-        return {.image = {}, .error = QStringLiteral("cannot open the file")};
-    return LoadPicture(file);
+    const format::BitmapFormat layout = format::ReadBitmapFormat(dib.FileBytes());
+    if (layout.columns * layout.rows > format::kMaxTargetPixels) {
+        reason = std::to_string(layout.columns) + " x " + std::to_string(layout.rows) +
+                 " pixels is too large to draw at full size; use --size WxH";
+        return std::nullopt;
+    }
+    return QSize(static_cast<int>(layout.columns), static_cast<int>(layout.rows));
+}
+
+int WritePicture(const CDib& dib, const Arguments& arguments)
+{
+    std::string reason;
+    const std::optional<QSize> size = arguments.size ? arguments.size : FullSize(dib, reason);
+    if (!size)
+        return Fail(arguments.file, reason);
+    const DrawnPicture picture = DrawPicture(dib.FileBytes(), *size);
+    if (picture.image.isNull())
+        return Fail(arguments.file, picture.reason.toStdString());
+    if (!picture.image.save(QFile::decodeName(arguments.output->c_str()), "PNG"))
+        return Fail(*arguments.output, "cannot write the picture");
+    return kExitOk;
 }
 
 int Run(const Arguments& arguments)
@@ -144,12 +195,14 @@ int Run(const Arguments& arguments)
         return Fail(arguments.file, dib.LastError());
     if (arguments.mode == Mode::Export)
         return Export(dib, arguments);
+    if (arguments.mode == Mode::Picture)
+        return WritePicture(dib, arguments);
 
-    const LoadedPicture picture = LoadPictureAt(arguments.file);
+    const DrawnPicture picture = DrawPicture(dib.FileBytes(), kPreviewSize);
     const OpenedFile opened{.path = arguments.file,
                             .dib = dib,
                             .decodable = !picture.image.isNull(),
-                            .decodeError = picture.error.toStdString()};
+                            .decodeError = picture.reason.toStdString()};
     const bool written =
         arguments.mode == Mode::Json ? WriteJsonReport(opened, stdout) : WriteTextReport(opened, stdout);
     return written ? kExitOk : Fail("<stdout>", "cannot write the output");

@@ -9,7 +9,7 @@ build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXLUME_FUZZ=ON \
     -DHEXLUME_BUILD_TESTS=OFF -DHEXLUME_BUILD_BENCH=OFF -DHEXLUME_WERROR=ON >/dev/null
-cmake --build "$build" --target LoadAndTextsFuzzer ExportFuzzer hexlume_fuzz_seeds
+cmake --build "$build" --target LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer hexlume_fuzz_seeds
 
 seeds="$build/seeds"
 mkdir -p "$seeds"
@@ -18,16 +18,24 @@ for suite in ../shared/bmpsuite/g ../shared/bmpsuite/q; do
     [ -d "$suite" ] && cp "$suite"/*.bmp "$seeds"/
 done
 
+# DecoderFuzzer's input starts with the target size: the same seeds, each behind 200 x 116.
+sized="$build/seeds-sized"
+mkdir -p "$sized"
+for seed in "$seeds"/*; do
+    { printf '\310\000\164\000'; cat "$seed"; } >"$sized/$(basename "$seed")"
+done
+
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0
-for fuzzer in LoadAndTextsFuzzer ExportFuzzer; do
+for fuzzer in LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus"
     echo "== $fuzzer: $seconds s"
     # Findings (crash-*, leak-*, timeout-*) land in the build folder for a look afterwards.
+    if [ "$fuzzer" = DecoderFuzzer ]; then fuzzer_seeds=$sized; else fuzzer_seeds=$seeds; fi
     if ! TMPDIR="$scratch" "$build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-            -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$build/" "$corpus" "$seeds" \
+            -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$build/" "$corpus" "$fuzzer_seeds" \
             >"$build/$fuzzer.log" 2>&1; then
         echo "$fuzzer found a fault:" >&2
         tail -40 "$build/$fuzzer.log" >&2

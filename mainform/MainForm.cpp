@@ -5,7 +5,7 @@
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "HeaderLink.h"
-#include "PictureLoader.h"
+#include "PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "mainform/texts/ExportWriter.h"
 #include "mainform/texts/FileNamePart.h"
@@ -381,17 +381,6 @@ void TMainForm::OpenPath(const QString& path)
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
     BusyCursor busy;
-    LoadedPicture picture = LoadPicture(path);
-    if (picture.image.isNull()) {
-        busy.Release();
-        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), picture.error));
-        return;
-    }
-    // Keep only the stretched preview: the decoded picture may be hundreds of megabytes.
-    const QPixmap preview = QPixmap::fromImage(
-        picture.image.scaled(ui->imgRevView->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    picture.image = QImage();
-
     const std::string pathBytes = QFile::encodeName(path).toStdString();
     if (!m_model->LoadFile(pathBytes)) {
         busy.Release();
@@ -399,9 +388,9 @@ void TMainForm::OpenPath(const QString& path)
                                                           QString::fromStdString(m_model->LastError())));
         return;
     }
-    busy.Release();
     SetInspecting(false);
-    ui->imgRevView->setPixmap(preview);
+    ShowPreview();
+    busy.Release();
     ShowHeaderValues();
     ShowHexDump();
     ShowStatusInfo(std::string(NamePart(pathBytes)));
@@ -420,6 +409,20 @@ void TMainForm::dropEvent(QDropEvent* event)
     if (const std::optional<QString> path = DroppedBitmap(event->mimeData()); path && !m_opening) {
         event->acceptProposedAction();
         OpenPath(*path);
+    }
+}
+
+// Drawn straight at the preview's size from the model's bytes; a bitmap without a pixel format
+// shows why instead.
+void TMainForm::ShowPreview()
+{
+    const DrawnPicture picture = DrawPicture(m_model->FileBytes(), ui->imgRevView->size());
+    if (picture.image.isNull()) {
+        ui->imgRevView->setWordWrap(true);
+        ui->imgRevView->setAlignment(Qt::AlignCenter);
+        ui->imgRevView->setText(picture.reason);
+    } else {
+        ui->imgRevView->setPixmap(QPixmap::fromImage(picture.image));
     }
 }
 

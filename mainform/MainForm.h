@@ -63,6 +63,7 @@ private:
 
     void CreateInspection();
     void SetInspecting(bool inspecting);
+    void ShowPreview();
     void ShowHeaderValues();
     void ShowHexDump();
     bool ShowLineNumbers(const DumpPaneView& pane);

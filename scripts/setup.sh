@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libbenchmark-dev
     fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
+    imagemagick
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "WindowTestSupport.h"
 #include "mainform/Application.h"
+#include "format/Decoder.h"
 #include "mainform/texts/RegionText.h"
+#include "model/Dib.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -131,14 +133,16 @@ TEST_F(MainFormTest, RefusedFilesShowOneErrorAndKeepThePreviousViews)
     Open(WritePicture("two.bmp", SmallBitmap()));
     const Views before = Snapshot();
 
-    // Not a picture at all: Qt's reader refuses it.
+    // Not a bitmap at all: the model refuses it, and the message gives the model's reason.
     const QString text = QString::fromStdString(dir.Write("notes.bmp", {'h', 'e', 'l', 'l', 'o', '\n'}));
+    CDib model;
+    ASSERT_FALSE(model.LoadFile(text.toStdString()));
     Open(text);
     ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_TRUE(platform.errors[0].startsWith(text)) << platform.errors[0].toStdString();
+    EXPECT_EQ(platform.errors[0], text + "\n" + QString::fromStdString(model.LastError()));
     ExpectSameViews(before);
 
-    // A 30-byte OS/2 bitmap: Qt decodes it, but it is too short for the 54 bytes of headers.
+    // A 30-byte OS/2 bitmap: a picture exists, but it is too short for the 54 bytes of headers.
     const std::vector<std::uint8_t> os2{'B', 'M', 30, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0,
                                         0,   0,   1,  0, 1, 0, 1, 0, 24, 0, 0, 0, 0xFF, 0};
     const QString shortFile = WritePicture("os2.bmp", os2);
@@ -146,6 +150,39 @@ TEST_F(MainFormTest, RefusedFilesShowOneErrorAndKeepThePreviousViews)
     ASSERT_EQ(platform.errors.size(), 2);
     EXPECT_TRUE(platform.errors[1].startsWith(shortFile)) << platform.errors[1].toStdString();
     ExpectSameViews(before);
+}
+
+TEST_F(MainFormTest, DamagedFileOpensWithEveryViewAndAChecker)
+{
+    // 2 x 2 at 24 bits with only the bottom row present.
+    std::vector<std::uint8_t> bitmap = SmallBitmap();
+    bitmap.resize(bitmap.size() - 8);
+    Open(WritePicture("cut.bmp", bitmap));
+    EXPECT_EQ(platform.errors, QStringList());
+    EXPECT_EQ(Status(1), "图像大小:2×2");
+    EXPECT_FALSE(Memo("mmoData")->toPlainText().isEmpty());
+    const QImage preview = Child<QLabel>("imgRevView")->pixmap().toImage();
+    ASSERT_EQ(preview.size(), QSize(200, 116));
+    EXPECT_EQ(preview.pixelColor(0, 115), QColor(0, 0, 255));
+    EXPECT_EQ(preview.pixelColor(0, 0), QColor(format::kMissingLight));
+}
+
+TEST_F(MainFormTest, FileWithoutAPixelFormatShowsWhyInThePreview)
+{
+    Open(WritePicture("two.bmp", SmallBitmap()));
+    std::vector<std::uint8_t> bitmap = SmallBitmap();
+    bitmap[28] = 0x23;  // biBitCount 0x0D23
+    bitmap[29] = 0x0D;
+    Open(WritePicture("bits.bmp", bitmap));
+    EXPECT_EQ(platform.errors, QStringList());
+    QLabel* preview = Child<QLabel>("imgRevView");
+    EXPECT_EQ(preview->text(), "biBitCount 0x0D23 is not a pixel format");
+    EXPECT_TRUE(preview->pixmap().isNull());
+    EXPECT_EQ(Status(0), "图像名称:bits.bmp");
+    EXPECT_EQ(Column(Child<QTableWidget>("sgdInfoHeader"), 2)[4], "D23");
+
+    Open(WritePicture("two.bmp", SmallBitmap()));
+    EXPECT_FALSE(preview->pixmap().isNull());
 }
 
 TEST_F(MainFormTest, SecondOpenReplacesEverythingAndScrollsToTheTop)
