@@ -11,7 +11,7 @@ namespace hexlume {
 inline constexpr int kLayoutLineHeight = 16;
 
 // A file as the window would have it after the open command: the model loaded, and whether
-// the preview's picture loader accepted it.
+// the decoder drew a preview for it (and if not, why).
 struct OpenedFile {
     std::string path;
     const CDib& dib;

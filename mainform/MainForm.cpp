@@ -417,6 +417,8 @@ void TMainForm::dropEvent(QDropEvent* event)
 void TMainForm::ShowPreview()
 {
     const DrawnPicture picture = DrawPicture(m_model->FileBytes(), ui->imgRevView->size());
+    // The start-up caption lies beneath: it must not show through a reason or transparent pixels.
+    ui->imgRevView->setAutoFillBackground(true);
     if (picture.image.isNull()) {
         ui->imgRevView->setWordWrap(true);
         ui->imgRevView->setAlignment(Qt::AlignCenter);

@@ -312,7 +312,7 @@ TEST(CliJson, TallStackCutsTheDataMemoButKeepsItsWholeText)
     EXPECT_EQ(Str(memos[2]["text"]), hexlume::RegionText(CountingBytes(1024)));
 }
 
-TEST(CliJson, FileOnlyThePictureLoaderRefusesIsStillDescribed)
+TEST(CliJson, FileWithoutAPictureIsStillDescribed)
 {
     TempDir dir;
     std::vector<std::uint8_t> garbage{'B', 'M'};
