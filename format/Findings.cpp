@@ -505,8 +505,14 @@ private:
     void CheckRleStream()
     {
         const FileRange& pixels = m_format.pixels;
-        const std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
-        const RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
+        RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        // Readers that ignore a too-small image size still find the end code further on.
+        const bool endBeyondImageSize = scan.fault == RleFault::MissingEnd && !scan.cut && stop < m_format.fileSize;
+        if (endBeyondImageSize) {
+            stop = m_format.fileSize;
+            scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        }
         ReportRleFault(scan, stop);
         ReportBadIndex(scan.badIndex);
         if (scan.firstSkipOffset != kNowhere)
@@ -514,14 +520,16 @@ private:
                        "The stream leaves pixels unwritten (a delta or an early end code at offset " +
                            GroupedNumber(scan.firstSkipOffset) + "); readers show them in colour 0 or transparent.");
         const std::string name = m_list.NameAt(kSizeImageAt);
+        const std::uint64_t streamLength = scan.end - pixels.offset;
         if (m_format.sizeImage == 0)
             m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
                               name + " is 0: the stream's end code tells where the pixel data ends.");
-        else if (scan.fault == RleFault::None && !pixels.Complete())
+        else if (scan.fault == RleFault::None && (endBeyondImageSize || !pixels.Complete()))
             m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
                               name + " says " + ByteCount(m_format.sizeImage) + "; the stream ends after " +
-                                  GroupedNumber(scan.end - pixels.offset) + " and the file holds " +
-                                  GroupedNumber(pixels.present) + " from offset " + GroupedNumber(pixels.offset) + ".");
+                                  GroupedNumber(streamLength) + " and the file holds " +
+                                  GroupedNumber(m_format.fileSize - pixels.offset) + " from offset " +
+                                  GroupedNumber(pixels.offset) + ".");
     }
 
     void ReportRleFault(const RleScan& scan, std::uint64_t stop)

@@ -141,6 +141,7 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {"file-size-mismatch", Severity::Warning, indexed([](auto& f) { f.fileSize = 9286; })},
         {"reserved-not-zero", Severity::Warning, indexed([](auto& f) { f.reserved2 = 1; })},
         {"size-image-mismatch", Severity::Warning, indexed([](auto& f) { f.sizeImage = 12; })},
+        {"size-image-mismatch", Severity::Warning, Build(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
         {"absurd-density", Severity::Warning, indexed([](auto& f) { f.yPelsPerMeter = -5; })},
         {"density-mismatch", Severity::Warning, indexed([](auto& f) { f.xPelsPerMeter = 283'500; })},
         {"size-image-zero", Severity::Note, indexed([](auto& f) { f.sizeImage = 0; })},
