@@ -16,32 +16,11 @@ constexpr std::uint64_t kDwordLimit = 0xFFFFFFFF;
 constexpr std::int64_t kAbsurdDensity = 1'000'000;
 constexpr std::int64_t kDensityRatioLimit = 100;
 
-bool IsOs2(HeaderVersion version)
-{
-    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
-}
-
-bool IsRle(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
-}
-
-bool IsUncompressed(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
-}
-
 std::string Capitalised(std::string text)
 {
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text;
-}
-
-std::string Quoted(std::uint16_t signature)
-{
-    const auto printable = [](unsigned c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
-    return std::string{'"', printable(signature & 0xFFu), printable(signature >> 8u), '"'};
 }
 
 // Where the headers keep each field: a core header has 16-bit sizes and no more than these.
@@ -101,7 +80,7 @@ private:
         }
         if (m_format.type != 0x4D42) {
             m_list.AddOnField(Severity::Error, "bad-signature", 0,
-                              m_list.NameAt(0) + " is " + Quoted(m_format.type) + ", not \"BM\"" +
+                              m_list.NameAt(0) + " is " + m_list.FieldAt(0)->meaning + ", not \"BM\"" +
                                   (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
@@ -134,7 +113,7 @@ private:
     void CheckFileHeaderValues()
     {
         // Some OS/2 writers store the size of the two headers here instead of the file's.
-        const bool os2HeadersSize = IsOs2(m_format.version) &&
+        const bool os2HeadersSize = IsOs2Header(m_format.version) &&
                                     m_format.declaredFileSize == kFileHeaderBytes + m_format.headerSize;
         if (os2HeadersSize)
             m_list.AddOnField(Severity::Note, "os2-headers-size", 2,
@@ -150,7 +129,7 @@ private:
             if (value == 0)
                 continue;
             // OS/2 gives these words a meaning (an icon's hot spot); Windows reserves them.
-            if (IsOs2(m_format.version))
+            if (IsOs2Header(m_format.version))
                 m_list.AddOnField(Severity::Note, "os2-hot-spot", at,
                                   m_list.NameAt(at) + " is " + GroupedNumber(value) +
                                       ": a hot spot, which means something for OS/2 icons and pointers only.");
@@ -163,7 +142,7 @@ private:
     // Planes, bit count, compression, width and height; false when no picture can be made of them.
     bool CheckPictureShape()
     {
-        if (IsOs2(m_format.version))
+        if (IsOs2Header(m_format.version))
             m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
                        "The info header is the " +
                            std::string(m_format.version == HeaderVersion::Core ? "OS/2 1.x " : "") +
@@ -189,7 +168,7 @@ private:
         const bool os2Count = bits == 1 || bits == 4 || bits == 8 || bits == 24;
         const bool windowsCount = os2Count || bits == 16 || bits == 32 || (bits == 0 && embedded);
         if (bits == 2 || bits == 64) {
-            if (IsOs2(m_format.version))
+            if (IsOs2Header(m_format.version))
                 return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
             m_list.AddOnField(Severity::Warning, "unusual-bit-count", m_places.bitCount,
                               name + " is " + std::to_string(bits) +
@@ -197,7 +176,7 @@ private:
                                              : ": 64-bit pixels are a newer Windows extension few readers know."));
             return true;
         }
-        if (IsOs2(m_format.version) ? os2Count : windowsCount)
+        if (IsOs2Header(m_format.version) ? os2Count : windowsCount)
             return true;
         if (bits == 0 && !embedded)
             return BadBitCount(name + " is 0, which only JPEG or PNG pixel data may have.");
@@ -436,7 +415,7 @@ private:
         const FileRange& pixels = m_format.pixels;
         if (pixels.present == 0)
             return;
-        if (IsRle(m_format.encoding)) {
+        if (IsRunLength(m_format.encoding)) {
             CheckRleStream();
             return;
         }
