@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace hexlume::format {
 
@@ -21,6 +22,13 @@ std::string Capitalised(std::string text)
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text;
+}
+
+// An OS/2 2.x header may stop after any of its fields, but not inside one.
+bool EndsOnOs2v2Field(std::uint32_t size)
+{
+    static constexpr std::uint32_t kFieldEnds[] = {16, 20, 24, 28, 32, 36, 40, 42, 44, 46, 48, 52, 56, 60, 64};
+    return std::find(std::begin(kFieldEnds), std::end(kFieldEnds), size) != std::end(kFieldEnds);
 }
 
 // Where the headers keep each field: a core header has 16-bit sizes and no more than these.
@@ -99,6 +107,12 @@ private:
             m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
                               "biSize is " + GroupedNumber(m_format.headerSize) +
                                   ", which no header version has (12, 16 to 64, 40, 52, 56, 108 or 124).");
+            return true;
+        }
+        if (m_format.version == HeaderVersion::Os2v2 && !EndsOnOs2v2Field(m_format.headerSize)) {
+            m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
+                              m_list.NameAt(kFileHeaderBytes) + " is " + GroupedNumber(m_format.headerSize) +
+                                  ", which ends inside a field of the OS/2 2.x header.");
             return true;
         }
         if (!header.Complete()) {
@@ -235,7 +249,13 @@ private:
             sized = false;
         }
         const bool compressed = !IsUncompressed(m_format.encoding);
-        if (m_format.topDown && compressed) {
+        if (m_format.topDown && m_format.version == HeaderVersion::Os2v2) {
+            m_list.AddOnField(Severity::Error, "bad-height", m_places.height,
+                              m_list.NameAt(m_places.height) + " is " +
+                                  GroupedNumber(static_cast<std::uint32_t>(m_format.height)) +
+                                  ", more rows than a file can hold; OS/2 bitmaps have no top-down form.");
+            sized = false;
+        } else if (m_format.topDown && compressed) {
             m_list.AddOnField(Severity::Error, "top-down-compressed", m_places.height,
                               m_list.NameAt(m_places.height) + " is " + std::to_string(m_format.height) +
                                   " (top-down), which only uncompressed bitmaps may be.");

@@ -111,6 +111,7 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {"header-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 40)},
         {"bad-signature", Severity::Error, indexed([](auto& f) { f.type = 0x4142; })},
         {"unknown-header-size", Severity::Error, indexed([](auto& f) { f.infoSize = 100; })},
+        {"unknown-header-size", Severity::Error, indexed([](auto& f) { f.infoSize = 39; })},
         {"bad-planes", Severity::Error, indexed([](auto& f) { f.planes = 3; })},
         {"bad-bit-count", Severity::Error, indexed([](auto& f) { f.bitCount = 7; })},
         {"bad-bit-count", Severity::Error, indexed([](auto& f) { f.bitCount = 0; })},
