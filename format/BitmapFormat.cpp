@@ -125,7 +125,7 @@ void LocateRegions(BitmapFormat& format)
     format.rowBytes = SaturatingMultiply(format.stride, format.rows);
     // bfOffBits 0 is no place for pixels; the data is then taken to follow the colour table.
     const std::uint64_t start = format.offBits != 0 ? format.offBits : format.colorTable.End();
-    const bool uncompressed = format.encoding == PixelEncoding::Rgb || format.encoding == PixelEncoding::BitFields;
+    const bool uncompressed = IsUncompressed(format.encoding);
     std::uint64_t claimed = format.rowBytes;
     if (!uncompressed)
         claimed = format.sizeImage != 0 ? format.sizeImage : (start < format.fileSize ? format.fileSize - start : 0);

@@ -53,6 +53,22 @@ enum class PixelEncoding {
     Unknown,    // no variant defines this code
 };
 
+inline bool IsRunLength(PixelEncoding encoding)
+{
+    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
+}
+
+// Rows of pixels as they are, padded to 32 bits: what a byte's row and column can be told for.
+inline bool IsUncompressed(PixelEncoding encoding)
+{
+    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
+}
+
+inline bool IsOs2Header(HeaderVersion version)
+{
+    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
+}
+
 struct ChannelMasks {
     std::uint32_t red = 0;
     std::uint32_t green = 0;

@@ -24,8 +24,7 @@ void DescribeColorEntry(const BitmapFormat& format, std::uint64_t inTable, ByteD
 
 void DescribePixel(const BitmapFormat& format, std::uint64_t inData, ByteDescription& description)
 {
-    const bool uncompressed = format.encoding == PixelEncoding::Rgb || format.encoding == PixelEncoding::BitFields;
-    if (!uncompressed || format.stride == 0 || format.bitCount == 0)
+    if (!IsUncompressed(format.encoding) || format.stride == 0 || format.bitCount == 0)
         return;
     const std::uint64_t storedRow = inData / format.stride;
     if (storedRow >= format.rows)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace hexlume::format {
 
@@ -16,21 +17,6 @@ constexpr std::uint64_t kDwordLimit = 0xFFFFFFFF;
 constexpr std::int64_t kAbsurdDensity = 1'000'000;
 constexpr std::int64_t kDensityRatioLimit = 100;
 
-bool IsOs2(HeaderVersion version)
-{
-    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
-}
-
-bool IsRle(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
-}
-
-bool IsUncompressed(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
-}
-
 std::string Capitalised(std::string text)
 {
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
@@ -38,10 +24,11 @@ std::string Capitalised(std::string text)
     return text;
 }
 
-std::string Quoted(std::uint16_t signature)
+// An OS/2 2.x header may stop after any of its fields, but not inside one.
+bool EndsOnOs2v2Field(std::uint32_t size)
 {
-    const auto printable = [](unsigned c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
-    return std::string{'"', printable(signature & 0xFFu), printable(signature >> 8u), '"'};
+    static constexpr std::uint32_t kFieldEnds[] = {16, 20, 24, 28, 32, 36, 40, 42, 44, 46, 48, 52, 56, 60, 64};
+    return std::find(std::begin(kFieldEnds), std::end(kFieldEnds), size) != std::end(kFieldEnds);
 }
 
 // Where the headers keep each field: a core header has 16-bit sizes and no more than these.
@@ -101,7 +88,7 @@ private:
         }
         if (m_format.type != 0x4D42) {
             m_list.AddOnField(Severity::Error, "bad-signature", 0,
-                              m_list.NameAt(0) + " is " + Quoted(m_format.type) + ", not \"BM\"" +
+                              m_list.NameAt(0) + " is " + m_list.FieldAt(0)->meaning + ", not \"BM\"" +
                                   (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
@@ -122,6 +109,12 @@ private:
                                   ", which no header version has (12, 16 to 64, 40, 52, 56, 108 or 124).");
             return true;
         }
+        if (m_format.version == HeaderVersion::Os2v2 && !EndsOnOs2v2Field(m_format.headerSize)) {
+            m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
+                              m_list.NameAt(kFileHeaderBytes) + " is " + GroupedNumber(m_format.headerSize) +
+                                  ", which ends inside a field of the OS/2 2.x header.");
+            return true;
+        }
         if (!header.Complete()) {
             m_list.Add(Severity::Error, "header-truncated", header.offset, header.present,
                        "The " + std::string(HeaderVersionName(m_format.version)) + " takes " +
@@ -134,7 +127,7 @@ private:
     void CheckFileHeaderValues()
     {
         // Some OS/2 writers store the size of the two headers here instead of the file's.
-        const bool os2HeadersSize = IsOs2(m_format.version) &&
+        const bool os2HeadersSize = IsOs2Header(m_format.version) &&
                                     m_format.declaredFileSize == kFileHeaderBytes + m_format.headerSize;
         if (os2HeadersSize)
             m_list.AddOnField(Severity::Note, "os2-headers-size", 2,
@@ -150,7 +143,7 @@ private:
             if (value == 0)
                 continue;
             // OS/2 gives these words a meaning (an icon's hot spot); Windows reserves them.
-            if (IsOs2(m_format.version))
+            if (IsOs2Header(m_format.version))
                 m_list.AddOnField(Severity::Note, "os2-hot-spot", at,
                                   m_list.NameAt(at) + " is " + GroupedNumber(value) +
                                       ": a hot spot, which means something for OS/2 icons and pointers only.");
@@ -163,7 +156,7 @@ private:
     // Planes, bit count, compression, width and height; false when no picture can be made of them.
     bool CheckPictureShape()
     {
-        if (IsOs2(m_format.version))
+        if (IsOs2Header(m_format.version))
             m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
                        "The info header is the " +
                            std::string(m_format.version == HeaderVersion::Core ? "OS/2 1.x " : "") +
@@ -189,7 +182,7 @@ private:
         const bool os2Count = bits == 1 || bits == 4 || bits == 8 || bits == 24;
         const bool windowsCount = os2Count || bits == 16 || bits == 32 || (bits == 0 && embedded);
         if (bits == 2 || bits == 64) {
-            if (IsOs2(m_format.version))
+            if (IsOs2Header(m_format.version))
                 return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
             m_list.AddOnField(Severity::Warning, "unusual-bit-count", m_places.bitCount,
                               name + " is " + std::to_string(bits) +
@@ -197,7 +190,7 @@ private:
                                              : ": 64-bit pixels are a newer Windows extension few readers know."));
             return true;
         }
-        if (IsOs2(m_format.version) ? os2Count : windowsCount)
+        if (IsOs2Header(m_format.version) ? os2Count : windowsCount)
             return true;
         if (bits == 0 && !embedded)
             return BadBitCount(name + " is 0, which only JPEG or PNG pixel data may have.");
@@ -256,7 +249,13 @@ private:
             sized = false;
         }
         const bool compressed = !IsUncompressed(m_format.encoding);
-        if (m_format.topDown && compressed) {
+        if (m_format.topDown && m_format.version == HeaderVersion::Os2v2) {
+            m_list.AddOnField(Severity::Error, "bad-height", m_places.height,
+                              m_list.NameAt(m_places.height) + " is " +
+                                  GroupedNumber(static_cast<std::uint32_t>(m_format.height)) +
+                                  ", more rows than a file can hold; OS/2 bitmaps have no top-down form.");
+            sized = false;
+        } else if (m_format.topDown && compressed) {
             m_list.AddOnField(Severity::Error, "top-down-compressed", m_places.height,
                               m_list.NameAt(m_places.height) + " is " + std::to_string(m_format.height) +
                                   " (top-down), which only uncompressed bitmaps may be.");
@@ -436,7 +435,7 @@ private:
         const FileRange& pixels = m_format.pixels;
         if (pixels.present == 0)
             return;
-        if (IsRle(m_format.encoding)) {
+        if (IsRunLength(m_format.encoding)) {
             CheckRleStream();
             return;
         }
@@ -505,8 +504,14 @@ private:
     void CheckRleStream()
     {
         const FileRange& pixels = m_format.pixels;
-        const std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
-        const RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
+        RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        // Readers that ignore a too-small image size still find the end code further on.
+        const bool endBeyondImageSize = scan.fault == RleFault::MissingEnd && !scan.cut && stop < m_format.fileSize;
+        if (endBeyondImageSize) {
+            stop = m_format.fileSize;
+            scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        }
         ReportRleFault(scan, stop);
         ReportBadIndex(scan.badIndex);
         if (scan.firstSkipOffset != kNowhere)
@@ -514,14 +519,16 @@ private:
                        "The stream leaves pixels unwritten (a delta or an early end code at offset " +
                            GroupedNumber(scan.firstSkipOffset) + "); readers show them in colour 0 or transparent.");
         const std::string name = m_list.NameAt(kSizeImageAt);
+        const std::uint64_t streamLength = scan.end - pixels.offset;
         if (m_format.sizeImage == 0)
             m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
                               name + " is 0: the stream's end code tells where the pixel data ends.");
-        else if (scan.fault == RleFault::None && !pixels.Complete())
+        else if (scan.fault == RleFault::None && (endBeyondImageSize || !pixels.Complete()))
             m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
                               name + " says " + ByteCount(m_format.sizeImage) + "; the stream ends after " +
-                                  GroupedNumber(scan.end - pixels.offset) + " and the file holds " +
-                                  GroupedNumber(pixels.present) + " from offset " + GroupedNumber(pixels.offset) + ".");
+                                  GroupedNumber(streamLength) + " and the file holds " +
+                                  GroupedNumber(m_format.fileSize - pixels.offset) + " from offset " +
+                                  GroupedNumber(pixels.offset) + ".");
     }
 
     void ReportRleFault(const RleScan& scan, std::uint64_t stop)

@@ -23,6 +23,8 @@ struct Finding {
     std::uint64_t length;    // bytes covered: at least 1, inside the file wherever the file has bytes
     std::string field;       // the header field the finding is about, else empty
     std::string message;     // one sentence with the file's own numbers
+
+    bool operator==(const Finding&) const = default;
 };
 
 // Every finding about the file, in the order a reader meets the parts. `file` is the bytes the

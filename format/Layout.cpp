@@ -83,11 +83,6 @@ constexpr FieldSpec kMasksAfterHeader[] = {
     {"AlphaMask", 12, 4, "DWORD", Role::Mask},
 };
 
-bool IsOs2(HeaderVersion version)
-{
-    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
-}
-
 std::string Signed(std::int64_t value)
 {
     return value < 0 ? "-" + GroupedNumber(static_cast<std::uint64_t>(-value)) : GroupedNumber(value);
@@ -96,6 +91,13 @@ std::string Signed(std::int64_t value)
 std::string Plural(std::uint64_t count, std::string_view one, std::string_view many)
 {
     return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
+}
+
+// The two letters, each shown only when printable.
+std::string SignatureMeaning(std::uint64_t value)
+{
+    const auto letter = [](std::uint64_t c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
+    return std::string{'"', letter(value & 0xFF), letter(value >> 8 & 0xFF), '"'};
 }
 
 std::string CompressionMeaning(std::uint64_t code, HeaderVersion version)
@@ -184,8 +186,7 @@ std::string Meaning(Role role, std::uint64_t value, bool isLong, const BitmapFor
     const std::int64_t signedValue = isLong ? static_cast<std::int32_t>(value) : static_cast<std::int64_t>(value);
     switch (role) {
     case Role::Plain: return {};
-    case Role::Signature:
-        return std::string{'"', static_cast<char>(value & 0x7F), static_cast<char>(value >> 8 & 0x7F), '"'};
+    case Role::Signature: return SignatureMeaning(value);
     case Role::FileSize: return Plural(value, "byte", "bytes");
     case Role::PixelOffset: return "pixel data at offset " + GroupedNumber(value);
     case Role::HeaderSize:
@@ -285,9 +286,7 @@ Element MakeElement(ElementKind kind, std::string name, const FileRange& range, 
 // Where the pixel data ends: an RLE stream without an image size runs to its end code.
 FileRange PixelRange(Bytes file, const BitmapFormat& format)
 {
-    const bool rle = format.encoding == PixelEncoding::Rle4 || format.encoding == PixelEncoding::Rle8 ||
-                     format.encoding == PixelEncoding::Rle24;
-    if (!rle || format.sizeImage != 0 || format.pixels.present == 0)
+    if (!IsRunLength(format.encoding) || format.sizeImage != 0 || format.pixels.present == 0)
         return format.pixels;
     const RleScan scan = ScanRle(file, format, format.pixels.offset, file.size());
     const std::uint64_t length = scan.end - format.pixels.offset;
@@ -301,7 +300,7 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
     const FileRange fileHeader{.offset = 0, .claimed = kFileHeaderBytes,
                                .present = std::min<std::uint64_t>(kFileHeaderBytes, file.size())};
     placed.push_back(MakeElement(ElementKind::FileHeader, "BITMAPFILEHEADER", fileHeader,
-                                 IsOs2(format.version) ? Fields(file, kOs2FileHeader, 14, 0, format)
+                                 IsOs2Header(format.version) ? Fields(file, kOs2FileHeader, 14, 0, format)
                                                        : Fields(file, kFileHeader, 14, 0, format)));
     placed.push_back(MakeElement(ElementKind::InfoHeader, std::string(HeaderVersionName(format.version)),
                                  format.header, InfoHeaderFields(file, format)));

@@ -18,6 +18,8 @@ struct Field {
     std::uint64_t value;   // raw value as stored (little-endian), for fields up to 8 bytes; 0 for longer ones
     std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
     bool present;          // all its bytes lie inside the file
+
+    bool operator==(const Field&) const = default;
 };
 
 enum class ElementKind { FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing };
@@ -29,6 +31,8 @@ struct Element {
     std::uint64_t size;     // bytes of it inside the file
     std::uint64_t claimed;  // what the headers claim (>= size when the file is cut)
     std::vector<Field> fields;  // header and mask fields; empty for the other kinds
+
+    bool operator==(const Element&) const = default;
 };
 
 // Elements in file order (by offset; a header before anything a broken file makes overlap

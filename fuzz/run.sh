@@ -9,7 +9,7 @@ build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXLUME_FUZZ=ON \
     -DHEXLUME_BUILD_TESTS=OFF -DHEXLUME_BUILD_BENCH=OFF -DHEXLUME_WERROR=ON >/dev/null
-cmake --build "$build" --target LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer hexlume_fuzz_seeds
+cmake --build "$build" --target LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer FormatFuzzer hexlume_fuzz_seeds
 
 seeds="$build/seeds"
 mkdir -p "$seeds"
@@ -28,7 +28,7 @@ done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0
-for fuzzer in LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer; do
+for fuzzer in LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer FormatFuzzer; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus"
     echo "== $fuzzer: $seconds s"

@@ -1,0 +1,91 @@
+// Reads any bytes as a bitmap's layout, checks it, relates it to a few shapes of the window's
+// dump and describes a few of its bytes. Traps when an element or a finding lies outside the
+// file, when a description names a part that does not hold its byte, or when the same bytes
+// give a different answer.
+
+#include "format/ByteDescription.h"
+#include "format/Findings.h"
+#include "format/Layout.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+using namespace hexlume::format;
+
+void Require(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+bool Inside(std::uint64_t offset, std::uint64_t length, std::uint64_t size)
+{
+    return offset <= size && length <= size - offset;
+}
+
+void RequireLayoutInside(const Layout& layout, std::uint64_t size)
+{
+    for (const Element& element : layout.elements) {
+        Require(element.size >= 1 && element.size <= element.claimed && Inside(element.offset, element.size, size));
+        for (const Field& field : element.fields)
+            Require(!field.present || Inside(field.offset, field.size, size));
+    }
+}
+
+void RequireFindingsInside(const std::vector<Finding>& findings, std::uint64_t size)
+{
+    for (const Finding& finding : findings)
+        Require(finding.length >= 1 && !finding.code.empty() && !finding.message.empty() &&
+                (size == 0 || Inside(finding.offset, finding.length, size)));
+}
+
+void RequireDescription(const Layout& layout, std::uint64_t offset, std::uint64_t size)
+{
+    const ByteDescription description = DescribeByte(layout, offset);
+    Require((description.element == nullptr) == (offset >= size));
+    if (description.element != nullptr)
+        Require(offset >= description.element->offset && offset - description.element->offset < description.element->size);
+    if (description.field != nullptr)
+        Require(description.field->offset + description.byteInField == offset &&
+                description.byteInField < description.field->size);
+}
+
+// The window's own rule (palette at 14 + biSize, data right after it), and shapes a broken
+// caller might pass: empty, everything, past the end.
+std::vector<DumpRegions> DumpShapes(const Layout& layout, std::uint64_t size)
+{
+    const BitmapFormat& format = layout.format;
+    const std::uint64_t palette = 14 + std::uint64_t{format.headerSize};
+    const std::uint64_t paletteSize = format.colorCount * 4;
+    return {{palette, paletteSize, palette + paletteSize, format.rowBytes},
+            {0, 0, 54, size},
+            {0, size, 0, size},
+            {size, 7, size + 3, UINT64_MAX}};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const Bytes bytes(data, size);
+    const Layout layout = ReadLayout(bytes);
+    const Layout again = ReadLayout(bytes);
+    Require(layout.elements == again.elements);
+    RequireLayoutInside(layout, size);
+
+    const std::vector<Finding> findings = CheckBitmap(layout, bytes);
+    Require(findings == CheckBitmap(again, bytes));
+    RequireFindingsInside(findings, size);
+
+    for (const DumpRegions& dump : DumpShapes(layout, size)) {
+        const std::vector<Finding> notes = DumpRelationNotes(layout, dump);
+        Require(notes == DumpRelationNotes(again, dump));
+        RequireFindingsInside(notes, size);
+    }
+    for (const std::uint64_t offset : {std::uint64_t{0}, std::uint64_t{20}, std::uint64_t{size / 2},
+                                       std::uint64_t{size} - 1, std::uint64_t{size}, std::uint64_t{size} + 9})
+        RequireDescription(layout, offset, size);
+    return 0;
+}
