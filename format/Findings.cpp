@@ -430,6 +430,15 @@ private:
         return "colour table";
     }
 
+    // Where truncated rows end: the last row the file holds a part of, not all the rows before it.
+    std::uint64_t LastRowStart() const
+    {
+        const FileRange& pixels = m_format.pixels;
+        const std::uint64_t stride = std::max<std::uint64_t>(m_format.stride, 1);
+        const std::uint64_t whole = pixels.present / stride * stride;
+        return pixels.offset + (whole == pixels.present && whole != 0 ? whole - stride : whole);
+    }
+
     void CheckPixels()
     {
         const FileRange& pixels = m_format.pixels;
@@ -441,7 +450,7 @@ private:
         }
         CheckImageSize();
         if (!pixels.Complete())
-            m_list.Add(Severity::Error, "pixel-data-truncated", pixels.offset, pixels.present,
+            m_list.Add(Severity::Error, "pixel-data-truncated", LastRowStart(), pixels.offset + pixels.present - LastRowStart(),
                        "The pixel data takes " + ByteCount(pixels.claimed) + " from offset " +
                            GroupedNumber(pixels.offset) + "; the file holds " + GroupedNumber(pixels.present) +
                            " of them.");
