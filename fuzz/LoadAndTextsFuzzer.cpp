@@ -1,11 +1,13 @@
-// Loads any bytes as a bitmap file, then builds every text the window and hexlume-dump show.
-// Besides the sanitizers, it checks that every byte shown as palette or pixel data is the
-// file's own byte at that place, also when the file shrinks while being read.
+// Loads any bytes as a bitmap file, then builds every text the window and hexlume-dump show,
+// the byte tooltips and finding marks included. Besides the sanitizers, it checks that every
+// byte shown as palette or pixel data is the file's own byte at that place, also when the file
+// shrinks while being read, and that every mark lies on bytes a memo holds.
 
 #include "ScratchFile.h"
 #include "mainform/texts/DumpPane.h"
 #include "mainform/texts/FileNamePart.h"
 #include "mainform/texts/HeaderTexts.h"
+#include "mainform/texts/InspectionTexts.h"
 #include "mainform/texts/RegionText.h"
 #include "mainform/texts/StatusTexts.h"
 #include "model/Dib.h"
@@ -35,6 +37,29 @@ void RequireFileBytes(ByteSpan region, const std::uint8_t* data, std::size_t del
     Require(std::memcmp(region.data(), data + kFileHeaderSize + offset, region.size()) == 0);
 }
 
+// The window's tooltips for the first and last bytes each memo holds, its cells and its marks.
+void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
+{
+    const format::Layout layout = format::ReadLayout(dib.FileBytes());
+    std::vector<format::Finding> findings = format::CheckBitmap(layout, dib.FileBytes());
+    for (format::Finding& note : format::DumpRelationNotes(layout, ModelDumpRegions(dib)))
+        findings.push_back(std::move(note));
+    const DumpFileMap map = MapDumpToFile(dib, pane);
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        for (const std::uint64_t byte : {std::uint64_t{0}, map[memo].shown / 2, map[memo].shown - 1}) {
+            const auto offset = FileOffsetOf(map, memo, byte);
+            if (!offset)
+                continue;
+            Require(*offset < dib.FileBytes().size());
+            (void)ByteTooltipText(layout, findings, dib.FileBytes(), memo, *offset, dib.FileBytes()[*offset]);
+        }
+    }
+    for (const MemoMark& mark : MarksInDump(findings, map))
+        Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
+    (void)FindingsByCell(findings);
+    (void)HeaderSizeNote(layout);
+}
+
 void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t delivered)
 {
     const BitmapInfoHeader info = dib.GetInfoHeader();
@@ -53,6 +78,7 @@ void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t deliv
             Require(whole.size() == RegionTextSize(memo.bytes->size()));
     }
     (void)LineNumbersText(0, pane.numbersShown);
+    InspectEveryMemo(dib, pane);
     (void)StatusTexts(NamePart(dib.GetFileName()), dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
 }
 
