@@ -1,7 +1,7 @@
 #include "CheckCommand.h"
 
-#include "CheckedFile.h"
 #include "format/NumberText.h"
+#include "mainform/texts/InspectionTexts.h"
 #include "model/Dib.h"
 
 #include <algorithm>
@@ -47,12 +47,41 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     return text;
 }
 
+std::string_view EncodingName(format::PixelEncoding encoding)
+{
+    switch (encoding) {
+    case format::PixelEncoding::Rle8: return "RLE8";
+    case format::PixelEncoding::Rle4: return "RLE4";
+    case format::PixelEncoding::Rle24: return "RLE24";
+    case format::PixelEncoding::BitFields: return "bit fields";
+    case format::PixelEncoding::Jpeg: return "JPEG";
+    case format::PixelEncoding::Png: return "PNG";
+    case format::PixelEncoding::Huffman1D: return "Huffman 1D";
+    default: return {};
+    }
+}
+
+// "127x64, 8 bits, 252 colours, BITMAPINFOHEADER": what an OK verdict says about the file.
+std::string Summary(const format::Layout& layout)
+{
+    const format::BitmapFormat& format = layout.format;
+    std::string text = std::to_string(format.columns) + "x" + std::to_string(format.rows) + ", " +
+                       std::to_string(format.bitCount) + (format.bitCount == 1 ? " bit" : " bits");
+    if (format.bitCount <= 8 && format.colorCount != 0)
+        text += ", " + format::GroupedNumber(format.colorCount) + (format.colorCount == 1 ? " colour" : " colours");
+    const std::string_view encoding = EncodingName(format.encoding);
+    if (!encoding.empty())
+        text += ", " + std::string(encoding);
+    return text + ", " + std::string(format::HeaderVersionName(format.version));
+}
+
+
 Verdict CheckOneFile(const std::string& path)
 {
     CDib dib;
     if (!dib.LoadFile(path))
         return {.word = "ERROR", .text = dib.LastError(), .findings = {}, .error = true, .warning = false};
-    CheckedFile checked = CheckLoadedFile(dib);
+    InspectedFile checked = InspectLoadedFile(dib);
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
     Verdict verdict{.word = "OK", .text = Summary(checked.layout), .findings = {}, .error = false, .warning = false};
     if (worst) {

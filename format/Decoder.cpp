@@ -1,9 +1,10 @@
 #include "Decoder.h"
 
+#include "NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 
 namespace hexlume::format {
@@ -20,15 +21,6 @@ Argb Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
 Argb Missing(std::uint64_t targetColumn, std::uint64_t targetRow)
 {
     return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
-}
-
-std::string Hex4(std::uint32_t value)
-{
-    std::array<char, 8> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
-    std::string text(digits.data(), end);
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return c >= 'a' ? char(c - 'a' + 'A') : c; });
-    return "0x" + std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
 bool BitCountFits(PixelEncoding encoding, std::uint16_t bitCount)
@@ -58,7 +50,7 @@ std::string NoPictureReason(const BitmapFormat& format)
     if (format.encoding == PixelEncoding::Huffman1D)
         return "OS/2 Huffman 1D compression is not drawn";
     if (!BitCountFits(format.encoding, format.bitCount)) {
-        std::string reason = "biBitCount " + Hex4(format.bitCount) + " is not a pixel format";
+        std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
             reason += " with biCompression " + std::to_string(format.compression);
         return reason;
@@ -478,9 +470,7 @@ DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t
         return result;
     }
     Canvas canvas(format, width, height);
-    const bool rle = format.encoding == PixelEncoding::Rle8 || format.encoding == PixelEncoding::Rle4 ||
-                     format.encoding == PixelEncoding::Rle24;
-    if (rle)
+    if (IsRunLength(format.encoding))
         DrawRle(file, format, canvas);
     else
         DrawUncompressed(file, format, canvas);

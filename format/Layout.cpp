@@ -19,7 +19,7 @@ enum class Role {
     ProfileSize, Units, Recording, Rendering, ColorEncoding,
 };
 
-struct FieldSpec {
+struct FieldDefinition {
     std::string_view name;
     std::uint8_t offset;  // from the start of its element
     std::uint8_t size;
@@ -27,26 +27,26 @@ struct FieldSpec {
     Role role;
 };
 
-constexpr FieldSpec kFileHeader[] = {
+constexpr FieldDefinition kFileHeader[] = {
     {"bfType", 0, 2, "WORD", Role::Signature},      {"bfSize", 2, 4, "DWORD", Role::FileSize},
     {"bfReserved1", 6, 2, "WORD", Role::Plain},     {"bfReserved2", 8, 2, "WORD", Role::Plain},
     {"bfOffBits", 10, 4, "DWORD", Role::PixelOffset},
 };
 
 // OS/2 names the same bytes after its own purposes: the reserved words are an icon's hot spot.
-constexpr FieldSpec kOs2FileHeader[] = {
+constexpr FieldDefinition kOs2FileHeader[] = {
     {"usType", 0, 2, "USHORT", Role::Signature},    {"cbSize", 2, 4, "ULONG", Role::FileSize},
     {"xHotspot", 6, 2, "SHORT", Role::Plain},       {"yHotspot", 8, 2, "SHORT", Role::Plain},
     {"offBits", 10, 4, "ULONG", Role::PixelOffset},
 };
 
-constexpr FieldSpec kCoreHeader[] = {
+constexpr FieldDefinition kCoreHeader[] = {
     {"bcSize", 0, 4, "DWORD", Role::HeaderSize},  {"bcWidth", 4, 2, "WORD", Role::Width},
     {"bcHeight", 6, 2, "WORD", Role::Height},     {"bcPlanes", 8, 2, "WORD", Role::Planes},
     {"bcBitCount", 10, 2, "WORD", Role::BitCount},
 };
 
-constexpr FieldSpec kOs2v2Header[] = {
+constexpr FieldDefinition kOs2v2Header[] = {
     {"cbFix", 0, 4, "ULONG", Role::HeaderSize},           {"cx", 4, 4, "ULONG", Role::Width},
     {"cy", 8, 4, "ULONG", Role::Height},                  {"cPlanes", 12, 2, "USHORT", Role::Planes},
     {"cBitCount", 14, 2, "USHORT", Role::BitCount},       {"ulCompression", 16, 4, "ULONG", Role::Compression},
@@ -60,7 +60,7 @@ constexpr FieldSpec kOs2v2Header[] = {
 };
 
 // The Windows headers: each version extends the one before; names take the version's prefix.
-constexpr FieldSpec kWindowsHeader[] = {
+constexpr FieldDefinition kWindowsHeader[] = {
     {"Size", 0, 4, "DWORD", Role::HeaderSize},         {"Width", 4, 4, "LONG", Role::Width},
     {"Height", 8, 4, "LONG", Role::Height},            {"Planes", 12, 2, "WORD", Role::Planes},
     {"BitCount", 14, 2, "WORD", Role::BitCount},       {"Compression", 16, 4, "DWORD", Role::Compression},
@@ -76,7 +76,7 @@ constexpr FieldSpec kWindowsHeader[] = {
 };
 
 // The masks a 40-byte header's bit-field bitmap stores after it, where the colour table would be.
-constexpr FieldSpec kMasksAfterHeader[] = {
+constexpr FieldDefinition kMasksAfterHeader[] = {
     {"RedMask", 0, 4, "DWORD", Role::Mask},
     {"GreenMask", 4, 4, "DWORD", Role::Mask},
     {"BlueMask", 8, 4, "DWORD", Role::Mask},
@@ -230,33 +230,34 @@ std::uint64_t RawValue(Bytes file, std::uint64_t offset, std::uint32_t size)
     return value;
 }
 
-Field MakeField(Bytes file, const FieldSpec& spec, std::string name, std::uint64_t base, const BitmapFormat& format)
+Field MakeField(Bytes file, const FieldDefinition& definition, std::string name, std::uint64_t base,
+                const BitmapFormat& format)
 {
-    const std::uint64_t offset = base + spec.offset;
-    const bool present = offset + spec.size <= file.size();
-    const std::uint64_t value = RawValue(file, offset, spec.size);
+    const std::uint64_t offset = base + definition.offset;
+    const bool present = offset + definition.size <= file.size();
+    const std::uint64_t value = RawValue(file, offset, definition.size);
     return {.name = std::move(name),
             .offset = offset,
-            .size = spec.size,
-            .type = std::string(spec.type),
+            .size = definition.size,
+            .type = std::string(definition.type),
             .value = value,
-            .meaning = present ? Meaning(spec.role, value, spec.type == "LONG", format) : std::string{},
+            .meaning = present ? Meaning(definition.role, value, definition.type == "LONG", format) : std::string{},
             .present = present};
 }
 
-// The specs that fit in `length` bytes, as fields at `base`, each name after `prefix`.
+// The definitions that fit in `length` bytes, as fields at `base`, each name after `prefix`.
 template <std::size_t N>
-std::vector<Field> Fields(Bytes file, const FieldSpec (&specs)[N], std::uint64_t length, std::uint64_t base,
+std::vector<Field> Fields(Bytes file, const FieldDefinition (&definitions)[N], std::uint64_t length, std::uint64_t base,
                           const BitmapFormat& format, std::string_view prefix = {})
 {
     std::vector<Field> fields;
-    for (const FieldSpec& spec : specs) {
-        if (spec.offset + spec.size > length)
+    for (const FieldDefinition& definition : definitions) {
+        if (definition.offset + definition.size > length)
             break;
-        std::string name = std::string(prefix) + std::string(spec.name);
-        if (prefix == "bV4" && spec.name == "Compression")
+        std::string name = std::string(prefix) + std::string(definition.name);
+        if (prefix == "bV4" && definition.name == "Compression")
             name = "bV4V4Compression";  // so the Windows header names it
-        fields.push_back(MakeField(file, spec, std::move(name), base, format));
+        fields.push_back(MakeField(file, definition, std::move(name), base, format));
     }
     return fields;
 }

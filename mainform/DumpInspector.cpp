@@ -60,11 +60,9 @@ void DumpInspector::Clear()
 
 void DumpInspector::Inspect(const CDib& dib, int lineHeight)
 {
-    const format::Bytes file = dib.FileBytes();
-    m_layout = format::ReadLayout(file);
-    m_findings = format::CheckBitmap(m_layout, file);
-    for (format::Finding& note : format::DumpRelationNotes(m_layout, ModelDumpRegions(dib)))
-        m_findings.push_back(std::move(note));
+    InspectedFile inspected = InspectLoadedFile(dib);
+    m_layout = std::move(inspected.layout);
+    m_findings = std::move(inspected.findings);
     m_map = MapDumpToFile(dib, DescribeDumpPane(dib, lineHeight));
     m_dib = &dib;
     MarkCells();

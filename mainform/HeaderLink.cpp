@@ -7,8 +7,8 @@
 
 namespace hexlume {
 
-HeaderLink::HeaderLink(QTableWidget* grid, DumpMemo* memo, std::vector<FieldBytes> fields, QScrollArea* pane)
-    : QObject(grid), m_grid(grid), m_memo(memo), m_fields(std::move(fields)), m_pane(pane)
+HeaderLink::HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const FieldBytes> fields, QScrollArea* pane)
+    : QObject(grid), m_grid(grid), m_memo(memo), m_fields(fields), m_pane(pane)
 {
     connect(grid, &QTableWidget::itemSelectionChanged, this, &HeaderLink::ShowSelectedField);
     connect(memo, &DumpMemo::ByteClicked, this, &HeaderLink::SelectFieldOf);

@@ -175,12 +175,8 @@ void TMainForm::CreatePopupMenus()
 
 void TMainForm::CreateInspection()
 {
-    const auto ranges = [](const auto& fields) {
-        const auto array = FieldByteRanges(fields);
-        return std::vector<FieldBytes>(array.begin(), array.end());
-    };
-    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, ranges(kFileHeaderFields), ui->sbxFile),
-                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, ranges(kInfoHeaderFields), ui->sbxFile)};
+    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderRanges, ui->sbxFile),
+                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderRanges, ui->sbxFile)};
     m_inspector = new DumpInspector({ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
                                     ui->sgdFileHeader, ui->sgdInfoHeader, this);
     setAcceptDrops(true);

@@ -66,6 +66,9 @@ constexpr std::array<FieldBytes, N> FieldByteRanges(const std::array<HeaderField
     return ranges;
 }
 
+inline constexpr auto kFileHeaderRanges = FieldByteRanges(kFileHeaderFields);
+inline constexpr auto kInfoHeaderRanges = FieldByteRanges(kInfoHeaderFields);
+
 // The row whose field holds the header's byte at offset; nullopt past the last field.
 std::optional<std::size_t> FieldRowAt(std::span<const FieldBytes> fields, std::uint64_t offset);
 

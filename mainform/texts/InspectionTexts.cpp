@@ -1,6 +1,7 @@
 #include "InspectionTexts.h"
 
 #include "HeaderTexts.h"
+#include "HexText.h"
 #include "RegionText.h"
 #include "format/ByteDescription.h"
 #include "format/NumberText.h"
@@ -20,8 +21,6 @@ using format::HexNumber;
 using format::Severity;
 
 constexpr std::uint64_t kInfoHeaderStart = kFileHeaderSize;
-constexpr auto kFileHeaderRanges = FieldByteRanges(kFileHeaderFields);
-constexpr auto kInfoHeaderRanges = FieldByteRanges(kInfoHeaderFields);
 
 // The real part each memo stands for, and what the window calls it.
 constexpr std::array<ElementKind, kMemoCount> kMemoElements{ElementKind::FileHeader, ElementKind::InfoHeader,
@@ -106,8 +105,8 @@ std::string DumpLine(const format::Layout& layout, format::Bytes file, const Ele
         return "The dump shows this byte as " + std::string(kMemoRegionNames[memo]) + "; it is really part of the " +
                element.name + ".";
     if (offset < file.size() && file[offset] != shownByte)
-        return "The dump shows " + HexNumber(shownByte, 2).substr(2) + " here, the value the window derives; the file holds " +
-               HexNumber(file[offset], 2).substr(2) + ".";
+        return "The dump shows " + std::string(ByteToHex(shownByte)) +
+               " here, the value the window derives; the file holds " + std::string(ByteToHex(file[offset])) + ".";
     if (memo == kPaletteMemo && layout.format.colorEntrySize == 3)
         return "The dump groups the colour table in 4-byte entries; this file's entries are 3 bytes long.";
     return {};
@@ -157,14 +156,19 @@ std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t me
     return map[memo].fileOffset + byteInMemo;
 }
 
-format::DumpRegions ModelDumpRegions(const CDib& dib)
+InspectedFile InspectLoadedFile(const CDib& dib)
 {
-    format::DumpRegions regions{};
+    const format::Bytes bytes = dib.FileBytes();
+    InspectedFile inspected{.layout = format::ReadLayout(bytes), .findings = {}};
+    inspected.findings = format::CheckBitmap(inspected.layout, bytes);
+    format::DumpRegions dump{};
     if (dib.GetPalette() != nullptr)
-        regions.paletteOffset = OffsetIn(dib, dib.GetPalette()), regions.paletteSize = dib.GetPaletteSize();
+        dump.paletteOffset = OffsetIn(dib, dib.GetPalette()), dump.paletteSize = dib.GetPaletteSize();
     if (dib.GetData() != nullptr)
-        regions.dataOffset = OffsetIn(dib, dib.GetData()), regions.dataSize = dib.GetDataSize();
-    return regions;
+        dump.dataOffset = OffsetIn(dib, dib.GetData()), dump.dataSize = dib.GetDataSize();
+    for (format::Finding& note : format::DumpRelationNotes(inspected.layout, dump))
+        inspected.findings.push_back(std::move(note));
+    return inspected;
 }
 
 std::string ByteTooltipText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,

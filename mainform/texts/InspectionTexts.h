@@ -27,8 +27,13 @@ using DumpFileMap = std::array<MemoBytes, kMemoCount>;
 DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane);
 // The file offset of a memo's byte; nullopt when the memo holds no such byte.
 std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo);
-// The model's regions, as the findings about the dump want them.
-format::DumpRegions ModelDumpRegions(const CDib& dib);
+// A loaded file as the format sees it: its real layout and every finding, the notes on how
+// the window's dump relates to that layout among them.
+struct InspectedFile {
+    format::Layout layout;
+    std::vector<format::Finding> findings;
+};
+InspectedFile InspectLoadedFile(const CDib& dib);
 
 // The tooltip of one dump byte: its offset, what it really is, and every finding covering it.
 // shownByte is the byte the memo shows there (the info-header memo shows two fields the
