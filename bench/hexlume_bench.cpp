@@ -4,8 +4,8 @@
 // removed when the run ends, so nothing is needed beforehand and nothing is left behind.
 
 #include "bench/BitmapWriter.h"
-#include "mainform/texts/ExportWriter.h"
-#include "mainform/texts/RegionText.h"
+#include "texts/ExportWriter.h"
+#include "texts/RegionText.h"
 #include "model/Dib.h"
 
 #include <benchmark/benchmark.h>

@@ -22,7 +22,7 @@
 #include "bench/BitmapWriter.h"
 #include "widgets/LayoutFonts.h"
 #include "mainform/MainForm.h"
-#include "mainform/PreviewPicture.h"
+#include "picture/PreviewPicture.h"
 #include "model/Dib.h"
 #include "platform/ScriptedPlatform.h"
 

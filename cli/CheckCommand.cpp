@@ -1,7 +1,7 @@
 #include "CheckCommand.h"
 
 #include "format/NumberText.h"
-#include "mainform/texts/InspectionTexts.h"
+#include "texts/InspectionTexts.h"
 #include "model/Dib.h"
 
 #include <algorithm>

@@ -1,14 +1,14 @@
 #include "Reports.h"
 
-#include "mainform/texts/InspectionTexts.h"
+#include "texts/InspectionTexts.h"
 
 #include "JsonText.h"
 #include "format/NumberText.h"
-#include "mainform/texts/DumpPane.h"
-#include "mainform/texts/FileNamePart.h"
-#include "mainform/texts/HeaderTexts.h"
-#include "mainform/texts/RegionText.h"
-#include "mainform/texts/StatusTexts.h"
+#include "texts/DumpPane.h"
+#include "texts/FileNamePart.h"
+#include "texts/HeaderTexts.h"
+#include "texts/RegionText.h"
+#include "texts/StatusTexts.h"
 
 #include <algorithm>
 #include <array>

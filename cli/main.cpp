@@ -3,9 +3,9 @@
 #include "CheckCommand.h"
 #include "Reports.h"
 #include "format/Decoder.h"
-#include "mainform/PreviewPicture.h"
-#include "mainform/texts/ExportWriter.h"
-#include "mainform/texts/FileNamePart.h"
+#include "picture/PreviewPicture.h"
+#include "texts/ExportWriter.h"
+#include "texts/FileNamePart.h"
 #include "model/Dib.h"
 
 #include <QFile>

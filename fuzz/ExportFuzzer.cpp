@@ -2,8 +2,8 @@
 // text with every LF written as CR LF.
 
 #include "ScratchFile.h"
-#include "mainform/texts/ExportWriter.h"
-#include "mainform/texts/RegionText.h"
+#include "texts/ExportWriter.h"
+#include "texts/RegionText.h"
 
 #include <cstdint>
 #include <cstdlib>

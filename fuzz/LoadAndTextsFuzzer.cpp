@@ -4,14 +4,14 @@
 // shrinks while being read, and that every mark lies on bytes a memo holds.
 
 #include "ScratchFile.h"
-#include "mainform/texts/DumpPane.h"
-#include "mainform/texts/FileNamePart.h"
-#include "mainform/texts/HeaderTexts.h"
-#include "mainform/texts/InspectionTexts.h"
-#include "mainform/texts/RegionText.h"
-#include "mainform/texts/StatusTexts.h"
+#include "texts/DumpPane.h"
+#include "texts/FileNamePart.h"
+#include "texts/HeaderTexts.h"
+#include "texts/InspectionTexts.h"
+#include "texts/RegionText.h"
+#include "texts/StatusTexts.h"
 #include "model/Dib.h"
-#include "tests/support/ShrinkingStream.h"
+#include "testsupport/ShrinkingStream.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Writes the fuzzers' seed bitmaps into the folder given: the shapes the tests use, each a
 // starting point the fuzzer mutates (palettes, short headers, top-down, claims past the end).
 
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <cstdio>
 #include <fstream>

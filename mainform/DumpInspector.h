@@ -2,7 +2,7 @@
 
 #include "format/Findings.h"
 #include "format/Layout.h"
-#include "mainform/texts/InspectionTexts.h"
+#include "texts/InspectionTexts.h"
 
 #include <QObject>
 

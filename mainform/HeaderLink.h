@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainform/texts/HeaderTexts.h"
+#include "texts/HeaderTexts.h"
 
 #include <QObject>
 

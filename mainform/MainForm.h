@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainform/texts/ColorScheme.h"
-#include "mainform/texts/DumpPane.h"
+#include "texts/ColorScheme.h"
+#include "texts/DumpPane.h"
 #include "model/Dib.h"
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 // hexlume-dump driven as its own process: arguments in; stdout, stderr and the exit status out.
 // That is all a script sees, so that is all these tests look at.
 
-#include "mainform/texts/RegionText.h"
+#include "texts/RegionText.h"
 #include "model/Dib.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "mainform/texts/DumpPane.h"
-#include "mainform/texts/HeaderTexts.h"
-#include "mainform/texts/RegionText.h"
+#include "texts/DumpPane.h"
+#include "texts/HeaderTexts.h"
+#include "texts/RegionText.h"
 #include "model/Dib.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

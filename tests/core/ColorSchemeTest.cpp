@@ -1,4 +1,4 @@
-#include "mainform/texts/ColorScheme.h"
+#include "texts/ColorScheme.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/Dib.h"
-#include "tests/support/BmpBuilder.h"
-#include "tests/support/ShrinkingStream.h"
+#include "testsupport/BmpBuilder.h"
+#include "testsupport/ShrinkingStream.h"
 
 #include <gtest/gtest.h>
 

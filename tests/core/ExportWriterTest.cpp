@@ -1,6 +1,6 @@
-#include "mainform/texts/ExportWriter.h"
-#include "mainform/texts/RegionText.h"
-#include "tests/support/BmpBuilder.h"
+#include "texts/ExportWriter.h"
+#include "texts/RegionText.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "mainform/texts/HeaderTexts.h"
-#include "mainform/texts/HexText.h"
+#include "texts/HeaderTexts.h"
+#include "texts/HexText.h"
 #include "model/Dib.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

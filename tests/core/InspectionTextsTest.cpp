@@ -1,5 +1,5 @@
-#include "mainform/texts/InspectionTexts.h"
-#include "tests/support/BmpBuilder.h"
+#include "texts/InspectionTexts.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

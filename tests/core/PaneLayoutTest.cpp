@@ -1,7 +1,7 @@
-#include "mainform/texts/DumpPane.h"
-#include "mainform/texts/PaneLayout.h"
-#include "mainform/texts/RegionText.h"
-#include "tests/support/BmpBuilder.h"
+#include "texts/DumpPane.h"
+#include "texts/PaneLayout.h"
+#include "texts/RegionText.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

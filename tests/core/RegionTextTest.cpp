@@ -1,5 +1,5 @@
-#include "mainform/texts/RegionText.h"
-#include "tests/support/BmpBuilder.h"
+#include "texts/RegionText.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "mainform/texts/FileNamePart.h"
-#include "mainform/texts/StatusTexts.h"
+#include "texts/FileNamePart.h"
+#include "texts/StatusTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "format/Findings.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "format/ByteDescription.h"
 #include "format/Layout.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 #include "mainform/Application.h"
 #include "format/Decoder.h"
-#include "mainform/texts/RegionText.h"
+#include "texts/RegionText.h"
 #include "model/Dib.h"
 
 #include <QAction>

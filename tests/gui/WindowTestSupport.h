@@ -5,7 +5,7 @@
 
 #include "mainform/MainForm.h"
 #include "platform/ScriptedPlatform.h"
-#include "tests/support/BmpBuilder.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <QDir>
 #include <QFileInfo>

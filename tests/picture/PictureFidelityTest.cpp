@@ -1,8 +1,8 @@
 // Our decoder against the image readers people already trust: Qt's own bitmap reader and, where
 // it is installed, ImageMagick.
 
-#include "mainform/PreviewPicture.h"
-#include "tests/support/BmpBuilder.h"
+#include "picture/PreviewPicture.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <QImage>
 #include <QProcess>
