@@ -8,20 +8,6 @@ namespace hexlume::format {
 namespace {
 
 constexpr std::uint64_t kInfoStart = kFileHeaderBytes;
-constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint64_t>::max();
-
-std::uint64_t SaturatingAdd(std::uint64_t a, std::uint64_t b)
-{
-    std::uint64_t sum = 0;
-    return __builtin_add_overflow(a, b, &sum) ? kSaturated : sum;
-}
-
-std::uint64_t SaturatingMultiply(std::uint64_t a, std::uint64_t b)
-{
-    std::uint64_t product = 0;
-    return __builtin_mul_overflow(a, b, &product) ? kSaturated : product;
-}
-
 FileRange RangeIn(std::uint64_t fileSize, std::uint64_t offset, std::uint64_t claimed)
 {
     const std::uint64_t present = offset >= fileSize ? 0 : std::min(claimed, fileSize - offset);
@@ -121,7 +107,7 @@ void LocateRegions(BitmapFormat& format)
     format.colorTable = RangeIn(format.fileSize, tableStart,
                                 SaturatingMultiply(format.colorCount, format.colorEntrySize));
 
-    format.stride = (format.columns * format.bitCount + 31) / 32 * 4;  // < 2^53: no overflow
+    format.stride = RowStride(format.columns, format.bitCount);
     format.rowBytes = SaturatingMultiply(format.stride, format.rows);
     // bfOffBits 0 is no place for pixels; the data is then taken to follow the colour table.
     const std::uint64_t start = format.offBits != 0 ? format.offBits : format.colorTable.End();
@@ -137,21 +123,6 @@ void LocateRegions(BitmapFormat& format)
 }
 
 }  // namespace
-
-std::uint16_t Le16At(Bytes bytes, std::uint64_t offset)
-{
-    if (offset >= bytes.size() || bytes.size() - offset < 2)
-        return 0;
-    return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
-}
-
-std::uint32_t Le32At(Bytes bytes, std::uint64_t offset)
-{
-    if (offset >= bytes.size() || bytes.size() - offset < 4)
-        return 0;
-    return std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
-           std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24;
-}
 
 HeaderVersion HeaderVersionFor(std::uint32_t headerSize)
 {

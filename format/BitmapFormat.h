@@ -1,5 +1,8 @@
 #pragma once
 
+#include "primitives/ByteRange.h"
+#include "primitives/LittleEndian.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -9,7 +12,7 @@
 // read: the file may be shorter than its headers claim). Nothing here reads outside those bytes.
 namespace hexlume::format {
 
-using Bytes = std::span<const std::uint8_t>;
+using Bytes = hexlume::Bytes;
 
 inline constexpr std::uint64_t kFileHeaderBytes = 14;
 
@@ -90,7 +93,9 @@ struct FileRange {
     std::uint64_t claimed = 0;  // what the headers say (or imply)
     std::uint64_t present = 0;  // bytes of it inside the file: 0 when it starts at or past the end
 
-    std::uint64_t End() const { return offset + claimed; }
+    std::uint64_t End() const { return SaturatingAdd(offset, claimed); }
+    ByteRange Claimed() const { return {offset, claimed}; }
+    ByteRange Present() const { return {offset, present}; }
     bool Complete() const { return present == claimed; }
 };
 
@@ -162,9 +167,5 @@ inline constexpr std::uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
 // Reads every header the file holds. Never fails: what is missing stays 0, and the ranges say
 // how much of each part is present.
 BitmapFormat ReadBitmapFormat(Bytes file);
-
-// Little-endian reads that yield 0 for bytes outside the span.
-std::uint16_t Le16At(Bytes bytes, std::uint64_t offset);
-std::uint32_t Le32At(Bytes bytes, std::uint64_t offset);
 
 }  // namespace hexlume::format

@@ -118,14 +118,6 @@ std::int32_t FixedClamped(const std::uint8_t* bytes)
     return std::clamp<std::int32_t>(value, 0, kFixedOne);
 }
 
-std::uint32_t Le32(const std::uint8_t* bytes, unsigned count)
-{
-    std::uint32_t value = 0;
-    for (unsigned index = 0; index < count; ++index)
-        value |= std::uint32_t{bytes[index]} << (8 * index);
-    return value;
-}
-
 // The colour table as ARGB, every index up to 255 filled: the marker where the table has no
 // entry (past its count or past the end of the file).
 std::array<Argb, 256> ColorTable(Bytes file, const BitmapFormat& format)
@@ -168,7 +160,7 @@ public:
             return Rgb(pixel[2], pixel[1], pixel[0]);
         }
         case 64: return Wide(row + column * 8);
-        default: return Packed(Le32(row + column * (m_bitCount / 8), m_bitCount / 8));
+        default: return Packed(static_cast<std::uint32_t>(LeAt(Bytes(row + column * (m_bitCount / 8), m_bitCount / 8), 0, m_bitCount / 8)));
         }
     }
 

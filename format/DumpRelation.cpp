@@ -33,7 +33,7 @@ std::string Possessive(const std::string& name)
 
 std::string RangeText(const Span& span)
 {
-    return ByteRange(span.begin, span.Size());
+    return ByteRangeText(span.begin, span.Size());
 }
 
 // The memo that should show each kind of element; none for the parts the window has no memo for.

@@ -391,7 +391,7 @@ private:
                        ByteCount(profile.claimed) + ") lies at offset " + GroupedNumber(profile.offset) + ".");
         if (!profile.Complete())
             m_list.AddOnField(Severity::Error, "profile-outside-file", kProfileDataAt,
-                              "The profile takes " + ByteRange(profile.offset, profile.claimed) + "; the file has " +
+                              "The profile takes " + ByteRangeText(profile.offset, profile.claimed) + "; the file has " +
                                   ByteCount(m_format.fileSize) + ".");
         else if (profile.offset < m_format.colorTable.End())
             m_list.AddOnField(Severity::Error, "profile-overlaps-headers", kProfileDataAt,
@@ -588,13 +588,13 @@ private:
         for (const Element& element : m_layout.elements) {
             if (element.kind == ElementKind::Gap)
                 m_list.Add(Severity::Note, "gap", element.offset, element.size,
-                           Capitalised(ByteRange(element.offset, element.size)) + " (" + ByteCount(element.size) +
+                           Capitalised(ByteRangeText(element.offset, element.size)) + " (" + ByteCount(element.size) +
                                ") belong to no part of the bitmap" +
                                (element.offset + element.size == m_format.offBits ? ": a gap before the pixel data."
                                                                                   : "."));
             else if (element.kind == ElementKind::Trailing)
                 m_list.Add(Severity::Note, "trailing-bytes", element.offset, element.size,
-                           Capitalised(ByteRange(element.offset, element.size)) + " (" + ByteCount(element.size) +
+                           Capitalised(ByteRangeText(element.offset, element.size)) + " (" + ByteCount(element.size) +
                                ") follow the bitmap's last part.");
         }
     }

@@ -220,22 +220,12 @@ std::string Meaning(Role role, std::uint64_t value, bool isLong, const BitmapFor
     return {};
 }
 
-std::uint64_t RawValue(Bytes file, std::uint64_t offset, std::uint32_t size)
-{
-    std::uint64_t value = 0;
-    if (size > 8 || offset >= file.size() || file.size() - offset < size)
-        return 0;
-    for (std::uint32_t i = size; i-- > 0;)
-        value = value << 8 | file[offset + i];
-    return value;
-}
-
 Field MakeField(Bytes file, const FieldDefinition& definition, std::string name, std::uint64_t base,
                 const BitmapFormat& format)
 {
     const std::uint64_t offset = base + definition.offset;
     const bool present = offset + definition.size <= file.size();
-    const std::uint64_t value = RawValue(file, offset, definition.size);
+    const std::uint64_t value = LeAt(file, offset, definition.size);
     return {.name = std::move(name),
             .offset = offset,
             .size = definition.size,

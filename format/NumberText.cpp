@@ -1,6 +1,6 @@
 #include "NumberText.h"
 
-#include <charconv>
+#include "primitives/HexDigits.h"
 
 namespace hexlume::format {
 
@@ -21,18 +21,18 @@ std::string ByteCount(std::uint64_t count)
     return GroupedNumber(count) + (count == 1 ? " byte" : " bytes");
 }
 
-std::string ByteRange(std::uint64_t offset, std::uint64_t length)
+std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
 {
     return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
 }
 
 std::string HexNumber(std::uint64_t value, int digits)
 {
-    char buffer[16];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, 16).ptr;
-    std::string hex(buffer, end);
-    for (char& c : hex)
-        c = static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
+    std::string hex;
+    do {
+        hex.insert(hex.begin(), HexDigit(static_cast<unsigned>(value)));
+        value >>= 4;
+    } while (value != 0);
     if (static_cast<int>(hex.size()) < digits)
         hex.insert(0, static_cast<std::size_t>(digits) - hex.size(), '0');
     return "0x" + hex;

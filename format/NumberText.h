@@ -13,7 +13,7 @@ std::string GroupedNumber(std::uint64_t value);
 std::string ByteCount(std::uint64_t count);
 
 // "bytes 54 to 65": a range of the file by its first byte and length (at least 1).
-std::string ByteRange(std::uint64_t offset, std::uint64_t length);
+std::string ByteRangeText(std::uint64_t offset, std::uint64_t length);
 
 // "0x" and at least `digits` upper-case hex digits: "0x0000F800".
 std::string HexNumber(std::uint64_t value, int digits = 1);

@@ -60,7 +60,7 @@ void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
 void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t delivered)
 {
     const BitmapInfoHeader info = dib.GetInfoHeader();
-    const std::uint64_t paletteOffset = std::uint64_t{ReadLe32({data + kFileHeaderSize, 4}, 0)};
+    const std::uint64_t paletteOffset = std::uint64_t{Le32At({data + kFileHeaderSize, 4}, 0)};
     RequireFileBytes(dib.PaletteBytes(), data, delivered, paletteOffset);
     RequireFileBytes(dib.DataBytes(), data, delivered, paletteOffset + std::uint64_t{dib.GetColorCount()} * 4);
 

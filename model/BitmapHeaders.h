@@ -1,5 +1,7 @@
 #pragma once
 
+#include "primitives/LittleEndian.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -45,8 +47,5 @@ struct BitmapInfoHeader {
 inline constexpr std::size_t kSizeImageOffset = 20;
 inline constexpr std::size_t kClrUsedOffset = 32;
 
-std::uint16_t ReadLe16(std::span<const std::uint8_t> bytes, std::size_t offset);
-std::uint32_t ReadLe32(std::span<const std::uint8_t> bytes, std::size_t offset);
-void WriteLe32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value);
 
 }  // namespace hexlume

@@ -1,5 +1,7 @@
 #include "Dib.h"
 
+#include "primitives/Arithmetic.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cerrno>
@@ -50,12 +52,6 @@ void AdviseHugePages([[maybe_unused]] std::uint8_t* block, [[maybe_unused]] std:
 #endif
 }
 
-std::uint64_t SaturatingMultiply(std::uint64_t a, std::uint64_t b)
-{
-    std::uint64_t product = 0;
-    return __builtin_mul_overflow(a, b, &product) ? std::numeric_limits<std::uint64_t>::max() : product;
-}
-
 }  // namespace
 
 std::uint32_t CDib::ColorCountFor(const BitmapInfoHeader& header)
@@ -76,8 +72,7 @@ std::uint64_t CDib::ImageSizeFor(const BitmapInfoHeader& header)
     // A negative width is not valid; its magnitude is taken, as for a top-down height.
     const std::uint64_t width = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(header.biWidth)));
     const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(header.biHeight)));
-    const std::uint64_t stride = (width * header.biBitCount + 31) / 32 * 4;  // < 2^48, no overflow
-    return SaturatingMultiply(stride, rows);
+    return SaturatingMultiply(RowStride(width, header.biBitCount), rows);
 }
 
 bool CDib::LoadFile(const std::string& path)

@@ -1,33 +1,17 @@
 #include "HexText.h"
 
-#include <array>
+#include "primitives/HexDigits.h"
 
 namespace hexlume {
 
-namespace {
-
-constexpr std::array<char, 512> MakeByteDigits()
-{
-    std::array<char, 512> digits{};
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        digits[2 * byte] = "0123456789ABCDEF"[byte >> 4];
-        digits[2 * byte + 1] = "0123456789ABCDEF"[byte & 0xF];
-    }
-    return digits;
-}
-
-constexpr std::array<char, 512> kByteDigits = MakeByteDigits();
-
-}  // namespace
-
 char NibbleToHexDigit(unsigned value)
 {
-    return static_cast<char>(value < 10 ? '0' + value : 'A' + (value - 10));
+    return HexDigit(value);
 }
 
 std::string_view ByteToHex(std::uint8_t byte)
 {
-    return {&kByteDigits[2 * byte], 2};
+    return {&kByteHexPairs[2 * byte], 2};
 }
 
 std::string HeaderValueHex(std::uint32_t value, int minDigits)

@@ -1,5 +1,7 @@
 #include "RegionText.h"
 
+#include "primitives/HexDigits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -14,7 +16,7 @@ constexpr std::array<std::array<char, 4>, 256> MakeGroups()
 {
     std::array<std::array<char, 4>, 256> groups{};
     for (unsigned byte = 0; byte < 256; ++byte)
-        groups[byte] = {"0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 0xF], ' ', ' '};
+        groups[byte] = {HexDigit(byte >> 4), HexDigit(byte), ' ', ' '};
     return groups;
 }
 

@@ -26,13 +26,13 @@ void CheckRegions(const CDib& dib, const std::vector<std::uint8_t>& file)
 {
     const std::uint64_t buffer = file.size() - kFileHeaderSize;
     ASSERT_EQ(dib.GetBufferSize(), buffer);
-    const std::uint32_t biSize = ReadLe32(file, 14);
-    const std::uint16_t bits = ReadLe16(file, 28);
-    const std::uint32_t stored = ReadLe32(file, 46);
+    const std::uint32_t biSize = Le32At(file, 14);
+    const std::uint16_t bits = Le16At(file, 28);
+    const std::uint32_t stored = Le32At(file, 46);
     const std::uint64_t count = stored != 0 ? stored : (bits >= 1 && bits <= 8 ? 1u << bits : 0);
-    const std::uint64_t width = std::llabs(static_cast<std::int32_t>(ReadLe32(file, 18)));
-    const std::uint64_t height = std::llabs(static_cast<std::int32_t>(ReadLe32(file, 22)));
-    const std::uint64_t storedImage = ReadLe32(file, 34);
+    const std::uint64_t width = std::llabs(static_cast<std::int32_t>(Le32At(file, 18)));
+    const std::uint64_t height = std::llabs(static_cast<std::int32_t>(Le32At(file, 22)));
+    const std::uint64_t storedImage = Le32At(file, 34);
     const std::uint64_t image = storedImage != 0 ? storedImage : (width * bits + 31) / 32 * 4 * height;
 
     const auto expect = [&](ByteSpan region, bool present, std::uint64_t at, std::uint64_t claimed) {
