@@ -1,8 +1,8 @@
 #include "CheckCommand.h"
 
+#include "MappedFile.h"
+#include "format/Inspection.h"
 #include "format/NumberText.h"
-#include "texts/InspectionTexts.h"
-#include "model/Dib.h"
 
 #include <algorithm>
 #include <exception>
@@ -78,10 +78,10 @@ std::string Summary(const format::Layout& layout)
 
 Verdict CheckOneFile(const std::string& path)
 {
-    CDib dib;
-    if (!dib.LoadFile(path))
-        return {.word = "ERROR", .text = dib.LastError(), .findings = {}, .error = true, .warning = false};
-    InspectedFile checked = InspectLoadedFile(dib);
+    MappedFile file;
+    if (!file.Open(path))
+        return {.word = "ERROR", .text = file.Error(), .findings = {}, .error = true, .warning = false};
+    format::Inspection checked = format::Inspect(file.Bytes());
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
     Verdict verdict{.word = "OK", .text = Summary(checked.layout), .findings = {}, .error = false, .warning = false};
     if (worst) {

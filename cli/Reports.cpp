@@ -209,7 +209,7 @@ bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
     json.Put(std::string(",\"prompt\":") + (pane.prompt ? "true" : "false") + ",\"status\":[");
     const auto status = StatusOf(file);
     json.Put(JsonString(status[0]) + "," + JsonString(status[1]) + "," + JsonString(status[2]) + "]");
-    const InspectedFile checked = InspectLoadedFile(file.dib);
+    const format::Inspection checked = InspectLoadedFile(file.dib);
     json.Put(",\"layout\":");
     PutJsonLayout(json, checked.layout);
     json.Put(",\"findings\":");
@@ -238,7 +238,7 @@ bool WriteTextReport(const OpenedFile& file, std::FILE* out)
     if (pane.prompt)
         text.Put("\nThe window shows lines 0 to " + std::to_string(pane.numberCount - 1) +
                  " only; the whole pixel data goes to the export (--export).\n");
-    const InspectedFile checked = InspectLoadedFile(file.dib);
+    const format::Inspection checked = InspectLoadedFile(file.dib);
     PutTextLayout(text, checked.layout);
     PutTextFindings(text, checked.findings);
     return text.Finish();

@@ -37,7 +37,8 @@ bool BitCountFits(PixelEncoding encoding, std::uint16_t bitCount)
     }
 }
 
-// Why no pixel format exists for these headers, in the format's own words; empty when one does.
+}  // namespace
+
 std::string NoPictureReason(const BitmapFormat& format)
 {
     if (format.version == HeaderVersion::Unknown)
@@ -61,6 +62,8 @@ std::string NoPictureReason(const BitmapFormat& format)
         return "biHeight 0 leaves no pixels";
     return {};
 }
+
+namespace {
 
 // The source pixel at the centre of each target pixel, along one axis.
 std::vector<std::uint64_t> Samples(std::uint32_t targetCount, std::uint64_t sourceCount)

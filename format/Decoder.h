@@ -50,6 +50,9 @@ struct DecodeResult {
 // The bytes of range that file holds (empty when none).
 Bytes PresentBytes(Bytes file, const FileRange& range);
 
+// Why no pixel format exists for these headers, in the format's own words; empty when one does.
+std::string NoPictureReason(const BitmapFormat& format);
+
 // Draws file's picture at width × height. Never reads outside file; the work is bounded by the
 // target's size plus, for RLE, one walk over the stream.
 DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t width, std::uint32_t height);

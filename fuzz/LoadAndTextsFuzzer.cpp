@@ -40,7 +40,7 @@ void RequireFileBytes(ByteSpan region, const std::uint8_t* data, std::size_t del
 // The window's tooltips for the first and last bytes each memo holds, its cells and its marks.
 void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
 {
-    const auto [layout, findings] = InspectLoadedFile(dib);
+    const auto [layout, findings, noPictureReason] = InspectLoadedFile(dib);
     const DumpFileMap map = MapDumpToFile(dib, pane);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         for (const std::uint64_t byte : {std::uint64_t{0}, map[memo].shown / 2, map[memo].shown - 1}) {

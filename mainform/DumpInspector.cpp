@@ -60,7 +60,7 @@ void DumpInspector::Clear()
 
 void DumpInspector::Inspect(const CDib& dib, int lineHeight)
 {
-    InspectedFile inspected = InspectLoadedFile(dib);
+    format::Inspection inspected = InspectLoadedFile(dib);
     m_layout = std::move(inspected.layout);
     m_findings = std::move(inspected.findings);
     m_map = MapDumpToFile(dib, DescribeDumpPane(dib, lineHeight));

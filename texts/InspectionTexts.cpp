@@ -156,11 +156,9 @@ std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t me
     return map[memo].fileOffset + byteInMemo;
 }
 
-InspectedFile InspectLoadedFile(const CDib& dib)
+format::Inspection InspectLoadedFile(const CDib& dib)
 {
-    const format::Bytes bytes = dib.FileBytes();
-    InspectedFile inspected{.layout = format::ReadLayout(bytes), .findings = {}};
-    inspected.findings = format::CheckBitmap(inspected.layout, bytes);
+    format::Inspection inspected = format::Inspect(dib.FileBytes());
     format::DumpRegions dump{};
     if (dib.GetPalette() != nullptr)
         dump.paletteOffset = OffsetIn(dib, dib.GetPalette()), dump.paletteSize = dib.GetPaletteSize();

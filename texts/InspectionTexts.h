@@ -2,6 +2,7 @@
 
 #include "DumpPane.h"
 #include "format/Findings.h"
+#include "format/Inspection.h"
 #include "format/Layout.h"
 #include "model/Dib.h"
 
@@ -27,13 +28,9 @@ using DumpFileMap = std::array<MemoBytes, kMemoCount>;
 DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane);
 // The file offset of a memo's byte; nullopt when the memo holds no such byte.
 std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo);
-// A loaded file as the format sees it: its real layout and every finding, the notes on how
-// the window's dump relates to that layout among them.
-struct InspectedFile {
-    format::Layout layout;
-    std::vector<format::Finding> findings;
-};
-InspectedFile InspectLoadedFile(const CDib& dib);
+// A loaded file as the format sees it, with the notes on how the window's dump relates to its
+// real layout among the findings.
+format::Inspection InspectLoadedFile(const CDib& dib);
 
 // The tooltip of one dump byte: its offset, what it really is, and every finding covering it.
 // shownByte is the byte the memo shows there (the info-header memo shows two fields the

@@ -1,0 +1,57 @@
+#include "MappedFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace hexlume {
+
+namespace {
+
+std::string SystemReason()
+{
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string("unknown error");
+}
+
+}  // namespace
+
+MappedFile::~MappedFile()
+{
+    if (m_data != nullptr)
+        ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
+}
+
+bool MappedFile::Open(const std::string& path)
+{
+    errno = 0;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        m_error = "cannot open the file: " + SystemReason();
+        return false;
+    }
+    struct stat status {};
+    bool ok = ::fstat(descriptor, &status) == 0;
+    if (!ok)
+        m_error = "cannot find the size of the file: " + SystemReason();
+    else if (!S_ISREG(status.st_mode))
+        m_error = "not a regular file", ok = false;
+    if (ok && status.st_size > 0) {
+        void* mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, descriptor, 0);
+        if (mapped == MAP_FAILED) {
+            m_error = "cannot read the file: " + SystemReason();
+            ok = false;
+        } else {
+            m_data = static_cast<const std::uint8_t*>(mapped);
+            m_size = static_cast<std::uint64_t>(status.st_size);
+            // The checks read the pixel data front to back.
+            ::madvise(mapped, m_size, MADV_SEQUENTIAL);
+        }
+    }
+    ::close(descriptor);
+    return ok;
+}
+
+}  // namespace hexlume

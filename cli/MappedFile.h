@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace hexlume {
+
+// A whole file's bytes, read-only, for the commands that judge a file by its own bytes (any
+// length, any signature) rather than through the window's model. Mapped, so a large file costs
+// no fresh copy.
+class MappedFile {
+public:
+    MappedFile() = default;
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    // False with error() saying why when the file cannot be read.
+    bool Open(const std::string& path);
+
+    std::span<const std::uint8_t> Bytes() const { return {m_data, m_size}; }
+    const std::string& Error() const { return m_error; }
+
+private:
+    const std::uint8_t* m_data = nullptr;
+    std::uint64_t m_size = 0;
+    std::string m_error;
+};
+
+}  // namespace hexlume
