@@ -157,6 +157,8 @@ struct BitmapFormat {
     FileRange profile;
 
     bool HasColorTable() const { return colorTable.claimed != 0; }
+    // The row as the picture is shown (0 = top) of a row as stored (0 = first in the file).
+    std::uint64_t ShownRow(std::uint64_t storedRow) const { return topDown ? storedRow : rows - 1 - storedRow; }
     // A header complete enough to say how the pixels are stored.
     bool HeaderReadable() const;
 };

@@ -17,9 +17,8 @@ void DescribeField(const Element& element, std::uint64_t offset, ByteDescription
 
 void DescribeColorEntry(const BitmapFormat& format, std::uint64_t inTable, ByteDescription& description)
 {
-    static constexpr std::string_view kChannels[] = {"blue", "green", "red", "reserved"};
     description.paletteEntry = inTable / format.colorEntrySize;
-    description.channel = kChannels[inTable % format.colorEntrySize];
+    description.channel = kColorEntryChannels[inTable % format.colorEntrySize];
 }
 
 void DescribePixel(const BitmapFormat& format, std::uint64_t inData, ByteDescription& description)
@@ -29,7 +28,8 @@ void DescribePixel(const BitmapFormat& format, std::uint64_t inData, ByteDescrip
     const std::uint64_t storedRow = inData / format.stride;
     if (storedRow >= format.rows)
         return;
-    description.pixelRow = format.topDown ? storedRow : format.rows - 1 - storedRow;
+    description.storedRow = storedRow;
+    description.pixelRow = format.ShownRow(storedRow);
     const std::uint64_t column = inData % format.stride * 8 / format.bitCount;
     if (column < format.columns)
         description.pixelColumn = column;

@@ -10,6 +10,9 @@
 // element's fields, so a window can call it on every pointer move.
 namespace hexlume::format {
 
+// The bytes of a colour-table entry in file order (a core header's entries stop after red).
+inline constexpr std::string_view kColorEntryChannels[] = {"blue", "green", "red", "reserved"};
+
 struct ByteDescription {
     const Element* element = nullptr;  // null: the offset lies in no element (past the end)
     const Field* field = nullptr;      // header or mask field holding the byte
@@ -18,8 +21,10 @@ struct ByteDescription {
     std::optional<std::uint64_t> paletteEntry;
     std::string_view channel;
     // Uncompressed pixel data: the row as shown on screen (0 = top, whatever the stored order)
-    // and the first pixel the byte touches; a byte of a row's padding has a row but no column.
+    // and as stored, and the first pixel the byte touches; a byte of a row's padding has a row
+    // but no column.
     std::optional<std::uint64_t> pixelRow, pixelColumn;
+    std::uint64_t storedRow = 0;
     bool rowPadding = false;
 };
 

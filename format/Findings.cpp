@@ -1,8 +1,10 @@
 #include "Findings.h"
 
 #include "FindingList.h"
+#include "HiddenData.h"
 #include "NumberText.h"
 #include "PixelScan.h"
+#include "Signatures.h"
 
 #include <algorithm>
 #include <array>
@@ -134,6 +136,10 @@ private:
                               m_list.NameAt(2) + " is " + GroupedNumber(m_format.declaredFileSize) +
                                   ", the size of the two headers, as some OS/2 writers store it; the file has " +
                                   ByteCount(m_format.fileSize) + ".");
+        else if (m_format.declaredFileSize > m_format.fileSize)
+            m_list.AddOnField(Severity::Error, "file-size-mismatch", 2,
+                              m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) +
+                                  ", past the end of the file, which has " + GroupedNumber(m_format.fileSize) + ".");
         else if (m_format.declaredFileSize != m_format.fileSize)
             m_list.AddOnField(Severity::Warning, "file-size-mismatch", 2,
                               m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) + "; the file has " +
@@ -278,10 +284,15 @@ private:
         const bool indexed = bits >= 1 && bits <= 8;
         const std::uint64_t full = indexed ? std::uint64_t{1} << bits : 0;
         const FileRange& table = m_format.colorTable;
+        // Readers index the first 2^bits entries; the rest only matter when they are not there.
+        const bool tableHeldApart = table.Complete() && table.End() <= m_format.offBits;
         if (indexed && m_format.clrUsed > full)
-            m_list.AddOnField(Severity::Error, "colour-table-too-large", kClrUsedAt,
+            m_list.AddOnField(tableHeldApart ? Severity::Warning : Severity::Error, "colour-table-too-large",
+                              kClrUsedAt,
                               m_list.NameAt(kClrUsedAt) + " is " + GroupedNumber(m_format.clrUsed) + "; " +
-                                  std::to_string(bits) + "-bit pixels can use only " + GroupedNumber(full) + ".");
+                                  std::to_string(bits) + "-bit pixels can use only " + GroupedNumber(full) +
+                                  (tableHeldApart ? ", and readers take the first " + GroupedNumber(full) + "."
+                                                  : "."));
         else if (indexed && m_format.colorCount < full && m_format.colorCount != 0)
             m_list.Add(Severity::Note, "short-colour-table", table.offset, table.claimed,
                        "The colour table has " + GroupedNumber(m_format.colorCount) + " of the " +
@@ -458,6 +469,25 @@ private:
             CheckEmbeddedStream(pixels);
         else if (m_format.encoding == PixelEncoding::Rgb)
             ReportBadIndex(ScanIndices(m_file, m_format));
+        if (IsUncompressed(m_format.encoding))
+            ReportHiddenBits();
+    }
+
+    void ReportHiddenBits()
+    {
+        const HiddenBits padding = ScanRowPadding(m_file, m_format);
+        if (padding.count != 0)
+            m_list.Add(Severity::Warning, "padding-not-zero", padding.firstOffset, 1,
+                       GroupedNumber(padding.count) + " of the " + GroupedNumber(m_format.rows) +
+                           " rows have padding that is not zero, the first at offset " +
+                           GroupedNumber(padding.firstOffset) + ": no reader shows it, so it can hide data.");
+        const HiddenBits outside = ScanBitsOutsideMasks(m_file, m_format);
+        if (outside.count != 0)
+            m_list.Add(Severity::Note, "bits-outside-masks", outside.firstOffset, m_format.bitCount / 8u,
+                       GroupedNumber(outside.count) + (outside.count == 1 ? " pixel sets" : " pixels set") +
+                           " bits outside the channel masks (" + HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4) +
+                           "), the first at offset " + GroupedNumber(outside.firstOffset) +
+                           "; readers ignore them.");
     }
 
     void CheckImageSize()
@@ -473,21 +503,29 @@ private:
                                                          ByteCount(m_format.rowBytes) + "."
                                                    : " is 0: the stream is taken to run to the end of the file."));
         } else if (uncompressed && claimed != m_format.rowBytes) {
-            m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
-                              name + " says " + ByteCount(claimed) + "; the rows take " +
-                                  GroupedNumber(m_format.rowBytes) + ".");
+            if (SaturatingAdd(m_format.pixels.offset, claimed) > m_format.fileSize)
+                ReportSizeImagePastEnd();
+            else
+                m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
+                                  name + " says " + ByteCount(claimed) + "; the rows take " +
+                                      GroupedNumber(m_format.rowBytes) + ".");
         }
+    }
+
+    void ReportSizeImagePastEnd()
+    {
+        m_list.AddOnField(Severity::Error, "size-image-past-end", kSizeImageAt,
+                          m_list.NameAt(kSizeImageAt) + " says " + ByteCount(m_format.sizeImage) + " from offset " +
+                              GroupedNumber(m_format.pixels.offset) + ", past the end of the file, which has " +
+                              GroupedNumber(m_format.fileSize) + ".");
     }
 
     void CheckEmbeddedStream(const FileRange& pixels)
     {
-        static constexpr std::uint8_t kJpeg[] = {0xFF, 0xD8, 0xFF};
-        static constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
         const bool jpeg = m_format.encoding == PixelEncoding::Jpeg;
         const std::string kind = jpeg ? "JPEG" : "PNG";
-        const Bytes expected = jpeg ? Bytes(kJpeg) : Bytes(kPng);
-        const Bytes found = m_file.subspan(pixels.offset, std::min<std::uint64_t>(pixels.present, expected.size()));
-        if (!std::equal(found.begin(), found.end(), expected.begin(), expected.end()))
+        const Bytes expected = jpeg ? Bytes(kJpegSignature) : Bytes(kPngSignature);
+        if (!StartsWith(m_file.subspan(pixels.offset, pixels.present), expected))
             m_list.Add(Severity::Error, "bad-embedded-stream", pixels.offset, expected.size(),
                        "The pixel data at offset " + GroupedNumber(pixels.offset) + " does not start as a " + kind +
                            " stream does.");
@@ -501,11 +539,10 @@ private:
     {
         if (scan.offset == kNowhere)
             return;
-        const std::uint64_t screenRow = m_format.topDown ? scan.row : m_format.rows - 1 - scan.row;
         const std::uint64_t others = scan.rowsWithBadIndex - 1;
         m_list.Add(Severity::Error, "index-past-table", scan.offset, 1,
-                   "Pixel " + GroupedNumber(scan.column) + " of row " + GroupedNumber(screenRow) +
-                       " (from the top) uses colour index " + GroupedNumber(scan.index) + "; the colour table has " +
+                   Capitalised(PixelText(scan.column, m_format.ShownRow(scan.row), scan.row)) +
+                       " uses colour index " + GroupedNumber(scan.index) + "; the colour table has " +
                        GroupedNumber(m_format.colorCount) + " entries" +
                        (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
     }
@@ -591,12 +628,32 @@ private:
                            Capitalised(ByteRangeText(element.offset, element.size)) + " (" + ByteCount(element.size) +
                                ") belong to no part of the bitmap" +
                                (element.offset + element.size == m_format.offBits ? ": a gap before the pixel data."
-                                                                                  : "."));
+                                                                                  : ".") +
+                               WhatUnclaimedBytesHold(element));
             else if (element.kind == ElementKind::Trailing)
                 m_list.Add(Severity::Note, "trailing-bytes", element.offset, element.size,
                            Capitalised(ByteRangeText(element.offset, element.size)) + " (" + ByteCount(element.size) +
-                               ") follow the bitmap's last part.");
+                               ") follow the bitmap's last part." + WhatUnclaimedBytesHold(element));
         }
+    }
+
+    // " They are all zero." or what files start inside them: hidden data announces itself.
+    std::string WhatUnclaimedBytesHold(const Element& element) const
+    {
+        const Bytes bytes = m_file.subspan(element.offset, element.size);
+        if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; }))
+            return element.size == 1 ? " It is zero." : " They are all zero.";
+        constexpr std::size_t kNamed = 3;
+        const SignatureSearch search = FindSignatures(m_file, {element.offset, element.size}, kNamed);
+        if (search.count == 0)
+            return element.size == 1 ? " It is not zero." : " They are not all zero.";
+        std::string text = " They hold ";
+        for (std::size_t i = 0; i < search.first.size(); ++i)
+            text += std::string(i == 0 ? "" : i + 1 == search.first.size() && search.count == search.first.size() ? " and " : ", ") +
+                    std::string(search.first[i].name) + " at offset " + GroupedNumber(search.first[i].offset);
+        if (search.count > search.first.size())
+            text += " and " + GroupedNumber(search.count - search.first.size()) + " more file signatures";
+        return text + ".";
     }
 
     const Layout& m_layout;

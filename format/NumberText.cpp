@@ -26,6 +26,20 @@ std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
     return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
 }
 
+std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
+{
+    return PixelSpanText(x, x, shownRow, storedRow);
+}
+
+std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow)
+{
+    const auto point = [shownRow](std::uint64_t x) { return "(" + GroupedNumber(x) + ", " + GroupedNumber(shownRow) + ")"; };
+    std::string text = firstX == lastX ? "pixel " + point(firstX) : "pixels " + point(firstX) + " to " + point(lastX);
+    if (storedRow != shownRow)
+        text += " (stored row " + GroupedNumber(storedRow) + ")";
+    return text;
+}
+
 std::string HexNumber(std::uint64_t value, int digits)
 {
     std::string hex;

@@ -15,6 +15,12 @@ std::string ByteCount(std::uint64_t count);
 // "bytes 54 to 65": a range of the file by its first byte and length (at least 1).
 std::string ByteRangeText(std::uint64_t offset, std::uint64_t length);
 
+// A pixel as every message names it: "pixel (3, 0)", y counted from the top as the picture is
+// shown, and the stored row after it where the two differ: "pixel (3, 0) (stored row 63)".
+std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);
+// Pixels firstX to lastX of one row: "pixels (0, 2) to (7, 2) (stored row 61)".
+std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
+
 // "0x" and at least `digits` upper-case hex digits: "0x0000F800".
 std::string HexNumber(std::uint64_t value, int digits = 1);
 

@@ -68,10 +68,9 @@ std::string FieldLine(const Element& element, const Field& field, std::uint64_t 
 
 std::string ChannelText(format::Bytes file, std::uint64_t entryOffset, std::uint32_t entrySize)
 {
-    static constexpr std::string_view kChannels[] = {"blue", "green", "red", "reserved"};
     std::string text;
     for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
-        text += (channel == 0 ? "" : ", ") + std::string(kChannels[channel]) + " " +
+        text += (channel == 0 ? "" : ", ") + std::string(format::kColorEntryChannels[channel]) + " " +
                 HexNumber(file[entryOffset + channel], 2);
     return text;
 }
@@ -89,10 +88,13 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
                ChannelText(file, entryOffset, bitmap.colorEntrySize) + "): this byte is " + std::string(what.channel);
     }
     if (what.pixelRow) {
-        const std::string row = "row " + GroupedNumber(*what.pixelRow) + " as shown (0 = top)";
         if (what.rowPadding)
-            return element.name + ", " + row + ": padding to the row's 32-bit end";
-        return element.name + ", " + row + ", pixel column " + GroupedNumber(what.pixelColumn.value_or(0));
+            return element.name + ", row " + GroupedNumber(*what.pixelRow) + " as shown (stored row " +
+                   GroupedNumber(what.storedRow) + "): padding to the row's 32-bit end";
+        const std::uint64_t first = what.pixelColumn.value_or(0);
+        const std::uint64_t perByte = bitmap.bitCount < 8 ? 8u / bitmap.bitCount : 1u;
+        const std::uint64_t last = std::min(first + perByte - 1, bitmap.columns - 1);
+        return element.name + ", " + format::PixelSpanText(first, last, *what.pixelRow, what.storedRow);
     }
     return element.name + ": byte " + GroupedNumber(offset - element.offset) + " of " + GroupedNumber(element.size);
 }

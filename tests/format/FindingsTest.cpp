@@ -123,6 +123,7 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {"top-down-compressed", Severity::Error, Build(Rle8(kGoodRle), [](auto& f) { f.height = -2; })},
         {"size-overflow", Severity::Error, indexed([](auto& f) { f.width = 0x7FFFFFFF; f.height = 0x7FFFFFFF; })},
         {"colour-table-too-large", Severity::Error, indexed([](auto& f) { f.clrUsed = 257; })},
+        {"colour-table-too-large", Severity::Warning, indexed([](auto& f) { f.clrUsed = 300; f.palette.resize(1200); })},
         {"colour-table-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 60)},
         {"pixel-offset-past-end", Severity::Error, indexed([](auto& f) { f.offBits = 500; })},
         {"pixel-offset-overlaps", Severity::Error, indexed([](auto& f) { f.offBits = 60; })},
@@ -139,9 +140,14 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {"mask-exceeds-bit-count", Severity::Error, masks(0x1F0000, 0x07E0, 0x001F)},
         {"masks-truncated", Severity::Error, Cut(masks(0xF800, 0x07E0, 0x001F), 60)},
         {"mask-empty", Severity::Warning, masks(0xF800, 0, 0x001F)},
-        {"file-size-mismatch", Severity::Warning, indexed([](auto& f) { f.fileSize = 9286; })},
+        {"file-size-mismatch", Severity::Error, indexed([](auto& f) { f.fileSize = 9286; })},
+        {"file-size-mismatch", Severity::Warning, indexed([](auto& f) { f.fileSize = 70; })},
         {"reserved-not-zero", Severity::Warning, indexed([](auto& f) { f.reserved2 = 1; })},
-        {"size-image-mismatch", Severity::Warning, indexed([](auto& f) { f.sizeImage = 12; })},
+        {"size-image-mismatch", Severity::Warning, indexed([](auto& f) { f.sizeImage = 4; })},
+        {"size-image-past-end", Severity::Error, indexed([](auto& f) { f.sizeImage = 0x7FFFFFFF; })},
+        {"padding-not-zero", Severity::Warning, indexed([](auto& f) { f.width = 3; f.pixels[7] = 9; })},
+        {"bits-outside-masks", Severity::Note,
+         BuildBitmap({.width = 1, .height = 1, .bitCount = 32, .pixels = {1, 2, 3, 0xFF}})},
         {"size-image-mismatch", Severity::Warning, Build(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
         {"absurd-density", Severity::Warning, indexed([](auto& f) { f.yPelsPerMeter = -5; })},
         {"density-mismatch", Severity::Warning, indexed([](auto& f) { f.xPelsPerMeter = 283'500; })},
@@ -168,6 +174,28 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
     }
 }
 
+// Hidden data announces itself: zero filler is said to be zero, other files are named where they start.
+TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
+{
+    const auto trailing = [](std::vector<std::uint8_t> extra) {
+        const std::vector<Finding> findings = Check(Build(Indexed8(), [&](auto& f) {
+            f.pixels.insert(f.pixels.end(), extra.begin(), extra.end());
+        }));
+        const auto found = std::find_if(findings.begin(), findings.end(),
+                                        [](const Finding& f) { return f.code == "trailing-bytes"; });
+        return found == findings.end() ? std::string() : found->message;
+    };
+    EXPECT_EQ(trailing(std::vector<std::uint8_t>(6)), "Bytes 78 to 83 (6 bytes) follow the bitmap's last part. They are all zero.");
+    EXPECT_EQ(trailing({7, 0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 'P', 'K', 3, 4}),
+              "Bytes 78 to 90 (13 bytes) follow the bitmap's last part. They hold a PNG image at offset 79 and a ZIP "
+              "archive at offset 87.");
+    // "BM" alone is common in pixel data; a bitmap needs a header size some version has too.
+    std::vector<std::uint8_t> bitmap = BuildBitmap(Indexed8());
+    const std::string nested = trailing(bitmap);
+    EXPECT_NE(nested.find("They hold a BMP bitmap at offset 78."), std::string::npos) << nested;
+    EXPECT_NE(trailing({'B', 'M', 1, 2, 3}).find("They are not all zero."), std::string::npos);
+}
+
 TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
 {
     const std::vector<Finding> findings = Check(Build(Indexed8(), [](auto& f) { f.fileSize = 9286; }));
@@ -175,7 +203,7 @@ TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
     const auto mismatch = std::find_if(findings.begin(), findings.end(),
                                        [](const Finding& f) { return f.code == "file-size-mismatch"; });
     ASSERT_NE(mismatch, findings.end());
-    EXPECT_EQ(mismatch->message, "bfSize says 9 286 bytes; the file has 78.");
+    EXPECT_EQ(mismatch->message, "bfSize says 9 286 bytes, past the end of the file, which has 78.");
     EXPECT_EQ(mismatch->field, "bfSize");
     EXPECT_EQ(mismatch->offset, 2u);
     EXPECT_EQ(mismatch->length, 4u);
