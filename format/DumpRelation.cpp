@@ -12,18 +12,9 @@ namespace {
 
 constexpr std::uint64_t kInfoMemoEnd = 54;  // the window always shows a 40-byte info header
 
-struct Span {
-    std::uint64_t begin = 0;
-    std::uint64_t end = 0;  // one past the last byte
-
-    std::uint64_t Size() const { return end - begin; }
-    bool Empty() const { return end <= begin; }
-    Span Meet(const Span& other) const { return {std::max(begin, other.begin), std::min(end, other.end)}; }
-};
-
 struct Memo {
     std::string_view name;
-    Span bytes;
+    ByteRange bytes;
 };
 
 std::string Possessive(const std::string& name)
@@ -31,9 +22,9 @@ std::string Possessive(const std::string& name)
     return name + (name.ends_with('s') ? "'" : "'s");
 }
 
-std::string RangeText(const Span& span)
+std::string RangeText(const ByteRange& range)
 {
-    return ByteRangeText(span.begin, span.Size());
+    return ByteRangeText(range.offset, range.size);
 }
 
 // The memo that should show each kind of element; none for the parts the window has no memo for.
@@ -54,8 +45,7 @@ public:
     {
         const std::uint64_t size = layout.format.fileSize;
         const auto clip = [size](std::uint64_t offset, std::uint64_t length) {
-            const std::uint64_t begin = std::min(offset, size);
-            return Span{begin, begin + std::min(length, size - begin)};
+            return ByteRange{offset, length}.Within(size);
         };
         m_memos = {Memo{"file-header memo", clip(0, kFileHeaderBytes)},
                    Memo{"info-header memo", clip(kFileHeaderBytes, kInfoMemoEnd - kFileHeaderBytes)},
@@ -66,7 +56,7 @@ public:
     std::vector<Finding> Run()
     {
         for (const Element& element : m_layout.elements) {
-            const Span bytes{element.offset, element.offset + element.size};
+            const ByteRange bytes{element.offset, element.size};
             for (const Memo& memo : m_memos)
                 NoteShownElsewhere(element, bytes, memo);
             NoteNotShown(element, bytes);
@@ -76,39 +66,40 @@ public:
     }
 
 private:
-    void NoteShownElsewhere(const Element& element, const Span& bytes, const Memo& memo)
+    void NoteShownElsewhere(const Element& element, const ByteRange& bytes, const Memo& memo)
     {
-        const Span shown = bytes.Meet(memo.bytes);
+        const ByteRange shown = bytes.Meet(memo.bytes);
         if (shown.Empty() || memo.name == OwnMemo(element.kind))
             return;
         const std::uint64_t offBits = m_layout.format.offBits;
         std::string message;
-        if (memo.name == "pixel-data memo" && memo.bytes.begin == shown.begin && shown.end == offBits)
-            message = "The pixel-data memo starts " + ByteCount(shown.Size()) + " before " + m_list.NameAt(10) + " because those " +
-                      ByteCount(shown.Size()) + " are the " + element.name + ".";
+        if (memo.name == "pixel-data memo" && memo.bytes.offset == shown.offset && shown.End() == offBits)
+            message = "The pixel-data memo starts " + ByteCount(shown.size) + " before " + m_list.NameAt(10) + " because those " +
+                      ByteCount(shown.size) + " are the " + element.name + ".";
         else
             message = "The " + std::string(memo.name) + " shows " + RangeText(shown) + ", which are the " +
-                      element.name + (shown.Size() < bytes.Size() ? " (" + ByteCount(shown.Size()) + " of its " +
-                                                                        GroupedNumber(bytes.Size()) + ")."
+                      element.name + (shown.size < bytes.size ? " (" + ByteCount(shown.size) + " of its " +
+                                                                        GroupedNumber(bytes.size) + ")."
                                                                   : ".");
-        m_list.Add(Severity::Note, "dump-shows-other-part", shown.begin, shown.Size(), message);
+        m_list.Add(Severity::Note, "dump-shows-other-part", shown.offset, shown.size, message);
     }
 
-    void NoteNotShown(const Element& element, const Span& bytes)
+    void NoteNotShown(const Element& element, const ByteRange& bytes)
     {
-        const std::uint64_t hidden = bytes.Size() - ShownBytes(bytes);
+        const std::uint64_t hidden = bytes.size - ShownBytes(bytes);
         if (hidden == 0)
             return;
         const std::uint64_t first = FirstHidden(bytes);
         std::string message;
-        if (element.kind == ElementKind::InfoHeader && first == kInfoMemoEnd && hidden == bytes.end - first)
+        if (element.kind == ElementKind::InfoHeader && first == kInfoMemoEnd && hidden == bytes.End() - first)
             message = "The info-header memo shows 40 of the " + Possessive(element.name) + " " +
-                      GroupedNumber(bytes.Size()) + " bytes; the " + GroupedNumber(hidden) +
+                      GroupedNumber(bytes.size) + " bytes; the " + GroupedNumber(hidden) +
                       " after them appear in no memo.";
-        else if (hidden == bytes.Size())
-            message = "The " + element.name + " (" + RangeText(bytes) + ") appears in no memo.";
+        else if (hidden == bytes.size)
+            message = "The " + element.name + " (" + RangeText(bytes) + (ElementNameIsPlural(element.kind) ? ") appear" : ") appears") +
+                      " in no memo.";
         else
-            message = GroupedNumber(hidden) + " of the " + Possessive(element.name) + " " + ByteCount(bytes.Size()) +
+            message = GroupedNumber(hidden) + " of the " + Possessive(element.name) + " " + ByteCount(bytes.size) +
                       " appear in no memo, the first at offset " + GroupedNumber(first) + ".";
         m_list.Add(Severity::Note, "dump-hides-bytes", first, hidden, message);
     }
@@ -117,43 +108,43 @@ private:
     void NoteEntrySize()
     {
         const BitmapFormat& format = m_layout.format;
-        const Span table{format.colorTable.offset, format.colorTable.offset + format.colorTable.present};
+        const ByteRange table = format.colorTable.Present();
         if (format.colorEntrySize != 3 || table.Meet(m_memos[2].bytes).Empty())
             return;
-        m_list.Add(Severity::Note, "dump-entry-size", table.begin, table.Size(),
+        m_list.Add(Severity::Note, "dump-entry-size", table.offset, table.size,
                    "The palette memo reads 4-byte entries; this " +
                        Possessive(std::string(HeaderVersionName(format.version))) + " " + GroupedNumber(format.colorCount) + " colours are 3 bytes each (blue, green, red).");
     }
 
     // Bytes of `bytes` inside at least one memo.
-    std::uint64_t ShownBytes(const Span& bytes) const
+    std::uint64_t ShownBytes(const ByteRange& bytes) const
     {
-        std::array<Span, 4> parts{};
+        std::array<ByteRange, 4> parts{};
         for (std::size_t i = 0; i < parts.size(); ++i)
             parts[i] = bytes.Meet(m_memos[i].bytes);
-        std::sort(parts.begin(), parts.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+        std::sort(parts.begin(), parts.end(), [](const ByteRange& a, const ByteRange& b) { return a.offset < b.offset; });
         std::uint64_t shown = 0;
-        std::uint64_t reached = bytes.begin;
-        for (const Span& part : parts) {
+        std::uint64_t reached = bytes.offset;
+        for (const ByteRange& part : parts) {
             if (part.Empty())
                 continue;
-            const std::uint64_t from = std::max(reached, part.begin);
-            if (part.end > from) {
-                shown += part.end - from;
-                reached = part.end;
+            const std::uint64_t from = std::max(reached, part.offset);
+            if (part.End() > from) {
+                shown += part.End() - from;
+                reached = part.End();
             }
         }
         return shown;
     }
 
-    std::uint64_t FirstHidden(const Span& bytes) const
+    std::uint64_t FirstHidden(const ByteRange& bytes) const
     {
-        std::uint64_t at = bytes.begin;
-        for (bool moved = true; moved && at < bytes.end;) {
+        std::uint64_t at = bytes.offset;
+        for (bool moved = true; moved && at < bytes.End();) {
             moved = false;
             for (const Memo& memo : m_memos)
-                if (at >= memo.bytes.begin && at < memo.bytes.end) {
-                    at = memo.bytes.end;
+                if (memo.bytes.Contains(at)) {
+                    at = memo.bytes.End();
                     moved = true;
                 }
         }

@@ -45,6 +45,12 @@ struct Layout {
 
 Layout ReadLayout(Bytes file);
 
+// Whether the kind's name takes a plural verb: "the trailing bytes appear".
+inline bool ElementNameIsPlural(ElementKind kind)
+{
+    return kind == ElementKind::BitMasks || kind == ElementKind::Trailing;
+}
+
 // A short stable name of the kind, for machine-read output: "file-header", "pixel-data", …
 std::string_view ElementKindName(ElementKind kind);
 

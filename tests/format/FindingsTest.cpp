@@ -231,6 +231,14 @@ TEST(DumpRelationNotes, SayWhatTheWindowsMemosReallyShow)
               "The info-header memo shows 40 of the BITMAPV5HEADER's 124 bytes; the 84 after them appear in no memo.");
     EXPECT_EQ(header[0].offset, 54u);
     EXPECT_EQ(header[0].length, 84u);
+
+    // Plural parts take a plural verb.
+    std::vector<std::uint8_t> trailing = BuildBitmap(Indexed8());
+    trailing.resize(trailing.size() + 2);
+    const std::vector<Finding> tail = DumpRelationNotes(
+        ReadLayout(Bytes(trailing)), {.paletteOffset = 54, .paletteSize = 16, .dataOffset = 70, .dataSize = 8});
+    ASSERT_EQ(tail.size(), 1u) << Describe(tail);
+    EXPECT_EQ(tail[0].message, "The trailing bytes (bytes 78 to 79) appear in no memo.");
 }
 
 // Public files: the good ones get no error and no warning; the questionable ones may get
