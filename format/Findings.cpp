@@ -503,8 +503,7 @@ private:
     std::string PixelPlace(std::uint64_t column, std::uint64_t storedRow) const
     {
         if (storedRow >= m_format.rows)
-            return "stored row " + GroupedNumber(storedRow) + ", past the last of the " +
-                   GroupedNumber(m_format.rows) + " rows";
+            return "stored row " + GroupedNumber(storedRow) + ", past the picture";
         const std::uint64_t y = m_format.topDown ? storedRow : m_format.rows - 1 - storedRow;
         return "pixel (" + GroupedNumber(column) + ", " + GroupedNumber(y) + ") (stored row " +
                GroupedNumber(storedRow) + ")";
@@ -596,13 +595,13 @@ private:
             return;
         case RleExit::PastLastRow:
             m_list.Add(Severity::Error, "rle-past-last-row", code.offset, code.length,
-                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) + " rows" + at +
-                           ", at " + PixelPlace(step.x, step.y) + ".");
+                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) +
+                           " rows: the code" + at + " is at " + PixelPlace(step.x, step.y) + ".");
             return;
         case RleExit::DeltaOutside:
             m_list.Add(Severity::Error, "rle-delta-outside", code.offset, code.length,
-                       "A delta of " + GroupedNumber(code.count) + " right and " + GroupedNumber(code.down) +
-                           " rows on" + at + " from " + PixelPlace(step.x, step.y) + " moves out of the " +
+                       "A delta of " + GroupedNumber(code.count) + " columns and " + GroupedNumber(code.down) +
+                           " rows" + at + " from " + PixelPlace(step.x, step.y) + " moves out of the " +
                            GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " picture.");
             return;
         }
