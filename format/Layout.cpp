@@ -329,7 +329,17 @@ Layout ReadLayout(Bytes file)
     for (Element& element : PlacedElements(file, layout.format)) {
         if (element.offset > covered)
             layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
-        covered = std::max(covered, element.offset + element.size);
+        // A part a broken file places over an earlier one keeps only the bytes after it, so
+        // every byte belongs to one part; the findings tell of the overlap.
+        if (element.offset < covered) {
+            const std::uint64_t shared = std::min(covered - element.offset, element.size);
+            element.offset += shared;
+            element.size -= shared;
+            element.claimed -= shared;
+            if (element.size == 0)
+                continue;
+        }
+        covered = element.offset + element.size;
         layout.elements.push_back(std::move(element));
     }
     if (covered < file.size())
