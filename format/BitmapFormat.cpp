@@ -1,5 +1,7 @@
 #include "BitmapFormat.h"
 
+#include "RleStream.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -99,7 +101,7 @@ std::uint64_t ColorCountFor(const BitmapFormat& format)
     return std::min(full, (format.offBits - tableStart) / 3);
 }
 
-void LocateRegions(BitmapFormat& format)
+void LocateRegions(Bytes file, BitmapFormat& format)
 {
     format.colorEntrySize = format.version == HeaderVersion::Core ? 3 : 4;
     format.colorCount = ColorCountFor(format);
@@ -113,7 +115,9 @@ void LocateRegions(BitmapFormat& format)
     const std::uint64_t start = format.offBits != 0 ? format.offBits : format.colorTable.End();
     const bool uncompressed = IsUncompressed(format.encoding);
     std::uint64_t claimed = format.rowBytes;
-    if (!uncompressed)
+    if (IsRunLength(format.encoding))
+        claimed = RleStreamEnd(file, format.encoding, start) - std::min(start, format.fileSize);
+    else if (!uncompressed)
         claimed = format.sizeImage != 0 ? format.sizeImage : (start < format.fileSize ? format.fileSize - start : 0);
     format.pixels = RangeIn(format.fileSize, start, claimed);
 
@@ -204,7 +208,7 @@ BitmapFormat ReadBitmapFormat(Bytes file)
     format.rows = static_cast<std::uint64_t>(format.height < 0 ? -format.height : format.height);
     if (format.version != HeaderVersion::Unknown)
         ReadMasks(file, header, format);
-    LocateRegions(format);
+    LocateRegions(file, format);
     return format;
 }
 

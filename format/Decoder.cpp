@@ -1,6 +1,7 @@
 #include "Decoder.h"
 
 #include "NumberText.h"
+#include "RleStream.h"
 
 #include <algorithm>
 #include <array>
@@ -263,13 +264,24 @@ public:
     {
     }
 
-    std::uint64_t StreamRow() const { return m_streamRow; }
+    // Moves on to stored row y: the rows passed keep what was drawn, the rest of them skipped.
+    void MoveTo(std::uint64_t y)
+    {
+        if (y == m_streamRow)
+            return;
+        Emit();
+        if (m_dirty)
+            std::fill(m_row.begin(), m_row.end(), kSkippedColor);
+        m_dirty = false;
+        m_cursor = 0;
+        m_streamRow = y;
+    }
 
-    // count pixels from column x on, clipped at the row's end; colorAt(k) is the k-th one's colour.
+    // count pixels from column x on, inside the row; colorAt(k) is the k-th one's colour.
     template <typename ColorAt>
     void Put(std::uint64_t x, std::uint64_t count, const ColorAt& colorAt)
     {
-        const std::uint64_t end = std::min(x + count, m_format.columns);
+        const std::uint64_t end = x + count;
         const auto& columns = m_canvas.columns;
         while (m_cursor < columns.size() && columns[m_cursor] < x)
             ++m_cursor;
@@ -279,16 +291,6 @@ public:
         }
     }
 
-    void EndRow()
-    {
-        Emit();
-        if (m_dirty)
-            std::fill(m_row.begin(), m_row.end(), kSkippedColor);
-        m_dirty = false;
-        m_cursor = 0;
-        ++m_streamRow;
-    }
-
     // End of bitmap: every pixel not drawn stays skipped.
     void EndBitmap()
     {
@@ -296,8 +298,8 @@ public:
         m_nextTarget = m_canvas.rows.size();
     }
 
-    // The stream ran out at column x: what follows is missing.
-    void EndTruncated(std::uint64_t x)
+    // The file ended at column x of the current row: what follows is missing.
+    void EndCut(std::uint64_t x)
     {
         m_missingFrom = x;
         Emit();
@@ -320,12 +322,17 @@ private:
         return m_format.topDown ? row : m_format.rows - 1 - row;
     }
 
+    // Copies the current row into the target rows showing it; target rows of stored rows the
+    // stream passed over stay skipped.
     void Emit()
     {
         for (; m_nextTarget < m_canvas.rows.size(); ++m_nextTarget) {
             const std::uint64_t targetRow = TargetRowAt(m_nextTarget);
-            if (StreamRowOf(targetRow) != m_streamRow)
+            const std::uint64_t streamRow = StreamRowOf(targetRow);
+            if (streamRow > m_streamRow)
                 break;
+            if (streamRow < m_streamRow)
+                continue;
             Argb* target = m_canvas.Row(targetRow);
             for (std::uint64_t targetColumn = 0; targetColumn < m_row.size(); ++targetColumn)
                 target[targetColumn] = m_canvas.columns[targetColumn] < m_missingFrom
@@ -344,100 +351,33 @@ private:
     std::uint64_t m_missingFrom = UINT64_MAX;
 };
 
-// RLE8, RLE4 and RLE24 differ only in how a run's pixels are stored.
-class RleCodec {
-public:
-    RleCodec(Bytes file, const BitmapFormat& format) : m_encoding(format.encoding), m_table(ColorTable(file, format)) {}
-
-    // Bytes that follow the count byte of an encoded run (its colour).
-    std::uint64_t EncodedBytes() const { return m_encoding == PixelEncoding::Rle24 ? 3 : 1; }
-    Argb Encoded(const std::uint8_t* value, std::uint64_t k) const
-    {
-        switch (m_encoding) {
-        case PixelEncoding::Rle4: return m_table[k % 2 == 0 ? *value >> 4 : *value & 0x0F];
-        case PixelEncoding::Rle24: return Rgb(value[2], value[1], value[0]);
-        default: return m_table[*value];
-        }
-    }
-    // Pixels of an absolute run that available bytes hold, and the bytes count pixels take padded
-    // to 16 bits.
-    std::uint64_t PixelsIn(std::uint64_t available) const
-    {
-        switch (m_encoding) {
-        case PixelEncoding::Rle4: return available * 2;
-        case PixelEncoding::Rle24: return available / 3;
-        default: return available;
-        }
-    }
-    std::uint64_t PaddedBytes(std::uint64_t count) const
-    {
-        const std::uint64_t bytes = m_encoding == PixelEncoding::Rle4   ? (count + 1) / 2
-                                    : m_encoding == PixelEncoding::Rle24 ? count * 3
-                                                                         : count;
-        return (bytes + 1) / 2 * 2;
-    }
-    Argb Absolute(const std::uint8_t* data, std::uint64_t k) const
-    {
-        switch (m_encoding) {
-        case PixelEncoding::Rle4: return m_table[k % 2 == 0 ? data[k / 2] >> 4 : data[k / 2] & 0x0F];
-        case PixelEncoding::Rle24: return Rgb(data[k * 3 + 2], data[k * 3 + 1], data[k * 3]);
-        default: return m_table[data[k]];
-        }
-    }
-
-private:
-    PixelEncoding m_encoding;
-    std::array<Argb, 256> m_table;
-};
-
-constexpr std::uint8_t kEndOfLine = 0;
-constexpr std::uint8_t kEndOfBitmap = 1;
-constexpr std::uint8_t kDelta = 2;
-
 void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
 {
-    const Bytes stream = PresentBytes(file, format.pixels);
-    const RleCodec codec(file, format);
+    const std::array<Argb, 256> table = ColorTable(file, format);
+    const PixelEncoding encoding = format.encoding;
+    // The stream as the layout has it: a writer's image size neither cuts it nor stretches it.
+    const Bytes stream = file.first(std::min<std::uint64_t>(file.size(), format.pixels.End()));
+    RleReader reader(stream, encoding, format.pixels.offset);
+    RleCursor cursor(format.columns, format.rows);
     RowSink sink(format, canvas);
-    std::uint64_t at = 0;
-    std::uint64_t x = 0;
-    const auto left = [&] { return stream.size() - at; };
-    while (sink.StreamRow() < format.rows) {
-        if (left() < 2)
-            return sink.EndTruncated(x);
-        const std::uint8_t count = stream[at];
-        const std::uint8_t code = stream[at + 1];
-        if (count != 0) {
-            if (left() < 1 + codec.EncodedBytes())
-                return sink.EndTruncated(x);
-            const std::uint8_t* value = &stream[at + 1];
-            sink.Put(x, count, [&](std::uint64_t k) { return codec.Encoded(value, k); });
-            x += count;
-            at += 1 + codec.EncodedBytes();
-            continue;
+    RleCode code;
+    while (reader.Next(code)) {
+        const RleStep step = cursor.Apply(code);
+        if (step.pixels != 0) {
+            sink.MoveTo(step.y);
+            sink.Put(step.x, step.pixels, [&](std::uint64_t k) {
+                const std::uint32_t value = RlePixel(encoding, code, k);
+                return encoding == PixelEncoding::Rle24 ? kOpaque | value : table[value];
+            });
         }
-        at += 2;
-        if (code == kEndOfLine) {
-            sink.EndRow();
-            x = 0;
-        } else if (code == kEndOfBitmap) {
+        if (code.op == RleOp::EndOfBitmap)
             return sink.EndBitmap();
-        } else if (code == kDelta) {
-            if (left() < 2)
-                return sink.EndTruncated(x);
-            x += stream[at];
-            for (std::uint8_t down = stream[at + 1]; down > 0 && sink.StreamRow() < format.rows; --down)
-                sink.EndRow();
-            at += 2;
-        } else {
-            const std::uint64_t present = std::min<std::uint64_t>(code, codec.PixelsIn(left()));
-            const std::uint8_t* data = stream.data() + at;
-            sink.Put(x, present, [&](std::uint64_t k) { return codec.Absolute(data, k); });
-            if (present < code)
-                return sink.EndTruncated(x + present);
-            x += code;
-            at += std::min(codec.PaddedBytes(code), left());
+        if (code.op == RleOp::CutShort) {
+            sink.MoveTo(cursor.Y());
+            return sink.EndCut(cursor.X());
         }
+        if (cursor.Y() >= format.rows)
+            return sink.EndBitmap();  // nothing further lands in the picture
     }
 }
 

@@ -4,6 +4,7 @@
 #include "HiddenData.h"
 #include "NumberText.h"
 #include "PixelScan.h"
+#include "RleStream.h"
 #include "Signatures.h"
 
 #include <algorithm>
@@ -535,6 +536,15 @@ private:
                            ", a form meant for printers that few readers decode.");
     }
 
+    // A pixel as a viewer shows it, (x, y) from the top left, with the row as stored; a row
+    // past the picture's last is named by its stored number alone.
+    std::string PixelPlace(std::uint64_t column, std::uint64_t storedRow) const
+    {
+        if (storedRow >= m_format.rows)
+            return "stored row " + GroupedNumber(storedRow) + ", past the picture";
+        return PixelText(column, m_format.ShownRow(storedRow), storedRow);
+    }
+
     void ReportBadIndex(const IndexScan& scan)
     {
         if (scan.offset == kNowhere)
@@ -547,75 +557,113 @@ private:
                        (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
     }
 
+    // Indices past the colour table among the pixels a code writes into the picture.
+    static void ScanRleIndices(IndexScan& scan, std::uint64_t& lastBadRow, const BitmapFormat& format,
+                               const RleCode& code, const RleStep& step)
+    {
+        // A run repeats its first two pixels.
+        const std::uint64_t distinct = code.op == RleOp::Run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
+        for (std::uint64_t k = 0; k < distinct; ++k) {
+            const std::uint32_t index = RlePixel(format.encoding, code, k);
+            if (index < format.colorCount)
+                continue;
+            if (scan.offset == kNowhere)
+                scan = {.offset = RlePixelOffset(format.encoding, code, k), .index = index, .row = step.y,
+                        .column = step.x + k, .rowsWithBadIndex = 0};
+            if (lastBadRow != step.y) {
+                ++scan.rowsWithBadIndex;
+                lastBadRow = step.y;
+            }
+        }
+    }
+
+    // Walks the stream as the layout bounds it: the first code of each way out of the picture,
+    // the indices, the pixels left unwritten and how the stream ends.
     void CheckRleStream()
     {
         const FileRange& pixels = m_format.pixels;
-        std::uint64_t stop = m_format.sizeImage != 0 ? pixels.offset + pixels.present : m_format.fileSize;
-        RleScan scan = ScanRle(m_file, m_format, pixels.offset, stop);
-        // Readers that ignore a too-small image size still find the end code further on.
-        const bool endBeyondImageSize = scan.fault == RleFault::MissingEnd && !scan.cut && stop < m_format.fileSize;
-        if (endBeyondImageSize) {
-            stop = m_format.fileSize;
-            scan = ScanRle(m_file, m_format, pixels.offset, stop);
+        RleReader reader(m_file.first(pixels.offset + pixels.present), m_format.encoding, pixels.offset);
+        RleCursor cursor(m_format.columns, m_format.rows);
+        const bool checkIndices = m_format.encoding != PixelEncoding::Rle24 && !TableCoversEveryIndex(m_format);
+        bool exitReported[4] = {};
+        IndexScan badIndex;
+        std::uint64_t lastBadRow = kNowhere;
+        std::uint64_t firstSkip = kNowhere;
+        RleCode code;
+        bool ended = false;
+        while (reader.Next(code)) {
+            const RleStep step = cursor.Apply(code);
+            const auto exit = static_cast<std::size_t>(step.exit);
+            if (step.exit != RleExit::None && !exitReported[exit]) {
+                exitReported[exit] = true;
+                ReportRleExit(code, step);
+            }
+            if (step.skips && firstSkip == kNowhere)
+                firstSkip = code.offset;
+            if (checkIndices && step.pixels != 0)
+                ScanRleIndices(badIndex, lastBadRow, m_format, code, step);
+            ended = code.op == RleOp::EndOfBitmap;
+            if (code.op == RleOp::CutShort)
+                ReportCutShort(code, cursor);
         }
-        ReportRleFault(scan, stop);
-        ReportBadIndex(scan.badIndex);
-        if (scan.firstSkipOffset != kNowhere)
-            m_list.Add(Severity::Note, "rle-skips-pixels", scan.firstSkipOffset, 2,
+        ReportBadIndex(badIndex);
+        if (firstSkip != kNowhere)
+            m_list.Add(Severity::Note, "rle-skips-pixels", firstSkip, 2,
                        "The stream leaves pixels unwritten (a delta or an early end code at offset " +
-                           GroupedNumber(scan.firstSkipOffset) + "); readers show them in colour 0 or transparent.");
-        const std::string name = m_list.NameAt(kSizeImageAt);
-        const std::uint64_t streamLength = scan.end - pixels.offset;
-        if (m_format.sizeImage == 0)
-            m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
-                              name + " is 0: the stream's end code tells where the pixel data ends.");
-        else if (scan.fault == RleFault::None && (endBeyondImageSize || !pixels.Complete()))
+                           GroupedNumber(firstSkip) + "); readers show them in colour 0 or transparent.");
+        const bool pastEnd = SaturatingAdd(pixels.offset, m_format.sizeImage) > m_format.fileSize;
+        // A file cut inside the stream may well have the right size; the cut is the error then.
+        if (pastEnd && ended && m_format.sizeImage != pixels.present)
+            ReportSizeImagePastEnd();
+        else if (!pastEnd && m_format.sizeImage != 0 && m_format.sizeImage != pixels.present)
             m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
-                              name + " says " + ByteCount(m_format.sizeImage) + "; the stream ends after " +
-                                  GroupedNumber(streamLength) + " and the file holds " +
-                                  GroupedNumber(m_format.fileSize - pixels.offset) + " from offset " +
-                                  GroupedNumber(pixels.offset) + ".");
+                              m_list.NameAt(kSizeImageAt) + " says " + ByteCount(m_format.sizeImage) +
+                                  "; the RLE stream takes " + GroupedNumber(pixels.present) + " from offset " +
+                                  GroupedNumber(pixels.offset) +
+                                  (ended ? " to its end-of-bitmap code." : " to the end of the file."));
     }
 
-    void ReportRleFault(const RleScan& scan, std::uint64_t stop)
+    void ReportRleExit(const RleCode& code, const RleStep& step)
     {
-        const std::string where = " at offset " + GroupedNumber(scan.faultOffset) + " (row " +
-                                  GroupedNumber(scan.row) + " from the bottom, pixel " + GroupedNumber(scan.column) + ")";
-        switch (scan.fault) {
-        case RleFault::None: return;
-        case RleFault::RunPastRow:
-            m_list.Add(Severity::Error, "rle-run-past-row", scan.faultOffset, 2,
-                       "A run of " + GroupedNumber(scan.faultPixels) + " pixels" + where + " goes past the row's " +
-                           GroupedNumber(m_format.columns) + " pixels.");
+        const std::string at = " at offset " + GroupedNumber(code.offset);
+        switch (step.exit) {
+        case RleExit::None: return;
+        case RleExit::RunPastRow:
+            m_list.Add(Severity::Error, "rle-run-past-row", code.offset, code.length,
+                       std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
+                           GroupedNumber(code.count) + " pixels" + at + " starts at " + PixelPlace(step.x, step.y) +
+                           " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels.");
             return;
-        case RleFault::PastLastRow:
-            m_list.Add(Severity::Error, "rle-past-last-row", scan.faultOffset, 2,
-                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) + " rows at offset " +
-                           GroupedNumber(scan.faultOffset) + ".");
+        case RleExit::PastLastRow:
+            m_list.Add(Severity::Error, "rle-past-last-row", code.offset, code.length,
+                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) +
+                           " rows: the code" + at + " is at " + PixelPlace(step.x, step.y) + ".");
             return;
-        case RleFault::DeltaOutside:
-            m_list.Add(Severity::Error, "rle-delta-outside", scan.faultOffset, 4,
-                       "A delta" + where + " moves out of the " + GroupedNumber(m_format.columns) + " by " +
-                           GroupedNumber(m_format.rows) + " picture.");
+        case RleExit::DeltaOutside:
+            m_list.Add(Severity::Error, "rle-delta-outside", code.offset, code.length,
+                       "A delta of " + GroupedNumber(code.count) + " columns and " + GroupedNumber(code.down) +
+                           " rows" + at + " from " + PixelPlace(step.x, step.y) + " moves out of the " +
+                           GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " picture.");
             return;
-        case RleFault::MissingEnd: ReportMissingEnd(scan, stop); return;
         }
     }
 
-    void ReportMissingEnd(const RleScan& scan, std::uint64_t stop)
+    // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
+    void ReportCutShort(const RleCode& code, const RleCursor& cursor)
     {
+        const std::string where = PixelPlace(cursor.X(), cursor.Y());
+        if (code.length != 0) {
+            m_list.Add(Severity::Error, "rle-truncated", code.offset, code.length,
+                       "The file ends at offset " + GroupedNumber(m_format.fileSize) +
+                           " inside the RLE code at offset " + GroupedNumber(code.offset) + ", at " + where +
+                           ", before the end-of-bitmap code.");
+            return;
+        }
         const FileRange& pixels = m_format.pixels;
-        const std::uint64_t lastBytes = std::min<std::uint64_t>(2, stop - pixels.offset);
-        const bool cutFile = scan.cut || !pixels.Complete();
-        if (cutFile)
-            m_list.Add(Severity::Error, "rle-truncated", stop - lastBytes, lastBytes,
-                       "The file ends at offset " + GroupedNumber(stop) + " inside the RLE stream, at row " +
-                           GroupedNumber(scan.row) + " of " + GroupedNumber(m_format.rows) + ", without its end code.");
-        else
-            m_list.AddOnField(Severity::Error, "rle-missing-end", kSizeImageAt,
-                              "The RLE stream's " + ByteCount(m_format.sizeImage) +
-                                  " end without an end-of-bitmap code, at row " + GroupedNumber(scan.row) + " of " +
-                                  GroupedNumber(m_format.rows) + ".");
+        const std::uint64_t lastBytes = std::min<std::uint64_t>(2, pixels.present);
+        m_list.Add(Severity::Error, "rle-missing-end", m_format.fileSize - lastBytes, lastBytes,
+                   "The RLE stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
+                       " without an end-of-bitmap code, at " + where + ".");
     }
 
     // --- bytes no header claims ---------------------------------------------------------------

@@ -1,7 +1,6 @@
 #include "Layout.h"
 
 #include "NumberText.h"
-#include "PixelScan.h"
 
 #include <algorithm>
 #include <charconv>
@@ -274,16 +273,6 @@ Element MakeElement(ElementKind kind, std::string name, const FileRange& range, 
             .claimed = range.claimed, .fields = std::move(fields)};
 }
 
-// Where the pixel data ends: an RLE stream without an image size runs to its end code.
-FileRange PixelRange(Bytes file, const BitmapFormat& format)
-{
-    if (!IsRunLength(format.encoding) || format.sizeImage != 0 || format.pixels.present == 0)
-        return format.pixels;
-    const RleScan scan = ScanRle(file, format, format.pixels.offset, file.size());
-    const std::uint64_t length = scan.end - format.pixels.offset;
-    return {.offset = format.pixels.offset, .claimed = length, .present = length};
-}
-
 // The parts the headers place, before the gaps between them are known.
 std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
 {
@@ -299,7 +288,7 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
                                  Fields(file, kMasksAfterHeader, format.maskBytes.claimed, format.maskBytes.offset,
                                         format)));
     placed.push_back(MakeElement(ElementKind::ColorTable, "colour table", format.colorTable));
-    placed.push_back(MakeElement(ElementKind::PixelData, "pixel data", PixelRange(file, format)));
+    placed.push_back(MakeElement(ElementKind::PixelData, "pixel data", format.pixels));
     if (format.profile.claimed != 0)
         placed.push_back(MakeElement(ElementKind::Profile,
                                      format.csType == kProfileEmbedded ? "embedded profile" : "linked profile",
@@ -340,7 +329,17 @@ Layout ReadLayout(Bytes file)
     for (Element& element : PlacedElements(file, layout.format)) {
         if (element.offset > covered)
             layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
-        covered = std::max(covered, element.offset + element.size);
+        // A part a broken file places over an earlier one keeps only the bytes after it, so
+        // every byte belongs to one part; the findings tell of the overlap.
+        if (element.offset < covered) {
+            const std::uint64_t shared = std::min(covered - element.offset, element.size);
+            element.offset += shared;
+            element.size -= shared;
+            element.claimed -= shared;
+            if (element.size == 0)
+                continue;
+        }
+        covered = element.offset + element.size;
         layout.elements.push_back(std::move(element));
     }
     if (covered < file.size())

@@ -35,9 +35,9 @@ struct Element {
     bool operator==(const Element&) const = default;
 };
 
-// Elements in file order (by offset; a header before anything a broken file makes overlap
-// it), each with at least one byte inside the file. Every byte of the file lies in one of
-// them: bytes no header accounts for are a gap, or trailing bytes after the last part.
+// Elements in file order, each with at least one byte inside the file, together covering
+// every byte exactly once: bytes no header accounts for are a gap, or trailing bytes after the
+// last part; a part a broken file places over an earlier one starts where that one ends.
 struct Layout {
     BitmapFormat format;
     std::vector<Element> elements;

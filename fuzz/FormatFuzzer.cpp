@@ -1,12 +1,16 @@
 // Reads any bytes as a bitmap's layout, checks it, relates it to a few shapes of the window's
-// dump and describes a few of its bytes. Traps when an element or a finding lies outside the
-// file, when a description names a part that does not hold its byte, or when the same bytes
-// give a different answer.
+// dump and describes a few of its bytes. Traps when the layout's elements do not tile the file,
+// when a finding lies outside the file, when a description names a part that does not hold its
+// byte, when the same bytes give a different answer, or when the decoder draws a pixel of an
+// RLE picture as missing while the checks find no error.
 
 #include "format/ByteDescription.h"
+#include "format/Decoder.h"
 #include "format/Findings.h"
+#include "format/Inspection.h"
 #include "format/Layout.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -25,13 +29,34 @@ bool Inside(std::uint64_t offset, std::uint64_t length, std::uint64_t size)
     return offset <= size && length <= size - offset;
 }
 
-void RequireLayoutInside(const Layout& layout, std::uint64_t size)
+// Every byte in exactly one element, in file order.
+void RequireLayoutTilesTheFile(const Layout& layout, std::uint64_t size)
 {
+    std::uint64_t covered = 0;
     for (const Element& element : layout.elements) {
-        Require(element.size >= 1 && element.size <= element.claimed && Inside(element.offset, element.size, size));
+        Require(element.offset == covered && element.size >= 1 && element.size <= element.claimed &&
+                Inside(element.offset, element.size, size));
+        covered += element.size;
         for (const Field& field : element.fields)
             Require(!field.present || Inside(field.offset, field.size, size));
     }
+    Require(covered == size);
+}
+
+// Missing pixels mean the file ends before the stream does, which the checks call an error.
+void RequireMissingPixelsAreAnError(const Inspection& inspection, Bytes bytes)
+{
+    const BitmapFormat& format = inspection.layout.format;
+    if (!IsRunLength(format.encoding) || !inspection.noPictureReason.empty())
+        return;
+    const auto side = [](std::uint64_t pixels) { return static_cast<std::uint32_t>(std::min<std::uint64_t>(pixels, 64)); };
+    const DecodeResult result = DecodePicture(bytes, format, side(format.columns), side(format.rows));
+    const std::vector<Argb>& pixels = result.picture.pixels;
+    const bool missing = std::any_of(pixels.begin(), pixels.end(),
+                                     [](Argb pixel) { return pixel == kMissingLight || pixel == kMissingDark; });
+    if (missing)
+        Require(std::any_of(inspection.findings.begin(), inspection.findings.end(),
+                            [](const Finding& finding) { return finding.severity == Severity::Error; }));
 }
 
 void RequireFindingsInside(const std::vector<Finding>& findings, std::uint64_t size)
@@ -70,14 +95,15 @@ std::vector<DumpRegions> DumpShapes(const Layout& layout, std::uint64_t size)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const Bytes bytes(data, size);
-    const Layout layout = ReadLayout(bytes);
-    const Layout again = ReadLayout(bytes);
-    Require(layout.elements == again.elements);
-    RequireLayoutInside(layout, size);
-
-    const std::vector<Finding> findings = CheckBitmap(layout, bytes);
-    Require(findings == CheckBitmap(again, bytes));
-    RequireFindingsInside(findings, size);
+    const Inspection inspection = Inspect(bytes);
+    const Inspection twice = Inspect(bytes);
+    const Layout& layout = inspection.layout;
+    const Layout& again = twice.layout;
+    Require(layout.elements == again.elements && inspection.findings == twice.findings &&
+            inspection.noPictureReason == twice.noPictureReason);
+    RequireLayoutTilesTheFile(layout, size);
+    RequireFindingsInside(inspection.findings, size);
+    RequireMissingPixelsAreAnError(inspection, bytes);
 
     for (const DumpRegions& dump : DumpShapes(layout, size)) {
         const std::vector<Finding> notes = DumpRelationNotes(layout, dump);

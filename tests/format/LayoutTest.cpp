@@ -40,11 +40,11 @@ void ExpectElementsTileTheFile(const Layout& layout, std::uint64_t fileSize)
 {
     std::uint64_t reached = 0;
     for (const Element& element : layout.elements) {
-        EXPECT_LE(element.offset, reached) << element.name;
+        EXPECT_EQ(element.offset, reached) << element.name;
         EXPECT_GE(element.size, 1u) << element.name;
         EXPECT_LE(element.size, element.claimed) << element.name;
         EXPECT_LE(element.offset + element.size, fileSize) << element.name;
-        reached = std::max(reached, element.offset + element.size);
+        reached = element.offset + element.size;
     }
     EXPECT_EQ(reached, fileSize);
 }
