@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/FieldDictionary.h"
 #include "primitives/ByteRange.h"
 #include "primitives/LittleEndian.h"
 
@@ -14,21 +15,6 @@ namespace hexlume::format {
 
 using Bytes = hexlume::Bytes;
 
-inline constexpr std::uint64_t kFileHeaderBytes = 14;
-
-// The header versions, told apart by the header's size field.
-enum class HeaderVersion {
-    Core,     // 12: OS/2 1.x BITMAPCOREHEADER, 16-bit sizes, 3-byte colour entries
-    Os2v2,    // 16 to 64 but for 40, 52 and 56: OS/2 2.x BITMAPINFOHEADER2
-    Info,     // 40: BITMAPINFOHEADER
-    V2,       // 52: BITMAPV2INFOHEADER (red, green, blue masks)
-    V3,       // 56: BITMAPV3INFOHEADER (and the alpha mask)
-    V4,       // 108: BITMAPV4HEADER
-    V5,       // 124: BITMAPV5HEADER
-    Unknown,  // any other size
-};
-
-HeaderVersion HeaderVersionFor(std::uint32_t headerSize);
 std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …
 
 // The compression codes as the Windows headers number them.
@@ -67,11 +53,6 @@ inline bool IsUncompressed(PixelEncoding encoding)
     return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
 }
 
-inline bool IsOs2Header(HeaderVersion version)
-{
-    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
-}
-
 struct ChannelMasks {
     std::uint32_t red = 0;
     std::uint32_t green = 0;
@@ -103,6 +84,7 @@ struct FileRange {
 // every number is as stored, with the few derived values named as such.
 struct BitmapFormat {
     std::uint64_t fileSize = 0;  // bytes present
+    std::uint64_t base = 0;      // where the file header starts (inside an OS/2 bitmap array, past 0)
 
     // File header.
     std::uint16_t type = 0;
@@ -114,7 +96,7 @@ struct BitmapFormat {
     // Info header.
     std::uint32_t headerSize = 0;
     HeaderVersion version = HeaderVersion::Unknown;
-    FileRange header;            // from offset 14, headerSize bytes (at least the size field)
+    FileRange header;            // after the file header, headerSize bytes (at least the size field)
     std::int64_t width = 0;      // as stored (16-bit unsigned in a core header, else 32-bit signed)
     std::int64_t height = 0;     // as stored; negative means top-down
     std::uint16_t planes = 0;
@@ -147,7 +129,7 @@ struct BitmapFormat {
     std::uint32_t colorEntrySize = 4;
     std::uint64_t colorCount = 0;  // entries the headers stand for: clr-used, or 2^bits up to 8 bits
 
-    // Pixel data at bfOffBits. Its claimed length: the image-size field for compressed data
+    // Pixel data at bfOffBits, counted from the file's start whatever the base. Its claimed length: the image-size field for compressed data
     // (or, when 0, every byte up to the end of the file); for uncompressed data the rows.
     FileRange pixels;
     std::uint64_t stride = 0;  // bytes a row of uncompressed data takes, padded to 32 bits
@@ -164,8 +146,8 @@ struct BitmapFormat {
 inline constexpr std::uint32_t kProfileLinked = 0x4C494E4B;    // 'LINK'
 inline constexpr std::uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
 
-// Reads every header the file holds. Never fails: what is missing stays 0, and the ranges say
-// how much of each part is present.
-BitmapFormat ReadBitmapFormat(Bytes file);
+// Reads every header the file holds, the file header starting at `base`. Never fails: what is
+// missing stays 0, and the ranges say how much of each part is present.
+BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base = 0);
 
 }  // namespace hexlume::format

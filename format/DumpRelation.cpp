@@ -10,7 +10,8 @@ namespace hexlume::format {
 
 namespace {
 
-constexpr std::uint64_t kInfoMemoEnd = 54;  // the window always shows a 40-byte info header
+// The window always shows a 40-byte info header.
+constexpr std::uint64_t kInfoMemoEnd = kFileHeaderBytes + TableBytes(InfoHeaderFields(HeaderVersion::Info));
 
 struct Span {
     std::uint64_t begin = 0;
@@ -84,7 +85,7 @@ private:
         const std::uint64_t offBits = m_layout.format.offBits;
         std::string message;
         if (memo.name == "pixel-data memo" && memo.bytes.begin == shown.begin && shown.end == offBits)
-            message = "The pixel-data memo starts " + ByteCount(shown.Size()) + " before " + m_list.NameAt(10) + " because those " +
+            message = "The pixel-data memo starts " + ByteCount(shown.Size()) + " before " + m_list.NameOf(FieldId::PixelOffset) + " because those " +
                       ByteCount(shown.Size()) + " are the " + element.name + ".";
         else
             message = "The " + std::string(memo.name) + " shows " + RangeText(shown) + ", which are the " +

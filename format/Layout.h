@@ -11,6 +11,7 @@
 namespace hexlume::format {
 
 struct Field {
+    FieldId id;
     std::string name;      // as the header version names it: "bfSize", "bcWidth", "biWidth", "bV5RedMask"
     std::uint64_t offset;  // in the file
     std::uint32_t size;    // bytes
@@ -43,7 +44,8 @@ struct Layout {
     std::vector<Element> elements;
 };
 
-Layout ReadLayout(Bytes file);
+// The bitmap whose file header starts at `base`; bytes before it are a gap.
+Layout ReadLayout(Bytes file, std::uint64_t base = 0);
 
 // A short stable name of the kind, for machine-read output: "file-header", "pixel-data", …
 std::string_view ElementKindName(ElementKind kind);
