@@ -44,32 +44,6 @@ private:
     FieldTable m_fields;
 };
 
-PixelEncoding EncodingFor(HeaderVersion version, std::uint32_t compression)
-{
-    if (version == HeaderVersion::Core)
-        return PixelEncoding::Rgb;  // a core header has no compression field
-    if (version == HeaderVersion::Os2v2) {
-        switch (compression) {
-        case 0: return PixelEncoding::Rgb;
-        case 1: return PixelEncoding::Rle8;
-        case 2: return PixelEncoding::Rle4;
-        case 3: return PixelEncoding::Huffman1D;
-        case 4: return PixelEncoding::Rle24;
-        default: return PixelEncoding::Unknown;
-        }
-    }
-    switch (compression) {
-    case kBiRgb: return PixelEncoding::Rgb;
-    case kBiRle8: return PixelEncoding::Rle8;
-    case kBiRle4: return PixelEncoding::Rle4;
-    case kBiBitfields:
-    case kBiAlphaBitfields: return PixelEncoding::BitFields;
-    case kBiJpeg: return PixelEncoding::Jpeg;
-    case kBiPng: return PixelEncoding::Png;
-    default: return PixelEncoding::Unknown;
-    }
-}
-
 void ReadMasks(Bytes file, const HeaderReader& header, BitmapFormat& format)
 {
     const bool packed = format.bitCount == 16 || format.bitCount == 32;
@@ -195,8 +169,7 @@ BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base)
     format.profileData = header.U32(FieldId::ProfileData);
     format.profileSize = header.U32(FieldId::ProfileSize);
 
-    format.encoding = format.version == HeaderVersion::Unknown ? PixelEncoding::Unknown
-                                                               : EncodingFor(format.version, format.compression);
+    format.encoding = EncodingFor(format.version, format.compression);
     format.topDown = format.height < 0;
     format.columns = static_cast<std::uint64_t>(format.width < 0 ? -format.width : format.width);
     format.rows = static_cast<std::uint64_t>(format.height < 0 ? -format.height : format.height);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/FieldDictionary.h"
+#include "format/PixelFormats.h"
 #include "primitives/ByteRange.h"
 #include "primitives/LittleEndian.h"
 
@@ -16,42 +17,6 @@ namespace hexlume::format {
 using Bytes = hexlume::Bytes;
 
 std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …
-
-// The compression codes as the Windows headers number them.
-enum Compression : std::uint32_t {
-    kBiRgb = 0,
-    kBiRle8 = 1,
-    kBiRle4 = 2,
-    kBiBitfields = 3,
-    kBiJpeg = 4,
-    kBiPng = 5,
-    kBiAlphaBitfields = 6,
-};
-
-// How the pixel data is stored: the compression code read in the light of the header version
-// (an OS/2 2.x header means Huffman 1D by 3 and RLE24 by 4).
-enum class PixelEncoding {
-    Rgb,        // uncompressed: colour indices or packed colours, rows padded to 32 bits
-    Rle8,
-    Rle4,
-    Rle24,      // OS/2 2.x
-    BitFields,  // uncompressed, channels given by masks (BI_BITFIELDS, BI_ALPHABITFIELDS)
-    Jpeg,       // the pixel data is a whole JPEG stream
-    Png,        // the pixel data is a whole PNG stream
-    Huffman1D,  // OS/2 2.x, 1-bit fax coding
-    Unknown,    // no variant defines this code
-};
-
-inline bool IsRunLength(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
-}
-
-// Rows of pixels as they are, padded to 32 bits: what a byte's row and column can be told for.
-inline bool IsUncompressed(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
-}
 
 struct ChannelMasks {
     std::uint32_t red = 0;

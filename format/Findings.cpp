@@ -158,21 +158,17 @@ private:
     {
         const std::uint16_t bits = m_format.bitCount;
         const std::string name = m_list.NameOf(FieldId::BitCount);
-        const bool embedded = m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png;
-        const bool os2Count = bits == 1 || bits == 4 || bits == 8 || bits == 24;
-        const bool windowsCount = os2Count || bits == 16 || bits == 32 || (bits == 0 && embedded);
-        if (bits == 2 || bits == 64) {
-            if (IsOs2Header(m_format.version))
-                return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
+        const BitCountVerdict verdict = JudgeBitCount(m_format.version, bits, m_format.encoding);
+        if (verdict.support == Support::Rare) {
             m_list.AddOnField(Severity::Warning, "unusual-bit-count", FieldId::BitCount,
-                              name + " is " + std::to_string(bits) +
-                                  (bits == 2 ? ": 2-bit pixels are Windows CE's only; most readers refuse them."
-                                             : ": 64-bit pixels are a newer Windows extension few readers know."));
+                              name + " is " + std::to_string(bits) + ": " + std::string(verdict.rareNote));
             return true;
         }
-        if (IsOs2Header(m_format.version) ? os2Count : windowsCount)
+        if (verdict.support == Support::Yes)
             return true;
-        if (bits == 0 && !embedded)
+        if (verdict.otherFamilyRare)
+            return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
+        if (bits == 0 && !IsEmbeddedStream(m_format.encoding))
             return BadBitCount(name + " is 0, which only JPEG or PNG pixel data may have.");
         return BadBitCount(name + " is " + GroupedNumber(bits) + ", a bit count no bitmap variant defines.");
     }
@@ -195,17 +191,7 @@ private:
             return false;
         }
         const std::uint16_t bits = m_format.bitCount;
-        std::string needs;
-        if (encoding == PixelEncoding::Rle8 && bits != 8)
-            needs = "RLE8 needs 8";
-        else if (encoding == PixelEncoding::Rle4 && bits != 4)
-            needs = "RLE4 needs 4";
-        else if (encoding == PixelEncoding::Rle24 && bits != 24)
-            needs = "RLE24 needs 24";
-        else if (encoding == PixelEncoding::Huffman1D && bits != 1)
-            needs = "Huffman 1D needs 1";
-        else if (encoding == PixelEncoding::BitFields && bits != 16 && bits != 32)
-            needs = "bit-field masks need 16 or 32";
+        const std::string needs = EncodingNeeds(encoding, bits);
         if (needs.empty())
             return true;
         m_list.AddOnField(Severity::Error, "compression-mismatch", FieldId::Compression,
@@ -433,7 +419,7 @@ private:
                        "The pixel data takes " + ByteCount(pixels.claimed) + " from offset " +
                            GroupedNumber(pixels.offset) + "; the file holds " + GroupedNumber(pixels.present) +
                            " of them.");
-        if (m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png)
+        if (IsEmbeddedStream(m_format.encoding))
             CheckEmbeddedStream(pixels);
         else if (m_format.encoding == PixelEncoding::Rgb)
             ReportBadIndex(ScanIndices(m_file, m_format));

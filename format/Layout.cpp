@@ -29,17 +29,6 @@ std::string SignatureMeaning(std::uint64_t value)
     return std::string{'"', letter(value & 0xFF), letter(value >> 8 & 0xFF), '"'};
 }
 
-std::string CompressionMeaning(std::uint64_t code, HeaderVersion version)
-{
-    static constexpr std::string_view kWindows[] = {"BI_RGB", "BI_RLE8", "BI_RLE4", "BI_BITFIELDS",
-                                                    "BI_JPEG", "BI_PNG", "BI_ALPHABITFIELDS"};
-    static constexpr std::string_view kOs2[] = {"uncompressed", "RLE8", "RLE4", "Huffman 1D", "RLE24"};
-    const std::string prefix = std::to_string(code) + " = ";
-    if (version == HeaderVersion::Os2v2)
-        return prefix + std::string(code < std::size(kOs2) ? kOs2[code] : "not defined");
-    return prefix + std::string(code < std::size(kWindows) ? kWindows[code] : "not defined");
-}
-
 std::string MaskMeaning(std::uint32_t mask)
 {
     if (mask == 0)
@@ -171,7 +160,7 @@ Field MakeField(Bytes file, const FieldEntry& entry, std::uint64_t base, const B
             .name = std::string(entry.name.View()),
             .offset = offset,
             .size = entry.Size(),
-            .type = std::string(TypeName(entry.type)),
+            .type = entry.type,
             .value = value,
             .meaning = present ? Meaning(entry.id, value, TypeSigned(entry.type), format) : std::string{},
             .present = present};

@@ -15,7 +15,7 @@ struct Field {
     std::string name;      // as the header version names it: "bfSize", "bcWidth", "biWidth", "bV5RedMask"
     std::uint64_t offset;  // in the file
     std::uint32_t size;    // bytes
-    std::string type;      // as the Windows or OS/2 headers declare it: "WORD", "DWORD", "LONG", "CIEXYZTRIPLE"
+    FieldType type;        // as the Windows or OS/2 headers declare it: WORD, DWORD, LONG, CIEXYZTRIPLE
     std::uint64_t value;   // raw value as stored (little-endian), for fields up to 8 bytes; 0 for longer ones
     std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
     bool present;          // all its bytes lie inside the file
