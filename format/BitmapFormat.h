@@ -94,8 +94,9 @@ struct BitmapFormat {
     std::uint32_t colorEntrySize = 4;
     std::uint64_t colorCount = 0;  // entries the headers stand for: clr-used, or 2^bits up to 8 bits
 
-    // Pixel data at bfOffBits, counted from the file's start whatever the base. Its claimed length: the image-size field for compressed data
-    // (or, when 0, every byte up to the end of the file); for uncompressed data the rows.
+    // Pixel data at bfOffBits, counted from the file's start whatever the base. Its claimed length:
+    // the image-size field for compressed data (or, when 0, every byte up to the end of the file);
+    // for uncompressed data the rows.
     FileRange pixels;
     std::uint64_t stride = 0;  // bytes a row of uncompressed data takes, padded to 32 bits
     std::uint64_t rowBytes = 0;  // stride × rows, saturated

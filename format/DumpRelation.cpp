@@ -85,7 +85,8 @@ private:
         const std::uint64_t offBits = m_layout.format.offBits;
         std::string message;
         if (memo.name == "pixel-data memo" && memo.bytes.begin == shown.begin && shown.end == offBits)
-            message = "The pixel-data memo starts " + ByteCount(shown.Size()) + " before " + m_list.NameOf(FieldId::PixelOffset) + " because those " +
+            message = "The pixel-data memo starts " + ByteCount(shown.Size()) + " before " +
+                      m_list.NameOf(FieldId::PixelOffset) + " because those " +
                       ByteCount(shown.Size()) + " are the " + element.name + ".";
         else
             message = "The " + std::string(memo.name) + " shows " + RangeText(shown) + ", which are the " +

@@ -68,7 +68,8 @@ private:
         }
         if (m_format.type != 0x4D42) {
             m_list.AddOnField(Severity::Error, "bad-signature", FieldId::Signature,
-                              m_list.NameOf(FieldId::Signature) + " is " + m_list.FieldFor(FieldId::Signature)->meaning + ", not \"BM\"" +
+                              m_list.NameOf(FieldId::Signature) + " is " +
+                                  m_list.FieldFor(FieldId::Signature)->meaning + ", not \"BM\"" +
                                   (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
@@ -116,7 +117,8 @@ private:
                                   ByteCount(m_format.fileSize) + ".");
         else if (m_format.declaredFileSize != m_format.fileSize)
             m_list.AddOnField(Severity::Warning, "file-size-mismatch", FieldId::FileSize,
-                              m_list.NameOf(FieldId::FileSize) + " says " + ByteCount(m_format.declaredFileSize) + "; the file has " +
+                              m_list.NameOf(FieldId::FileSize) + " says " + ByteCount(m_format.declaredFileSize) +
+                                  "; the file has " +
                                   GroupedNumber(m_format.fileSize) + ".");
         for (const auto& [id, value] : {std::pair{FieldId::Reserved1, m_format.reserved1},
                                         std::pair{FieldId::Reserved2, m_format.reserved2}}) {
@@ -280,7 +282,8 @@ private:
         }
         const ChannelMasks& masks = m_format.masks;
         const std::array<std::uint32_t, 4> values{masks.red, masks.green, masks.blue, masks.alpha};
-        const std::array<FieldId, 4> fields{FieldId::RedMask, FieldId::GreenMask, FieldId::BlueMask, FieldId::AlphaMask};
+        const std::array<FieldId, 4> fields{FieldId::RedMask, FieldId::GreenMask, FieldId::BlueMask,
+                                            FieldId::AlphaMask};
         const std::array<std::string_view, 4> channels{"red", "green", "blue", "alpha"};
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (m_list.FieldFor(fields[i]) == nullptr)

@@ -202,7 +202,8 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
     const ByteRange fileHeader = ByteRange{format.base, kFileHeaderBytes}.Within(file.size());
     placed.push_back(MakeElement(ElementKind::FileHeader, "BITMAPFILEHEADER",
                                  {.offset = format.base, .claimed = kFileHeaderBytes, .present = fileHeader.size},
-                                 Fields(file, FileHeaderFields(format.version), kFileHeaderBytes, format.base, format)));
+                                 Fields(file, FileHeaderFields(format.version), kFileHeaderBytes, format.base,
+                                        format)));
     placed.push_back(MakeElement(ElementKind::InfoHeader, std::string(HeaderVersionName(format.version)),
                                  format.header,
                                  Fields(file, InfoHeaderFields(format.version), format.header.claimed,

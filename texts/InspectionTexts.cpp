@@ -55,8 +55,8 @@ std::string ValueText(const Field& field)
 
 std::string FieldLine(const Element& element, const Field& field, std::uint64_t byteInField)
 {
-    std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) + ", bytes " +
-                       std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
+    std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) +
+                       ", bytes " + std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
                        "; byte " + std::to_string(byteInField + 1) + " of " + std::to_string(field.size) + ")";
     if (!field.present)
         return line + ": cut off by the end of the file";
