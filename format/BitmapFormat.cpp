@@ -78,7 +78,7 @@ std::uint64_t ColorCountFor(const BitmapFormat& format)
 {
     if (format.clrUsed != 0)
         return format.clrUsed;
-    if (format.bitCount < 1 || format.bitCount > 8)
+    if (!IsIndexed(format.bitCount))
         return 0;
     const std::uint64_t full = std::uint64_t{1} << format.bitCount;
     if (format.version != HeaderVersion::Core)

@@ -243,7 +243,7 @@ private:
     void CheckColorTable()
     {
         const std::uint16_t bits = m_format.bitCount;
-        const bool indexed = bits >= 1 && bits <= 8;
+        const bool indexed = IsIndexed(bits);
         const std::uint64_t full = indexed ? std::uint64_t{1} << bits : 0;
         const FileRange& table = m_format.colorTable;
         if (indexed && m_format.clrUsed > full)

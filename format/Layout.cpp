@@ -93,7 +93,7 @@ std::string ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
 {
     if (used != 0)
         return Plural(used, "colour", "colours");
-    if (format.bitCount >= 1 && format.bitCount <= 8)
+    if (IsIndexed(format.bitCount))
         return "0 = 2^" + std::to_string(format.bitCount) + " = " +
                Plural(std::uint64_t{1} << format.bitCount, "colour", "colours");
     return "0 = no colour table";

@@ -51,6 +51,12 @@ inline bool IsEmbeddedStream(PixelEncoding encoding)
     return encoding == PixelEncoding::Jpeg || encoding == PixelEncoding::Png;
 }
 
+// Pixels of 1 to 8 bits are indices into a colour table.
+constexpr bool IsIndexed(std::uint16_t bitCount)
+{
+    return bitCount >= 1 && bitCount <= 8;
+}
+
 PixelEncoding EncodingFor(HeaderVersion version, std::uint32_t compression);
 
 // "3 = BI_BITFIELDS", "3 = Huffman 1D" under an OS/2 2.x header, "9 = not defined".
