@@ -47,30 +47,19 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     return text;
 }
 
-std::string_view EncodingName(format::PixelEncoding encoding)
-{
-    switch (encoding) {
-    case format::PixelEncoding::Rle8: return "RLE8";
-    case format::PixelEncoding::Rle4: return "RLE4";
-    case format::PixelEncoding::Rle24: return "RLE24";
-    case format::PixelEncoding::BitFields: return "bit fields";
-    case format::PixelEncoding::Jpeg: return "JPEG";
-    case format::PixelEncoding::Png: return "PNG";
-    case format::PixelEncoding::Huffman1D: return "Huffman 1D";
-    default: return {};
-    }
-}
-
-// "127x64, 8 bits, 252 colours, BITMAPINFOHEADER": what an OK verdict says about the file.
+// "127x64, 8 bits, 252 colours, BITMAPINFOHEADER": what an OK verdict says about the file. An
+// embedded stream's bit count says nothing of its pixels; the stream's kind stands in its place.
 std::string Summary(const format::Layout& layout)
 {
     const format::BitmapFormat& format = layout.format;
+    const std::string_view encoding = format::EncodingName(format.encoding);
+    const bool embedded = format::IsEmbeddedStream(format.encoding);
     std::string text = std::to_string(format.columns) + "x" + std::to_string(format.rows) + ", " +
-                       std::to_string(format.bitCount) + (format.bitCount == 1 ? " bit" : " bits");
+                       (embedded ? "embedded " + std::string(encoding)
+                                 : std::to_string(format.bitCount) + (format.bitCount == 1 ? " bit" : " bits"));
     if (format.bitCount <= 8 && format.colorCount != 0)
         text += ", " + format::GroupedNumber(format.colorCount) + (format.colorCount == 1 ? " colour" : " colours");
-    const std::string_view encoding = EncodingName(format.encoding);
-    if (!encoding.empty())
+    if (!encoding.empty() && !embedded)
         text += ", " + std::string(encoding);
     return text + ", " + std::string(format::HeaderVersionName(format.version));
 }

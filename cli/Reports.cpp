@@ -117,7 +117,7 @@ std::string JsonNumber(std::uint64_t value)
 void PutJsonField(Output& out, const format::Field& field)
 {
     out.Put("{\"name\":" + JsonString(field.name) + ",\"offset\":" + JsonNumber(field.offset) +
-            ",\"size\":" + JsonNumber(field.size) + ",\"type\":" + JsonString(field.type) +
+            ",\"size\":" + JsonNumber(field.size) + ",\"type\":" + JsonString(format::TypeName(field.type)) +
             ",\"value\":" + JsonNumber(field.value) + ",\"meaning\":" + JsonString(field.meaning) +
             ",\"present\":" + (field.present ? "true" : "false") + "}");
 }
@@ -168,7 +168,7 @@ void PutTextLayout(Output& out, const format::Layout& layout)
         out.Put(line + element.name + cut + "\n");
         for (const format::Field& field : element.fields) {
             std::snprintf(line, sizeof line, "  %10llu  %10u    %-18s %-12s ", static_cast<unsigned long long>(field.offset),
-                          field.size, field.name.c_str(), field.type.c_str());
+                          field.size, field.name.c_str(), std::string(format::TypeName(field.type)).c_str());
             const int digits = static_cast<int>(2 * std::min<std::uint32_t>(field.size, 8));
             const std::string value = field.present ? format::HexNumber(field.value, digits) : std::string("(cut)");
             out.Put(line + value + (field.meaning.empty() ? "" : "  " + field.meaning) + "\n");

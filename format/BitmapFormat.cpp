@@ -9,55 +9,42 @@ namespace hexlume::format {
 
 namespace {
 
-constexpr std::uint64_t kInfoStart = kFileHeaderBytes;
 FileRange RangeIn(std::uint64_t fileSize, std::uint64_t offset, std::uint64_t claimed)
 {
     const std::uint64_t present = offset >= fileSize ? 0 : std::min(claimed, fileSize - offset);
     return {.offset = offset, .claimed = claimed, .present = present};
 }
 
-// Reads the header fields at their offsets in the file, each only when the header is long enough
-// to hold it; the rest stay 0.
+// Reads the info header's fields, each only when the header is long enough to hold it; the rest
+// stay 0. A header of unknown size is read as far as it goes as a BITMAPINFOHEADER.
 class HeaderReader {
 public:
-    HeaderReader(Bytes file, std::uint32_t headerSize) : m_file(file), m_end(kInfoStart + headerSize) {}
+    HeaderReader(Bytes file, const BitmapFormat& format)
+        : m_file(file), m_start(format.header.offset), m_size(format.headerSize),
+          m_fields(InfoHeaderFields(format.version == HeaderVersion::Unknown ? HeaderVersion::Info : format.version))
+    {
+    }
 
-    std::uint16_t U16(std::uint64_t offset) const { return Holds(offset, 2) ? Le16At(m_file, offset) : 0; }
-    std::uint32_t U32(std::uint64_t offset) const { return Holds(offset, 4) ? Le32At(m_file, offset) : 0; }
-    std::int32_t I32(std::uint64_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
+    std::uint64_t Raw(FieldId id) const
+    {
+        const FieldEntry* entry = FindField(m_fields, id);
+        return entry != nullptr && entry->End() <= m_size ? ReadField(m_file, m_start, *entry) : 0;
+    }
+    std::uint16_t U16(FieldId id) const { return static_cast<std::uint16_t>(Raw(id)); }
+    std::uint32_t U32(FieldId id) const { return static_cast<std::uint32_t>(Raw(id)); }
+    std::int32_t I32(FieldId id) const { return static_cast<std::int32_t>(Raw(id)); }
+    // A size as stored: a 16-bit one unsigned, a 32-bit one signed.
+    std::int64_t Dimension(FieldId id) const
+    {
+        return FieldOf(m_fields, id).Size() == 4 ? std::int64_t{I32(id)} : std::int64_t{U16(id)};
+    }
 
 private:
-    bool Holds(std::uint64_t offset, std::uint64_t size) const { return offset + size <= m_end; }
-
     Bytes m_file;
-    std::uint64_t m_end;
+    std::uint64_t m_start;
+    std::uint64_t m_size;
+    FieldTable m_fields;
 };
-
-PixelEncoding EncodingFor(HeaderVersion version, std::uint32_t compression)
-{
-    if (version == HeaderVersion::Core)
-        return PixelEncoding::Rgb;  // a core header has no compression field
-    if (version == HeaderVersion::Os2v2) {
-        switch (compression) {
-        case 0: return PixelEncoding::Rgb;
-        case 1: return PixelEncoding::Rle8;
-        case 2: return PixelEncoding::Rle4;
-        case 3: return PixelEncoding::Huffman1D;
-        case 4: return PixelEncoding::Rle24;
-        default: return PixelEncoding::Unknown;
-        }
-    }
-    switch (compression) {
-    case kBiRgb: return PixelEncoding::Rgb;
-    case kBiRle8: return PixelEncoding::Rle8;
-    case kBiRle4: return PixelEncoding::Rle4;
-    case kBiBitfields:
-    case kBiAlphaBitfields: return PixelEncoding::BitFields;
-    case kBiJpeg: return PixelEncoding::Jpeg;
-    case kBiPng: return PixelEncoding::Png;
-    default: return PixelEncoding::Unknown;
-    }
-}
 
 void ReadMasks(Bytes file, const HeaderReader& header, BitmapFormat& format)
 {
@@ -73,29 +60,33 @@ void ReadMasks(Bytes file, const HeaderReader& header, BitmapFormat& format)
     const bool withAlpha = format.compression == kBiAlphaBitfields;
     if (format.version == HeaderVersion::Info) {
         format.maskSource = MaskSource::AfterHeader;
-        const std::uint64_t start = kInfoStart + format.headerSize;
-        format.maskBytes = RangeIn(format.fileSize, start, withAlpha ? 16 : 12);
-        format.masks = {.red = Le32At(file, start),
-                        .green = Le32At(file, start + 4),
-                        .blue = Le32At(file, start + 8),
-                        .alpha = withAlpha ? Le32At(file, start + 12) : 0};
+        const std::uint64_t start = format.header.End();
+        const FieldTable fields = withAlpha ? kMaskFields : kMaskFields.first(3);
+        format.maskBytes = RangeIn(format.fileSize, start, TableBytes(fields));
+        const auto mask = [&](FieldId id) {
+            const FieldEntry* entry = FindField(fields, id);
+            return entry != nullptr ? static_cast<std::uint32_t>(ReadField(file, start, *entry)) : 0;
+        };
+        format.masks = {.red = mask(FieldId::RedMask), .green = mask(FieldId::GreenMask),
+                        .blue = mask(FieldId::BlueMask), .alpha = mask(FieldId::AlphaMask)};
         return;
     }
     format.maskSource = MaskSource::InHeader;
-    format.masks = {.red = header.U32(54), .green = header.U32(58), .blue = header.U32(62), .alpha = header.U32(66)};
+    format.masks = {.red = header.U32(FieldId::RedMask), .green = header.U32(FieldId::GreenMask),
+                    .blue = header.U32(FieldId::BlueMask), .alpha = header.U32(FieldId::AlphaMask)};
 }
 
 std::uint64_t ColorCountFor(const BitmapFormat& format)
 {
     if (format.clrUsed != 0)
         return format.clrUsed;
-    if (format.bitCount < 1 || format.bitCount > 8)
+    if (!IsIndexed(format.bitCount))
         return 0;
     const std::uint64_t full = std::uint64_t{1} << format.bitCount;
     if (format.version != HeaderVersion::Core)
         return full;
     // A core header has no count field: a shorter table is told by where the pixels start.
-    const std::uint64_t tableStart = kInfoStart + format.headerSize;
+    const std::uint64_t tableStart = format.header.End();
     if (format.offBits <= tableStart)
         return full;
     return std::min(full, (format.offBits - tableStart) / 3);
@@ -105,7 +96,7 @@ void LocateRegions(Bytes file, BitmapFormat& format)
 {
     format.colorEntrySize = format.version == HeaderVersion::Core ? 3 : 4;
     format.colorCount = ColorCountFor(format);
-    const std::uint64_t tableStart = SaturatingAdd(kInfoStart + format.headerSize, format.maskBytes.claimed);
+    const std::uint64_t tableStart = SaturatingAdd(format.header.End(), format.maskBytes.claimed);
     format.colorTable = RangeIn(format.fileSize, tableStart,
                                 SaturatingMultiply(format.colorCount, format.colorEntrySize));
 
@@ -123,23 +114,10 @@ void LocateRegions(Bytes file, BitmapFormat& format)
 
     if (format.version == HeaderVersion::V5 && format.profileSize != 0 &&
         (format.csType == kProfileEmbedded || format.csType == kProfileLinked))
-        format.profile = RangeIn(format.fileSize, kInfoStart + std::uint64_t{format.profileData}, format.profileSize);
+        format.profile = RangeIn(format.fileSize, format.header.offset + format.profileData, format.profileSize);
 }
 
 }  // namespace
-
-HeaderVersion HeaderVersionFor(std::uint32_t headerSize)
-{
-    switch (headerSize) {
-    case 12: return HeaderVersion::Core;
-    case 40: return HeaderVersion::Info;
-    case 52: return HeaderVersion::V2;
-    case 56: return HeaderVersion::V3;
-    case 108: return HeaderVersion::V4;
-    case 124: return HeaderVersion::V5;
-    default: return headerSize >= 16 && headerSize <= 64 ? HeaderVersion::Os2v2 : HeaderVersion::Unknown;
-    }
-}
 
 std::string_view HeaderVersionName(HeaderVersion version)
 {
@@ -161,48 +139,41 @@ bool BitmapFormat::HeaderReadable() const
     return version != HeaderVersion::Unknown && header.Complete();
 }
 
-BitmapFormat ReadBitmapFormat(Bytes file)
+BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base)
 {
     BitmapFormat format;
     format.fileSize = file.size();
-    format.type = Le16At(file, 0);
-    format.declaredFileSize = Le32At(file, 2);
-    format.reserved1 = Le16At(file, 6);
-    format.reserved2 = Le16At(file, 8);
-    format.offBits = Le32At(file, 10);
+    format.base = base;
+    const auto fileField = [&](FieldId id) { return ReadField(file, base, dictionary::kFileHeader, id); };
+    format.type = static_cast<std::uint16_t>(fileField(FieldId::Signature));
+    format.declaredFileSize = static_cast<std::uint32_t>(fileField(FieldId::FileSize));
+    format.reserved1 = static_cast<std::uint16_t>(fileField(FieldId::Reserved1));
+    format.reserved2 = static_cast<std::uint16_t>(fileField(FieldId::Reserved2));
+    format.offBits = static_cast<std::uint32_t>(fileField(FieldId::PixelOffset));
 
-    format.headerSize = Le32At(file, kInfoStart);
+    const std::uint64_t infoStart = SaturatingAdd(base, kFileHeaderBytes);
+    const FieldEntry& sizeField = FieldOf(InfoHeaderFields(HeaderVersion::Unknown), FieldId::HeaderSize);
+    format.headerSize = static_cast<std::uint32_t>(ReadField(file, infoStart, sizeField));
     format.version = HeaderVersionFor(format.headerSize);
-    format.header = RangeIn(format.fileSize, kInfoStart, std::max<std::uint64_t>(format.headerSize, 4));
-    const HeaderReader header(file, format.headerSize);
+    format.header = RangeIn(format.fileSize, infoStart, std::max<std::uint64_t>(format.headerSize, sizeField.Size()));
+    const HeaderReader header(file, format);
 
-    if (format.version == HeaderVersion::Core) {
-        format.width = header.U16(18);
-        format.height = header.U16(20);
-        format.planes = header.U16(22);
-        format.bitCount = header.U16(24);
-    } else {
-        format.width = header.I32(18);
-        format.height = header.I32(22);
-        format.planes = header.U16(26);
-        format.bitCount = header.U16(28);
-        format.compression = header.U32(30);
-        format.sizeImage = header.U32(34);
-        format.xPelsPerMeter = header.I32(38);
-        format.yPelsPerMeter = header.I32(42);
-        format.clrUsed = header.U32(46);
-        format.clrImportant = header.U32(50);
-    }
-    if (format.version == HeaderVersion::V4 || format.version == HeaderVersion::V5)
-        format.csType = header.U32(70);
-    if (format.version == HeaderVersion::V5) {
-        format.intent = header.U32(122);
-        format.profileData = header.U32(126);
-        format.profileSize = header.U32(130);
-    }
+    format.width = header.Dimension(FieldId::Width);
+    format.height = header.Dimension(FieldId::Height);
+    format.planes = header.U16(FieldId::Planes);
+    format.bitCount = header.U16(FieldId::BitCount);
+    format.compression = header.U32(FieldId::Compression);
+    format.sizeImage = header.U32(FieldId::ImageSize);
+    format.xPelsPerMeter = header.I32(FieldId::XDensity);
+    format.yPelsPerMeter = header.I32(FieldId::YDensity);
+    format.clrUsed = header.U32(FieldId::ColorsUsed);
+    format.clrImportant = header.U32(FieldId::ColorsImportant);
+    format.csType = header.U32(FieldId::ColorSpace);
+    format.intent = header.U32(FieldId::Intent);
+    format.profileData = header.U32(FieldId::ProfileData);
+    format.profileSize = header.U32(FieldId::ProfileSize);
 
-    format.encoding = format.version == HeaderVersion::Unknown ? PixelEncoding::Unknown
-                                                               : EncodingFor(format.version, format.compression);
+    format.encoding = EncodingFor(format.version, format.compression);
     format.topDown = format.height < 0;
     format.columns = static_cast<std::uint64_t>(format.width < 0 ? -format.width : format.width);
     format.rows = static_cast<std::uint64_t>(format.height < 0 ? -format.height : format.height);

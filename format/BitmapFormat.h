@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/FieldDictionary.h"
+#include "format/PixelFormats.h"
 #include "primitives/ByteRange.h"
 #include "primitives/LittleEndian.h"
 
@@ -14,63 +16,7 @@ namespace hexlume::format {
 
 using Bytes = hexlume::Bytes;
 
-inline constexpr std::uint64_t kFileHeaderBytes = 14;
-
-// The header versions, told apart by the header's size field.
-enum class HeaderVersion {
-    Core,     // 12: OS/2 1.x BITMAPCOREHEADER, 16-bit sizes, 3-byte colour entries
-    Os2v2,    // 16 to 64 but for 40, 52 and 56: OS/2 2.x BITMAPINFOHEADER2
-    Info,     // 40: BITMAPINFOHEADER
-    V2,       // 52: BITMAPV2INFOHEADER (red, green, blue masks)
-    V3,       // 56: BITMAPV3INFOHEADER (and the alpha mask)
-    V4,       // 108: BITMAPV4HEADER
-    V5,       // 124: BITMAPV5HEADER
-    Unknown,  // any other size
-};
-
-HeaderVersion HeaderVersionFor(std::uint32_t headerSize);
 std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …
-
-// The compression codes as the Windows headers number them.
-enum Compression : std::uint32_t {
-    kBiRgb = 0,
-    kBiRle8 = 1,
-    kBiRle4 = 2,
-    kBiBitfields = 3,
-    kBiJpeg = 4,
-    kBiPng = 5,
-    kBiAlphaBitfields = 6,
-};
-
-// How the pixel data is stored: the compression code read in the light of the header version
-// (an OS/2 2.x header means Huffman 1D by 3 and RLE24 by 4).
-enum class PixelEncoding {
-    Rgb,        // uncompressed: colour indices or packed colours, rows padded to 32 bits
-    Rle8,
-    Rle4,
-    Rle24,      // OS/2 2.x
-    BitFields,  // uncompressed, channels given by masks (BI_BITFIELDS, BI_ALPHABITFIELDS)
-    Jpeg,       // the pixel data is a whole JPEG stream
-    Png,        // the pixel data is a whole PNG stream
-    Huffman1D,  // OS/2 2.x, 1-bit fax coding
-    Unknown,    // no variant defines this code
-};
-
-inline bool IsRunLength(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rle4 || encoding == PixelEncoding::Rle8 || encoding == PixelEncoding::Rle24;
-}
-
-// Rows of pixels as they are, padded to 32 bits: what a byte's row and column can be told for.
-inline bool IsUncompressed(PixelEncoding encoding)
-{
-    return encoding == PixelEncoding::Rgb || encoding == PixelEncoding::BitFields;
-}
-
-inline bool IsOs2Header(HeaderVersion version)
-{
-    return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
-}
 
 struct ChannelMasks {
     std::uint32_t red = 0;
@@ -103,6 +49,7 @@ struct FileRange {
 // every number is as stored, with the few derived values named as such.
 struct BitmapFormat {
     std::uint64_t fileSize = 0;  // bytes present
+    std::uint64_t base = 0;      // where the file header starts (inside an OS/2 bitmap array, past 0)
 
     // File header.
     std::uint16_t type = 0;
@@ -114,7 +61,7 @@ struct BitmapFormat {
     // Info header.
     std::uint32_t headerSize = 0;
     HeaderVersion version = HeaderVersion::Unknown;
-    FileRange header;            // from offset 14, headerSize bytes (at least the size field)
+    FileRange header;            // after the file header, headerSize bytes (at least the size field)
     std::int64_t width = 0;      // as stored (16-bit unsigned in a core header, else 32-bit signed)
     std::int64_t height = 0;     // as stored; negative means top-down
     std::uint16_t planes = 0;
@@ -147,10 +94,10 @@ struct BitmapFormat {
     std::uint32_t colorEntrySize = 4;
     std::uint64_t colorCount = 0;  // entries the headers stand for: clr-used, or 2^bits up to 8 bits
 
-    // Pixel data at bfOffBits. Its claimed length: for uncompressed data the rows; for an RLE
-    // stream its codes up to the end-of-bitmap code or the end of the file, whatever the
-    // image-size field says; for other compressed data the image-size field (or, when 0, every
-    // byte up to the end of the file).
+    // Pixel data at bfOffBits, counted from the file's start whatever the base. Its claimed
+    // length: for uncompressed data the rows; for an RLE stream its codes up to the
+    // end-of-bitmap code or the end of the file, whatever the image-size field says; for other
+    // compressed data the image-size field (or, when 0, every byte up to the end of the file).
     FileRange pixels;
     std::uint64_t stride = 0;  // bytes a row of uncompressed data takes, padded to 32 bits
     std::uint64_t rowBytes = 0;  // stride × rows, saturated
@@ -168,8 +115,8 @@ struct BitmapFormat {
 inline constexpr std::uint32_t kProfileLinked = 0x4C494E4B;    // 'LINK'
 inline constexpr std::uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
 
-// Reads every header the file holds. Never fails: what is missing stays 0, and the ranges say
-// how much of each part is present.
-BitmapFormat ReadBitmapFormat(Bytes file);
+// Reads every header the file holds, the file header starting at `base`. Never fails: what is
+// missing stays 0, and the ranges say how much of each part is present.
+BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base = 0);
 
 }  // namespace hexlume::format

@@ -24,20 +24,6 @@ Argb Missing(std::uint64_t targetColumn, std::uint64_t targetRow)
     return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
 }
 
-bool BitCountFits(PixelEncoding encoding, std::uint16_t bitCount)
-{
-    switch (encoding) {
-    case PixelEncoding::Rgb:
-        return bitCount == 1 || bitCount == 2 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
-               bitCount == 24 || bitCount == 32 || bitCount == 64;
-    case PixelEncoding::Rle8: return bitCount == 8;
-    case PixelEncoding::Rle4: return bitCount == 4;
-    case PixelEncoding::Rle24: return bitCount == 24;
-    case PixelEncoding::BitFields: return bitCount == 16 || bitCount == 32;
-    default: return true;
-    }
-}
-
 }  // namespace
 
 std::string NoPictureReason(const BitmapFormat& format)
@@ -51,7 +37,7 @@ std::string NoPictureReason(const BitmapFormat& format)
         return "biCompression " + std::to_string(format.compression) + " is not a compression";
     if (format.encoding == PixelEncoding::Huffman1D)
         return "OS/2 Huffman 1D compression is not drawn";
-    if (!BitCountFits(format.encoding, format.bitCount)) {
+    if (!DrawsBitCount(format.encoding, format.bitCount)) {
         std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
             reason += " with biCompression " + std::to_string(format.compression);
@@ -394,7 +380,7 @@ DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t
     result.reason = NoPictureReason(format);
     if (!result.reason.empty())
         return result;
-    if (format.encoding == PixelEncoding::Jpeg || format.encoding == PixelEncoding::Png) {
+    if (IsEmbeddedStream(format.encoding)) {
         result.outcome = DecodeOutcome::Embedded;
         result.embeddedEncoding = format.encoding;
         result.embedded = format.pixels;

@@ -10,7 +10,8 @@ namespace hexlume::format {
 
 namespace {
 
-constexpr std::uint64_t kInfoMemoEnd = 54;  // the window always shows a 40-byte info header
+// The window always shows a 40-byte info header.
+constexpr std::uint64_t kInfoMemoEnd = kFileHeaderBytes + TableBytes(InfoHeaderFields(HeaderVersion::Info));
 
 struct Memo {
     std::string_view name;
@@ -74,8 +75,9 @@ private:
         const std::uint64_t offBits = m_layout.format.offBits;
         std::string message;
         if (memo.name == "pixel-data memo" && memo.bytes.offset == shown.offset && shown.End() == offBits)
-            message = "The pixel-data memo starts " + ByteCount(shown.size) + " before " + m_list.NameAt(10) + " because those " +
-                      ByteCount(shown.size) + " are the " + element.name + ".";
+            message = "The pixel-data memo starts " + ByteCount(shown.size) + " before " +
+                      m_list.NameOf(FieldId::PixelOffset) + " because those " + ByteCount(shown.size) + " are the " +
+                      element.name + ".";
         else
             message = "The " + std::string(memo.name) + " shows " + RangeText(shown) + ", which are the " +
                       element.name + (shown.size < bytes.size ? " (" + ByteCount(shown.size) + " of its " +

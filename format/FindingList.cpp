@@ -22,28 +22,34 @@ void FindingList::Add(Severity severity, std::string_view code, std::uint64_t of
                           .field = std::move(field), .message = std::move(message)});
 }
 
-void FindingList::AddOnField(Severity severity, std::string_view code, std::uint64_t fieldOffset,
-                             std::string message)
+void FindingList::AddOnField(Severity severity, std::string_view code, FieldId id, std::string message)
 {
-    const Field* field = FieldAt(fieldOffset);
-    if (field == nullptr)
-        Add(severity, code, fieldOffset, 1, std::move(message));
-    else
+    const Field* field = FieldFor(id);
+    if (field != nullptr) {
         Add(severity, code, field->offset, field->size, std::move(message), field->name);
+        return;
+    }
+    const BitmapFormat& format = m_layout.format;
+    const FieldEntry* inFileHeader = FindField(FileHeaderFields(format.version), id);
+    const FieldEntry* inInfoHeader = FindField(InfoHeaderFields(format.version), id);
+    const std::uint64_t at = inFileHeader != nullptr ? format.base + inFileHeader->offset
+                             : inInfoHeader != nullptr ? format.header.offset + inInfoHeader->offset
+                                                       : format.header.offset;
+    Add(severity, code, at, 1, std::move(message));
 }
 
-const Field* FindingList::FieldAt(std::uint64_t offset) const
+const Field* FindingList::FieldFor(FieldId id) const
 {
     for (const Element& element : m_layout.elements)
         for (const Field& field : element.fields)
-            if (field.offset == offset)
+            if (field.id == id)
                 return &field;
     return nullptr;
 }
 
-std::string FindingList::NameAt(std::uint64_t offset) const
+std::string FindingList::NameOf(FieldId id) const
 {
-    const Field* field = FieldAt(offset);
+    const Field* field = FieldFor(id);
     return field != nullptr ? field->name : std::string{};
 }
 

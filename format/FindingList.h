@@ -15,12 +15,13 @@ public:
 
     void Add(Severity severity, std::string_view code, std::uint64_t offset, std::uint64_t length,
              std::string message, std::string field = {});
-    // A finding about the header field at `fieldOffset`: placed on that field, named by it.
-    void AddOnField(Severity severity, std::string_view code, std::uint64_t fieldOffset, std::string message);
+    // A finding about the header field `id`: placed on that field, named by it. A field the
+    // header is too short to hold is placed where its version would keep it.
+    void AddOnField(Severity severity, std::string_view code, FieldId id, std::string message);
 
-    // The name the file's header version gives the field at `offset` ("biBitCount"), or "".
-    std::string NameAt(std::uint64_t offset) const;
-    const Field* FieldAt(std::uint64_t offset) const;
+    // The name the file's header version gives the field ("biBitCount"), or "".
+    std::string NameOf(FieldId id) const;
+    const Field* FieldFor(FieldId id) const;
 
     std::vector<Finding> Take() { return std::move(m_findings); }
 

@@ -30,34 +30,14 @@ std::string Capitalised(std::string text)
 // An OS/2 2.x header may stop after any of its fields, but not inside one.
 bool EndsOnOs2v2Field(std::uint32_t size)
 {
-    static constexpr std::uint32_t kFieldEnds[] = {16, 20, 24, 28, 32, 36, 40, 42, 44, 46, 48, 52, 56, 60, 64};
-    return std::find(std::begin(kFieldEnds), std::end(kFieldEnds), size) != std::end(kFieldEnds);
+    const FieldTable fields = InfoHeaderFields(HeaderVersion::Os2v2);
+    return std::any_of(fields.begin(), fields.end(), [size](const FieldEntry& entry) { return entry.End() == size; });
 }
-
-// Where the headers keep each field: a core header has 16-bit sizes and no more than these.
-struct FieldPlaces {
-    std::uint64_t width, height, planes, bitCount;
-};
-
-FieldPlaces PlacesFor(HeaderVersion version)
-{
-    return version == HeaderVersion::Core ? FieldPlaces{18, 20, 22, 24} : FieldPlaces{18, 22, 26, 28};
-}
-
-constexpr std::uint64_t kCompressionAt = 30;
-constexpr std::uint64_t kSizeImageAt = 34;
-constexpr std::uint64_t kXDensityAt = 38;
-constexpr std::uint64_t kYDensityAt = 42;
-constexpr std::uint64_t kClrUsedAt = 46;
-constexpr std::uint64_t kClrImportantAt = 50;
-constexpr std::uint64_t kCsTypeAt = 70;
-constexpr std::uint64_t kProfileDataAt = 126;
 
 class Checker {
 public:
     Checker(const Layout& layout, Bytes file)
-        : m_layout(layout), m_format(layout.format), m_file(file), m_places(PlacesFor(layout.format.version)),
-          m_list(layout)
+        : m_layout(layout), m_format(layout.format), m_file(file), m_list(layout)
     {
     }
 
@@ -90,8 +70,9 @@ private:
             return true;
         }
         if (m_format.type != 0x4D42) {
-            m_list.AddOnField(Severity::Error, "bad-signature", 0,
-                              m_list.NameAt(0) + " is " + m_list.FieldAt(0)->meaning + ", not \"BM\"" +
+            m_list.AddOnField(Severity::Error, "bad-signature", FieldId::Signature,
+                              m_list.NameOf(FieldId::Signature) + " is " +
+                                  m_list.FieldFor(FieldId::Signature)->meaning + ", not \"BM\"" +
                                   (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
@@ -107,14 +88,14 @@ private:
             return true;
         }
         if (m_format.version == HeaderVersion::Unknown) {
-            m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
+            m_list.AddOnField(Severity::Error, "unknown-header-size", FieldId::HeaderSize,
                               "biSize is " + GroupedNumber(m_format.headerSize) +
                                   ", which no header version has (12, 16 to 64, 40, 52, 56, 108 or 124).");
             return true;
         }
         if (m_format.version == HeaderVersion::Os2v2 && !EndsOnOs2v2Field(m_format.headerSize)) {
-            m_list.AddOnField(Severity::Error, "unknown-header-size", kFileHeaderBytes,
-                              m_list.NameAt(kFileHeaderBytes) + " is " + GroupedNumber(m_format.headerSize) +
+            m_list.AddOnField(Severity::Error, "unknown-header-size", FieldId::HeaderSize,
+                              m_list.NameOf(FieldId::HeaderSize) + " is " + GroupedNumber(m_format.headerSize) +
                                   ", which ends inside a field of the OS/2 2.x header.");
             return true;
         }
@@ -133,8 +114,8 @@ private:
         const bool os2HeadersSize = IsOs2Header(m_format.version) &&
                                     m_format.declaredFileSize == kFileHeaderBytes + m_format.headerSize;
         if (os2HeadersSize)
-            m_list.AddOnField(Severity::Note, "os2-headers-size", 2,
-                              m_list.NameAt(2) + " is " + GroupedNumber(m_format.declaredFileSize) +
+            m_list.AddOnField(Severity::Note, "os2-headers-size", FieldId::FileSize,
+                              m_list.NameOf(FieldId::FileSize) + " is " + GroupedNumber(m_format.declaredFileSize) +
                                   ", the size of the two headers, as some OS/2 writers store it; the file has " +
                                   ByteCount(m_format.fileSize) + ".");
         else if (m_format.declaredFileSize > m_format.fileSize)
@@ -142,21 +123,22 @@ private:
                               m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) +
                                   ", past the end of the file, which has " + GroupedNumber(m_format.fileSize) + ".");
         else if (m_format.declaredFileSize != m_format.fileSize)
-            m_list.AddOnField(Severity::Warning, "file-size-mismatch", 2,
-                              m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) + "; the file has " +
+            m_list.AddOnField(Severity::Warning, "file-size-mismatch", FieldId::FileSize,
+                              m_list.NameOf(FieldId::FileSize) + " says " + ByteCount(m_format.declaredFileSize) +
+                                  "; the file has " +
                                   GroupedNumber(m_format.fileSize) + ".");
-        for (const std::uint64_t at : {6u, 8u}) {
-            const std::uint16_t value = Le16At(m_file, at);
+        for (const auto& [id, value] : {std::pair{FieldId::Reserved1, m_format.reserved1},
+                                        std::pair{FieldId::Reserved2, m_format.reserved2}}) {
             if (value == 0)
                 continue;
             // OS/2 gives these words a meaning (an icon's hot spot); Windows reserves them.
             if (IsOs2Header(m_format.version))
-                m_list.AddOnField(Severity::Note, "os2-hot-spot", at,
-                                  m_list.NameAt(at) + " is " + GroupedNumber(value) +
+                m_list.AddOnField(Severity::Note, "os2-hot-spot", id,
+                                  m_list.NameOf(id) + " is " + GroupedNumber(value) +
                                       ": a hot spot, which means something for OS/2 icons and pointers only.");
             else
-                m_list.AddOnField(Severity::Warning, "reserved-not-zero", at,
-                                  m_list.NameAt(at) + " is " + GroupedNumber(value) + "; it must be 0.");
+                m_list.AddOnField(Severity::Warning, "reserved-not-zero", id,
+                                  m_list.NameOf(id) + " is " + GroupedNumber(value) + "; it must be 0.");
         }
     }
 
@@ -172,8 +154,8 @@ private:
                            (m_format.version == HeaderVersion::Core ? ", with 16-bit sizes and 3-byte colour entries."
                                                                     : ", read with OS/2's compression codes."));
         if (m_format.planes != 1)
-            m_list.AddOnField(Severity::Error, "bad-planes", m_places.planes,
-                              m_list.NameAt(m_places.planes) + " is " + GroupedNumber(m_format.planes) +
+            m_list.AddOnField(Severity::Error, "bad-planes", FieldId::Planes,
+                              m_list.NameOf(FieldId::Planes) + " is " + GroupedNumber(m_format.planes) +
                                   "; it must be 1.");
         m_bitCountDefined = CheckBitCount();
         const bool pixelsDefined = m_bitCountDefined && CheckCompression();
@@ -184,59 +166,45 @@ private:
     bool CheckBitCount()
     {
         const std::uint16_t bits = m_format.bitCount;
-        const std::string name = m_list.NameAt(m_places.bitCount);
-        const bool embedded = m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png;
-        const bool os2Count = bits == 1 || bits == 4 || bits == 8 || bits == 24;
-        const bool windowsCount = os2Count || bits == 16 || bits == 32 || (bits == 0 && embedded);
-        if (bits == 2 || bits == 64) {
-            if (IsOs2Header(m_format.version))
-                return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
-            m_list.AddOnField(Severity::Warning, "unusual-bit-count", m_places.bitCount,
-                              name + " is " + std::to_string(bits) +
-                                  (bits == 2 ? ": 2-bit pixels are Windows CE's only; most readers refuse them."
-                                             : ": 64-bit pixels are a newer Windows extension few readers know."));
+        const std::string name = m_list.NameOf(FieldId::BitCount);
+        const BitCountVerdict verdict = JudgeBitCount(m_format.version, bits, m_format.encoding);
+        if (verdict.support == Support::Rare) {
+            m_list.AddOnField(Severity::Warning, "unusual-bit-count", FieldId::BitCount,
+                              name + " is " + std::to_string(bits) + ": " + std::string(verdict.rareNote));
             return true;
         }
-        if (IsOs2Header(m_format.version) ? os2Count : windowsCount)
+        if (verdict.support == Support::Yes)
             return true;
-        if (bits == 0 && !embedded)
+        if (verdict.otherFamilyRare)
+            return BadBitCount(name + " is " + std::to_string(bits) + ", which OS/2 bitmaps do not have.");
+        if (bits == 0 && !IsEmbeddedStream(m_format.encoding))
             return BadBitCount(name + " is 0, which only JPEG or PNG pixel data may have.");
         return BadBitCount(name + " is " + GroupedNumber(bits) + ", a bit count no bitmap variant defines.");
     }
 
     bool BadBitCount(std::string message)
     {
-        m_list.AddOnField(Severity::Error, "bad-bit-count", m_places.bitCount, std::move(message));
+        m_list.AddOnField(Severity::Error, "bad-bit-count", FieldId::BitCount, std::move(message));
         return false;
     }
 
     bool CheckCompression()
     {
         const PixelEncoding encoding = m_format.encoding;
-        const std::string name = m_list.NameAt(kCompressionAt);
+        const std::string name = m_list.NameOf(FieldId::Compression);
         if (encoding == PixelEncoding::Unknown) {
-            m_list.AddOnField(Severity::Error, "bad-compression", kCompressionAt,
+            m_list.AddOnField(Severity::Error, "bad-compression", FieldId::Compression,
                               name + " is " + GroupedNumber(m_format.compression) + ", which " +
                                   (m_format.version == HeaderVersion::Os2v2 ? "OS/2 bitmaps do not define."
                                                                             : "no bitmap variant defines."));
             return false;
         }
         const std::uint16_t bits = m_format.bitCount;
-        std::string needs;
-        if (encoding == PixelEncoding::Rle8 && bits != 8)
-            needs = "RLE8 needs 8";
-        else if (encoding == PixelEncoding::Rle4 && bits != 4)
-            needs = "RLE4 needs 4";
-        else if (encoding == PixelEncoding::Rle24 && bits != 24)
-            needs = "RLE24 needs 24";
-        else if (encoding == PixelEncoding::Huffman1D && bits != 1)
-            needs = "Huffman 1D needs 1";
-        else if (encoding == PixelEncoding::BitFields && bits != 16 && bits != 32)
-            needs = "bit-field masks need 16 or 32";
+        const std::string needs = EncodingNeeds(encoding, bits);
         if (needs.empty())
             return true;
-        m_list.AddOnField(Severity::Error, "compression-mismatch", kCompressionAt,
-                          needs + " bits per pixel; " + m_list.NameAt(m_places.bitCount) + " is " +
+        m_list.AddOnField(Severity::Error, "compression-mismatch", FieldId::Compression,
+                          needs + " bits per pixel; " + m_list.NameOf(FieldId::BitCount) + " is " +
                               GroupedNumber(bits) + ".");
         return false;
     }
@@ -245,30 +213,30 @@ private:
     {
         bool sized = true;
         if (m_format.width <= 0) {
-            m_list.AddOnField(Severity::Error, "bad-width", m_places.width,
-                              m_list.NameAt(m_places.width) + " is " + std::to_string(m_format.width) +
+            m_list.AddOnField(Severity::Error, "bad-width", FieldId::Width,
+                              m_list.NameOf(FieldId::Width) + " is " + std::to_string(m_format.width) +
                                   "; a bitmap is at least 1 pixel wide.");
             sized = false;
         }
         if (m_format.height == 0) {
-            m_list.AddOnField(Severity::Error, "bad-height", m_places.height,
-                              m_list.NameAt(m_places.height) + " is 0; a bitmap has at least 1 row.");
+            m_list.AddOnField(Severity::Error, "bad-height", FieldId::Height,
+                              m_list.NameOf(FieldId::Height) + " is 0; a bitmap has at least 1 row.");
             sized = false;
         }
         const bool compressed = !IsUncompressed(m_format.encoding);
         if (m_format.topDown && m_format.version == HeaderVersion::Os2v2) {
-            m_list.AddOnField(Severity::Error, "bad-height", m_places.height,
-                              m_list.NameAt(m_places.height) + " is " +
+            m_list.AddOnField(Severity::Error, "bad-height", FieldId::Height,
+                              m_list.NameOf(FieldId::Height) + " is " +
                                   GroupedNumber(static_cast<std::uint32_t>(m_format.height)) +
                                   ", more rows than a file can hold; OS/2 bitmaps have no top-down form.");
             sized = false;
         } else if (m_format.topDown && compressed) {
-            m_list.AddOnField(Severity::Error, "top-down-compressed", m_places.height,
-                              m_list.NameAt(m_places.height) + " is " + std::to_string(m_format.height) +
+            m_list.AddOnField(Severity::Error, "top-down-compressed", FieldId::Height,
+                              m_list.NameOf(FieldId::Height) + " is " + std::to_string(m_format.height) +
                                   " (top-down), which only uncompressed bitmaps may be.");
         }
         if (sized && IsUncompressed(m_format.encoding) && m_format.rowBytes > kDwordLimit) {
-            m_list.AddOnField(Severity::Error, "size-overflow", m_places.width,
+            m_list.AddOnField(Severity::Error, "size-overflow", FieldId::Width,
                               "The rows take more bytes than the 4 GiB a bitmap's 32-bit sizes can hold (" +
                                   GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " at " +
                                   std::to_string(m_format.bitCount) + " bits).");
@@ -282,15 +250,15 @@ private:
     void CheckColorTable()
     {
         const std::uint16_t bits = m_format.bitCount;
-        const bool indexed = bits >= 1 && bits <= 8;
+        const bool indexed = IsIndexed(bits);
         const std::uint64_t full = indexed ? std::uint64_t{1} << bits : 0;
         const FileRange& table = m_format.colorTable;
         // Readers index the first 2^bits entries; the rest only matter when they are not there.
         const bool tableHeldApart = table.Complete() && table.End() <= m_format.offBits;
         if (indexed && m_format.clrUsed > full)
             m_list.AddOnField(tableHeldApart ? Severity::Warning : Severity::Error, "colour-table-too-large",
-                              kClrUsedAt,
-                              m_list.NameAt(kClrUsedAt) + " is " + GroupedNumber(m_format.clrUsed) + "; " +
+                              FieldId::ColorsUsed,
+                              m_list.NameOf(FieldId::ColorsUsed) + " is " + GroupedNumber(m_format.clrUsed) + "; " +
                                   std::to_string(bits) + "-bit pixels can use only " + GroupedNumber(full) +
                                   (tableHeldApart ? ", and readers take the first " + GroupedNumber(full) + "."
                                                   : "."));
@@ -308,8 +276,8 @@ private:
                            GroupedNumber(table.offset) + "; the file holds " + GroupedNumber(table.present) +
                            " of them.");
         if (m_format.clrImportant > std::max<std::uint64_t>(m_format.colorCount, full))
-            m_list.AddOnField(Severity::Note, "important-colours-exceed-table", kClrImportantAt,
-                              m_list.NameAt(kClrImportantAt) + " is " + GroupedNumber(m_format.clrImportant) +
+            m_list.AddOnField(Severity::Note, "important-colours-exceed-table", FieldId::ColorsImportant,
+                              m_list.NameOf(FieldId::ColorsImportant) + " is " + GroupedNumber(m_format.clrImportant) +
                                   ", more than the " + GroupedNumber(m_format.colorCount) + " colours there are.");
     }
 
@@ -325,57 +293,57 @@ private:
             return;
         }
         const ChannelMasks& masks = m_format.masks;
-        const std::uint64_t base = after.claimed != 0 ? after.offset : kFileHeaderBytes + 40;
         const std::array<std::uint32_t, 4> values{masks.red, masks.green, masks.blue, masks.alpha};
+        const std::array<FieldId, 4> fields{FieldId::RedMask, FieldId::GreenMask, FieldId::BlueMask,
+                                            FieldId::AlphaMask};
         const std::array<std::string_view, 4> channels{"red", "green", "blue", "alpha"};
-        const bool hasAlphaField = m_format.compression == kBiAlphaBitfields || after.claimed == 0;
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (i == 3 && !hasAlphaField)
-                break;
-            CheckMask(values[i], channels[i], base + 4 * i, i < 3);
+            if (m_list.FieldFor(fields[i]) == nullptr)
+                break;  // no alpha mask: a 40-byte header with BI_BITFIELDS, or a V2 header
+            CheckMask(values[i], channels[i], fields[i], i < 3);
             for (std::size_t j = 0; j < i; ++j)
                 if ((values[i] & values[j]) != 0)
-                    m_list.AddOnField(Severity::Error, "masks-overlap", base + 4 * i,
+                    m_list.AddOnField(Severity::Error, "masks-overlap", fields[i],
                                       "The " + std::string(channels[i]) + " mask " + HexNumber(values[i], 8) +
                                           " shares bits with the " + std::string(channels[j]) + " mask " +
                                           HexNumber(values[j], 8) + ".");
         }
     }
 
-    void CheckMask(std::uint32_t mask, std::string_view channel, std::uint64_t at, bool colour)
+    void CheckMask(std::uint32_t mask, std::string_view channel, FieldId id, bool colour)
     {
-        const std::string name = m_list.NameAt(at);
+        const std::string name = m_list.NameOf(id);
         if (mask == 0) {
             if (colour)
-                m_list.AddOnField(Severity::Warning, "mask-empty", at,
+                m_list.AddOnField(Severity::Warning, "mask-empty", id,
                                   name + " is 0: the picture has no " + std::string(channel) + ".");
             return;
         }
         const std::uint32_t shifted = mask >> __builtin_ctz(mask);
         if ((shifted & (shifted + 1)) != 0)
-            m_list.AddOnField(Severity::Error, "mask-not-contiguous", at,
+            m_list.AddOnField(Severity::Error, "mask-not-contiguous", id,
                               name + " is " + HexNumber(mask, 8) + ", whose bits are not contiguous.");
         if (m_format.bitCount < 32 && (mask >> m_format.bitCount) != 0)
-            m_list.AddOnField(Severity::Error, "mask-exceeds-bit-count", at,
+            m_list.AddOnField(Severity::Error, "mask-exceeds-bit-count", id,
                               name + " is " + HexNumber(mask, 8) + ", with bits above the " +
                                   std::to_string(m_format.bitCount) + " of a pixel.");
     }
 
     void CheckDensities()
     {
-        if (m_list.FieldAt(kYDensityAt) == nullptr)
+        if (m_list.FieldFor(FieldId::YDensity) == nullptr)
             return;
         const std::int64_t x = m_format.xPelsPerMeter;
         const std::int64_t y = m_format.yPelsPerMeter;
-        for (const auto& [at, value] : {std::pair{kXDensityAt, x}, std::pair{kYDensityAt, y}})
+        for (const auto& [id, value] : {std::pair{FieldId::XDensity, x}, std::pair{FieldId::YDensity, y}})
             if (value < 0 || value > kAbsurdDensity)
-                m_list.AddOnField(Severity::Warning, "absurd-density", at,
-                                  m_list.NameAt(at) + " is " + (value < 0 ? "-" : "") +
+                m_list.AddOnField(Severity::Warning, "absurd-density", id,
+                                  m_list.NameOf(id) + " is " + (value < 0 ? "-" : "") +
                                       GroupedNumber(static_cast<std::uint64_t>(value < 0 ? -value : value)) +
                                       " pixels per metre, which no device has.");
         if (x > 0 && y > 0 && x <= kAbsurdDensity && y <= kAbsurdDensity &&
             (x / y >= kDensityRatioLimit || y / x >= kDensityRatioLimit))
-            m_list.AddOnField(Severity::Warning, "density-mismatch", kXDensityAt,
+            m_list.AddOnField(Severity::Warning, "density-mismatch", FieldId::XDensity,
                               "The densities are " + GroupedNumber(static_cast<std::uint64_t>(x)) + " and " +
                                   GroupedNumber(static_cast<std::uint64_t>(y)) +
                                   " pixels per metre, hundreds of times apart.");
@@ -389,8 +357,8 @@ private:
         const bool known = type == 0 || type == 0x73524742 || type == 0x57696E20 ||
                            (m_format.version == HeaderVersion::V5 && (type == kProfileLinked || type == kProfileEmbedded));
         if (!known) {
-            m_list.AddOnField(Severity::Warning, "unknown-colour-space", kCsTypeAt,
-                              m_list.NameAt(kCsTypeAt) + " is " + HexNumber(type, 8) +
+            m_list.AddOnField(Severity::Warning, "unknown-colour-space", FieldId::ColorSpace,
+                              m_list.NameOf(FieldId::ColorSpace) + " is " + HexNumber(type, 8) +
                                   ", which no colour-space type has; readers take sRGB.");
             return;
         }
@@ -402,11 +370,11 @@ private:
                    std::string(embedded ? "An embedded ICC profile" : "A linked profile's file name") + " (" +
                        ByteCount(profile.claimed) + ") lies at offset " + GroupedNumber(profile.offset) + ".");
         if (!profile.Complete())
-            m_list.AddOnField(Severity::Error, "profile-outside-file", kProfileDataAt,
+            m_list.AddOnField(Severity::Error, "profile-outside-file", FieldId::ProfileData,
                               "The profile takes " + ByteRangeText(profile.offset, profile.claimed) + "; the file has " +
                                   ByteCount(m_format.fileSize) + ".");
         else if (profile.offset < m_format.colorTable.End())
-            m_list.AddOnField(Severity::Error, "profile-overlaps-headers", kProfileDataAt,
+            m_list.AddOnField(Severity::Error, "profile-overlaps-headers", FieldId::ProfileData,
                               "The profile at offset " + GroupedNumber(profile.offset) +
                                   " starts inside the headers or the colour table, which end at " +
                                   GroupedNumber(m_format.colorTable.End()) + ".");
@@ -417,15 +385,15 @@ private:
     void CheckPlacement()
     {
         const std::uint64_t offBits = m_format.offBits;
-        const std::string name = m_list.NameAt(10);
+        const std::string name = m_list.NameOf(FieldId::PixelOffset);
         // An undefined bit count gives no table length to hold the offset to.
         const std::uint64_t before = m_bitCountDefined ? m_format.colorTable.End() : m_format.colorTable.offset;
         if (offBits < before) {
-            m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", 10,
+            m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", FieldId::PixelOffset,
                               name + " is " + GroupedNumber(offBits) + ", inside the " + PartBefore(offBits) +
                                   ", which ends at " + GroupedNumber(before) + ".");
         } else if (offBits >= m_format.fileSize) {
-            m_list.AddOnField(Severity::Error, "pixel-offset-past-end", 10,
+            m_list.AddOnField(Severity::Error, "pixel-offset-past-end", FieldId::PixelOffset,
                               name + " is " + GroupedNumber(offBits) + "; the file has only " +
                                   ByteCount(m_format.fileSize) + ".");
         }
@@ -433,7 +401,7 @@ private:
 
     std::string PartBefore(std::uint64_t offset) const
     {
-        if (offset < kFileHeaderBytes)
+        if (offset < m_format.header.offset)
             return "file header";
         if (offset < m_format.header.End())
             return "info header";
@@ -466,7 +434,7 @@ private:
                        "The pixel data takes " + ByteCount(pixels.claimed) + " from offset " +
                            GroupedNumber(pixels.offset) + "; the file holds " + GroupedNumber(pixels.present) +
                            " of them.");
-        if (m_format.encoding == PixelEncoding::Jpeg || m_format.encoding == PixelEncoding::Png)
+        if (IsEmbeddedStream(m_format.encoding))
             CheckEmbeddedStream(pixels);
         else if (m_format.encoding == PixelEncoding::Rgb)
             ReportBadIndex(ScanIndices(m_file, m_format));
@@ -494,12 +462,12 @@ private:
     void CheckImageSize()
     {
         const std::uint64_t claimed = m_format.sizeImage;
-        const std::string name = m_list.NameAt(kSizeImageAt);
-        if (m_list.FieldAt(kSizeImageAt) == nullptr)
+        const std::string name = m_list.NameOf(FieldId::ImageSize);
+        if (m_list.FieldFor(FieldId::ImageSize) == nullptr)
             return;
         const bool uncompressed = IsUncompressed(m_format.encoding);
         if (claimed == 0) {
-            m_list.AddOnField(Severity::Note, "size-image-zero", kSizeImageAt,
+            m_list.AddOnField(Severity::Note, "size-image-zero", FieldId::ImageSize,
                               name + (uncompressed ? " is 0: the size follows from the rows, " +
                                                          ByteCount(m_format.rowBytes) + "."
                                                    : " is 0: the stream is taken to run to the end of the file."));
@@ -507,7 +475,7 @@ private:
             if (SaturatingAdd(m_format.pixels.offset, claimed) > m_format.fileSize)
                 ReportSizeImagePastEnd();
             else
-                m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
+                m_list.AddOnField(Severity::Warning, "size-image-mismatch", FieldId::ImageSize,
                                   name + " says " + ByteCount(claimed) + "; the rows take " +
                                       GroupedNumber(m_format.rowBytes) + ".");
         }
@@ -515,8 +483,8 @@ private:
 
     void ReportSizeImagePastEnd()
     {
-        m_list.AddOnField(Severity::Error, "size-image-past-end", kSizeImageAt,
-                          m_list.NameAt(kSizeImageAt) + " says " + ByteCount(m_format.sizeImage) + " from offset " +
+        m_list.AddOnField(Severity::Error, "size-image-past-end", FieldId::ImageSize,
+                          m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) + " from offset " +
                               GroupedNumber(m_format.pixels.offset) + ", past the end of the file, which has " +
                               GroupedNumber(m_format.fileSize) + ".");
     }
@@ -616,8 +584,8 @@ private:
         if (pastEnd && ended && m_format.sizeImage != pixels.present)
             ReportSizeImagePastEnd();
         else if (!pastEnd && m_format.sizeImage != 0 && m_format.sizeImage != pixels.present)
-            m_list.AddOnField(Severity::Warning, "size-image-mismatch", kSizeImageAt,
-                              m_list.NameAt(kSizeImageAt) + " says " + ByteCount(m_format.sizeImage) +
+            m_list.AddOnField(Severity::Warning, "size-image-mismatch", FieldId::ImageSize,
+                              m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) +
                                   "; the RLE stream takes " + GroupedNumber(pixels.present) + " from offset " +
                                   GroupedNumber(pixels.offset) +
                                   (ended ? " to its end-of-bitmap code." : " to the end of the file."));
@@ -707,7 +675,6 @@ private:
     const Layout& m_layout;
     const BitmapFormat& m_format;
     Bytes m_file;
-    FieldPlaces m_places;
     FindingList m_list;
     bool m_bitCountDefined = false;
 };

@@ -11,10 +11,11 @@
 namespace hexlume::format {
 
 struct Field {
+    FieldId id;
     std::string name;      // as the header version names it: "bfSize", "bcWidth", "biWidth", "bV5RedMask"
     std::uint64_t offset;  // in the file
     std::uint32_t size;    // bytes
-    std::string type;      // as the Windows or OS/2 headers declare it: "WORD", "DWORD", "LONG", "CIEXYZTRIPLE"
+    FieldType type;        // as the Windows or OS/2 headers declare it: WORD, DWORD, LONG, CIEXYZTRIPLE
     std::uint64_t value;   // raw value as stored (little-endian), for fields up to 8 bytes; 0 for longer ones
     std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
     bool present;          // all its bytes lie inside the file
@@ -43,7 +44,8 @@ struct Layout {
     std::vector<Element> elements;
 };
 
-Layout ReadLayout(Bytes file);
+// The bitmap whose file header starts at `base`; bytes before it are a gap.
+Layout ReadLayout(Bytes file, std::uint64_t base = 0);
 
 // Whether the kind's name takes a plural verb: "the trailing bytes appear".
 inline bool ElementNameIsPlural(ElementKind kind)

@@ -7,7 +7,7 @@
 
 namespace hexlume {
 
-HeaderLink::HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const FieldBytes> fields, QScrollArea* pane)
+HeaderLink::HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const ByteRange> fields, QScrollArea* pane)
     : QObject(grid), m_grid(grid), m_memo(memo), m_fields(fields), m_pane(pane)
 {
     connect(grid, &QTableWidget::itemSelectionChanged, this, &HeaderLink::ShowSelectedField);
@@ -28,9 +28,9 @@ void HeaderLink::ShowSelectedField()
         m_memo->SetHighlight(std::nullopt);
         return;
     }
-    const FieldBytes& field = m_fields[static_cast<std::size_t>(row)];
-    m_memo->SetHighlight(std::pair{field.offset, field.offset + field.size});
-    const QRect bytes = m_memo->BytesRect(field.offset, field.offset + field.size);
+    const ByteRange& field = m_fields[static_cast<std::size_t>(row)];
+    m_memo->SetHighlight(std::pair{field.offset, field.End()});
+    const QRect bytes = m_memo->BytesRect(field.offset, field.End());
     const QPoint centre = m_memo->mapTo(m_pane->widget(), bytes.center());
     m_pane->ensureVisible(centre.x(), centre.y(), bytes.width() / 2 + 1, bytes.height());
 }

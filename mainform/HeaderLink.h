@@ -18,7 +18,7 @@ class DumpMemo;
 // bytes in the memo and scrolls the pane to them; clicking a byte of the memo selects its row.
 class HeaderLink : public QObject {
 public:
-    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const FieldBytes> fields, QScrollArea* pane);
+    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const ByteRange> fields, QScrollArea* pane);
 
     // Off while no file is shown (the memo holds its caption) and while a file is being opened.
     void SetActive(bool active);
@@ -29,7 +29,7 @@ private:
 
     QTableWidget* m_grid;
     DumpMemo* m_memo;
-    std::span<const FieldBytes> m_fields;  // the header's field table, which outlives the link
+    std::span<const ByteRange> m_fields;  // the header's field table, which outlives the link
     QScrollArea* m_pane;
     bool m_active = false;
 };

@@ -2,31 +2,36 @@
 
 namespace hexlume {
 
+using format::FieldId;
+
 BitmapFileHeader BitmapFileHeader::FromBytes(const FileHeaderBytes& bytes)
 {
+    const auto field = [&bytes](FieldId id) { return format::ReadField(bytes, 0, kFileHeaderTable, id); };
     return {
-        .bfType = Le16At(bytes, 0),
-        .bfSize = Le32At(bytes, 2),
-        .bfReserved1 = Le16At(bytes, 6),
-        .bfReserved2 = Le16At(bytes, 8),
-        .bfOffBits = Le32At(bytes, 10),
+        .bfType = static_cast<std::uint16_t>(field(FieldId::Signature)),
+        .bfSize = static_cast<std::uint32_t>(field(FieldId::FileSize)),
+        .bfReserved1 = static_cast<std::uint16_t>(field(FieldId::Reserved1)),
+        .bfReserved2 = static_cast<std::uint16_t>(field(FieldId::Reserved2)),
+        .bfOffBits = static_cast<std::uint32_t>(field(FieldId::PixelOffset)),
     };
 }
 
 BitmapInfoHeader BitmapInfoHeader::FromBytes(const InfoHeaderBytes& bytes)
 {
+    const auto field = [&bytes](FieldId id) { return format::ReadField(bytes, 0, kInfoHeaderTable, id); };
+    const auto signedField = [&field](FieldId id) { return static_cast<std::int32_t>(field(id)); };
     return {
-        .biSize = Le32At(bytes, 0),
-        .biWidth = static_cast<std::int32_t>(Le32At(bytes, 4)),
-        .biHeight = static_cast<std::int32_t>(Le32At(bytes, 8)),
-        .biPlanes = Le16At(bytes, 12),
-        .biBitCount = Le16At(bytes, 14),
-        .biCompression = Le32At(bytes, 16),
-        .biSizeImage = Le32At(bytes, kSizeImageOffset),
-        .biXPelsPerMeter = static_cast<std::int32_t>(Le32At(bytes, 24)),
-        .biYPelsPerMeter = static_cast<std::int32_t>(Le32At(bytes, 28)),
-        .biClrUsed = Le32At(bytes, kClrUsedOffset),
-        .biClrImportant = Le32At(bytes, 36),
+        .biSize = static_cast<std::uint32_t>(field(FieldId::HeaderSize)),
+        .biWidth = signedField(FieldId::Width),
+        .biHeight = signedField(FieldId::Height),
+        .biPlanes = static_cast<std::uint16_t>(field(FieldId::Planes)),
+        .biBitCount = static_cast<std::uint16_t>(field(FieldId::BitCount)),
+        .biCompression = static_cast<std::uint32_t>(field(FieldId::Compression)),
+        .biSizeImage = static_cast<std::uint32_t>(field(FieldId::ImageSize)),
+        .biXPelsPerMeter = signedField(FieldId::XDensity),
+        .biYPelsPerMeter = signedField(FieldId::YDensity),
+        .biClrUsed = static_cast<std::uint32_t>(field(FieldId::ColorsUsed)),
+        .biClrImportant = static_cast<std::uint32_t>(field(FieldId::ColorsImportant)),
     };
 }
 

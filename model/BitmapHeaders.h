@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/FieldDictionary.h"
 #include "primitives/LittleEndian.h"
 
 #include <array>
@@ -9,9 +10,11 @@
 
 namespace hexlume {
 
-// On-disk sizes of the two headers every bitmap starts with.
-inline constexpr std::size_t kFileHeaderSize = 14;
-inline constexpr std::size_t kInfoHeaderSize = 40;
+// The two headers the window reads every file as: a file header and a 40-byte info header.
+inline constexpr format::FieldTable kFileHeaderTable = format::FileHeaderFields(format::HeaderVersion::Info);
+inline constexpr format::FieldTable kInfoHeaderTable = format::InfoHeaderFields(format::HeaderVersion::Info);
+inline constexpr std::size_t kFileHeaderSize = format::TableBytes(kFileHeaderTable);
+inline constexpr std::size_t kInfoHeaderSize = format::TableBytes(kInfoHeaderTable);
 inline constexpr std::uint16_t kBitmapSignature = 0x4D42;  // "BM" read little-endian
 
 using FileHeaderBytes = std::array<std::uint8_t, kFileHeaderSize>;
@@ -42,10 +45,5 @@ struct BitmapInfoHeader {
 
     static BitmapInfoHeader FromBytes(const InfoHeaderBytes& bytes);
 };
-
-// Field offsets inside the info header that the model rewrites after a load.
-inline constexpr std::size_t kSizeImageOffset = 20;
-inline constexpr std::size_t kClrUsedOffset = 32;
-
 
 }  // namespace hexlume

@@ -148,9 +148,9 @@ void CDib::LocateRegions(State& next)
     const std::uint32_t colorCount = ColorCountFor(asRead);
     next.imageSize = ImageSizeFor(asRead);
     if (asRead.biClrUsed == 0)
-        WriteLe32(next.infoHeader, kClrUsedOffset, colorCount);
+        WriteLe32(next.infoHeader, format::FieldOf(kInfoHeaderTable, format::FieldId::ColorsUsed).offset, colorCount);
     if (asRead.biSizeImage == 0)
-        WriteLe32(next.infoHeader, kSizeImageOffset,
+        WriteLe32(next.infoHeader, format::FieldOf(kInfoHeaderTable, format::FieldId::ImageSize).offset,
                   static_cast<std::uint32_t>(std::min<std::uint64_t>(next.imageSize, UINT32_MAX)));
 
     // The pixel data follows the palette directly; bfOffBits is shown but never used.

@@ -4,10 +4,10 @@
 
 namespace hexlume {
 
-std::optional<std::size_t> FieldRowAt(std::span<const FieldBytes> fields, std::uint64_t offset)
+std::optional<std::size_t> FieldRowAt(std::span<const ByteRange> fields, std::uint64_t offset)
 {
     for (std::size_t row = 0; row < fields.size(); ++row)
-        if (offset >= fields[row].offset && offset - fields[row].offset < fields[row].size)
+        if (fields[row].Contains(offset))
             return row;
     return std::nullopt;
 }

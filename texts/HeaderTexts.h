@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/BitmapHeaders.h"
+#include "primitives/ByteRange.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -47,30 +49,39 @@ inline constexpr std::array<HeaderField, 11> kInfoHeaderFields{{
 // The bfType cell of a "BM" file.
 inline constexpr std::string_view kBitmapTypeText = "0x4d42\"BM\"";
 
-// The bytes a table row stands for inside its header: the fields follow one another, a WORD
-// taking two bytes and the rest four.
-struct FieldBytes {
-    std::uint64_t offset = 0;
-    std::uint64_t size = 0;
-};
-
+// The fixed tables show their header whole, row after row as the dictionary has its fields, each
+// row's type the field's type (right-aligned in five characters).
 template <std::size_t N>
-constexpr std::array<FieldBytes, N> FieldByteRanges(const std::array<HeaderField, N>& fields)
+constexpr bool FollowsDictionary(const std::array<HeaderField, N>& rows, format::FieldTable fields)
 {
-    std::array<FieldBytes, N> ranges{};
-    std::uint64_t offset = 0;
+    if (fields.size() != N)
+        return false;
     for (std::size_t row = 0; row < N; ++row) {
-        ranges[row] = {offset, fields[row].type == " WORD" ? 2u : 4u};
-        offset += ranges[row].size;
+        std::string_view type = rows[row].type;
+        type.remove_prefix(std::min(type.find_first_not_of(' '), type.size()));
+        if (type != format::TypeName(fields[row].type))
+            return false;
     }
+    return true;
+}
+static_assert(FollowsDictionary(kFileHeaderFields, kFileHeaderTable));
+static_assert(FollowsDictionary(kInfoHeaderFields, kInfoHeaderTable));
+
+// The bytes each row stands for inside its header.
+template <std::size_t N>
+constexpr std::array<ByteRange, N> RowBytes(format::FieldTable fields)
+{
+    std::array<ByteRange, N> ranges{};
+    for (std::size_t row = 0; row < N; ++row)
+        ranges[row] = fields[row].Bytes();
     return ranges;
 }
 
-inline constexpr auto kFileHeaderRanges = FieldByteRanges(kFileHeaderFields);
-inline constexpr auto kInfoHeaderRanges = FieldByteRanges(kInfoHeaderFields);
+inline constexpr auto kFileHeaderRanges = RowBytes<kFileHeaderFields.size()>(kFileHeaderTable);
+inline constexpr auto kInfoHeaderRanges = RowBytes<kInfoHeaderFields.size()>(kInfoHeaderTable);
 
 // The row whose field holds the header's byte at offset; nullopt past the last field.
-std::optional<std::size_t> FieldRowAt(std::span<const FieldBytes> fields, std::uint64_t offset);
+std::optional<std::size_t> FieldRowAt(std::span<const ByteRange> fields, std::uint64_t offset);
 
 std::array<std::string, 5> FileHeaderValueTexts(const BitmapFileHeader& header);
 std::array<std::string, 11> InfoHeaderValueTexts(const BitmapInfoHeader& header);

@@ -44,9 +44,9 @@ std::string ValueText(const Field& field)
         return {};
     // LONG and SHORT fields are signed: a top-down height reads -64, not 4 294 967 232.
     std::string decimal;
-    if (field.type == "LONG" && field.size == 4)
+    if (format::TypeSigned(field.type) && field.size == 4)
         decimal = std::to_string(static_cast<std::int32_t>(field.value));
-    else if (field.type == "SHORT" && field.size == 2)
+    else if (format::TypeSigned(field.type) && field.size == 2)
         decimal = std::to_string(static_cast<std::int16_t>(field.value));
     else
         decimal = GroupedNumber(field.value);
@@ -55,8 +55,8 @@ std::string ValueText(const Field& field)
 
 std::string FieldLine(const Element& element, const Field& field, std::uint64_t byteInField)
 {
-    std::string line = element.name + ", " + field.name + " (" + field.type + ", bytes " +
-                       std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
+    std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) +
+                       ", bytes " + std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
                        "; byte " + std::to_string(byteInField + 1) + " of " + std::to_string(field.size) + ")";
     if (!field.present)
         return line + ": cut off by the end of the file";

@@ -2,6 +2,7 @@
 // That is all a script sees, so that is all these tests look at.
 
 #include "texts/RegionText.h"
+#include "format/PixelFormats.h"
 #include "model/Dib.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -557,6 +558,22 @@ TEST(CliCheck, OneVerdictAFileAndAnExitStatusScriptsCanUse)
         EXPECT_EQ(usage.Code(), 2) << usage.Describe();
         EXPECT_EQ(usage.out, "");
     }
+}
+
+TEST(CliCheck, EmbeddedStreamIsNamedInPlaceOfItsBitCount)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> jpeg{0xFF, 0xD8, 0xFF, 0xD9};
+    const std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    const std::string jpegPath =
+        dir.Write("j.bmp", BuildBitmap({.width = 3, .height = 2, .bitCount = 0,
+                                        .compression = hexlume::format::kBiJpeg, .pixels = jpeg}));
+    const std::string pngPath =
+        dir.Write("p.bmp", BuildBitmap({.width = 3, .height = 2, .bitCount = 24,
+                                        .compression = hexlume::format::kBiPng, .pixels = png}));
+    EXPECT_EQ(Lines(RunDump({"--check", jpegPath, pngPath}).out),
+              (std::vector<std::string>{"OK  " + jpegPath + "  3x2, embedded JPEG, BITMAPINFOHEADER",
+                                        "OK  " + pngPath + "  3x2, embedded PNG, BITMAPINFOHEADER"}));
 }
 
 TEST(CliPicture, WritesThePictureAtFullSizeOrStretched)

@@ -82,7 +82,7 @@ TEST(Layout, V5HeaderWithProfileGapAndTrailingBytes)
     const Field& endpoints = FieldNamed(layout, "bV5Endpoints");
     EXPECT_EQ(endpoints.offset, 74u);
     EXPECT_EQ(endpoints.size, 36u);
-    EXPECT_EQ(endpoints.type, "CIEXYZTRIPLE");
+    EXPECT_EQ(endpoints.type, FieldType::CieXyzTriple);
     EXPECT_EQ(layout.elements[4].offset, 14u + 124 + 6 + 8);
 }
 
@@ -100,7 +100,7 @@ TEST(Layout, EachVersionNamesItsOwnFields)
     std::vector<std::uint8_t> core = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 32, 0, 0, 0, 12, 0, 0, 0, 3, 0, 1, 0, 1, 0, 1, 0};
     core.resize(32 + 4);
     const Layout coreLayout = ReadLayout(Bytes(core));
-    EXPECT_EQ(FieldNamed(coreLayout, "bcWidth").type, "WORD");
+    EXPECT_EQ(FieldNamed(coreLayout, "bcWidth").type, FieldType::Word);
     EXPECT_EQ(FieldNamed(coreLayout, "bcWidth").value, 3u);
     EXPECT_EQ(FieldNamed(coreLayout, "cbSize").offset, 2u);
     EXPECT_EQ(coreLayout.elements[2].name, "colour table");
