@@ -81,6 +81,8 @@ enum class FieldId : std::uint8_t {
     ColorSpace, Endpoints, GammaRed, GammaGreen, GammaBlue,
     // V5.
     Intent, ProfileData, ProfileSize, Reserved,
+    // OS/2 bitmap array entry.
+    ArrayHeaderSize, NextEntry, DisplayWidth, DisplayHeight,
 };
 
 // A field name held in the dictionary itself, so names made of a prefix and a stem stay constexpr.
@@ -128,6 +130,14 @@ inline constexpr FieldEntry kOs2FileHeader[] = {
     {FieldId::Signature, "usType", 0, FieldType::Ushort},  {FieldId::FileSize, "cbSize", 2, FieldType::Ulong},
     {FieldId::Reserved1, "xHotspot", 6, FieldType::Short}, {FieldId::Reserved2, "yHotspot", 8, FieldType::Short},
     {FieldId::PixelOffset, "offBits", 10, FieldType::Ulong},
+};
+
+// An OS/2 bitmap array ("BA") chains its bitmaps, each after a header of its own; offNext counts
+// from the file's start, 0 in the last.
+inline constexpr FieldEntry kArrayHeader[] = {
+    {FieldId::Signature, "usType", 0, FieldType::Ushort},     {FieldId::ArrayHeaderSize, "cbSize", 2, FieldType::Ulong},
+    {FieldId::NextEntry, "offNext", 6, FieldType::Ulong},     {FieldId::DisplayWidth, "cxDisplay", 10, FieldType::Ushort},
+    {FieldId::DisplayHeight, "cyDisplay", 12, FieldType::Ushort},
 };
 
 inline constexpr FieldEntry kCoreHeader[] = {
@@ -271,6 +281,11 @@ constexpr std::uint32_t TableBytes(FieldTable table)
 }
 
 inline constexpr std::uint64_t kFileHeaderBytes = TableBytes(dictionary::kFileHeader);
+inline constexpr FieldTable kArrayHeaderFields = dictionary::kArrayHeader;
+// The signature field's values, "BM" and "BA" read little-endian.
+inline constexpr std::uint16_t kBitmapSignature = 0x4D42;
+inline constexpr std::uint16_t kArraySignature = 0x4142;
+inline constexpr std::uint64_t kArrayHeaderBytes = TableBytes(kArrayHeaderFields);
 
 constexpr HeaderVersion HeaderVersionFor(std::uint32_t headerSize)
 {

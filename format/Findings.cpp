@@ -41,6 +41,51 @@ public:
     {
     }
 
+    // One bitmap of an OS/2 bitmap array: the bytes around it belong to the other entries.
+    std::vector<Finding> RunOnArrayEntry()
+    {
+        m_arrayEntry = true;
+        return Run();
+    }
+
+    // An OS/2 bitmap array: its chain, then the bytes that no entry claims.
+    std::vector<Finding> RunOnArrayChain()
+    {
+        const BitmapArray& array = m_layout.array;
+        m_list.Add(Severity::Note, "bitmap-array", 0, kArrayHeaderBytes,
+                   "The file is an OS/2 bitmap array of " +
+                       (array.entries.size() == 1 ? std::string("1 bitmap")
+                                                  : GroupedNumber(array.entries.size()) + " bitmaps") +
+                       "; each is checked at its own offset.");
+        const FieldEntry& next = FieldOf(kArrayHeaderFields, FieldId::NextEntry);
+        const std::uint64_t linkAt = array.faultEntry + next.offset;
+        const std::string link = std::string(next.name.View()) + " of the entry at offset " +
+                                 GroupedNumber(array.faultEntry) + " is " + GroupedNumber(array.faultTarget);
+        switch (array.fault) {
+        case ArrayFault::None: break;
+        case ArrayFault::Truncated:
+            m_list.Add(Severity::Error, "array-truncated", array.faultEntry, m_format.fileSize - array.faultEntry,
+                       "The file ends at offset " + GroupedNumber(m_format.fileSize) + ", inside the headers of the "
+                       "array entry at offset " + GroupedNumber(array.faultEntry) + ".");
+            break;
+        case ArrayFault::NextBackward:
+            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
+                       link + ", not past the entry: the chain would loop.", std::string(next.name.View()));
+            break;
+        case ArrayFault::NextPastEnd:
+            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
+                       link + "; the file has only " + ByteCount(m_format.fileSize) + ".",
+                       std::string(next.name.View()));
+            break;
+        case ArrayFault::NotAnEntry:
+            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
+                       link + ", where no array entry starts (no \"BA\").", std::string(next.name.View()));
+            break;
+        }
+        NoteUnclaimedBytes();
+        return m_list.Take();
+    }
+
     std::vector<Finding> Run()
     {
         if (FileHeaderBroken() || InfoHeaderBroken())
@@ -55,7 +100,8 @@ public:
         CheckPlacement();
         if (picture)
             CheckPixels();
-        NoteUnclaimedBytes();
+        if (!m_arrayEntry)
+            NoteUnclaimedBytes();
         return m_list.Take();
     }
 
@@ -69,11 +115,11 @@ private:
                        "The file has " + ByteCount(m_format.fileSize) + ", fewer than the 14 of a file header.");
             return true;
         }
-        if (m_format.type != 0x4D42) {
+        if (m_format.type != kBitmapSignature) {
             m_list.AddOnField(Severity::Error, "bad-signature", FieldId::Signature,
                               m_list.NameOf(FieldId::Signature) + " is " +
                                   m_list.FieldFor(FieldId::Signature)->meaning + ", not \"BM\"" +
-                                  (m_format.type == 0x4142 ? " (an OS/2 bitmap array, not a bitmap)." : "."));
+                                  (m_format.type == kArraySignature ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
         return false;
@@ -113,16 +159,18 @@ private:
         // Some OS/2 writers store the size of the two headers here instead of the file's.
         const bool os2HeadersSize = IsOs2Header(m_format.version) &&
                                     m_format.declaredFileSize == kFileHeaderBytes + m_format.headerSize;
+        // In a bitmap array the field sizes the entry's structure, not the file.
+        const bool sizesTheFile = !m_arrayEntry;
         if (os2HeadersSize)
             m_list.AddOnField(Severity::Note, "os2-headers-size", FieldId::FileSize,
                               m_list.NameOf(FieldId::FileSize) + " is " + GroupedNumber(m_format.declaredFileSize) +
                                   ", the size of the two headers, as some OS/2 writers store it; the file has " +
                                   ByteCount(m_format.fileSize) + ".");
-        else if (m_format.declaredFileSize > m_format.fileSize)
-            m_list.AddOnField(Severity::Error, "file-size-mismatch", 2,
-                              m_list.NameAt(2) + " says " + ByteCount(m_format.declaredFileSize) +
+        else if (sizesTheFile && m_format.declaredFileSize > m_format.fileSize)
+            m_list.AddOnField(Severity::Error, "file-size-mismatch", FieldId::FileSize,
+                              m_list.NameOf(FieldId::FileSize) + " says " + ByteCount(m_format.declaredFileSize) +
                                   ", past the end of the file, which has " + GroupedNumber(m_format.fileSize) + ".");
-        else if (m_format.declaredFileSize != m_format.fileSize)
+        else if (sizesTheFile && m_format.declaredFileSize != m_format.fileSize)
             m_list.AddOnField(Severity::Warning, "file-size-mismatch", FieldId::FileSize,
                               m_list.NameOf(FieldId::FileSize) + " says " + ByteCount(m_format.declaredFileSize) +
                                   "; the file has " +
@@ -146,7 +194,7 @@ private:
     bool CheckPictureShape()
     {
         if (IsOs2Header(m_format.version))
-            m_list.Add(Severity::Note, "os2-header", kFileHeaderBytes, m_format.headerSize,
+            m_list.Add(Severity::Note, "os2-header", m_format.header.offset, m_format.headerSize,
                        "The info header is the " +
                            std::string(m_format.version == HeaderVersion::Core ? "OS/2 1.x " : "") +
                            std::string(HeaderVersionName(m_format.version)) + " of " +
@@ -677,6 +725,7 @@ private:
     Bytes m_file;
     FindingList m_list;
     bool m_bitCountDefined = false;
+    bool m_arrayEntry = false;
 };
 
 }  // namespace
@@ -693,7 +742,19 @@ std::string_view SeverityName(Severity severity)
 
 std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
 {
-    return Checker(layout, file).Run();
+    const BitmapArray& array = layout.array;
+    if (array.entries.empty())
+        return Checker(layout, file).Run();
+    std::vector<Finding> findings = Checker(layout, file).RunOnArrayChain();
+    for (std::size_t i = 0; i < array.entries.size(); ++i) {
+        const Layout entry = ReadLayout(file, array.BitmapAt(i));
+        for (Finding& finding : Checker(entry, file).RunOnArrayEntry()) {
+            finding.message = "Bitmap " + GroupedNumber(i + 1) + " of " + GroupedNumber(array.entries.size()) +
+                              " (offset " + GroupedNumber(array.BitmapAt(i)) + "): " + finding.message;
+            findings.push_back(std::move(finding));
+        }
+    }
+    return findings;
 }
 
 }  // namespace hexlume::format

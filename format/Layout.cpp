@@ -146,6 +146,10 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
         return value < std::size(kNames) ? std::to_string(value) + " = " + std::string(kNames[value]) : std::string{};
     }
     case FieldId::ColorEncoding: return value == 0 ? "0 = RGB" : std::string{};
+    case FieldId::ArrayHeaderSize: return Plural(value, "byte", "bytes");
+    case FieldId::NextEntry: return value == 0 ? "0 = the last entry" : "next entry at offset " + GroupedNumber(value);
+    case FieldId::DisplayWidth:
+    case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Plural(value, "pixel", "pixels");
     }
     return {};
 }
@@ -212,6 +216,23 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
     return placed;
 }
 
+// Each entry of an OS/2 bitmap array: its array header and the parts its bitmap places.
+std::vector<Element> PlacedArrayElements(Bytes file, const BitmapArray& array)
+{
+    std::vector<Element> placed;
+    for (std::size_t i = 0; i < array.entries.size(); ++i) {
+        const std::uint64_t at = array.entries[i];
+        placed.push_back(MakeElement(ElementKind::ArrayHeader, "BITMAPARRAYFILEHEADER",
+                                     {.offset = at, .claimed = kArrayHeaderBytes, .present = kArrayHeaderBytes},
+                                     Fields(file, kArrayHeaderFields, kArrayHeaderBytes, at, BitmapFormat{})));
+        std::vector<Element> bitmap = PlacedElements(file, ReadBitmapFormat(file, array.BitmapAt(i)));
+        std::move(bitmap.begin(), bitmap.end(), std::back_inserter(placed));
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Element& a, const Element& b) { return a.offset < b.offset; });
+    return placed;
+}
+
 Element Unclaimed(ElementKind kind, std::uint64_t from, std::uint64_t to)
 {
     return MakeElement(kind, kind == ElementKind::Gap ? "gap" : "trailing bytes",
@@ -223,6 +244,7 @@ Element Unclaimed(ElementKind kind, std::uint64_t from, std::uint64_t to)
 std::string_view ElementKindName(ElementKind kind)
 {
     switch (kind) {
+    case ElementKind::ArrayHeader: return "array-header";
     case ElementKind::FileHeader: return "file-header";
     case ElementKind::InfoHeader: return "info-header";
     case ElementKind::BitMasks: return "bit-masks";
@@ -237,9 +259,13 @@ std::string_view ElementKindName(ElementKind kind)
 
 Layout ReadLayout(Bytes file, std::uint64_t base)
 {
-    Layout layout{.format = ReadBitmapFormat(file, base), .elements = {}};
+    // A bitmap array is read as the chain of its bitmaps; the first stands for the file.
+    BitmapArray array = base == 0 ? ReadBitmapArray(file) : BitmapArray{};
+    const bool isArray = !array.entries.empty();
+    Layout layout{.format = ReadBitmapFormat(file, isArray ? array.BitmapAt(0) : base), .elements = {},
+                  .array = std::move(array)};
     std::uint64_t covered = 0;
-    for (Element& element : PlacedElements(file, layout.format)) {
+    for (Element& element : isArray ? PlacedArrayElements(file, layout.array) : PlacedElements(file, layout.format)) {
         if (element.offset > covered)
             layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
         // A part a broken file places over an earlier one keeps only the bytes after it, so

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/BitmapArray.h"
 #include "format/BitmapFormat.h"
 
 #include <cstdint>
@@ -23,7 +24,7 @@ struct Field {
     bool operator==(const Field&) const = default;
 };
 
-enum class ElementKind { FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing };
+enum class ElementKind { ArrayHeader, FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing };
 
 struct Element {
     ElementKind kind;
@@ -40,8 +41,9 @@ struct Element {
 // every byte exactly once: bytes no header accounts for are a gap, or trailing bytes after the
 // last part; a part a broken file places over an earlier one starts where that one ends.
 struct Layout {
-    BitmapFormat format;
+    BitmapFormat format;  // in an OS/2 bitmap array, its first bitmap's
     std::vector<Element> elements;
+    BitmapArray array;    // the entries of an OS/2 bitmap array; none for a plain bitmap
 };
 
 // The bitmap whose file header starts at `base`; bytes before it are a gap.

@@ -15,7 +15,7 @@ inline constexpr format::FieldTable kFileHeaderTable = format::FileHeaderFields(
 inline constexpr format::FieldTable kInfoHeaderTable = format::InfoHeaderFields(format::HeaderVersion::Info);
 inline constexpr std::size_t kFileHeaderSize = format::TableBytes(kFileHeaderTable);
 inline constexpr std::size_t kInfoHeaderSize = format::TableBytes(kInfoHeaderTable);
-inline constexpr std::uint16_t kBitmapSignature = 0x4D42;  // "BM" read little-endian
+using format::kBitmapSignature;
 
 using FileHeaderBytes = std::array<std::uint8_t, kFileHeaderSize>;
 using InfoHeaderBytes = std::array<std::uint8_t, kInfoHeaderSize>;

@@ -196,6 +196,47 @@ TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
     EXPECT_NE(trailing({'B', 'M', 1, 2, 3}).find("They are not all zero."), std::string::npos);
 }
 
+// An OS/2 bitmap array: entries of a 14-byte array header and a whole bitmap, chained by offNext.
+std::vector<std::uint8_t> BitmapArrayOf(const std::vector<BitmapFields>& bitmaps, std::uint32_t lastNext = 0)
+{
+    std::vector<std::uint8_t> file;
+    for (std::size_t i = 0; i < bitmaps.size(); ++i) {
+        const std::size_t entry = file.size();
+        BitmapFields fields = bitmaps[i];
+        fields.offBits = static_cast<std::uint32_t>(entry + 14 + 14 + 40 + fields.palette.size());
+        const std::vector<std::uint8_t> bitmap = BuildBitmap(fields);
+        const std::uint32_t next = i + 1 < bitmaps.size() ? static_cast<std::uint32_t>(entry + 14 + bitmap.size()) : lastNext;
+        file.insert(file.end(), {'B', 'A', 40, 0, 0, 0, static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(next >> 8),
+                                 0, 0, 0, 0, 0, 0});
+        file.insert(file.end(), bitmap.begin(), bitmap.end());
+    }
+    return file;
+}
+
+TEST(CheckBitmap, ABitmapArrayHasEachBitmapCheckedAtItsOwnOffset)
+{
+    const std::vector<std::uint8_t> good = BitmapArrayOf({Indexed8(), Indexed8()});
+    const Layout layout = ReadLayout(Bytes(good));
+    ASSERT_EQ(layout.array.entries, (std::vector<std::uint64_t>{0, 92}));
+    EXPECT_EQ(std::count_if(layout.elements.begin(), layout.elements.end(),
+                            [](const Element& e) { return e.kind == ElementKind::PixelData; }), 2);
+    EXPECT_FALSE(HasProblem(Check(good))) << Describe(Check(good));
+
+    BitmapFields broken = Indexed8();
+    broken.bitCount = 7;
+    const std::vector<Finding> second = Check(BitmapArrayOf({Indexed8(), broken}));
+    const auto bad = std::find_if(second.begin(), second.end(), [](const Finding& f) { return f.code == "bad-bit-count"; });
+    ASSERT_NE(bad, second.end()) << Describe(second);
+    EXPECT_EQ(bad->offset, 92u + 14 + 14 + 14);
+    EXPECT_TRUE(bad->message.starts_with("Bitmap 2 of 2 (offset 106): ")) << bad->message;
+
+    const std::vector<Finding> loop = Check(BitmapArrayOf({Indexed8(), Indexed8()}, 5));
+    const auto link = std::find_if(loop.begin(), loop.end(), [](const Finding& f) { return f.code == "array-bad-link"; });
+    ASSERT_NE(link, loop.end()) << Describe(loop);
+    EXPECT_EQ(link->message, "offNext of the entry at offset 92 is 5, not past the entry: the chain would loop.");
+    EXPECT_EQ(link->offset, 98u);
+}
+
 TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
 {
     const std::vector<Finding> findings = Check(Build(Indexed8(), [](auto& f) { f.fileSize = 9286; }));
