@@ -577,8 +577,14 @@ private:
     static void ScanRleIndices(IndexScan& scan, std::uint64_t& lastBadRow, const BitmapFormat& format,
                                const RleCode& code, const RleStep& step)
     {
-        // A run repeats its first two pixels.
-        const std::uint64_t distinct = code.op == RleOp::Run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
+        // A run repeats its first two pixels; a literal is looked at pixel by pixel only when its
+        // largest index is past the table.
+        const bool run = code.op == RleOp::Run;
+        const unsigned bits = RleBitsPerPixel(format.encoding);
+        if (LargestIndex(code.data, run ? std::min<std::uint64_t>(step.pixels, 8 / bits) : step.pixels, bits) <
+            format.colorCount)
+            return;
+        const std::uint64_t distinct = run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
         for (std::uint64_t k = 0; k < distinct; ++k) {
             const std::uint32_t index = RlePixel(format.encoding, code, k);
             if (index < format.colorCount)
@@ -609,17 +615,18 @@ private:
         bool ended = false;
         while (reader.Next(code)) {
             const RleStep step = cursor.Apply(code);
-            const auto exit = static_cast<std::size_t>(step.exit);
-            if (step.exit != RleExit::None && !exitReported[exit]) {
+            if (step.exit != RleExit::None) [[unlikely]] {
+                const auto exit = static_cast<std::size_t>(step.exit);
+                if (!exitReported[exit])
+                    ReportRleExit(code, step);
                 exitReported[exit] = true;
-                ReportRleExit(code, step);
             }
-            if (step.skips && firstSkip == kNowhere)
+            if (step.skips && firstSkip == kNowhere) [[unlikely]]
                 firstSkip = code.offset;
             if (checkIndices && step.pixels != 0)
                 ScanRleIndices(badIndex, lastBadRow, m_format, code, step);
             ended = code.op == RleOp::EndOfBitmap;
-            if (code.op == RleOp::CutShort)
+            if (code.op == RleOp::CutShort) [[unlikely]]
                 ReportCutShort(code, cursor);
         }
         ReportBadIndex(badIndex);
@@ -639,7 +646,7 @@ private:
                                   (ended ? " to its end-of-bitmap code." : " to the end of the file."));
     }
 
-    void ReportRleExit(const RleCode& code, const RleStep& step)
+    [[gnu::cold, gnu::noinline]] void ReportRleExit(const RleCode& code, const RleStep& step)
     {
         const std::string at = " at offset " + GroupedNumber(code.offset);
         switch (step.exit) {
@@ -665,7 +672,7 @@ private:
     }
 
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
-    void ReportCutShort(const RleCode& code, const RleCursor& cursor)
+    [[gnu::cold, gnu::noinline]] void ReportCutShort(const RleCode& code, const RleCursor& cursor)
     {
         const std::string where = PixelPlace(cursor.X(), cursor.Y());
         if (code.length != 0) {

@@ -7,15 +7,6 @@ namespace hexlume::format {
 
 namespace {
 
-// The largest byte of a run: a plain loop the compiler turns into vector code.
-std::uint8_t MaxByte(const std::uint8_t* bytes, std::uint64_t count)
-{
-    std::uint8_t largest = 0;
-    for (std::uint64_t i = 0; i < count; ++i)
-        largest = std::max(largest, bytes[i]);
-    return largest;
-}
-
 unsigned IndexAt(std::uint8_t byte, unsigned pixel, unsigned bits)
 {
     return (byte >> (8 - bits * (pixel + 1))) & ((1u << bits) - 1);
@@ -36,7 +27,7 @@ unsigned LargestIndexInRow(const std::uint8_t* row, std::uint64_t pixels, unsign
                            const std::array<std::uint8_t, 256>& table)
 {
     if (bits == 8)
-        return MaxByte(row, pixels);
+        return LargestIndex(row, pixels, 8);
     const unsigned perByte = 8 / bits;
     const std::uint64_t wholeBytes = pixels / perByte;
     unsigned largest = 0;
@@ -67,9 +58,17 @@ void NoteBadRow(IndexScan& scan, const std::uint8_t* row, std::uint64_t rowOffse
 
 }  // namespace
 
+unsigned LargestPackedIndex(const std::uint8_t* bytes, std::uint64_t pixels, unsigned bits)
+{
+    static const std::array<std::array<std::uint8_t, 256>, 3> kTables{LargestIndexTable(1), LargestIndexTable(2),
+                                                                     LargestIndexTable(4)};
+    const unsigned which = bits == 1 ? 0 : bits == 2 ? 1 : 2;
+    return LargestIndexInRow(bytes, pixels, bits, kTables[which]);
+}
+
 bool TableCoversEveryIndex(const BitmapFormat& format)
 {
-    if (format.bitCount < 1 || format.bitCount > 8)
+    if (!IsIndexed(format.bitCount))
         return true;
     return format.colorCount >= (std::uint64_t{1} << format.bitCount);
 }
@@ -78,8 +77,7 @@ IndexScan ScanIndices(Bytes file, const BitmapFormat& format)
 {
     IndexScan scan;
     const unsigned bits = format.bitCount;
-    const bool packedIndices = bits == 1 || bits == 2 || bits == 4 || bits == 8;
-    if (!packedIndices || TableCoversEveryIndex(format) || format.stride == 0 || format.columns == 0)
+    if (TableCoversEveryIndex(format) || format.stride == 0 || format.columns == 0)
         return scan;
     const std::array<std::uint8_t, 256> table = LargestIndexTable(bits == 8 ? 1 : bits);
     const std::uint64_t rows = std::min(format.rows, format.pixels.present / format.stride);

@@ -2,6 +2,7 @@
 
 #include "format/BitmapFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -21,6 +22,20 @@ struct IndexScan {
 
 // Whether the table covers every index the bit count can store: then no scan is needed.
 bool TableCoversEveryIndex(const BitmapFormat& format);
+
+// The largest colour index among `pixels` indices of `bits` bits (1, 2, 4 or 8) packed from the
+// high bits of bytes on, as rows and RLE literals store them.
+unsigned LargestPackedIndex(const std::uint8_t* bytes, std::uint64_t pixels, unsigned bits);
+inline unsigned LargestIndex(const std::uint8_t* bytes, std::uint64_t pixels, unsigned bits)
+{
+    if (bits != 8)
+        return LargestPackedIndex(bytes, pixels, bits);
+    // A plain loop the compiler turns into vector code.
+    std::uint8_t largest = 0;
+    for (std::uint64_t i = 0; i < pixels; ++i)
+        largest = std::max(largest, bytes[i]);
+    return largest;
+}
 
 // Scans the complete rows of uncompressed indexed pixel data (1 to 8 bits) present in the file.
 IndexScan ScanIndices(Bytes file, const BitmapFormat& format);
