@@ -496,15 +496,16 @@ private:
         if (padding.count != 0)
             m_list.Add(Severity::Warning, "padding-not-zero", padding.firstOffset, 1,
                        GroupedNumber(padding.count) + " of the " + GroupedNumber(m_format.rows) +
-                           " rows have padding that is not zero, the first at offset " +
-                           GroupedNumber(padding.firstOffset) + ": no reader shows it, so it can hide data.");
+                           (padding.count == 1 ? " rows has" : " rows have") +
+                           " padding that is not zero, the first at offset " + GroupedNumber(padding.firstOffset) +
+                           ": no reader shows it, so it can hide data.");
         const HiddenBits outside = ScanBitsOutsideMasks(m_file, m_format);
         if (outside.count != 0)
             m_list.Add(Severity::Note, "bits-outside-masks", outside.firstOffset, m_format.bitCount / 8u,
                        GroupedNumber(outside.count) + (outside.count == 1 ? " pixel sets" : " pixels set") +
-                           " bits outside the channel masks (" + HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4) +
-                           "), the first at offset " + GroupedNumber(outside.firstOffset) +
-                           "; readers ignore them.");
+                           " bits outside the channel masks (" +
+                           HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4) + "), the first at offset " +
+                           GroupedNumber(outside.firstOffset) + "; readers ignore them.");
     }
 
     void CheckImageSize()
@@ -719,9 +720,12 @@ private:
         if (search.count == 0)
             return element.size == 1 ? " It is not zero." : " They are not all zero.";
         std::string text = " They hold ";
-        for (std::size_t i = 0; i < search.first.size(); ++i)
-            text += std::string(i == 0 ? "" : i + 1 == search.first.size() && search.count == search.first.size() ? " and " : ", ") +
+        const bool allNamed = search.count == search.first.size();
+        for (std::size_t i = 0; i < search.first.size(); ++i) {
+            const bool last = i + 1 == search.first.size();
+            text += std::string(i == 0 ? "" : last && allNamed ? " and " : ", ") +
                     std::string(search.first[i].name) + " at offset " + GroupedNumber(search.first[i].offset);
+        }
         if (search.count > search.first.size())
             text += " and " + GroupedNumber(search.count - search.first.size()) + " more file signatures";
         return text + ".";

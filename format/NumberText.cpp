@@ -33,7 +33,9 @@ std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t sto
 
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow)
 {
-    const auto point = [shownRow](std::uint64_t x) { return "(" + GroupedNumber(x) + ", " + GroupedNumber(shownRow) + ")"; };
+    const auto point = [shownRow](std::uint64_t x) {
+        return "(" + GroupedNumber(x) + ", " + GroupedNumber(shownRow) + ")";
+    };
     std::string text = firstX == lastX ? "pixel " + point(firstX) : "pixels " + point(firstX) + " to " + point(lastX);
     if (storedRow != shownRow)
         text += " (stored row " + GroupedNumber(storedRow) + ")";

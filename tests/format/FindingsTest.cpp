@@ -185,7 +185,8 @@ TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
                                         [](const Finding& f) { return f.code == "trailing-bytes"; });
         return found == findings.end() ? std::string() : found->message;
     };
-    EXPECT_EQ(trailing(std::vector<std::uint8_t>(6)), "Bytes 78 to 83 (6 bytes) follow the bitmap's last part. They are all zero.");
+    EXPECT_EQ(trailing(std::vector<std::uint8_t>(6)),
+              "Bytes 78 to 83 (6 bytes) follow the bitmap's last part. They are all zero.");
     EXPECT_EQ(trailing({7, 0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 'P', 'K', 3, 4}),
               "Bytes 78 to 90 (13 bytes) follow the bitmap's last part. They hold a PNG image at offset 79 and a ZIP "
               "archive at offset 87.");
@@ -205,9 +206,8 @@ std::vector<std::uint8_t> BitmapArrayOf(const std::vector<BitmapFields>& bitmaps
         BitmapFields fields = bitmaps[i];
         fields.offBits = static_cast<std::uint32_t>(entry + 14 + 14 + 40 + fields.palette.size());
         const std::vector<std::uint8_t> bitmap = BuildBitmap(fields);
-        const std::uint32_t next = i + 1 < bitmaps.size() ? static_cast<std::uint32_t>(entry + 14 + bitmap.size()) : lastNext;
-        file.insert(file.end(), {'B', 'A', 40, 0, 0, 0, static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(next >> 8),
-                                 0, 0, 0, 0, 0, 0});
+        const auto next = static_cast<std::uint8_t>(i + 1 < bitmaps.size() ? entry + 14 + bitmap.size() : lastNext);
+        file.insert(file.end(), {'B', 'A', 40, 0, 0, 0, next, 0, 0, 0, 0, 0, 0, 0});
         file.insert(file.end(), bitmap.begin(), bitmap.end());
     }
     return file;
