@@ -3,10 +3,12 @@
 //
 //   BM_CheckIndexed8   512 MiB of 8-bit pixels with a 200-entry table, so every index is scanned
 //   BM_CheckRle8       a 512 MiB RLE8 stream of literals and runs, walked code by code
+//   BM_RleExtent       where that stream ends, as the header reader finds it once per open
 //   BM_DescribeByte    what one byte is, as a window asks on every pointer move
 
 #include "format/ByteDescription.h"
 #include "format/Findings.h"
+#include "format/RleStream.h"
 
 #include <benchmark/benchmark.h>
 
@@ -110,6 +112,14 @@ void BM_CheckRle8(benchmark::State& state)
     RunCheck(state, Rle8());
 }
 
+void BM_RleExtent(benchmark::State& state)
+{
+    const Bytes bytes(Rle8());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RleStreamEnd(bytes, PixelEncoding::Rle8, kHeaders));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * (bytes.size() - kHeaders)));
+}
+
 void BM_DescribeByte(benchmark::State& state)
 {
     const Bytes bytes(Indexed8());
@@ -125,6 +135,7 @@ void BM_DescribeByte(benchmark::State& state)
 
 BENCHMARK(BM_CheckIndexed8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_CheckRle8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RleExtent)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DescribeByte);
 
 BENCHMARK_MAIN();

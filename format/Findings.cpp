@@ -574,18 +574,20 @@ private:
                        (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
     }
 
-    // Indices past the colour table among the pixels a code writes into the picture.
-    static void ScanRleIndices(IndexScan& scan, std::uint64_t& lastBadRow, const BitmapFormat& format,
-                               const RleCode& code, const RleStep& step)
+    // Whether a code writes an index past the colour table: a run repeats the indices of its
+    // one byte, a literal stores its own.
+    static bool WritesBadIndex(const RleCode& code, std::uint64_t pixels, unsigned bits, std::uint64_t colorCount)
     {
-        // A run repeats its first two pixels; a literal is looked at pixel by pixel only when its
-        // largest index is past the table.
         const bool run = code.op == RleOp::Run;
-        const unsigned bits = RleBitsPerPixel(format.encoding);
-        if (LargestIndex(code.data, run ? std::min<std::uint64_t>(step.pixels, 8 / bits) : step.pixels, bits) <
-            format.colorCount)
-            return;
-        const std::uint64_t distinct = run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
+        return LargestIndex(code.data, run ? std::min<std::uint64_t>(pixels, 8 / bits) : pixels, bits) >= colorCount;
+    }
+
+    // The indices past the colour table among the pixels a code writes into the picture.
+    [[gnu::cold, gnu::noinline]] static void ScanRleIndices(IndexScan& scan, std::uint64_t& lastBadRow,
+                                                             const BitmapFormat& format, RleCode code, RleStep step)
+    {
+        // A run repeats its first two pixels.
+        const std::uint64_t distinct = code.op == RleOp::Run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
         for (std::uint64_t k = 0; k < distinct; ++k) {
             const std::uint32_t index = RlePixel(format.encoding, code, k);
             if (index < format.colorCount)
@@ -608,6 +610,8 @@ private:
         RleReader reader(m_file.first(pixels.offset + pixels.present), m_format.encoding, pixels.offset);
         RleCursor cursor(m_format.columns, m_format.rows);
         const bool checkIndices = m_format.encoding != PixelEncoding::Rle24 && !TableCoversEveryIndex(m_format);
+        const unsigned bits = RleBitsPerPixel(m_format.encoding);
+        const std::uint64_t colorCount = m_format.colorCount;
         bool exitReported[4] = {};
         IndexScan badIndex;
         std::uint64_t lastBadRow = kNowhere;
@@ -624,11 +628,11 @@ private:
             }
             if (step.skips && firstSkip == kNowhere) [[unlikely]]
                 firstSkip = code.offset;
-            if (checkIndices && step.pixels != 0)
+            if (checkIndices && step.pixels != 0 && WritesBadIndex(code, step.pixels, bits, colorCount)) [[unlikely]]
                 ScanRleIndices(badIndex, lastBadRow, m_format, code, step);
             ended = code.op == RleOp::EndOfBitmap;
             if (code.op == RleOp::CutShort) [[unlikely]]
-                ReportCutShort(code, cursor);
+                ReportCutShort(code, cursor.X(), cursor.Y());
         }
         ReportBadIndex(badIndex);
         if (firstSkip != kNowhere)
@@ -647,7 +651,7 @@ private:
                                   (ended ? " to its end-of-bitmap code." : " to the end of the file."));
     }
 
-    [[gnu::cold, gnu::noinline]] void ReportRleExit(const RleCode& code, const RleStep& step)
+    [[gnu::cold, gnu::noinline]] void ReportRleExit(RleCode code, RleStep step)
     {
         const std::string at = " at offset " + GroupedNumber(code.offset);
         switch (step.exit) {
@@ -673,9 +677,9 @@ private:
     }
 
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
-    [[gnu::cold, gnu::noinline]] void ReportCutShort(const RleCode& code, const RleCursor& cursor)
+    [[gnu::cold, gnu::noinline]] void ReportCutShort(RleCode code, std::uint64_t x, std::uint64_t y)
     {
-        const std::string where = PixelPlace(cursor.X(), cursor.Y());
+        const std::string where = PixelPlace(x, y);
         if (code.length != 0) {
             m_list.Add(Severity::Error, "rle-truncated", code.offset, code.length,
                        "The file ends at offset " + GroupedNumber(m_format.fileSize) +

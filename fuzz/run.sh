@@ -14,7 +14,7 @@ cmake --build "$build" --target LoadAndTextsFuzzer ExportFuzzer DecoderFuzzer Fo
 seeds="$build/seeds"
 mkdir -p "$seeds"
 "$build/fuzz/hexlume_fuzz_seeds" "$seeds"
-for suite in ../shared/bmpsuite/g ../shared/bmpsuite/q; do
+for suite in ../shared/bmpsuite/g ../shared/bmpsuite/q ../shared/bmpsuite/x; do
     [ -d "$suite" ] && cp "$suite"/*.bmp "$seeds"/
 done
 
