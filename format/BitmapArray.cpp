@@ -24,6 +24,7 @@ BitmapArray ReadBitmapArray(Bytes file)
         if (next == 0)
             return array;
         const ArrayFault fault = next <= at                ? ArrayFault::NextBackward
+                                 : next < at + kArrayHeaderBytes + kFileHeaderBytes ? ArrayFault::NextInside
                                  : next >= file.size()     ? ArrayFault::NextPastEnd
                                  : ReadField(file, next, kArrayHeaderFields, FieldId::Signature) != kArraySignature
                                      ? ArrayFault::NotAnEntry

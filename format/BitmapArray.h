@@ -14,6 +14,7 @@ enum class ArrayFault {
     Truncated,     // an entry's headers do not fit in the file
     NotAnEntry,    // offNext points at bytes that do not start with "BA"
     NextBackward,  // offNext points at or before its own entry: the chain would loop
+    NextInside,    // offNext points inside its own entry's headers
     NextPastEnd,   // offNext points past the end of the file
 };
 

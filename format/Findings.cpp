@@ -72,6 +72,10 @@ public:
             m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
                        link + ", not past the entry: the chain would loop.", std::string(next.name.View()));
             break;
+        case ArrayFault::NextInside:
+            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
+                       link + ", inside the entry's own headers.", std::string(next.name.View()));
+            break;
         case ArrayFault::NextPastEnd:
             m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
                        link + "; the file has only " + ByteCount(m_format.fileSize) + ".",
@@ -117,8 +121,8 @@ private:
         }
         if (m_format.type != kBitmapSignature) {
             m_list.AddOnField(Severity::Error, "bad-signature", FieldId::Signature,
-                              m_list.NameOf(FieldId::Signature) + " is " +
-                                  m_list.FieldFor(FieldId::Signature)->meaning + ", not \"BM\"" +
+                              m_list.NameOf(FieldId::Signature) + " is " + SignatureText(m_format.type) +
+                                  ", not \"BM\"" +
                                   (m_format.type == kArraySignature ? " (an OS/2 bitmap array, not a bitmap)." : "."));
             return true;
         }
@@ -437,9 +441,10 @@ private:
         // An undefined bit count gives no table length to hold the offset to.
         const std::uint64_t before = m_bitCountDefined ? m_format.colorTable.End() : m_format.colorTable.offset;
         if (offBits < before) {
+            const auto [part, end] = PartHolding(offBits, before);
             m_list.AddOnField(Severity::Error, "pixel-offset-overlaps", FieldId::PixelOffset,
-                              name + " is " + GroupedNumber(offBits) + ", inside the " + PartBefore(offBits) +
-                                  ", which ends at " + GroupedNumber(before) + ".");
+                              name + " is " + GroupedNumber(offBits) + ", inside the " + part + ", which ends at " +
+                                  GroupedNumber(end) + ".");
         } else if (offBits >= m_format.fileSize) {
             m_list.AddOnField(Severity::Error, "pixel-offset-past-end", FieldId::PixelOffset,
                               name + " is " + GroupedNumber(offBits) + "; the file has only " +
@@ -447,15 +452,19 @@ private:
         }
     }
 
-    std::string PartBefore(std::uint64_t offset) const
+    // The part before the pixel data that holds `offset`, and where it ends (the colour table's
+    // end is `tableEnd`).
+    std::pair<std::string, std::uint64_t> PartHolding(std::uint64_t offset, std::uint64_t tableEnd) const
     {
+        if (offset < m_format.base)
+            return {"bitmap array's entries before this bitmap", m_format.base};
         if (offset < m_format.header.offset)
-            return "file header";
+            return {"file header", m_format.header.offset};
         if (offset < m_format.header.End())
-            return "info header";
+            return {"info header", m_format.header.End()};
         if (offset < m_format.maskBytes.End())
-            return "bit-field masks";
-        return "colour table";
+            return {"bit-field masks", m_format.maskBytes.End()};
+        return {"colour table", tableEnd};
     }
 
     // Where truncated rows end: the last row the file holds a part of, not all the rows before it.

@@ -21,13 +21,6 @@ std::string Plural(std::uint64_t count, std::string_view one, std::string_view m
     return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
 }
 
-// The two letters, each shown only when printable.
-std::string SignatureMeaning(std::uint64_t value)
-{
-    const auto letter = [](std::uint64_t c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
-    return std::string{'"', letter(value & 0xFF), letter(value >> 8 & 0xFF), '"'};
-}
-
 std::string MaskMeaning(std::uint32_t mask)
 {
     if (mask == 0)
@@ -110,7 +103,7 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::Identifier:
     case FieldId::Endpoints:
     case FieldId::Reserved: return {};
-    case FieldId::Signature: return SignatureMeaning(value);
+    case FieldId::Signature: return SignatureText(value);
     case FieldId::FileSize: return Plural(value, "byte", "bytes");
     case FieldId::PixelOffset: return "pixel data at offset " + GroupedNumber(value);
     case FieldId::HeaderSize:
@@ -233,6 +226,72 @@ std::vector<Element> PlacedArrayElements(Bytes file, const BitmapArray& array)
     return placed;
 }
 
+bool IsHeader(ElementKind kind)
+{
+    return kind == ElementKind::ArrayHeader || kind == ElementKind::FileHeader || kind == ElementKind::InfoHeader ||
+           kind == ElementKind::BitMasks;
+}
+
+// Parts sorted by offset, each a broken file places over an earlier one keeping only the bytes
+// after it.
+void ClipOverlaps(std::vector<Element>& parts)
+{
+    std::uint64_t covered = 0;
+    for (Element& part : parts) {
+        const std::uint64_t shared = part.offset < covered ? std::min(covered - part.offset, part.size) : 0;
+        part.offset += shared;
+        part.size -= shared;
+        part.claimed -= shared;
+        covered = std::max(covered, part.offset + part.size);
+    }
+    std::erase_if(parts, [](const Element& part) { return part.size == 0; });
+}
+
+// The runs of `part` that no header holds (headers sorted and apart).
+void AddPiecesBetween(const Element& part, const std::vector<Element>& headers, std::vector<Element>& pieces)
+{
+    const auto piece = [&part](std::uint64_t from, std::uint64_t to) {
+        Element run = part;
+        run.offset = from;
+        run.size = to - from;
+        run.claimed = part.claimed - (from - part.offset);
+        return run;
+    };
+    const std::uint64_t end = part.offset + part.size;
+    std::uint64_t from = part.offset;
+    for (const Element& header : headers) {
+        const std::uint64_t headerEnd = header.offset + header.size;
+        if (headerEnd <= from || header.offset >= end)
+            continue;
+        if (header.offset > from)
+            pieces.push_back(piece(from, header.offset));
+        from = std::max(from, headerEnd);
+    }
+    if (from < end)
+        pieces.push_back(piece(from, end));
+}
+
+// Every byte in one part. Where a broken file makes parts overlap, the headers keep their bytes
+// (every field stays readable where it is) and the other parts give way around them; the
+// findings tell of the overlap.
+std::vector<Element> Tiled(const std::vector<Element>& placed)
+{
+    std::vector<Element> headers;
+    std::copy_if(placed.begin(), placed.end(), std::back_inserter(headers),
+                 [](const Element& element) { return IsHeader(element.kind); });
+    ClipOverlaps(headers);
+    std::vector<Element> tiled;
+    for (const Element& element : placed)
+        if (!IsHeader(element.kind))
+            AddPiecesBetween(element, headers, tiled);
+    const auto byOffset = [](const Element& a, const Element& b) { return a.offset < b.offset; };
+    std::stable_sort(tiled.begin(), tiled.end(), byOffset);
+    ClipOverlaps(tiled);
+    tiled.insert(tiled.end(), std::make_move_iterator(headers.begin()), std::make_move_iterator(headers.end()));
+    std::stable_sort(tiled.begin(), tiled.end(), byOffset);
+    return tiled;
+}
+
 Element Unclaimed(ElementKind kind, std::uint64_t from, std::uint64_t to)
 {
     return MakeElement(kind, kind == ElementKind::Gap ? "gap" : "trailing bytes",
@@ -265,19 +324,10 @@ Layout ReadLayout(Bytes file, std::uint64_t base)
     Layout layout{.format = ReadBitmapFormat(file, isArray ? array.BitmapAt(0) : base), .elements = {},
                   .array = std::move(array)};
     std::uint64_t covered = 0;
-    for (Element& element : isArray ? PlacedArrayElements(file, layout.array) : PlacedElements(file, layout.format)) {
+    for (Element& element :
+         Tiled(isArray ? PlacedArrayElements(file, layout.array) : PlacedElements(file, layout.format))) {
         if (element.offset > covered)
             layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
-        // A part a broken file places over an earlier one keeps only the bytes after it, so
-        // every byte belongs to one part; the findings tell of the overlap.
-        if (element.offset < covered) {
-            const std::uint64_t shared = std::min(covered - element.offset, element.size);
-            element.offset += shared;
-            element.size -= shared;
-            element.claimed -= shared;
-            if (element.size == 0)
-                continue;
-        }
         covered = element.offset + element.size;
         layout.elements.push_back(std::move(element));
     }

@@ -42,6 +42,12 @@ std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64
     return text;
 }
 
+std::string SignatureText(std::uint64_t value)
+{
+    const auto letter = [](std::uint64_t c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };
+    return std::string{'"', letter(value & 0xFF), letter(value >> 8 & 0xFF), '"'};
+}
+
 std::string HexNumber(std::uint64_t value, int digits)
 {
     std::string hex;

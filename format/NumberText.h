@@ -21,6 +21,9 @@ std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t sto
 // Pixels firstX to lastX of one row: "pixels (0, 2) to (7, 2) (stored row 61)".
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
 
+// A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
+std::string SignatureText(std::uint64_t value);
+
 // "0x" and at least `digits` upper-case hex digits: "0x0000F800".
 std::string HexNumber(std::uint64_t value, int digits = 1);
 

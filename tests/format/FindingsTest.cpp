@@ -248,6 +248,13 @@ TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
     EXPECT_EQ(mismatch->field, "bfSize");
     EXPECT_EQ(mismatch->offset, 2u);
     EXPECT_EQ(mismatch->length, 4u);
+
+    // The part bfOffBits points into ends where that part ends, not where the colour table does.
+    const std::vector<Finding> inHeader = Check(Build(Indexed8(), [](auto& f) { f.offBits = 20; }));
+    const auto overlaps = std::find_if(inHeader.begin(), inHeader.end(),
+                                       [](const Finding& f) { return f.code == "pixel-offset-overlaps"; });
+    ASSERT_NE(overlaps, inHeader.end());
+    EXPECT_EQ(overlaps->message, "bfOffBits is 20, inside the info header, which ends at 54.");
 }
 
 TEST(DumpRelationNotes, SayWhatTheWindowsMemosReallyShow)

@@ -127,6 +127,22 @@ TEST(Layout, CutFileKeepsClaimsAndMarksMissingFields)
     ExpectElementsTileTheFile(layout, bytes.size());
 }
 
+// A bfOffBits inside the headers: they keep every byte and the pixel data gives way around them;
+// past them it starts before the colour table, so it keeps the bytes the two share.
+TEST(Layout, HeadersKeepTheirBytesWhenPixelDataOverlapsThem)
+{
+    const std::vector<std::uint8_t> bytes = BuildBitmap({.offBits = 20, .width = 16, .height = 4, .bitCount = 8,
+                                                         .clrUsed = 4, .palette = std::vector<std::uint8_t>(16),
+                                                         .pixels = std::vector<std::uint8_t>(64)});
+    const Layout layout = ReadLayout(Bytes(bytes));
+    EXPECT_EQ(ElementNames(layout), (std::vector<std::string>{"BITMAPFILEHEADER", "BITMAPINFOHEADER", "pixel data",
+                                                              "trailing bytes"}));
+    EXPECT_EQ(layout.elements[1].size, 40u);
+    EXPECT_EQ(layout.elements[2].offset, 54u);
+    EXPECT_EQ(layout.elements[2].size, 30u);
+    ExpectElementsTileTheFile(layout, bytes.size());
+}
+
 TEST(Layout, RleStreamWithoutImageSizeEndsAtItsEndCode)
 {
     const std::vector<std::uint8_t> stream = {2, 1, 0, 0, 2, 0, 0, 1, 0xAA, 0xBB};  // two rows, end, 2 extra bytes
