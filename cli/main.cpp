@@ -37,7 +37,8 @@ constexpr std::string_view kUsage =
     "                                          one verdict a file: OK, WARN or ERROR\n"
     "       hexlume-dump --picture FILE -o OUT.png [--size WxH]\n"
     "                                          the picture as PNG, at full size or stretched\n"
-    "                                          to WxH as the window's preview is\n";
+    "                                          to WxH as the window's preview is\n"
+    "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
 constexpr QSize kPreviewSize(200, 116);
@@ -212,6 +213,14 @@ int Run(const Arguments& arguments)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::puts("hexlume-dump " HEXLUME_VERSION);
+        return kExitOk;
+    }
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(kUsage.data(), stdout);
+        return kExitOk;
+    }
     if (WantsCheck(argc, argv)) {
         const std::optional<CheckOptions> options = ParseCheckArguments(argc, argv);
         if (!options) {

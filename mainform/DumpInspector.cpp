@@ -54,6 +54,7 @@ void DumpInspector::Clear()
     m_layout = {};
     m_findings.clear();
     m_map = {};
+    m_changed.clear();
     for (DumpMemo* memo : m_memos)
         memo->SetMarks({});
 }
@@ -88,9 +89,20 @@ void DumpInspector::MarkCells()
         MarkCell(m_infoGrid, static_cast<int>(row), cells.infoHeader[row], row == 0 ? HeaderSizeNote(m_layout) : "");
 }
 
+void DumpInspector::MarkChanged(std::vector<MemoMark> changed)
+{
+    m_changed = std::move(changed);
+    MarkDump();
+}
+
 void DumpInspector::MarkDump()
 {
     std::array<QList<QTextEdit::ExtraSelection>, kMemoCount> marks;
+    // A tint under the text, so the findings' underlines still show on a changed byte.
+    QTextCharFormat tint;
+    tint.setBackground(QColor(0xFF, 0xE0, 0x40, 0x90));
+    for (const MemoMark& mark : m_changed)
+        marks[mark.memo] << m_memos[mark.memo]->Over(mark.first, mark.end, tint);
     for (const MemoMark& mark : MarksInDump(m_findings, m_map))
         marks[mark.memo] << m_memos[mark.memo]->Over(mark.first, mark.end, WavyUnderline(mark.mark));
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)

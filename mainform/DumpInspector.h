@@ -29,6 +29,8 @@ public:
     void Inspect(const CDib& dib, int lineHeight);
 
     const std::vector<format::Finding>& Findings() const { return m_findings; }
+    // Tints the bytes that differ from the version read before, until the next Clear.
+    void MarkChanged(std::vector<MemoMark> changed);
 
 private:
     QString ToolTipFor(std::size_t memo, std::uint64_t byte) const;
@@ -42,6 +44,7 @@ private:
     format::Layout m_layout;
     std::vector<format::Finding> m_findings;
     DumpFileMap m_map{};
+    std::vector<MemoMark> m_changed;
 };
 
 }  // namespace hexlume

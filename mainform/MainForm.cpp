@@ -4,12 +4,14 @@
 #include "DroppedFile.h"
 #include "DumpInspector.h"
 #include "DumpMemo.h"
+#include "FileFollower.h"
 #include "HeaderLink.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "texts/ExportWriter.h"
 #include "texts/FileNamePart.h"
 #include "texts/HeaderTexts.h"
+#include "texts/InspectionTexts.h"
 #include "texts/StatusTexts.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"
@@ -32,10 +34,13 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <climits>
 #include <ctime>
+#include <utility>
 
 // Resources of a static library must be registered by hand, outside any namespace.
 static void InitResources()
@@ -181,6 +186,16 @@ void TMainForm::CreateInspection()
                                     ui->sgdFileHeader, ui->sgdInfoHeader, this);
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::OpenPicture);
+
+    m_follower = new FileFollower(this);
+    connect(m_follower, &FileFollower::Settled, this, &TMainForm::ReloadFollowedFile);
+    // Small and over the preview's lower edge: it must not move anything the layout places.
+    m_followSign = new QLabel(ui->pnlBmp);
+    m_followSign->setObjectName(QStringLiteral("lblFollowSign"));
+    m_followSign->setAutoFillBackground(true);
+    m_followSign->setAlignment(Qt::AlignCenter);
+    m_followSign->setGeometry(0, ui->pnlBmp->height() - m_lineHeight - 4, ui->pnlBmp->width(), m_lineHeight + 4);
+    m_followSign->hide();
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.
@@ -385,13 +400,83 @@ void TMainForm::OpenPath(const QString& path)
         return;
     }
     SetInspecting(false);
+    ShowFollowSign({}, {});
     ShowPreview();
     busy.Release();
     ShowHeaderValues();
     ShowHexDump();
     ShowStatusInfo(std::string(NamePart(pathBytes)));
+    m_follower->Follow(path);
     BusyCursor inspecting;
     SetInspecting(true);
+}
+
+void TMainForm::OpenAtStart(const QString& path)
+{
+    QTimer::singleShot(0, this, [this, path] { OpenPath(path); });
+}
+
+QString TMainForm::FollowSignText() const
+{
+    return m_followSign->isVisible() ? m_followSign->text() : QString();
+}
+
+void TMainForm::ShowFollowSign(const QString& text, const QString& toolTip)
+{
+    m_followSign->setText(text);
+    m_followSign->setToolTip(toolTip);
+    m_followSign->setVisible(!text.isEmpty());
+}
+
+// The followed file has a new version, or is gone. A version the model cannot read (missing,
+// or caught half-written) leaves the last good views as they are, with a sign and no message
+// box; a good one replaces them in place, its changed bytes marked until the next open.
+void TMainForm::ReloadFollowedFile()
+{
+    if (m_opening || m_model->FileBytes().empty())
+        return;
+    const QString path = m_follower->Path();
+    if (!QFileInfo::exists(path)) {
+        ShowFollowSign(tr("File gone: showing the last version"),
+                       tr("%1 is no longer there; the window shows it as it was.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    auto next = std::make_unique<CDib>();
+    if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
+        ShowFollowSign(tr("File unreadable now: showing the last version"),
+                       QString::fromStdString(next->LastError()));
+        return;
+    }
+    m_opening = true;
+    const auto done = qScopeGuard([this] { m_opening = false; });
+    const int vertical = ui->sbxFile->verticalScrollBar()->value();
+    const int horizontal = ui->sbxFile->horizontalScrollBar()->value();
+    const int fileRow = ui->sgdFileHeader->currentRow();
+    const int infoRow = ui->sgdInfoHeader->currentRow();
+
+    SetInspecting(false);
+    const std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
+    ShowPreview();
+    ShowHeaderValues();
+    ShowHexDump(true);
+    ShowStatusInfo(std::string(NamePart(m_model->GetFileName())));
+    SetInspecting(true);
+    const DumpFileMap map = MapDumpToFile(*m_model, DescribeDumpPane(*m_model, m_lineHeight));
+    const ChangedBytes changed = CompareVersions(previous->FileBytes(), m_model->FileBytes(), map);
+    m_inspector->MarkChanged(changed.marks);
+
+    // The rows first: selecting one brings its field's bytes into view, and the pane's own place
+    // must win.
+    if (fileRow >= 0)
+        ui->sgdFileHeader->setCurrentCell(fileRow, ui->sgdFileHeader->currentColumn());
+    if (infoRow >= 0)
+        ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
+    ui->sbxFile->verticalScrollBar()->setValue(vertical);
+    ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
+    const int count = static_cast<int>(std::min<std::uint64_t>(changed.count, INT_MAX));
+    ShowFollowSign(count == 1 ? tr("Reloaded: 1 byte changed") : tr("Reloaded: %1 bytes changed").arg(count),
+                   tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
+                      "dump until the next open."));
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
@@ -435,10 +520,12 @@ std::array<QPlainTextEdit*, kMemoCount> TMainForm::DumpMemos() const
     return {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData};
 }
 
-void TMainForm::ShowHexDump()
+void TMainForm::ShowHexDump(bool reload)
 {
-    ui->sbxFile->verticalScrollBar()->setValue(0);
-    ui->sbxFile->horizontalScrollBar()->setValue(0);
+    if (!reload) {
+        ui->sbxFile->verticalScrollBar()->setValue(0);
+        ui->sbxFile->horizontalScrollBar()->setValue(0);
+    }
 
     const DumpPaneView pane = DescribeDumpPane(*m_model, m_lineHeight);
     const auto memos = DumpMemos();
@@ -454,15 +541,15 @@ void TMainForm::ShowHexDump()
     ui->sbxFileContents->resize(ui->sbxFileContents->width(),
                                 WidgetLength(std::max(last.top + last.height, pane.numbersHeight)));
 
-    if (ShowLineNumbers(pane))
+    if (ShowLineNumbers(pane, !reload))
         ExportDataText(std::string(NamePart(m_model->GetFileName())), pane.memos[kDataMemo].bytes.value_or(ByteSpan()));
 }
 
-bool TMainForm::ShowLineNumbers(const DumpPaneView& pane)
+bool TMainForm::ShowLineNumbers(const DumpPaneView& pane, bool mayAsk)
 {
     Place(ui->mmoNumbers, 0, ui->mmoNumbers->height());
     const bool exportWanted =
-        pane.prompt && m_platform.AskYesNo(this, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
+        mayAsk && pane.prompt && m_platform.AskYesNo(this, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
     Place(ui->mmoNumbers, 0, pane.numbersHeight);
     ui->mmoNumbers->setPlainText(MemoDisplayText(LineNumbersText(0, pane.numbersShown)));
     return exportWanted;

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 namespace hexlume {
 
 class DumpInspector;
+class FileFollower;
 class HeaderLink;
 class Platform;
 
@@ -38,8 +39,14 @@ public:
 
     // The open command: dialog, preview, model, then every view.
     void OpenPicture();
-    // The same road without the dialog, for a file dropped on the window.
+    // The same road without the dialog, for a file dropped on the window or named on the
+    // command line. The file is then followed: when another program rewrites it, it is read again.
     void OpenPath(const QString& path);
+    // The file named on the command line, opened once the window is up, so that the Yes/No
+    // prompt and any message sit over it.
+    void OpenAtStart(const QString& path);
+    // What the window says about the followed file beside the preview ("" when nothing).
+    QString FollowSignText() const;
     // Rolls a new background colour; the ruler and line numbers take its inverse.
     void SetRandomColors();
 
@@ -65,8 +72,11 @@ private:
     void SetInspecting(bool inspecting);
     void ShowPreview();
     void ShowHeaderValues();
-    void ShowHexDump();
-    bool ShowLineNumbers(const DumpPaneView& pane);
+    // reload: the same file read again, so the pane keeps its place and asks nothing.
+    void ShowHexDump(bool reload = false);
+    void ReloadFollowedFile();
+    void ShowFollowSign(const QString& text, const QString& toolTip);
+    bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
     void ExportDataText(const std::string& name, ByteSpan data);
     void ShowStatusInfo(const std::string& fileName);
     void stbMainResize();
@@ -96,6 +106,8 @@ private:
     std::array<QLabel*, 3> m_statusPanels{};
     std::array<HeaderLink*, 2> m_headerLinks{};
     DumpInspector* m_inspector = nullptr;
+    FileFollower* m_follower = nullptr;
+    QLabel* m_followSign = nullptr;
     bool m_shown = false;
     bool m_opening = false;
 };

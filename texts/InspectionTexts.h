@@ -38,7 +38,7 @@ format::Inspection InspectLoadedFile(const CDib& dib);
 std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,
                             format::Bytes file, std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
 
-enum class Mark { None, Warning, Error };
+enum class Mark { None, Changed, Warning, Error };  // Changed: differs from the version read before
 
 // A header table's value cell with the findings about its field.
 struct CellFindings {
@@ -66,5 +66,14 @@ struct MemoMark {
 };
 // Errors and warnings only, and only the bytes the memos hold.
 std::vector<MemoMark> MarksInDump(std::span<const format::Finding> findings, const DumpFileMap& map);
+
+// How a new version of a file differs from the one read before: how many bytes differ (a byte
+// only one version has counts too), and marks on those the memos hold.
+struct ChangedBytes {
+    std::uint64_t count = 0;
+    std::vector<MemoMark> marks;
+};
+ChangedBytes CompareVersions(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
+                             const DumpFileMap& map);
 
 }  // namespace hexlume

@@ -24,6 +24,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,10 +60,11 @@ std::string FileText(const fs::path& path)
 // fork and exec with an argument vector: no shell ever sees a name. Both streams go to files,
 // so that a child writing a lot cannot stall on a full pipe. An empty cwd keeps the test's
 // own; stdoutFile replaces the captured stdout.
-Outcome RunDump(const std::vector<std::string>& arguments, const fs::path& cwd = {},
-                const std::string& stdoutFile = {})
+// display: what the child's DISPLAY is; nullopt keeps the test's environment, "" means none at all.
+Outcome RunProgram(const std::string& program, const std::vector<std::string>& arguments, const fs::path& cwd = {},
+                   const std::string& stdoutFile = {}, const std::optional<std::string>& display = std::nullopt)
 {
-    std::vector<std::string> strings{HEXLUME_DUMP_PATH};
+    std::vector<std::string> strings{program};
     strings.insert(strings.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& s : strings)
@@ -79,6 +81,14 @@ Outcome RunDump(const std::vector<std::string>& arguments, const fs::path& cwd =
     if (pid == 0) {
         if ((!folder.empty() && chdir(folder.c_str()) != 0) || dup2(out, 1) < 0 || dup2(err, 2) < 0)
             _exit(127);
+        if (display) {
+            unsetenv("QT_QPA_PLATFORM");
+            unsetenv("WAYLAND_DISPLAY");
+            if (display->empty())
+                unsetenv("DISPLAY");
+            else
+                setenv("DISPLAY", display->c_str(), 1);
+        }
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -95,6 +105,12 @@ Outcome RunDump(const std::vector<std::string>& arguments, const fs::path& cwd =
         outcome.out = FileText(outPath);
     outcome.err = FileText(errPath);
     return outcome;
+}
+
+Outcome RunDump(const std::vector<std::string>& arguments, const fs::path& cwd = {},
+                const std::string& stdoutFile = {})
+{
+    return RunProgram(HEXLUME_DUMP_PATH, arguments, cwd, stdoutFile);
 }
 
 // A refusal or failure: one line on stderr, nothing on stdout.
@@ -316,8 +332,9 @@ TEST(CliJson, TallStackCutsTheDataMemoButKeepsItsWholeText)
 TEST(CliJson, FileWithoutAPictureIsStillDescribed)
 {
     TempDir dir;
-    std::vector<std::uint8_t> garbage{'B', 'M'};
-    garbage.resize(62, 0xA5);
+    std::vector<std::uint8_t> garbage(62, 0xA5);
+    garbage[0] = 'B';
+    garbage[1] = 'M';
     std::vector<std::uint8_t> noBits = TwoByTwo();
     noBits[28] = 0;  // biBitCount
     for (const auto& [name, bytes] : {std::pair{"garbage.bmp", garbage}, std::pair{"nobits.bmp", noBits}}) {
@@ -681,4 +698,31 @@ TEST(CliBmpSuite, EveryGoodFileChecksOk)
         EXPECT_TRUE(line.starts_with("OK  ")) << line;
 }
 
+// The window's program answers --help and --version without a display, refuses what it does not
+// know, and says in one sentence when there is no display at all.
+TEST(WindowCommandLine, HelpVersionUsageAndNoDisplay)
+{
+    for (const char* name : {"", ":97"}) {
+        const std::optional<std::string> display = std::string(name);
+        const Outcome help = RunProgram(HEXLUME_PATH, {"--help"}, {}, {}, display);
+        EXPECT_EQ(help.Code(), 0) << help.Describe();
+        EXPECT_TRUE(help.out.starts_with("usage: hexlume [FILE]\n")) << help.out;
+        const Outcome version = RunProgram(HEXLUME_PATH, {"--version"}, {}, {}, display);
+        EXPECT_EQ(version.Code(), 0) << version.Describe();
+        EXPECT_TRUE(version.out.starts_with("hexlume ")) << version.out;
+        const Outcome unknown = RunProgram(HEXLUME_PATH, {"--frobnicate"}, {}, {}, display);
+        EXPECT_EQ(unknown.Code(), 2) << unknown.Describe();
+        EXPECT_TRUE(unknown.err.starts_with("hexlume: unknown option --frobnicate\nusage: hexlume [FILE]")) << unknown.err;
+        // No display at all, or one that cannot be reached: one sentence, exit 1, never an abort.
+        const Outcome window = RunProgram(HEXLUME_PATH, {"picture.bmp"}, {}, {}, display);
+        EXPECT_EQ(window.Code(), 1) << window.Describe();
+        EXPECT_NE(window.err.find("hexlume: there is no display to show the window on"), std::string::npos)
+            << window.err;
+    }
+    const Outcome dump = RunDump({"--version"});
+    EXPECT_EQ(dump.Code(), 0) << dump.Describe();
+    EXPECT_TRUE(dump.out.starts_with("hexlume-dump ")) << dump.out;
+}
+
 }  // namespace
+
