@@ -192,6 +192,7 @@ void TMainForm::CreateInspection()
     // Small and over the preview's lower edge: it must not move anything the layout places.
     m_followSign = new QLabel(ui->pnlBmp);
     m_followSign->setObjectName(QStringLiteral("lblFollowSign"));
+    m_followSign->setFont(QApplication::font());  // the status bar's, so a whole sentence fits
     m_followSign->setAutoFillBackground(true);
     m_followSign->setAlignment(Qt::AlignCenter);
     m_followSign->setGeometry(0, ui->pnlBmp->height() - m_lineHeight - 4, ui->pnlBmp->width(), m_lineHeight + 4);
@@ -437,13 +438,13 @@ void TMainForm::ReloadFollowedFile()
         return;
     const QString path = m_follower->Path();
     if (!QFileInfo::exists(path)) {
-        ShowFollowSign(tr("File gone: showing the last version"),
+        ShowFollowSign(tr("File gone: last version shown"),
                        tr("%1 is no longer there; the window shows it as it was.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     auto next = std::make_unique<CDib>();
     if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
-        ShowFollowSign(tr("File unreadable now: showing the last version"),
+        ShowFollowSign(tr("Unreadable now: last version shown"),
                        QString::fromStdString(next->LastError()));
         return;
     }

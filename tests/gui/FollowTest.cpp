@@ -68,7 +68,7 @@ TEST_F(FollowTest, ReloadsWhatAnotherProgramWritesAndKeepsThePlace)
 
     const std::vector<std::uint8_t> whole = Picture(4);
     WriteFile(path, std::vector<std::uint8_t>(whole.begin(), whole.begin() + 30));
-    ASSERT_TRUE(WaitForSign("File unreadable now")) << form.FollowSignText().toStdString();
+    ASSERT_TRUE(WaitForSign("Unreadable now")) << form.FollowSignText().toStdString();
     EXPECT_TRUE(DataShows("03  03  03  03"));
     WriteFile(path, whole);
     ASSERT_TRUE(QTest::qWaitFor([&] { return DataShows("04  04  04  04"); }, 5000));
