@@ -9,7 +9,10 @@ FileFollower::FileFollower(QObject* parent) : QObject(parent)
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMilliseconds);
     connect(&m_settle, &QTimer::timeout, this, &FileFollower::SettleDown);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &FileFollower::Changed);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        m_written = true;
+        Changed();
+    });
     // A rename over the file or a new file of its name shows only as a change of its folder.
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileFollower::Changed);
 }
@@ -23,6 +26,7 @@ void FileFollower::Follow(const QString& path)
         m_watcher.removePaths(m_watcher.directories());
     m_path = QFileInfo(path).absoluteFilePath();
     m_seen = Current();
+    m_written = false;
     Watch();
 }
 
@@ -34,13 +38,16 @@ FileFollower::Stamp FileFollower::Current() const
     return {.exists = true, .size = file.size(), .modified = file.lastModified()};
 }
 
-// Other files of the folder change too; only a new version of this one counts.
+// Other files of the folder change too: a change seen only through the folder counts when this
+// file's size or time moved. A write to the file itself always counts, as a rewrite of the same
+// size can fall within the file system's time step.
 void FileFollower::SettleDown()
 {
     const Stamp now = Current();
-    if (now == m_seen)
+    if (now == m_seen && !m_written)
         return;
     m_seen = now;
+    m_written = false;
     emit Settled();
 }
 

@@ -46,6 +46,7 @@ private:
     QTimer m_settle;
     QString m_path;
     Stamp m_seen;
+    bool m_written = false;  // the file itself reported a write since the last Settled
 };
 
 }  // namespace hexlume
