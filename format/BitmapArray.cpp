@@ -2,10 +2,14 @@
 
 namespace hexlume::format {
 
+namespace {
+
 bool IsBitmapArray(Bytes file)
 {
     return Holds(file, 0, 2) && ReadField(file, 0, kArrayHeaderFields, FieldId::Signature) == kArraySignature;
 }
+
+}  // namespace
 
 BitmapArray ReadBitmapArray(Bytes file)
 {

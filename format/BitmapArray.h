@@ -30,8 +30,6 @@ struct BitmapArray {
     bool operator==(const BitmapArray&) const = default;
 };
 
-bool IsBitmapArray(Bytes file);
-
 // Follows the chain from offset 0; empty when the file is no bitmap array.
 BitmapArray ReadBitmapArray(Bytes file);
 

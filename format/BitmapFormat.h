@@ -5,6 +5,7 @@
 #include "primitives/ByteRange.h"
 #include "primitives/LittleEndian.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -40,7 +41,6 @@ struct FileRange {
     std::uint64_t present = 0;  // bytes of it inside the file: 0 when it starts at or past the end
 
     std::uint64_t End() const { return SaturatingAdd(offset, claimed); }
-    ByteRange Claimed() const { return {offset, claimed}; }
     ByteRange Present() const { return {offset, present}; }
     bool Complete() const { return present == claimed; }
 };
@@ -106,6 +106,8 @@ struct BitmapFormat {
     FileRange profile;
 
     bool HasColorTable() const { return colorTable.claimed != 0; }
+    // The rows of uncompressed data the file holds whole.
+    std::uint64_t WholeRowsPresent() const { return stride == 0 ? 0 : std::min(rows, pixels.present / stride); }
     // The row as the picture is shown (0 = top) of a row as stored (0 = first in the file).
     std::uint64_t ShownRow(std::uint64_t storedRow) const { return topDown ? storedRow : rows - 1 - storedRow; }
     // A header complete enough to say how the pixels are stored.

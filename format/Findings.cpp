@@ -57,37 +57,33 @@ public:
                        (array.entries.size() == 1 ? std::string("1 bitmap")
                                                   : GroupedNumber(array.entries.size()) + " bitmaps") +
                        "; each is checked at its own offset.");
-        const FieldEntry& next = FieldOf(kArrayHeaderFields, FieldId::NextEntry);
-        const std::uint64_t linkAt = array.faultEntry + next.offset;
-        const std::string link = std::string(next.name.View()) + " of the entry at offset " +
-                                 GroupedNumber(array.faultEntry) + " is " + GroupedNumber(array.faultTarget);
-        switch (array.fault) {
-        case ArrayFault::None: break;
-        case ArrayFault::Truncated:
+        if (array.fault == ArrayFault::Truncated) {
             m_list.Add(Severity::Error, "array-truncated", array.faultEntry, m_format.fileSize - array.faultEntry,
                        "The file ends at offset " + GroupedNumber(m_format.fileSize) + ", inside the headers of the "
                        "array entry at offset " + GroupedNumber(array.faultEntry) + ".");
-            break;
-        case ArrayFault::NextBackward:
-            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
-                       link + ", not past the entry: the chain would loop.", std::string(next.name.View()));
-            break;
-        case ArrayFault::NextInside:
-            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
-                       link + ", inside the entry's own headers.", std::string(next.name.View()));
-            break;
-        case ArrayFault::NextPastEnd:
-            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
-                       link + "; the file has only " + ByteCount(m_format.fileSize) + ".",
-                       std::string(next.name.View()));
-            break;
-        case ArrayFault::NotAnEntry:
-            m_list.Add(Severity::Error, "array-bad-link", linkAt, next.Size(),
-                       link + ", where no array entry starts (no \"BA\").", std::string(next.name.View()));
-            break;
+        } else if (array.fault != ArrayFault::None) {
+            const FieldEntry& next = FieldOf(kArrayHeaderFields, FieldId::NextEntry);
+            const std::string name(next.name.View());
+            m_list.Add(Severity::Error, "array-bad-link", array.faultEntry + next.offset, next.Size(),
+                       name + " of the entry at offset " + GroupedNumber(array.faultEntry) + " is " +
+                           GroupedNumber(array.faultTarget) + BadLinkReason(array.fault),
+                       name);
         }
         NoteUnclaimedBytes();
         return m_list.Take();
+    }
+
+    std::string BadLinkReason(ArrayFault fault) const
+    {
+        switch (fault) {
+        case ArrayFault::NextBackward: return ", not past the entry: the chain would loop.";
+        case ArrayFault::NextInside: return ", inside the entry's own headers.";
+        case ArrayFault::NextPastEnd: return "; the file has only " + ByteCount(m_format.fileSize) + ".";
+        case ArrayFault::NotAnEntry: return ", where no array entry starts (no \"BA\").";
+        case ArrayFault::None:
+        case ArrayFault::Truncated: break;
+        }
+        return ".";
     }
 
     std::vector<Finding> Run()

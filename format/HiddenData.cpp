@@ -1,48 +1,41 @@
 #include "HiddenData.h"
 
+#include "PixelScan.h"
+
 #include <algorithm>
 
 namespace hexlume::format {
 
 namespace {
 
-constexpr std::uint64_t kNotSet = ~std::uint64_t{0};
-
-// Rows the file holds whole, and the bits of each that pixels use.
-struct RowGeometry {
-    std::uint64_t rows = 0;
-    std::uint64_t usedBits = 0;
-};
-
-RowGeometry Geometry(Bytes file, const BitmapFormat& format)
+// The complete rows an uncompressed bitmap's file holds; 0 for other encodings.
+std::uint64_t RowsToScan(const BitmapFormat& format)
 {
-    if (!IsUncompressed(format.encoding) || format.stride == 0 || format.pixels.present == 0)
-        return {};
-    const std::uint64_t present = std::min<std::uint64_t>(format.pixels.present, file.size() - format.pixels.offset);
-    return {std::min(format.rows, present / format.stride), format.columns * format.bitCount};
+    return IsUncompressed(format.encoding) ? format.WholeRowsPresent() : 0;
 }
 
 }  // namespace
 
 HiddenBits ScanRowPadding(Bytes file, const BitmapFormat& format)
 {
-    const RowGeometry geometry = Geometry(file, format);
+    const std::uint64_t rows = RowsToScan(format);
+    const std::uint64_t usedBits = format.columns * format.bitCount;
     HiddenBits hidden;
-    if (geometry.rows == 0 || geometry.usedBits >= format.stride * 8)
+    if (rows == 0 || usedBits >= format.stride * 8)
         return hidden;
-    const std::uint64_t partialByte = geometry.usedBits / 8;
-    const unsigned usedInPartial = static_cast<unsigned>(geometry.usedBits % 8);
+    const std::uint64_t partialByte = usedBits / 8;
+    const unsigned usedInPartial = static_cast<unsigned>(usedBits % 8);
     const std::uint8_t partialMask = static_cast<std::uint8_t>(0xFFu >> usedInPartial);
     const std::uint64_t firstPadByte = partialByte + (usedInPartial != 0 ? 1 : 0);
-    for (std::uint64_t row = 0; row < geometry.rows; ++row) {
+    for (std::uint64_t row = 0; row < rows; ++row) {
         const std::uint64_t rowStart = format.pixels.offset + row * format.stride;
-        std::uint64_t setAt = kNotSet;
+        std::uint64_t setAt = kNowhere;
         if (usedInPartial != 0 && (file[rowStart + partialByte] & partialMask) != 0)
             setAt = rowStart + partialByte;
-        for (std::uint64_t i = firstPadByte; i < format.stride && setAt == kNotSet; ++i)
+        for (std::uint64_t i = firstPadByte; i < format.stride && setAt == kNowhere; ++i)
             if (file[rowStart + i] != 0)
                 setAt = rowStart + i;
-        if (setAt == kNotSet)
+        if (setAt == kNowhere)
             continue;
         if (hidden.count++ == 0)
             hidden.firstOffset = setAt;
@@ -61,7 +54,7 @@ HiddenBits ScanBitsOutsideMasks(Bytes file, const BitmapFormat& format)
     const unsigned bits = format.bitCount;
     if (format.maskSource == MaskSource::None || (bits != 16 && bits != 32))
         return hidden;
-    const RowGeometry geometry = Geometry(file, format);
+    const std::uint64_t rows = RowsToScan(format);
     const std::uint32_t pixelBits = bits == 32 ? 0xFFFFFFFFu : 0xFFFFu;
     const std::uint32_t unused = pixelBits & ~ChannelBits(format.masks);
     if (unused == 0)
@@ -71,8 +64,8 @@ HiddenBits ScanBitsOutsideMasks(Bytes file, const BitmapFormat& format)
     std::uint8_t unusedBytes[4];
     for (unsigned i = 0; i < 4; ++i)
         unusedBytes[i] = static_cast<std::uint8_t>(unused >> (8 * i));
-    // Whole rows lie inside the file (Geometry), so the pixels are read without a check each.
-    for (std::uint64_t row = 0; row < geometry.rows; ++row) {
+    // Whole rows lie inside the file, so the pixels are read without a check each.
+    for (std::uint64_t row = 0; row < rows; ++row) {
         const std::uint8_t* pixel = file.data() + format.pixels.offset + row * format.stride;
         for (std::uint64_t x = 0; x < format.columns; ++x, pixel += bytesPerPixel) {
             bool set = false;

@@ -25,11 +25,17 @@ constexpr CompressionCode kCompressionCodes[] = {
     {kBiAlphaBitfields, PixelEncoding::BitFields, "BI_ALPHABITFIELDS", PixelEncoding::Unknown, {}},
 };
 
+// The table's first entry that matches; nullptr when none does.
+template <typename Entry, std::size_t N, typename Match>
+const Entry* FindIn(const Entry (&table)[N], Match match)
+{
+    const auto found = std::find_if(std::begin(table), std::end(table), match);
+    return found != std::end(table) ? found : nullptr;
+}
+
 const CompressionCode* FindCode(std::uint32_t code)
 {
-    const auto found = std::find_if(std::begin(kCompressionCodes), std::end(kCompressionCodes),
-                                    [code](const CompressionCode& entry) { return entry.code == code; });
-    return found != std::end(kCompressionCodes) ? found : nullptr;
+    return FindIn(kCompressionCodes, [code](const CompressionCode& entry) { return entry.code == code; });
 }
 
 // Every pixel format: an encoding, a bit count, and how each family takes it.
@@ -63,10 +69,9 @@ constexpr PixelFormat kPixelFormats[] = {
 
 const PixelFormat* FindFormat(PixelEncoding encoding, std::uint16_t bitCount)
 {
-    const auto found = std::find_if(std::begin(kPixelFormats), std::end(kPixelFormats), [&](const PixelFormat& entry) {
+    return FindIn(kPixelFormats, [&](const PixelFormat& entry) {
         return entry.encoding == encoding && entry.bitCount == bitCount;
     });
-    return found != std::end(kPixelFormats) ? found : nullptr;
 }
 
 struct EncodingText {
@@ -87,9 +92,7 @@ constexpr EncodingText kEncodingTexts[] = {
 
 const EncodingText* FindText(PixelEncoding encoding)
 {
-    const auto found = std::find_if(std::begin(kEncodingTexts), std::end(kEncodingTexts),
-                                    [encoding](const EncodingText& entry) { return entry.encoding == encoding; });
-    return found != std::end(kEncodingTexts) ? found : nullptr;
+    return FindIn(kEncodingTexts, [encoding](const EncodingText& entry) { return entry.encoding == encoding; });
 }
 
 }  // namespace

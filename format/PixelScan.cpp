@@ -80,7 +80,7 @@ IndexScan ScanIndices(Bytes file, const BitmapFormat& format)
     if (TableCoversEveryIndex(format) || format.stride == 0 || format.columns == 0)
         return scan;
     const std::array<std::uint8_t, 256> table = LargestIndexTable(bits == 8 ? 1 : bits);
-    const std::uint64_t rows = std::min(format.rows, format.pixels.present / format.stride);
+    const std::uint64_t rows = format.WholeRowsPresent();
     for (std::uint64_t row = 0; row < rows; ++row) {
         const std::uint64_t rowOffset = format.pixels.offset + row * format.stride;
         const std::uint8_t* bytes = file.data() + rowOffset;

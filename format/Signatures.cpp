@@ -10,42 +10,37 @@ namespace {
 
 struct Signature {
     std::string_view name;
-    std::string_view magic;
+    Bytes magic;
 };
 
+constexpr auto kGif87 = SignatureBytes("GIF87a");
+constexpr auto kGif89 = SignatureBytes("GIF89a");
+constexpr auto kZip = SignatureBytes("PK\x03\x04");
+constexpr auto kPdf = SignatureBytes("%PDF-");
+constexpr auto kGzip = SignatureBytes("\x1F\x8B\x08");
+constexpr auto kRiff = SignatureBytes("RIFF");
+constexpr auto kTiffIntel = SignatureBytes("II*\0");
+constexpr auto kTiffMotorola = SignatureBytes("MM\0*");
+constexpr auto kElf = SignatureBytes("\x7F" "ELF");
+constexpr auto k7z = SignatureBytes("7z\xBC\xAF\x27\x1C");
 // Long enough that chance matches in pixel data are rare; "BM" alone is not, so a bitmap also
 // needs a header size that some version has.
-constexpr std::string_view kBitmapMagic{"BM"};
-constexpr Signature kSignatures[] = {
-    {"a PNG image", {"\x89PNG\r\n\x1A\n", 8}},
-    {"a JPEG image", {"\xFF\xD8\xFF", 3}},
-    {"a GIF image", {"GIF87a", 6}},
-    {"a GIF image", {"GIF89a", 6}},
-    {"a ZIP archive", {"PK\x03\x04", 4}},
-    {"a PDF document", {"%PDF-", 5}},
-    {"a gzip stream", {"\x1F\x8B\x08", 3}},
-    {"a RIFF file", {"RIFF", 4}},
-    {"a TIFF image", {"II*\0", 4}},
-    {"a TIFF image", {"MM\0*", 4}},
-    {"an ELF executable", {"\x7F" "ELF", 4}},
-    {"a 7z archive", {"7z\xBC\xAF\x27\x1C", 6}},
-    {"a BMP bitmap", kBitmapMagic},
-};
+constexpr auto kBitmap = SignatureBytes("BM");
 
-bool MagicAt(Bytes file, std::uint64_t offset, std::string_view magic)
-{
-    if (!Holds(file, offset, magic.size()))
-        return false;
-    return std::equal(magic.begin(), magic.end(), file.begin() + static_cast<std::ptrdiff_t>(offset),
-                      [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
-}
+constexpr Signature kSignatures[] = {
+    {"a PNG image", kPngSignature},  {"a JPEG image", kJpegSignature}, {"a GIF image", kGif87},
+    {"a GIF image", kGif89},         {"a ZIP archive", kZip},          {"a PDF document", kPdf},
+    {"a gzip stream", kGzip},        {"a RIFF file", kRiff},           {"a TIFF image", kTiffIntel},
+    {"a TIFF image", kTiffMotorola}, {"an ELF executable", kElf},      {"a 7z archive", k7z},
+    {"a BMP bitmap", kBitmap},
+};
 
 const Signature* SignatureAt(Bytes file, std::uint64_t offset)
 {
     for (const Signature& signature : kSignatures) {
-        if (!MagicAt(file, offset, signature.magic))
+        if (!StartsWith(file.subspan(offset), signature.magic))
             continue;
-        if (signature.magic == kBitmapMagic &&
+        if (signature.magic.data() == kBitmap.data() &&
             HeaderVersionFor(Le32At(file, offset + kFileHeaderBytes)) == HeaderVersion::Unknown)
             continue;
         return &signature;
@@ -58,7 +53,7 @@ constexpr std::array<bool, 256> FirstBytes()
 {
     std::array<bool, 256> first{};
     for (const Signature& signature : kSignatures)
-        first[static_cast<std::uint8_t>(signature.magic[0])] = true;
+        first[signature.magic[0]] = true;
     return first;
 }
 

@@ -12,8 +12,18 @@
 // start with, and what bytes hidden in a bitmap may turn out to be.
 namespace hexlume::format {
 
-inline constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-inline constexpr std::array<std::uint8_t, 3> kJpegSignature{0xFF, 0xD8, 0xFF};
+// A signature's bytes, written as the text it is (the closing NUL left out).
+template <std::size_t N>
+constexpr std::array<std::uint8_t, N - 1> SignatureBytes(const char (&text)[N])
+{
+    std::array<std::uint8_t, N - 1> bytes{};
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        bytes[i] = static_cast<std::uint8_t>(text[i]);
+    return bytes;
+}
+
+inline constexpr auto kPngSignature = SignatureBytes("\x89PNG\r\n\x1A\n");
+inline constexpr auto kJpegSignature = SignatureBytes("\xFF\xD8\xFF");
 
 struct SignatureHit {
     std::string_view name;  // "a PNG image", "a ZIP archive", …

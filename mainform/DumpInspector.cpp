@@ -89,10 +89,14 @@ void DumpInspector::MarkCells()
         MarkCell(m_infoGrid, static_cast<int>(row), cells.infoHeader[row], row == 0 ? HeaderSizeNote(m_layout) : "");
 }
 
-void DumpInspector::MarkChanged(std::vector<MemoMark> changed)
+std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
 {
-    m_changed = std::move(changed);
+    if (m_dib == nullptr)
+        return 0;
+    ChangedBytes changed = CompareVersions(previous, m_dib->FileBytes(), m_map);
+    m_changed = std::move(changed.marks);
     MarkDump();
+    return changed.count;
 }
 
 void DumpInspector::MarkDump()

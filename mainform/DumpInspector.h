@@ -29,8 +29,9 @@ public:
     void Inspect(const CDib& dib, int lineHeight);
 
     const std::vector<format::Finding>& Findings() const { return m_findings; }
-    // Tints the bytes that differ from the version read before, until the next Clear.
-    void MarkChanged(std::vector<MemoMark> changed);
+    // Tints the bytes of the inspected file that differ from `previous`, the version read before,
+    // until the next Clear; returns how many bytes differ.
+    std::uint64_t MarkChangesFrom(ByteSpan previous);
 
 private:
     QString ToolTipFor(std::size_t memo, std::uint64_t byte) const;

@@ -11,7 +11,6 @@
 #include "texts/ExportWriter.h"
 #include "texts/FileNamePart.h"
 #include "texts/HeaderTexts.h"
-#include "texts/InspectionTexts.h"
 #include "texts/StatusTexts.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"
@@ -462,9 +461,7 @@ void TMainForm::ReloadFollowedFile()
     ShowHexDump(true);
     ShowStatusInfo(std::string(NamePart(m_model->GetFileName())));
     SetInspecting(true);
-    const DumpFileMap map = MapDumpToFile(*m_model, DescribeDumpPane(*m_model, m_lineHeight));
-    const ChangedBytes changed = CompareVersions(previous->FileBytes(), m_model->FileBytes(), map);
-    m_inspector->MarkChanged(changed.marks);
+    const std::uint64_t changed = m_inspector->MarkChangesFrom(previous->FileBytes());
 
     // The rows first: selecting one brings its field's bytes into view, and the pane's own place
     // must win.
@@ -474,7 +471,7 @@ void TMainForm::ReloadFollowedFile()
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
-    const int count = static_cast<int>(std::min<std::uint64_t>(changed.count, INT_MAX));
+    const int count = static_cast<int>(std::min<std::uint64_t>(changed, INT_MAX));
     ShowFollowSign(count == 1 ? tr("Reloaded: 1 byte changed") : tr("Reloaded: %1 bytes changed").arg(count),
                    tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
                       "dump until the next open."));
