@@ -98,8 +98,7 @@ void PutVerdict(std::FILE* out, const std::string& path, const Verdict& verdict,
     if (verbosity != CheckVerbosity::Verbose)
         return;
     for (const Finding& finding : verdict.findings)
-        std::fprintf(out, "  %-7s  %-30s  %-10s  %s\n", std::string(format::SeverityName(finding.severity)).c_str(),
-                     finding.code.c_str(), format::HexNumber(finding.offset).c_str(), finding.message.c_str());
+        std::fprintf(out, "%s\n", format::FindingLine(finding).c_str());
 }
 
 }  // namespace

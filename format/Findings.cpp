@@ -760,6 +760,17 @@ std::string_view SeverityName(Severity severity)
     return "note";
 }
 
+std::string FindingLine(const Finding& finding)
+{
+    const auto padded = [](std::string_view text, std::size_t width) {
+        std::string cell(text);
+        cell.resize(std::max(cell.size(), width), ' ');
+        return cell;
+    };
+    return "  " + padded(SeverityName(finding.severity), 7) + "  " + padded(finding.code, 30) + "  " +
+           padded(HexNumber(finding.offset), 10) + "  " + finding.message;
+}
+
 std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
 {
     const BitmapArray& array = layout.array;

@@ -33,6 +33,10 @@ std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file);
 
 std::string_view SeverityName(Severity severity);  // "error", "warning", "note"
 
+// A finding as one line of a verbose check, in aligned columns:
+// "  error    index-past-table                0x436       Pixel (2, 0) …"
+std::string FindingLine(const Finding& finding);
+
 // How the window's simple dump (file header 0..14, info header 14..54, then a palette and a data
 // region by its own rule) relates to the real layout. Offsets are file offsets; size 0 = absent.
 struct DumpRegions {

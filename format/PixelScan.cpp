@@ -1,5 +1,7 @@
 #include "PixelScan.h"
 
+#include "RleStream.h"
+
 #include <algorithm>
 #include <array>
 
@@ -88,6 +90,68 @@ IndexScan ScanIndices(Bytes file, const BitmapFormat& format)
             NoteBadRow(scan, bytes, rowOffset, row, format.columns, bits, format.colorCount);
     }
     return scan;
+}
+
+namespace {
+
+// Adds a byte to the runs, joining it to the last run when adjacent.
+void AddBadByte(std::vector<ByteRange>& runs, std::uint64_t offset, const ByteRange& range)
+{
+    if (!range.Contains(offset))
+        return;
+    if (!runs.empty() && runs.back().End() == offset)
+        ++runs.back().size;
+    else if (runs.empty() || !runs.back().Contains(offset))
+        runs.push_back({offset, 1});
+}
+
+void FindBadRowBytes(Bytes file, const BitmapFormat& format, const ByteRange& range, std::vector<ByteRange>& runs)
+{
+    const unsigned bits = format.bitCount;
+    const unsigned perByte = 8 / bits;
+    const ByteRange inData = range.Meet(format.pixels.Present());
+    for (std::uint64_t offset = inData.offset; offset < inData.End(); ++offset) {
+        const std::uint64_t inRows = offset - format.pixels.offset;
+        if (inRows / format.stride >= format.rows)
+            break;
+        const std::uint64_t firstColumn = inRows % format.stride * perByte;
+        for (unsigned pixel = 0; pixel < perByte && firstColumn + pixel < format.columns; ++pixel) {
+            if (IndexAt(file[offset], pixel, bits) >= format.colorCount) {
+                AddBadByte(runs, offset, range);
+                break;
+            }
+        }
+    }
+}
+
+void FindBadRleBytes(Bytes file, const BitmapFormat& format, const ByteRange& range, std::vector<ByteRange>& runs)
+{
+    const FileRange& pixels = format.pixels;
+    RleReader reader(file.first(pixels.offset + pixels.present), format.encoding, pixels.offset);
+    RleCursor cursor(format.columns, format.rows);
+    RleCode code;
+    while (reader.Next(code) && code.offset < range.End()) {
+        const RleStep step = cursor.Apply(code);
+        // A run repeats its first two pixels, both held by its one colour byte.
+        const std::uint64_t distinct = code.op == RleOp::Run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
+        for (std::uint64_t k = 0; k < distinct; ++k)
+            if (RlePixel(format.encoding, code, k) >= format.colorCount)
+                AddBadByte(runs, RlePixelOffset(format.encoding, code, k), range);
+    }
+}
+
+}  // namespace
+
+std::vector<ByteRange> BadIndexBytes(Bytes file, const BitmapFormat& format, ByteRange range)
+{
+    std::vector<ByteRange> runs;
+    if (TableCoversEveryIndex(format) || range.Meet(format.pixels.Present()).Empty())
+        return runs;
+    if (IsUncompressed(format.encoding) && format.stride != 0)
+        FindBadRowBytes(file, format, range, runs);
+    else if (IsRunLength(format.encoding))
+        FindBadRleBytes(file, format, range, runs);
+    return runs;
 }
 
 }  // namespace hexlume::format

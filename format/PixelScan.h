@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 // The colour indices uncompressed pixel data uses, in one pass over its rows, for the checks.
 namespace hexlume::format {
@@ -39,5 +40,11 @@ inline unsigned LargestIndex(const std::uint8_t* bytes, std::uint64_t pixels, un
 
 // Scans the complete rows of uncompressed indexed pixel data (1 to 8 bits) present in the file.
 IndexScan ScanIndices(Bytes file, const BitmapFormat& format);
+
+// The bytes within `range` that hold a colour index past the table, as runs of adjacent bytes,
+// for a view that marks every one it shows. Uncompressed data is read only inside the range; an
+// RLE stream is walked from its start to the range's end, since only the walk knows which bytes
+// are pixels.
+std::vector<ByteRange> BadIndexBytes(Bytes file, const BitmapFormat& format, ByteRange range);
 
 }  // namespace hexlume::format

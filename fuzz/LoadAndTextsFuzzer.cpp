@@ -7,6 +7,7 @@
 #include "texts/DumpPane.h"
 #include "texts/FileNamePart.h"
 #include "texts/HeaderTexts.h"
+#include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
 #include "texts/RegionText.h"
 #include "texts/StatusTexts.h"
@@ -53,6 +54,10 @@ void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
     }
     for (const MemoMark& mark : MarksInDump(findings, map))
         Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
+    for (const MemoMark& mark : BadIndexMarks(layout.format, dib.FileBytes(), map))
+        Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
+    for (const format::Finding& finding : findings)
+        Require(!PlaceInDump(finding, map).where.empty());
     (void)FindingsByCell(findings);
     (void)HeaderSizeNote(layout);
 }

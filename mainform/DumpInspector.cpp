@@ -1,11 +1,14 @@
 #include "DumpInspector.h"
 
 #include "DumpMemo.h"
+#include "SeverityLook.h"
 #include "model/Dib.h"
 #include "widgets/QtText.h"
 
-#include <QStyle>
+#include <QScrollArea>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace hexlume {
 
@@ -13,23 +16,31 @@ namespace {
 
 constexpr int kValueColumn = 2;
 
-QTextCharFormat WavyUnderline(Mark mark)
+// Notes are worth knowing, not wrong, and often cover a whole part: a dotted line under them
+// rather than a tint that would colour the whole palette.
+QTextCharFormat MarkFormat(Mark mark)
 {
     QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    format.setUnderlineColor(mark == Mark::Error ? QColor(Qt::red) : QColor(0xFF, 0x8C, 0x00));
+    if (mark == Mark::Note) {
+        format.setUnderlineStyle(QTextCharFormat::DotLine);
+        format.setUnderlineColor(kNoteLine);
+        return format;
+    }
+    format.setBackground(MarkTint(mark));
+    format.setForeground(kMarkText);
     return format;
 }
 
-// The cell keeps its text; the icon and the tooltip say what is wrong with the field.
+// The cell keeps its whole text: a tint says the field has findings, the tooltip says which.
 void MarkCell(QTableWidget* grid, int row, const CellFindings& findings, const std::string& note = {})
 {
     QTableWidgetItem* cell = grid->item(row, kValueColumn);
     if (cell == nullptr || (findings.messages.empty() && note.empty()))
         return;
-    if (findings.mark != Mark::None)
-        cell->setIcon(grid->style()->standardIcon(findings.mark == Mark::Error ? QStyle::SP_MessageBoxCritical
-                                                                               : QStyle::SP_MessageBoxWarning));
+    if (findings.mark != Mark::None && findings.mark != Mark::Note) {
+        cell->setBackground(MarkTint(findings.mark));
+        cell->setForeground(kMarkText);
+    }
     QString tip = grid->toolTip();  // the grid's own hint stays first
     for (const std::string& line : findings.messages)
         tip += QLatin1Char('\n') + FromUtf8(line);
@@ -41,8 +52,8 @@ void MarkCell(QTableWidget* grid, int row, const CellFindings& findings, const s
 }  // namespace
 
 DumpInspector::DumpInspector(std::array<DumpMemo*, kMemoCount> memos, QTableWidget* fileGrid,
-                             QTableWidget* infoGrid, QObject* parent)
-    : QObject(parent), m_memos(memos), m_fileGrid(fileGrid), m_infoGrid(infoGrid)
+                             QTableWidget* infoGrid, QScrollArea* pane, QObject* parent)
+    : QObject(parent), m_memos(memos), m_fileGrid(fileGrid), m_infoGrid(infoGrid), m_pane(pane)
 {
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         m_memos[memo]->SetByteToolTip([this, memo](std::uint64_t byte) { return ToolTipFor(memo, byte); });
@@ -101,16 +112,60 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
 
 void DumpInspector::MarkDump()
 {
+    std::vector<MemoMark> all = MarksInDump(m_findings, m_map);
+    const bool badIndex = std::any_of(m_findings.begin(), m_findings.end(),
+                                      [](const format::Finding& finding) { return finding.code == "index-past-table"; });
+    if (badIndex && m_dib != nullptr)
+        for (const MemoMark& mark : BadIndexMarks(m_layout.format, m_dib->FileBytes(), m_map))
+            all.push_back(mark);
+    all.insert(all.end(), m_changed.begin(), m_changed.end());
+    // Later selections paint over earlier ones: the heaviest mark shows where marks meet.
+    std::stable_sort(all.begin(), all.end(), [](const MemoMark& a, const MemoMark& b) { return a.mark < b.mark; });
     std::array<QList<QTextEdit::ExtraSelection>, kMemoCount> marks;
-    // A tint under the text, so the findings' underlines still show on a changed byte.
-    QTextCharFormat tint;
-    tint.setBackground(QColor(0xFF, 0xE0, 0x40, 0x90));
-    for (const MemoMark& mark : m_changed)
-        marks[mark.memo] << m_memos[mark.memo]->Over(mark.first, mark.end, tint);
-    for (const MemoMark& mark : MarksInDump(m_findings, m_map))
-        marks[mark.memo] << m_memos[mark.memo]->Over(mark.first, mark.end, WavyUnderline(mark.mark));
+    for (const MemoMark& mark : all)
+        marks[mark.memo] << m_memos[mark.memo]->Over(mark.first, mark.end, MarkFormat(mark.mark));
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         m_memos[memo]->SetMarks(marks[memo]);
+}
+
+std::vector<FindingPlace> DumpInspector::Places() const
+{
+    std::vector<FindingPlace> places;
+    places.reserve(m_findings.size());
+    for (const format::Finding& finding : m_findings)
+        places.push_back(PlaceInDump(finding, m_map));
+    return places;
+}
+
+FindingPlace DumpInspector::ShowFinding(std::size_t finding)
+{
+    if (m_dib == nullptr || finding >= m_findings.size())
+        return {};
+    const FindingPlace place = PlaceInDump(m_findings[finding], m_map);
+    // The rows first: a row's own link lights its field, and a finding off the tables leaves
+    // no row lit.
+    const std::optional<HeaderCell> cell = CellOf(m_findings[finding]);
+    for (QTableWidget* grid : {m_fileGrid, m_infoGrid}) {
+        if (cell && (grid == m_infoGrid) == cell->infoHeader)
+            grid->selectRow(static_cast<int>(cell->row));
+        else
+            grid->clearSelection();
+    }
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        const auto mark = std::find_if(place.marks.begin(), place.marks.end(),
+                                       [memo](const MemoMark& each) { return each.memo == memo; });
+        m_memos[memo]->SetHighlight(mark == place.marks.end() ? std::nullopt
+                                                              : std::optional(std::pair{mark->first, mark->end}));
+    }
+    if (!place.marks.empty()) {
+        const MemoMark& first = place.marks.front();
+        DumpMemo* memo = m_memos[first.memo];
+        const QRect line = memo->BytesRect(first.first, first.first + 1);
+        const QPoint centre = memo->mapTo(m_pane->widget(), line.center());
+        // A third of the pane above it, so what leads up to the bytes shows too.
+        m_pane->ensureVisible(centre.x(), centre.y(), line.width(), m_pane->viewport()->height() / 3);
+    }
+    return place;
 }
 
 }  // namespace hexlume

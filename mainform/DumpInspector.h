@@ -2,6 +2,7 @@
 
 #include "format/Findings.h"
 #include "format/Layout.h"
+#include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QScrollArea;
 class QTableWidget;
 
 namespace hexlume {
@@ -21,7 +23,7 @@ class DumpMemo;
 class DumpInspector : public QObject {
 public:
     DumpInspector(std::array<DumpMemo*, kMemoCount> memos, QTableWidget* fileGrid, QTableWidget* infoGrid,
-                  QObject* parent);
+                  QScrollArea* pane, QObject* parent);
 
     // Forgets the file: no tooltips or marks while the next one's views are being built.
     void Clear();
@@ -29,6 +31,11 @@ public:
     void Inspect(const CDib& dib, int lineHeight);
 
     const std::vector<format::Finding>& Findings() const { return m_findings; }
+    // Where each finding stands in the dump, in the findings' order.
+    std::vector<FindingPlace> Places() const;
+    // Lights a finding's bytes in the dump and brings the first into view; a finding on a
+    // header field also selects the field's row. Returns where the bytes are.
+    FindingPlace ShowFinding(std::size_t finding);
     // Tints the bytes of the inspected file that differ from `previous`, the version read before,
     // until the next Clear; returns how many bytes differ.
     std::uint64_t MarkChangesFrom(ByteSpan previous);
@@ -41,6 +48,7 @@ private:
     std::array<DumpMemo*, kMemoCount> m_memos;
     QTableWidget* m_fileGrid;
     QTableWidget* m_infoGrid;
+    QScrollArea* m_pane;
     const CDib* m_dib = nullptr;  // null while nothing is inspected
     format::Layout m_layout;
     std::vector<format::Finding> m_findings;

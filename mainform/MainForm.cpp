@@ -5,11 +5,14 @@
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "FileFollower.h"
+#include "FindingsBadge.h"
+#include "FindingsWindow.h"
 #include "HeaderLink.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "texts/ExportWriter.h"
 #include "texts/FileNamePart.h"
+#include "texts/FindingsTexts.h"
 #include "texts/HeaderTexts.h"
 #include "texts/StatusTexts.h"
 #include "platform/Platform.h"
@@ -182,7 +185,7 @@ void TMainForm::CreateInspection()
     m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderRanges, ui->sbxFile),
                      new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderRanges, ui->sbxFile)};
     m_inspector = new DumpInspector({ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
-                                    ui->sgdFileHeader, ui->sgdInfoHeader, this);
+                                    ui->sgdFileHeader, ui->sgdInfoHeader, ui->sbxFile, this);
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::OpenPicture);
 
@@ -196,15 +199,69 @@ void TMainForm::CreateInspection()
     m_followSign->setAlignment(Qt::AlignCenter);
     m_followSign->setGeometry(0, ui->pnlBmp->height() - m_lineHeight - 4, ui->pnlBmp->width(), m_lineHeight + 4);
     m_followSign->hide();
+
+    // On the caption strip between the buttons and the ruler, which the layout leaves bare.
+    m_findingsBadge = new FindingsBadge(this);
+    const QRect buttons = ui->pnlButtons->geometry();
+    m_findingsBadge->setGeometry(buttons.right() + 3, buttons.top(), ui->lblNumbers->x() - buttons.right() - 5,
+                                 buttons.height());
+    m_findingsWindow = new FindingsWindow(this);
+    connect(m_findingsBadge, &FindingsBadge::Clicked, this, [this] { OpenFindings(); });
+    connect(m_findingsWindow, &FindingsWindow::FindingChosen, this, &TMainForm::ShowChosenFinding);
+    // As code editors step through problems; the list answers the same keys.
+    for (QWidget* window : std::initializer_list<QWidget*>{this, m_findingsWindow}) {
+        connect(new QShortcut(Qt::Key_F8, window), &QShortcut::activated, this, [this] { OpenFindings(1); });
+        connect(new QShortcut(Qt::SHIFT | Qt::Key_F8, window), &QShortcut::activated, this,
+                [this] { OpenFindings(-1); });
+    }
+}
+
+void TMainForm::ShowFindingsSummary()
+{
+    const std::vector<format::Finding>& findings = m_inspector->Findings();
+    std::vector<std::string> where;
+    for (const FindingPlace& place : m_inspector->Places())
+        where.push_back(place.where);
+    m_findingsBadge->Show(CountFindings(findings), FromUtf8(FirstFindingText(findings)));
+    m_findingsWindow->ShowFindings(FromUtf8(NamePart(m_model->GetFileName())), findings, std::move(where));
+}
+
+void TMainForm::OpenFindings(int direction)
+{
+    if (m_findingsBadge->isHidden())
+        return;  // no file, or one being opened
+    if (!m_findingsWindow->isVisible() && m_findingsWindow->pos() == QPoint(0, 0)) {
+        // The first time, below the window when the screen has room there, so neither hides the other.
+        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
+        const QPoint below = frameGeometry().bottomLeft() + QPoint(0, 8);
+        if (screen.contains(QRect(below, m_findingsWindow->size())))
+            m_findingsWindow->move(below);
+    }
+    m_findingsWindow->show();
+    m_findingsWindow->raise();
+    if (direction != 0)
+        m_findingsWindow->Step(direction);
+    else
+        m_findingsWindow->activateWindow();
+}
+
+void TMainForm::ShowChosenFinding(std::size_t finding)
+{
+    const FindingPlace place = m_inspector->ShowFinding(finding);
+    m_findingsWindow->SetPlaceText(FromUtf8(place.sentence));
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.
 void TMainForm::SetInspecting(bool inspecting)
 {
-    if (inspecting)
+    if (inspecting) {
         m_inspector->Inspect(*m_model, m_lineHeight);
-    else
+        ShowFindingsSummary();
+    } else {
         m_inspector->Clear();
+        m_findingsBadge->hide();
+        m_findingsWindow->Clear();
+    }
     for (HeaderLink* link : m_headerLinks)
         link->SetActive(inspecting);
 }

@@ -24,6 +24,8 @@ namespace hexlume {
 
 class DumpInspector;
 class FileFollower;
+class FindingsBadge;
+class FindingsWindow;
 class HeaderLink;
 class Platform;
 
@@ -76,6 +78,10 @@ private:
     void ShowHexDump(bool reload = false);
     void ReloadFollowedFile();
     void ShowFollowSign(const QString& text, const QString& toolTip);
+    void ShowFindingsSummary();
+    // Opens the findings list and, with a direction, chooses the next (1) or previous (-1) finding.
+    void OpenFindings(int direction = 0);
+    void ShowChosenFinding(std::size_t finding);
     bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
     void ExportDataText(const std::string& name, ByteSpan data);
     void ShowStatusInfo(const std::string& fileName);
@@ -108,6 +114,8 @@ private:
     DumpInspector* m_inspector = nullptr;
     FileFollower* m_follower = nullptr;
     QLabel* m_followSign = nullptr;
+    FindingsBadge* m_findingsBadge = nullptr;
+    FindingsWindow* m_findingsWindow = nullptr;
     bool m_shown = false;
     bool m_opening = false;
 };

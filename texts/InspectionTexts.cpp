@@ -5,6 +5,7 @@
 #include "RegionText.h"
 #include "format/ByteDescription.h"
 #include "format/NumberText.h"
+#include "format/PixelScan.h"
 
 #include <algorithm>
 #include <cstring>
@@ -122,7 +123,7 @@ bool Covers(const Finding& finding, std::uint64_t offset)
 
 Mark MarkOf(Severity severity)
 {
-    return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::None;
+    return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::Note;
 }
 
 void AddTo(CellFindings& cell, const Finding& finding)
@@ -138,10 +139,14 @@ DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
     DumpFileMap map{};
     if (dib.FileBytes().empty())
         return map;
+    std::uint64_t line = 0;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         const MemoView& view = pane.memos[memo];
+        map[memo].firstLine = line;
+        line += view.bytes ? LineCount(view.bytes->size()) : 1;  // an absent region's notice takes a line
         if (!view.bytes || view.bytes->empty())
             continue;
+        map[memo].held = view.bytes->size();
         map[memo].shown = std::min<std::uint64_t>(view.bytes->size(), view.placement.linesShown * kBytesPerLine);
     }
     map[kInfoHeaderMemo].fileOffset = kInfoHeaderStart;  // the memo shows the model's copy of these bytes
@@ -188,20 +193,25 @@ std::string ByteTooltipText(const format::Layout& layout, std::span<const Findin
     return text;
 }
 
+std::optional<HeaderCell> CellOf(const Finding& finding)
+{
+    if (finding.field.empty())
+        return std::nullopt;
+    if (finding.offset < kFileHeaderSize) {
+        if (const auto row = FieldRowAt(kFileHeaderRanges, finding.offset))
+            return HeaderCell{.infoHeader = false, .row = *row};
+        return std::nullopt;
+    }
+    const std::uint64_t inHeader = finding.offset - kInfoHeaderStart;
+    return HeaderCell{.infoHeader = true, .row = FieldRowAt(kInfoHeaderRanges, inHeader).value_or(0)};
+}
+
 HeaderCellFindings FindingsByCell(std::span<const Finding> findings)
 {
     HeaderCellFindings cells;
-    for (const Finding& finding : findings) {
-        if (finding.field.empty())
-            continue;
-        if (finding.offset < kFileHeaderSize) {
-            if (const auto row = FieldRowAt(kFileHeaderRanges, finding.offset))
-                AddTo(cells.fileHeader[*row], finding);
-            continue;
-        }
-        const std::uint64_t inHeader = finding.offset - kInfoHeaderStart;
-        AddTo(cells.infoHeader[FieldRowAt(kInfoHeaderRanges, inHeader).value_or(0)], finding);
-    }
+    for (const Finding& finding : findings)
+        if (const std::optional<HeaderCell> cell = CellOf(finding))
+            AddTo(cell->infoHeader ? cells.infoHeader[cell->row] : cells.fileHeader[cell->row], finding);
     return cells;
 }
 
@@ -227,20 +237,37 @@ std::string HeaderSizeNote(const format::Layout& layout)
     return text;
 }
 
+std::vector<MemoMark> MarksOver(std::uint64_t offset, std::uint64_t length, Mark mark, const DumpFileMap& map)
+{
+    std::vector<MemoMark> marks;
+    const std::uint64_t end = SaturatingAdd(offset, std::max<std::uint64_t>(length, 1));
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        const std::uint64_t first = std::max(offset, map[memo].fileOffset);
+        const std::uint64_t last = std::min(end, map[memo].fileOffset + map[memo].shown);
+        if (first < last)
+            marks.push_back({memo, first - map[memo].fileOffset, last - map[memo].fileOffset, mark});
+    }
+    return marks;
+}
+
 std::vector<MemoMark> MarksInDump(std::span<const Finding> findings, const DumpFileMap& map)
 {
     std::vector<MemoMark> marks;
-    for (const Finding& finding : findings) {
-        const Mark mark = MarkOf(finding.severity);
-        if (mark == Mark::None || !finding.field.empty())
+    for (const Finding& finding : findings)
+        for (const MemoMark& mark : MarksOver(finding.offset, finding.length, MarkOf(finding.severity), map))
+            marks.push_back(mark);
+    return marks;
+}
+
+std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map)
+{
+    std::vector<MemoMark> marks;
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        const ByteRange shown{map[memo].fileOffset, map[memo].shown};
+        if (shown.Empty())
             continue;
-        const std::uint64_t end = finding.offset + std::max<std::uint64_t>(finding.length, 1);
-        for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-            const std::uint64_t first = std::max(finding.offset, map[memo].fileOffset);
-            const std::uint64_t last = std::min(end, map[memo].fileOffset + map[memo].shown);
-            if (first < last)
-                marks.push_back({memo, first - map[memo].fileOffset, last - map[memo].fileOffset, mark});
-        }
+        for (const ByteRange& bad : format::BadIndexBytes(file, format, shown))
+            marks.push_back({memo, bad.offset - shown.offset, bad.End() - shown.offset, Mark::Error});
     }
     return marks;
 }

@@ -18,10 +18,13 @@
 namespace hexlume {
 
 // Where a memo's bytes stand in the file: the offset of its first byte and how many of its
-// bytes the pane holds (0 for an absent region, or the memos before a load).
+// bytes the pane holds (0 for an absent region, or the memos before a load), of the `held`
+// bytes its region has; and the dump line, as the line numbers count, of its first line.
 struct MemoBytes {
     std::uint64_t fileOffset = 0;
     std::uint64_t shown = 0;
+    std::uint64_t held = 0;
+    std::uint64_t firstLine = 0;
 };
 using DumpFileMap = std::array<MemoBytes, kMemoCount>;
 
@@ -38,7 +41,8 @@ format::Inspection InspectLoadedFile(const CDib& dib);
 std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,
                             format::Bytes file, std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
 
-enum class Mark { None, Changed, Warning, Error };  // Changed: differs from the version read before
+// Changed: differs from the version read before. Ordered by weight: a heavier mark wins.
+enum class Mark { None, Changed, Note, Warning, Error };
 
 // A header table's value cell with the findings about its field.
 struct CellFindings {
@@ -49,8 +53,14 @@ struct HeaderCellFindings {
     std::array<CellFindings, 5> fileHeader;
     std::array<CellFindings, 11> infoHeader;
 };
-// Findings on a field go to the row whose bytes hold it; those on fields past the 40 bytes the
-// table shows (V4 and V5 fields, masks) go to the biSize row.
+// The table row a finding on a header field belongs to: the row whose bytes hold the field;
+// fields past the 40 bytes the table shows (V4 and V5 fields, masks) belong to the biSize row.
+// nullopt for a finding on no field.
+struct HeaderCell {
+    bool infoHeader = false;
+    std::size_t row = 0;
+};
+std::optional<HeaderCell> CellOf(const format::Finding& finding);
 HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
 
 // The biSize cell's extra tooltip: the header's version and the fields the table does not show
@@ -64,8 +74,13 @@ struct MemoMark {
     std::uint64_t end = 0;  // one past the last
     Mark mark = Mark::None;
 };
-// Errors and warnings only, and only the bytes the memos hold.
+// Every finding's bytes, notes included, but only those the memos hold.
 std::vector<MemoMark> MarksInDump(std::span<const format::Finding> findings, const DumpFileMap& map);
+// The bytes the memos hold of a file range, in memo order.
+std::vector<MemoMark> MarksOver(std::uint64_t offset, std::uint64_t length, Mark mark, const DumpFileMap& map);
+// Every byte the memos hold whose pixels use a colour index past the table, where the checker
+// reports only the first.
+std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map);
 
 // How a new version of a file differs from the one read before: how many bytes differ (a byte
 // only one version has counts too), and marks on those the memos hold.

@@ -1,3 +1,4 @@
+#include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -93,26 +94,51 @@ TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)
     EXPECT_EQ(cells.fileHeader[0].mark, Mark::None);
 }
 
-TEST(DumpMarks, OnlyTheShownBytesOfErrorsAndWarnings)
+TEST(DumpMarks, OnlyTheBytesTheMemosHold)
 {
     DumpFileMap map{};
-    map[kFileHeaderMemo] = {0, 14};
-    map[kInfoHeaderMemo] = {14, 40};
-    map[kDataMemo] = {100, 32};  // a cut memo: 32 of its bytes shown
+    map[kFileHeaderMemo] = {.fileOffset = 0, .shown = 14, .held = 14, .firstLine = 0};
+    map[kInfoHeaderMemo] = {.fileOffset = 14, .shown = 40, .held = 40, .firstLine = 1};
+    map[kDataMemo] = {.fileOffset = 100, .shown = 32, .held = 2000, .firstLine = 5};  // a cut memo
     const std::vector<format::Finding> findings{
         {format::Severity::Error, "pixel-data-truncated", 120, 1000, "", "cut"},
         {format::Severity::Note, "gap", 54, 46, "", "gap"},
-        {format::Severity::Warning, "bad-size", 2, 4, "bfSize", "field finding: marks its cell instead"},
+        {format::Severity::Warning, "bad-size", 2, 4, "bfSize", "a field's bytes too"},
     };
     const std::vector<MemoMark> marks = MarksInDump(findings, map);
-    ASSERT_EQ(marks.size(), 1u);
+    ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].memo, kDataMemo);
     EXPECT_EQ(marks[0].first, 20u);
     EXPECT_EQ(marks[0].end, 32u);
     EXPECT_EQ(marks[0].mark, Mark::Error);
+    EXPECT_EQ(marks[1].memo, kFileHeaderMemo);
+    EXPECT_EQ(marks[1].mark, Mark::Warning);
     EXPECT_EQ(FileOffsetOf(map, kDataMemo, 31), 131u);
     EXPECT_EQ(FileOffsetOf(map, kDataMemo, 32), std::nullopt);
     EXPECT_EQ(FileOffsetOf(map, kPaletteMemo, 0), std::nullopt);
+
+    // The list says where each one is: on a line, past the cut, or nowhere in the dump.
+    EXPECT_EQ(PlaceInDump(findings[0], map).where, "line 6");
+    EXPECT_EQ(PlaceInDump({format::Severity::Error, "x", 1500, 4, "", ""}, map).where, "past the cut");
+    EXPECT_EQ(PlaceInDump(findings[1], map).where, "in no memo");
+}
+
+TEST(FindingsList, ErrorsFirstAndCopiedAsTheVerboseCheckPrintsThem)
+{
+    const std::vector<format::Finding> findings{
+        {format::Severity::Note, "gap", 0x36, 8, "", "Bytes 54 to 61 belong to no part of the bitmap."},
+        {format::Severity::Warning, "file-size-mismatch", 2, 4, "bfSize", "bfSize says 100 bytes."},
+        {format::Severity::Error, "index-past-table", 0x436, 1, "", "Pixel (2, 0) uses colour index 9."},
+    };
+    const std::vector<std::size_t> order = FindingsListOrder(findings);
+    EXPECT_EQ(order, (std::vector<std::size_t>{2, 1, 0}));
+    EXPECT_EQ(FindingCountsText(CountFindings(findings)), "1 error · 1 warning · 1 note");
+    EXPECT_EQ(FindingCountsText(CountFindings({})), "No findings");
+    EXPECT_EQ(FirstFindingText(findings), "error index-past-table at 0x436:\nPixel (2, 0) uses colour index 9.");
+    EXPECT_EQ(CopiedFindingsText(findings, order),
+              "  error    index-past-table                0x436       Pixel (2, 0) uses colour index 9.\n"
+              "  warning  file-size-mismatch              0x2         bfSize says 100 bytes.\n"
+              "  note     gap                             0x36        Bytes 54 to 61 belong to no part of the bitmap.\n");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "WindowTestSupport.h"
 
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -10,12 +13,13 @@ namespace {
 class InspectionTest : public MainFormTest {
 protected:
     QTableWidget* Grid(const char* name) { return Child<QTableWidget>(name); }
-    // The text under the memo's extra selections of the given underline style.
-    QStringList Selected(const char* memo, QTextCharFormat::UnderlineStyle style)
+    // The text under the memo's tinted extra selections (marks, not the highlight).
+    QStringList Tinted(const char* memo)
     {
         QStringList texts;
+        const QColor highlight = Memo(memo)->palette().color(QPalette::Active, QPalette::Highlight);
         for (const QTextEdit::ExtraSelection& selection : Memo(memo)->extraSelections())
-            if (selection.format.underlineStyle() == style)
+            if (selection.format.hasProperty(QTextFormat::BackgroundBrush) && selection.format.background().color() != highlight)
                 texts << selection.cursor.selectedText();
         return texts;
     }
@@ -60,12 +64,49 @@ TEST_F(InspectionTest, FindingsMarkTheirCellAndBytes)
     Open(WritePicture("cut.bmp", bytes));
     QTableWidgetItem* size = Grid("sgdFileHeader")->item(1, 2);
     ASSERT_NE(size, nullptr);
-    EXPECT_FALSE(size->icon().isNull());
+    EXPECT_NE(size->background(), Grid("sgdFileHeader")->item(0, 2)->background()) << "only the bad field is tinted";
+    EXPECT_TRUE(size->icon().isNull()) << "an icon would push the value out of the cell";
     EXPECT_TRUE(size->toolTip().startsWith(QStringLiteral("Bitmap File Header 位图文件头信息\n"))) << size->toolTip().toStdString();
     EXPECT_EQ(size->text(), claimed) << "the cell keeps its text";
-    EXPECT_TRUE(Grid("sgdFileHeader")->item(0, 2)->icon().isNull());
-    EXPECT_FALSE(Selected("mmoData", QTextCharFormat::WaveUnderline).isEmpty());
+    EXPECT_FALSE(Tinted("mmoData").isEmpty());
     EXPECT_TRUE(Grid("sgdInfoHeader")->item(0, 2)->toolTip().contains(QStringLiteral("BITMAPINFOHEADER, 40 bytes.")));
+}
+
+TEST_F(InspectionTest, TheBadgeCountsAndTheListLeadsToEveryBadIndex)
+{
+    // 64 rows of 16 indices and a 4-entry table: three bytes past it, on lines below the first screen.
+    BitmapFields fields;
+    fields.width = 16;
+    fields.height = 64;
+    fields.bitCount = 8;
+    fields.sizeImage = 1024;
+    fields.clrUsed = 4;
+    fields.palette = CountingBytes(16);
+    fields.pixels.assign(1024, 0);
+    fields.pixels[50 * 16 + 3] = 0x11;
+    fields.pixels[50 * 16 + 9] = 0x22;
+    fields.pixels[51 * 16] = 0x33;
+    Open(WritePicture("bad.bmp", BuildBitmap(fields)));
+    EXPECT_EQ(Child<QWidget>("lblFindings")->accessibleName(), QStringLiteral("1 error · 1 note"));
+
+    const QStringList tinted = Tinted("mmoData");
+    EXPECT_EQ(QSet<QString>(tinted.begin(), tinted.end()), (QSet<QString>{"11", "22", "33"})) << "every bad index";
+
+    QTest::keyClick(&form, Qt::Key_F8);  // opens the list on its first row, the error
+    auto* list = form.findChild<QWidget*>(QStringLiteral("FindingsWindow"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(list->windowTitle().contains(QStringLiteral("Findings"))) << list->windowTitle().toStdString();
+    EXPECT_TRUE(list->windowTitle().contains(QStringLiteral("bad.bmp")));
+    const QPlainTextEdit* data = Memo("mmoData");
+    const QList<QTextEdit::ExtraSelection> lit = data->extraSelections();
+    ASSERT_FALSE(lit.isEmpty());
+    EXPECT_EQ(lit.last().cursor.selectedText(), QStringLiteral("11")) << "the highlight comes last";
+    const int lineTop = data->mapTo(Child<QWidget>("sbxFileContents"), QPoint(0, 50 * kLine)).y();
+    const auto* pane = Child<QScrollArea>("sbxFile");
+    const int scrolled = pane->verticalScrollBar()->value();
+    EXPECT_GE(lineTop, scrolled);
+    EXPECT_LE(lineTop + kLine, scrolled + pane->viewport()->height()) << "the bytes are in view";
 }
 
 TEST_F(InspectionTest, ADroppedBitmapOpensAndAnythingElseIsIgnored)

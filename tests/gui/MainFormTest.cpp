@@ -325,8 +325,16 @@ TEST_F(MainFormTest, OpenItemAndLeftClickOnThePreviewBothOpen)
 
 TEST_F(MainFormTest, LineAndItsNumberArePaintedInTheSameBand)
 {
-    // 1 + 3 + 64 + 4 lines: enough that a line pitch off by a pixel drifts out of its band.
-    Open(WritePicture("pal8.bmp", Pal8Bitmap(16, 4, CountingBytes(64, 0x40))));
+    // 1 + 3 + 64 + 4 lines: enough that a line pitch off by a pixel drifts out of its band. A
+    // file with nothing to note: a finding's mark would draw in the bands.
+    BitmapFields fields;
+    fields.width = 16;
+    fields.height = 4;
+    fields.bitCount = 8;
+    fields.sizeImage = 64;
+    fields.palette = CountingBytes(1024);
+    fields.pixels = CountingBytes(64, 0x40);
+    Open(WritePicture("pal8.bmp", BuildBitmap(fields)));
     ASSERT_EQ(Memo("mmoNumbers")->toPlainText().count('\n'), 72);
     const QImage pane = Child<QWidget>("sbxFileContents")->grab().toImage();
     ASSERT_GE(pane.height(), 72 * kLine);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "InspectionTexts.h"
+#include "format/Findings.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// What the window says about a file's findings as a whole: the counts, the list's order and
+// rows, the copied text, and where each finding stands in the dump.
+namespace hexlume {
+
+struct FindingCounts {
+    std::uint64_t errors = 0;
+    std::uint64_t warnings = 0;
+    std::uint64_t notes = 0;
+};
+FindingCounts CountFindings(std::span<const format::Finding> findings);
+// "2 errors · 1 warning · 3 notes", the severities there are; "No findings" when none.
+std::string FindingCountsText(const FindingCounts& counts);
+// The worst severity there is, notes included; nullopt when there are no findings.
+std::optional<format::Severity> WorstSeverity(const FindingCounts& counts);
+
+// The order the list shows the findings in, as indices: errors, then warnings, then notes, each
+// in the order a reader meets them.
+std::vector<std::size_t> FindingsListOrder(std::span<const format::Finding> findings);
+
+// The first finding in the list's order, for a tooltip: "error index-past-table at 0x436:
+// Pixel (2, 0) uses …"; "" when there are none.
+std::string FirstFindingText(std::span<const format::Finding> findings);
+
+// The chosen findings as a verbose check prints them, a line each.
+std::string CopiedFindingsText(std::span<const format::Finding> findings, std::span<const std::size_t> chosen);
+
+// Where a finding's bytes stand in the dump: the bytes the memos hold and the dump line of the
+// first of them, or why the dump does not show them; `where` is the list's short word for it
+// ("line 73", "past the cut", "in no memo"), `sentence` the longer one shown for a chosen finding.
+struct FindingPlace {
+    std::vector<MemoMark> marks;
+    std::uint64_t line = 0;
+    std::string where;
+    std::string sentence;
+};
+FindingPlace PlaceInDump(const format::Finding& finding, const DumpFileMap& map);
+
+}  // namespace hexlume
