@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -44,7 +44,18 @@ FindingsWindow::FindingsWindow(QWidget* owner)
     layout->addWidget(m_place);
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &FindingsWindow::ChooseCurrent);
-    connect(new QShortcut(QKeySequence::Copy, m_list), &QShortcut::activated, this, &FindingsWindow::CopySelection);
+    m_list->installEventFilter(this);
+}
+
+// The list's own copy takes one cell; the rows go out whole, as the checker prints them.
+bool FindingsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::Finding> findings,

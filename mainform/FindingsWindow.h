@@ -33,6 +33,9 @@ public:
 signals:
     void FindingChosen(std::size_t finding);  // an index into the findings as given
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CopySelection() const;
     void ChooseCurrent();

@@ -307,6 +307,13 @@ void TMainForm::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+// The findings list belongs to this window: it must not keep the program running alone.
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    m_findingsWindow->close();
+    QWidget::closeEvent(event);
+}
+
 void TMainForm::FormShow()
 {
     SetRandomColors();

@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -107,6 +109,14 @@ TEST_F(InspectionTest, TheBadgeCountsAndTheListLeadsToEveryBadIndex)
     const int scrolled = pane->verticalScrollBar()->value();
     EXPECT_GE(lineTop, scrolled);
     EXPECT_LE(lineTop + kLine, scrolled + pane->viewport()->height()) << "the bytes are in view";
+
+    auto* rows = list->findChild<QWidget*>(QStringLiteral("lstFindings"));
+    ASSERT_NE(rows, nullptr);
+    QTest::keyClick(rows, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("  error    index-past-table  ")))
+        << QGuiApplication::clipboard()->text().toStdString();
+    form.close();
+    EXPECT_FALSE(list->isVisible()) << "the list closes with the window";
 }
 
 TEST_F(InspectionTest, ADroppedBitmapOpensAndAnythingElseIsIgnored)
