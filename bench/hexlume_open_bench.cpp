@@ -206,7 +206,7 @@ void RunPhases(const QString& path, const QSize& previewSize, int rounds)
             if (!dib.LoadFile(pathBytes))
                 throw std::runtime_error("the model refused the bitmap: " + dib.LastError());
         }));
-        steps.push_back(Measure("preview (DrawPicture)", [&] { picture = DrawPicture(dib.FileBytes(), previewSize); }));
+        steps.push_back(Measure("preview (DrawPreview)", [&] { picture = DrawPreview(dib.FileBytes(), previewSize); }));
         if (picture.image.isNull())
             throw std::runtime_error("no picture drawn: " + picture.reason.toStdString());
         steps.push_back(Measure("pixmap (fromImage)", [&] { preview = QPixmap::fromImage(picture.image); }));

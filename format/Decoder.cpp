@@ -19,11 +19,6 @@ Argb Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
     return kOpaque | red << 16 | green << 8 | blue;
 }
 
-Argb Missing(std::uint64_t targetColumn, std::uint64_t targetRow)
-{
-    return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
-}
-
 }  // namespace
 
 std::string NoPictureReason(const BitmapFormat& format)
@@ -110,16 +105,28 @@ std::int32_t FixedClamped(const std::uint8_t* bytes)
 
 // The colour table as ARGB, every index up to 255 filled: the marker where the table has no
 // entry (past its count or past the end of the file).
-std::array<Argb, 256> ColorTable(Bytes file, const BitmapFormat& format)
+struct ColorTable {
+    std::array<Argb, 256> colors;
+    std::uint64_t entries = 0;  // the indices below have an entry of their own
+
+    // Notes a bad index by the index, not by the marker's colour, which a table may hold too.
+    Argb Color(std::uint32_t index, bool& drewBadIndex) const
+    {
+        drewBadIndex = drewBadIndex || index >= entries;
+        return colors[index];
+    }
+};
+
+ColorTable ReadColorTable(Bytes file, const BitmapFormat& format)
 {
-    std::array<Argb, 256> table;
-    table.fill(kBadIndexColor);
-    const std::uint64_t count = std::min<std::uint64_t>(format.colorCount, table.size());
-    for (std::uint64_t index = 0; index < count; ++index) {
-        const std::uint64_t offset = format.colorTable.offset + index * format.colorEntrySize;
+    ColorTable table;
+    table.colors.fill(kBadIndexColor);
+    const std::uint64_t count = std::min<std::uint64_t>(format.colorCount, table.colors.size());
+    for (; table.entries < count; ++table.entries) {
+        const std::uint64_t offset = format.colorTable.offset + table.entries * format.colorEntrySize;
         if (offset > file.size() || file.size() - offset < 3)
             break;
-        table[index] = Rgb(file[offset + 2], file[offset + 1], file[offset]);
+        table.colors[table.entries] = Rgb(file[offset + 2], file[offset + 1], file[offset]);
     }
     return table;
 }
@@ -128,7 +135,7 @@ std::array<Argb, 256> ColorTable(Bytes file, const BitmapFormat& format)
 class PixelReader {
 public:
     PixelReader(Bytes file, const BitmapFormat& format)
-        : m_bitCount(format.bitCount), m_table(ColorTable(file, format)), m_red(format.masks.red),
+        : m_bitCount(format.bitCount), m_table(ReadColorTable(file, format)), m_red(format.masks.red),
           m_green(format.masks.green), m_blue(format.masks.blue), m_alpha(format.masks.alpha)
     {
     }
@@ -136,6 +143,7 @@ public:
     // Whether the pixels carry alpha (an alpha mask, or 64 bits).
     bool HasAlpha() const { return m_alpha.Present() || m_bitCount == 64; }
     bool SawAlpha() const { return m_sawAlpha; }
+    bool SawBadIndex() const { return m_sawBadIndex; }
     std::uint64_t BytesUpTo(std::uint64_t column) const { return ((column + 1) * m_bitCount + 7) / 8; }
 
     Argb At(const std::uint8_t* row, std::uint64_t column)
@@ -144,7 +152,7 @@ public:
         case 1:
         case 2:
         case 4:
-        case 8: return m_table[Index(row, column)];
+        case 8: return m_table.Color(Index(row, column), m_sawBadIndex);
         case 24: {
             const std::uint8_t* pixel = row + column * 3;
             return Rgb(pixel[2], pixel[1], pixel[0]);
@@ -179,12 +187,13 @@ private:
     }
 
     unsigned m_bitCount;
-    std::array<Argb, 256> m_table;
+    ColorTable m_table;
     Channel m_red;
     Channel m_green;
     Channel m_blue;
     Channel m_alpha;
     bool m_sawAlpha = false;
+    bool m_sawBadIndex = false;
 };
 
 class Canvas {
@@ -199,6 +208,13 @@ public:
 
     Argb* Row(std::uint64_t targetRow) { return picture.pixels.data() + targetRow * picture.width; }
 
+    // The stand-in where the file has no bytes for a pixel: a checker of 8-pixel cells.
+    Argb Missing(std::uint64_t targetColumn, std::uint64_t targetRow)
+    {
+        drewMissing = true;
+        return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
+    }
+
     // An alpha channel that is 0 everywhere drawn is taken as unused (writers that leave the
     // spare byte 0 mean an opaque picture).
     void MakeOpaque()
@@ -210,6 +226,8 @@ public:
     const std::vector<std::uint64_t> columns;  // source column of each target column
     const std::vector<std::uint64_t> rows;     // source row (from the top) of each target row
     Picture picture;
+    bool drewMissing = false;
+    bool drewBadIndex = false;
 };
 
 // The bytes of the row stored at storedRow (counted from the start of the data): shorter or
@@ -233,9 +251,10 @@ void DrawUncompressed(Bytes file, const BitmapFormat& format, Canvas& canvas)
         for (std::uint64_t targetColumn = 0; targetColumn < canvas.columns.size(); ++targetColumn) {
             const std::uint64_t column = canvas.columns[targetColumn];
             target[targetColumn] = reader.BytesUpTo(column) <= stored.size() ? reader.At(stored.data(), column)
-                                                                              : Missing(targetColumn, targetRow);
+                                                                              : canvas.Missing(targetColumn, targetRow);
         }
     }
+    canvas.drewBadIndex = reader.SawBadIndex();
     if (reader.HasAlpha() && !reader.SawAlpha())
         canvas.MakeOpaque();
 }
@@ -293,7 +312,7 @@ public:
             const std::uint64_t targetRow = TargetRowAt(m_nextTarget);
             Argb* target = m_canvas.Row(targetRow);
             for (std::uint64_t targetColumn = 0; targetColumn < m_row.size(); ++targetColumn)
-                target[targetColumn] = Missing(targetColumn, targetRow);
+                target[targetColumn] = m_canvas.Missing(targetColumn, targetRow);
         }
     }
 
@@ -323,7 +342,7 @@ private:
             for (std::uint64_t targetColumn = 0; targetColumn < m_row.size(); ++targetColumn)
                 target[targetColumn] = m_canvas.columns[targetColumn] < m_missingFrom
                                            ? m_row[targetColumn]
-                                           : Missing(targetColumn, targetRow);
+                                           : m_canvas.Missing(targetColumn, targetRow);
         }
     }
 
@@ -339,7 +358,7 @@ private:
 
 void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
 {
-    const std::array<Argb, 256> table = ColorTable(file, format);
+    const ColorTable table = ReadColorTable(file, format);
     const PixelEncoding encoding = format.encoding;
     // The stream as the layout has it: a writer's image size neither cuts it nor stretches it.
     const Bytes stream = file.first(std::min<std::uint64_t>(file.size(), format.pixels.End()));
@@ -353,7 +372,7 @@ void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
             sink.MoveTo(step.y);
             sink.Put(step.x, step.pixels, [&](std::uint64_t k) {
                 const std::uint32_t value = RlePixel(encoding, code, k);
-                return encoding == PixelEncoding::Rle24 ? kOpaque | value : table[value];
+                return encoding == PixelEncoding::Rle24 ? kOpaque | value : table.Color(value, canvas.drewBadIndex);
             });
         }
         if (code.op == RleOp::EndOfBitmap)
@@ -397,6 +416,8 @@ DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t
         DrawUncompressed(file, format, canvas);
     result.outcome = DecodeOutcome::Drawn;
     result.picture = std::move(canvas.picture);
+    result.drewMissing = canvas.drewMissing;
+    result.drewBadIndex = canvas.drewBadIndex;
     return result;
 }
 

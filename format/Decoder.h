@@ -45,6 +45,10 @@ struct DecodeResult {
     PixelEncoding embeddedEncoding = PixelEncoding::Unknown;  // Jpeg or Png when Embedded
     FileRange embedded;
     std::string reason;
+    // Which stand-ins the drawing holds, told while drawing: a file's own grey or magenta never
+    // counts.
+    bool drewMissing = false;
+    bool drewBadIndex = false;
 };
 
 // The bytes of range that file holds (empty when none).

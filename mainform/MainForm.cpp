@@ -130,6 +130,7 @@ void TMainForm::FormCreate()
     InitStatusPanels();
     m_model = std::make_unique<CDib>();
     m_lineHeight = std::abs(ui->mmoInfoHeader->font().pixelSize());
+    m_previewToolTip = ui->imgRevView->toolTip();
 
     const auto memos = DumpMemos();
     std::int64_t top = 0;
@@ -556,11 +557,12 @@ void TMainForm::dropEvent(QDropEvent* event)
 }
 
 // Drawn straight at the preview's size from the model's bytes; a bitmap without a pixel format
-// shows why instead.
+// shows why instead. The tooltip says what the drawing's marks mean, for this picture only.
 void TMainForm::ShowPreview()
 {
-    const DrawnPicture picture = DrawPicture(m_model->FileBytes(), ui->imgRevView->size());
-    // The start-up caption lies beneath: it must not show through a reason or transparent pixels.
+    const DrawnPicture picture = DrawPreview(m_model->FileBytes(), ui->imgRevView->size());
+    ui->imgRevView->setToolTip((QStringList{m_previewToolTip} + MarkNotes(picture.marks)).join(u'\n'));
+    // The start-up caption lies beneath: it must not show through a reason.
     ui->imgRevView->setAutoFillBackground(true);
     if (picture.image.isNull()) {
         ui->imgRevView->setWordWrap(true);

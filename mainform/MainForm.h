@@ -108,6 +108,7 @@ private:
     int m_lineHeight = 0;
     RandomGenerator m_random;
     QString m_lastFile;
+    QString m_previewToolTip;  // the layout's own; what the preview's marks mean follows it
     QMenu* m_ppmGlobal = nullptr;
     QMenu* m_ppmOpenPic = nullptr;
     std::array<QLabel*, 3> m_statusPanels{};

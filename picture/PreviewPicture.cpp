@@ -6,20 +6,41 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstring>
 
 namespace hexlume {
 
 namespace {
 
-QImage ToImage(const format::Picture& picture)
+bool SeeThrough(QRgb pixel)
 {
+    return qAlpha(pixel) != 255;
+}
+
+// Stops at the first see-through pixel: an opaque picture costs one read of what was drawn.
+bool AnySeeThrough(const QImage& image)
+{
+    for (int row = 0; row < image.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+        if (std::any_of(line, line + image.width(), SeeThrough))
+            return true;
+    }
+    return false;
+}
+
+DrawnPicture ToImage(const format::DecodeResult& result)
+{
+    const format::Picture& picture = result.picture;
     QImage image(static_cast<int>(picture.width), static_cast<int>(picture.height), QImage::Format_ARGB32);
     const std::size_t rowBytes = picture.width * sizeof(format::Argb);
     for (std::uint32_t row = 0; row < picture.height; ++row)
         std::memcpy(image.scanLine(static_cast<int>(row)), picture.pixels.data() + std::size_t{row} * picture.width,
                     rowBytes);
-    return image;
+    const PictureMarks marks{.missing = result.drewMissing,
+                             .badIndex = result.drewBadIndex,
+                             .transparent = AnySeeThrough(image)};
+    return {.image = std::move(image), .reason = {}, .marks = marks};
 }
 
 DrawnPicture ReadEmbedded(format::Bytes stream, format::PixelEncoding encoding, QSize size)
@@ -41,7 +62,31 @@ DrawnPicture ReadEmbedded(format::Bytes stream, format::PixelEncoding encoding, 
         return drawn;
     }
     drawn.image = image.convertToFormat(QImage::Format_ARGB32);
+    drawn.marks.transparent = image.hasAlphaChannel() && AnySeeThrough(drawn.image);
     return drawn;
+}
+
+QRgb Over(QRgb pixel, QRgb backdrop)
+{
+    const int alpha = qAlpha(pixel);
+    const auto mix = [alpha](int front, int back) { return (front * alpha + back * (255 - alpha) + 127) / 255; };
+    return qRgb(mix(qRed(pixel), qRed(backdrop)), mix(qGreen(pixel), qGreen(backdrop)),
+                mix(qBlue(pixel), qBlue(backdrop)));
+}
+
+static_assert(kBackdropLight != format::kMissingLight && kBackdropLight != format::kMissingDark &&
+                  kBackdropDark != format::kMissingLight && kBackdropDark != format::kMissingDark,
+              "see-through must not look like missing bytes");
+
+void PutOverBackdrop(QImage& image)
+{
+    for (int row = 0; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int column = 0; column < image.width(); ++column) {
+            const bool dark = ((column / kBackdropCell + row / kBackdropCell) & 1) != 0;
+            line[column] = Over(line[column], dark ? kBackdropDark : kBackdropLight);
+        }
+    }
 }
 
 }  // namespace
@@ -52,12 +97,32 @@ DrawnPicture DrawPicture(format::Bytes file, QSize size)
     const format::DecodeResult result = format::DecodePicture(file, layout, static_cast<std::uint32_t>(size.width()),
                                                               static_cast<std::uint32_t>(size.height()));
     switch (result.outcome) {
-    case format::DecodeOutcome::Drawn: return {.image = ToImage(result.picture), .reason = {}};
+    case format::DecodeOutcome::Drawn: return ToImage(result);
     case format::DecodeOutcome::Embedded:
         return ReadEmbedded(format::PresentBytes(file, result.embedded), result.embeddedEncoding, size);
     case format::DecodeOutcome::NoPicture: break;
     }
-    return {.image = {}, .reason = QString::fromStdString(result.reason)};
+    return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
+}
+
+DrawnPicture DrawPreview(format::Bytes file, QSize size)
+{
+    DrawnPicture drawn = DrawPicture(file, size);
+    if (drawn.marks.transparent)
+        PutOverBackdrop(drawn.image);
+    return drawn;
+}
+
+QStringList MarkNotes(const PictureMarks& marks)
+{
+    QStringList notes;
+    if (marks.missing)
+        notes << QStringLiteral("Grey checker: the file has no bytes for these pixels (cut short).");
+    if (marks.badIndex)
+        notes << QStringLiteral("Magenta: a colour index past the end of the colour table.");
+    if (marks.transparent)
+        notes << QStringLiteral("Light checker: transparent pixels (alpha below 255, or skipped by the RLE stream).");
+    return notes;
 }
 
 }  // namespace hexlume

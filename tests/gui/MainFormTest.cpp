@@ -152,7 +152,7 @@ TEST_F(MainFormTest, RefusedFilesShowOneErrorAndKeepThePreviousViews)
     ExpectSameViews(before);
 }
 
-TEST_F(MainFormTest, DamagedFileOpensWithEveryViewAndAChecker)
+TEST_F(MainFormTest, DamagedFilesOpenWithEveryViewAndThePreviewExplainsItsMarks)
 {
     // 2 x 2 at 24 bits with only the bottom row present.
     std::vector<std::uint8_t> bitmap = SmallBitmap();
@@ -165,6 +165,30 @@ TEST_F(MainFormTest, DamagedFileOpensWithEveryViewAndAChecker)
     ASSERT_EQ(preview.size(), QSize(200, 116));
     EXPECT_EQ(preview.pixelColor(0, 115), QColor(0, 0, 255));
     EXPECT_EQ(preview.pixelColor(0, 0), QColor(format::kMissingLight));
+
+    // The tooltip explains the marks this picture shows, and only those, after the stored text.
+    const QString stored = QStringLiteral("从这里开始--您可以尝试你的鼠标左右键哦！");
+    QLabel* label = Child<QLabel>("imgRevView");
+    QStringList lines = label->toolTip().split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], stored);
+    EXPECT_TRUE(lines[1].startsWith("Grey checker")) << lines[1].toStdString();
+
+    // 1 × 1 at 8 bits, index 5 of a two-colour table.
+    Open(WritePicture("index.bmp", BuildBitmap({.width = 1, .height = 1, .bitCount = 8, .clrUsed = 2,
+                                                .palette = CountingBytes(8), .pixels = {5, 0, 0, 0}})));
+    EXPECT_EQ(label->pixmap().toImage().pixelColor(0, 0), QColor(format::kBadIndexColor));
+    lines = label->toolTip().split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], stored);
+    EXPECT_TRUE(lines[1].startsWith("Magenta")) << lines[1].toStdString();
+
+    // No picture at all: the stored text alone.
+    std::vector<std::uint8_t> noFormat = SmallBitmap();
+    noFormat[28] = 0x23;
+    Open(WritePicture("bits.bmp", noFormat));
+    ASSERT_TRUE(label->pixmap().isNull());
+    EXPECT_EQ(label->toolTip(), stored);
 }
 
 TEST_F(MainFormTest, FileWithoutAPixelFormatShowsWhyInThePreview)
