@@ -21,10 +21,13 @@ void DescribeColorEntry(const BitmapFormat& format, std::uint64_t inTable, ByteD
     description.channel = kColorEntryChannels[inTable % format.colorEntrySize];
 }
 
-void DescribePixel(const BitmapFormat& format, std::uint64_t inData, ByteDescription& description)
+// Rows count from where the headers put the pixels: a broken file may place the data over an
+// earlier part, and then the data's element starts later than the data.
+void DescribePixel(const BitmapFormat& format, std::uint64_t offset, ByteDescription& description)
 {
-    if (!IsUncompressed(format.encoding) || format.stride == 0 || format.bitCount == 0)
+    if (!IsUncompressed(format.encoding) || format.stride == 0 || format.bitCount == 0 || offset < format.pixels.offset)
         return;
+    const std::uint64_t inData = offset - format.pixels.offset;
     const std::uint64_t storedRow = inData / format.stride;
     if (storedRow >= format.rows)
         return;
@@ -46,11 +49,10 @@ ByteDescription DescribeByte(const Layout& layout, std::uint64_t offset)
         if (offset < element.offset || offset - element.offset >= element.size)
             continue;
         description.element = &element;
-        const std::uint64_t inElement = offset - element.offset;
         if (element.kind == ElementKind::ColorTable)
-            DescribeColorEntry(layout.format, inElement, description);
+            DescribeColorEntry(layout.format, offset - element.offset, description);
         else if (element.kind == ElementKind::PixelData)
-            DescribePixel(layout.format, inElement, description);
+            DescribePixel(layout.format, offset, description);
         else
             DescribeField(element, offset, description);
         break;

@@ -12,11 +12,9 @@ namespace hexlume::format {
 
 namespace {
 
-constexpr Argb kOpaque = 0xFF000000;
-
 Argb Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
 {
-    return kOpaque | red << 16 | green << 8 | blue;
+    return OpaqueRgb(red << 16 | green << 8 | blue);
 }
 
 }  // namespace
@@ -79,6 +77,9 @@ private:
     std::uint64_t m_max;
 };
 
+// Where each channel sits in a 24-bit pixel (its bytes) and a 64-bit one (its 16-bit words).
+enum ChannelPlace : unsigned { kBluePlace = 0, kGreenPlace = 1, kRedPlace = 2, kAlphaPlace = 3 };
+
 // 64-bit channels are linear light with 1.0 = 8192: colours go through the sRGB curve (as a
 // screen shows them), alpha is scaled straight.
 constexpr std::int32_t kFixedOne = 8192;
@@ -97,11 +98,53 @@ const std::array<std::uint8_t, kFixedOne + 1>& LinearToSrgb()
     return table;
 }
 
-std::int32_t FixedClamped(const std::uint8_t* bytes)
+std::int32_t FixedClamped(const std::uint8_t* pixel, unsigned place)
 {
+    const std::uint8_t* bytes = pixel + 2 * place;
     const auto value = static_cast<std::int16_t>(bytes[0] | bytes[1] << 8);
     return std::clamp<std::int32_t>(value, 0, kFixedOne);
 }
+
+// The colours of pixels of 16 to 64 bits.
+class PackedColors {
+public:
+    explicit PackedColors(const BitmapFormat& format)
+        : m_bitCount(format.bitCount), m_red(format.masks.red), m_green(format.masks.green),
+          m_blue(format.masks.blue), m_alpha(format.masks.alpha)
+    {
+    }
+
+    Argb At(const std::uint8_t* pixel) const
+    {
+        switch (m_bitCount) {
+        case 24: return Rgb(pixel[kRedPlace], pixel[kGreenPlace], pixel[kBluePlace]);
+        case 64: return Wide(pixel);
+        default: return Masked(static_cast<std::uint32_t>(LeAt(Bytes(pixel, m_bitCount / 8), 0, m_bitCount / 8)));
+        }
+    }
+
+private:
+    Argb Masked(std::uint32_t pixel) const
+    {
+        const std::uint32_t alpha = m_alpha.Present() ? m_alpha.Scale(pixel) : 255;
+        return alpha << 24 | m_red.Scale(pixel) << 16 | m_green.Scale(pixel) << 8 | m_blue.Scale(pixel);
+    }
+
+    static Argb Wide(const std::uint8_t* pixel)
+    {
+        const auto& srgb = LinearToSrgb();
+        const auto alpha =
+            static_cast<std::uint32_t>((FixedClamped(pixel, kAlphaPlace) * 255 + kFixedOne / 2) / kFixedOne);
+        return alpha << 24 | std::uint32_t{srgb[FixedClamped(pixel, kRedPlace)]} << 16 |
+               std::uint32_t{srgb[FixedClamped(pixel, kGreenPlace)]} << 8 | srgb[FixedClamped(pixel, kBluePlace)];
+    }
+
+    unsigned m_bitCount;
+    Channel m_red;
+    Channel m_green;
+    Channel m_blue;
+    Channel m_alpha;
+};
 
 // The colour table as ARGB, every index up to 255 filled: the marker where the table has no
 // entry (past its count or past the end of the file).
@@ -121,12 +164,12 @@ ColorTable ReadColorTable(Bytes file, const BitmapFormat& format)
 {
     ColorTable table;
     table.colors.fill(kBadIndexColor);
-    const std::uint64_t count = std::min<std::uint64_t>(format.colorCount, table.colors.size());
-    for (; table.entries < count; ++table.entries) {
-        const std::uint64_t offset = format.colorTable.offset + table.entries * format.colorEntrySize;
-        if (offset > file.size() || file.size() - offset < 3)
+    for (std::uint32_t index = 0; index < table.colors.size(); ++index) {
+        const std::optional<Argb> color = TableColor(file, format, index);
+        if (!color)
             break;
-        table.colors[table.entries] = Rgb(file[offset + 2], file[offset + 1], file[offset]);
+        table.colors[index] = *color;
+        table.entries = index + 1;
     }
     return table;
 }
@@ -135,63 +178,30 @@ ColorTable ReadColorTable(Bytes file, const BitmapFormat& format)
 class PixelReader {
 public:
     PixelReader(Bytes file, const BitmapFormat& format)
-        : m_bitCount(format.bitCount), m_table(ReadColorTable(file, format)), m_red(format.masks.red),
-          m_green(format.masks.green), m_blue(format.masks.blue), m_alpha(format.masks.alpha)
+        : m_bitCount(format.bitCount), m_hasAlpha(HasAlphaChannel(format)), m_table(ReadColorTable(file, format)),
+          m_packed(format)
     {
     }
 
-    // Whether the pixels carry alpha (an alpha mask, or 64 bits).
-    bool HasAlpha() const { return m_alpha.Present() || m_bitCount == 64; }
+    bool HasAlpha() const { return m_hasAlpha; }
     bool SawAlpha() const { return m_sawAlpha; }
     bool SawBadIndex() const { return m_sawBadIndex; }
     std::uint64_t BytesUpTo(std::uint64_t column) const { return ((column + 1) * m_bitCount + 7) / 8; }
 
     Argb At(const std::uint8_t* row, std::uint64_t column)
     {
-        switch (m_bitCount) {
-        case 1:
-        case 2:
-        case 4:
-        case 8: return m_table.Color(Index(row, column), m_sawBadIndex);
-        case 24: {
-            const std::uint8_t* pixel = row + column * 3;
-            return Rgb(pixel[2], pixel[1], pixel[0]);
-        }
-        case 64: return Wide(row + column * 8);
-        default: return Packed(static_cast<std::uint32_t>(LeAt(Bytes(row + column * (m_bitCount / 8), m_bitCount / 8), 0, m_bitCount / 8)));
-        }
+        if (IsIndexed(m_bitCount))
+            return m_table.Color(IndexInRow(row, column, m_bitCount), m_sawBadIndex);
+        const Argb color = m_packed.At(row + column * (m_bitCount / 8));
+        m_sawAlpha = m_sawAlpha || color >> 24 != 0;
+        return color;
     }
 
 private:
-    std::uint32_t Index(const std::uint8_t* row, std::uint64_t column) const
-    {
-        const std::uint64_t bit = column * m_bitCount;
-        const unsigned shift = 8 - m_bitCount - static_cast<unsigned>(bit % 8);  // leftmost pixel in the high bits
-        return (row[bit / 8] >> shift) & ((1u << m_bitCount) - 1);
-    }
-
-    Argb Packed(std::uint32_t pixel)
-    {
-        const std::uint32_t alpha = m_alpha.Present() ? m_alpha.Scale(pixel) : 255;
-        m_sawAlpha = m_sawAlpha || alpha != 0;
-        return alpha << 24 | m_red.Scale(pixel) << 16 | m_green.Scale(pixel) << 8 | m_blue.Scale(pixel);
-    }
-
-    Argb Wide(const std::uint8_t* pixel)
-    {
-        const auto& srgb = LinearToSrgb();
-        const auto alpha = static_cast<std::uint32_t>((FixedClamped(pixel + 6) * 255 + kFixedOne / 2) / kFixedOne);
-        m_sawAlpha = m_sawAlpha || alpha != 0;
-        return alpha << 24 | std::uint32_t{srgb[FixedClamped(pixel + 4)]} << 16 |
-               std::uint32_t{srgb[FixedClamped(pixel + 2)]} << 8 | srgb[FixedClamped(pixel)];
-    }
-
     unsigned m_bitCount;
+    bool m_hasAlpha;
     ColorTable m_table;
-    Channel m_red;
-    Channel m_green;
-    Channel m_blue;
-    Channel m_alpha;
+    PackedColors m_packed;
     bool m_sawAlpha = false;
     bool m_sawBadIndex = false;
 };
@@ -372,7 +382,7 @@ void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
             sink.MoveTo(step.y);
             sink.Put(step.x, step.pixels, [&](std::uint64_t k) {
                 const std::uint32_t value = RlePixel(encoding, code, k);
-                return encoding == PixelEncoding::Rle24 ? kOpaque | value : table.Color(value, canvas.drewBadIndex);
+                return encoding == PixelEncoding::Rle24 ? OpaqueRgb(value) : table.Color(value, canvas.drewBadIndex);
             });
         }
         if (code.op == RleOp::EndOfBitmap)
@@ -387,6 +397,44 @@ void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
 }
 
 }  // namespace
+
+std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned bitCount)
+{
+    const std::uint64_t bit = column * bitCount;
+    const unsigned shift = 8 - bitCount - static_cast<unsigned>(bit % 8);  // leftmost pixel in the high bits
+    return (row[bit / 8] >> shift) & ((1u << bitCount) - 1);
+}
+
+std::optional<Argb> TableColor(Bytes file, const BitmapFormat& format, std::uint64_t index)
+{
+    if (index >= format.colorCount)
+        return std::nullopt;
+    const std::uint64_t offset = format.colorTable.offset + index * format.colorEntrySize;
+    if (offset > file.size() || file.size() - offset < 3)
+        return std::nullopt;
+    return Rgb(file[offset + 2], file[offset + 1], file[offset]);
+}
+
+bool HasAlphaChannel(const BitmapFormat& format)
+{
+    return format.masks.alpha != 0 || format.bitCount == 64;
+}
+
+Argb PackedColor(const BitmapFormat& format, const std::uint8_t* pixel)
+{
+    return PackedColors(format).At(pixel);
+}
+
+ChannelSet ChannelsOfByte(unsigned bitCount, const ChannelMasks& masks, unsigned byteInPixel)
+{
+    if (bitCount == 24 || bitCount == 64) {
+        const unsigned place = bitCount == 24 ? byteInPixel : byteInPixel / 2;
+        return {.red = place == kRedPlace, .green = place == kGreenPlace, .blue = place == kBluePlace,
+                .alpha = place == kAlphaPlace};
+    }
+    const auto feeds = [byteInPixel](std::uint32_t mask) { return byteInPixel < 4 && (mask >> 8 * byteInPixel & 0xFF) != 0; };
+    return {.red = feeds(masks.red), .green = feeds(masks.green), .blue = feeds(masks.blue), .alpha = feeds(masks.alpha)};
+}
 
 Bytes PresentBytes(Bytes file, const FileRange& range)
 {

@@ -3,6 +3,7 @@
 #include "BitmapFormat.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ inline constexpr Argb kBadIndexColor = 0xFFFF00FF;
 // A pixel an RLE stream skips (delta, early end of line or of bitmap): left undefined by the
 // format, drawn transparent.
 inline constexpr Argb kSkippedColor = 0x00000000;
+
+inline constexpr Argb kOpaque = 0xFF000000;  // alpha 255
+// A colour stored as 0xRRGGBB (an RLE24 pixel), fully opaque.
+inline Argb OpaqueRgb(std::uint32_t rgb)
+{
+    return kOpaque | rgb;
+}
 
 // The largest picture DecodePicture draws (256 MiB of ARGB); larger targets get no picture.
 inline constexpr std::uint64_t kMaxTargetPixels = std::uint64_t{1} << 26;
@@ -56,6 +64,32 @@ Bytes PresentBytes(Bytes file, const FileRange& range);
 
 // Why no pixel format exists for these headers, in the format's own words; empty when one does.
 std::string NoPictureReason(const BitmapFormat& format);
+
+// What the decoder makes of one pixel, for the texts that explain a byte of pixel data.
+
+// The colour index of pixel `column` in a row of 1-, 2-, 4- or 8-bit indices.
+std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned bitCount);
+
+// Entry `index` of the colour table; nullopt where the table has none (at or past its count of
+// entries, or past the end of the file).
+std::optional<Argb> TableColor(Bytes file, const BitmapFormat& format, std::uint64_t index);
+
+// Whether packed pixels carry alpha (an alpha mask, or 64 bits).
+bool HasAlphaChannel(const BitmapFormat& format);
+
+// The colour of a 16-, 24-, 32- or 64-bit pixel whose bitCount / 8 bytes start at `pixel`,
+// before the picture-wide rule that takes an alpha of 0 everywhere as opaque.
+Argb PackedColor(const BitmapFormat& format, const std::uint8_t* pixel);
+
+// The channels one byte of a 16-, 24-, 32- or 64-bit pixel feeds (the masks matter only for
+// 16 and 32 bits).
+struct ChannelSet {
+    bool red = false;
+    bool green = false;
+    bool blue = false;
+    bool alpha = false;
+};
+ChannelSet ChannelsOfByte(unsigned bitCount, const ChannelMasks& masks, unsigned byteInPixel);
 
 // Draws file's picture at width × height. Never reads outside file; the work is bounded by the
 // target's size plus, for RLE, one walk over the stream.

@@ -558,15 +558,6 @@ private:
                            ", a form meant for printers that few readers decode.");
     }
 
-    // A pixel as a viewer shows it, (x, y) from the top left, with the row as stored; a row
-    // past the picture's last is named by its stored number alone.
-    std::string PixelPlace(std::uint64_t column, std::uint64_t storedRow) const
-    {
-        if (storedRow >= m_format.rows)
-            return "stored row " + GroupedNumber(storedRow) + ", past the picture";
-        return PixelText(column, m_format.ShownRow(storedRow), storedRow);
-    }
-
     void ReportBadIndex(const IndexScan& scan)
     {
         if (scan.offset == kNowhere)
@@ -659,24 +650,25 @@ private:
     [[gnu::cold, gnu::noinline]] void ReportRleExit(RleCode code, RleStep step)
     {
         const std::string at = " at offset " + GroupedNumber(code.offset);
+        const std::string from = StreamPlaceText(step.x, step.y, m_format);
         switch (step.exit) {
         case RleExit::None: return;
         case RleExit::RunPastRow:
             m_list.Add(Severity::Error, "rle-run-past-row", code.offset, code.length,
                        std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
-                           GroupedNumber(code.count) + " pixels" + at + " starts at " + PixelPlace(step.x, step.y) +
+                           GroupedNumber(code.count) + " pixels" + at + " starts at " + from +
                            " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels.");
             return;
         case RleExit::PastLastRow:
             m_list.Add(Severity::Error, "rle-past-last-row", code.offset, code.length,
                        "The stream goes on past the last of its " + GroupedNumber(m_format.rows) +
-                           " rows: the code" + at + " is at " + PixelPlace(step.x, step.y) + ".");
+                           " rows: the code" + at + " is at " + from + ".");
             return;
         case RleExit::DeltaOutside:
             m_list.Add(Severity::Error, "rle-delta-outside", code.offset, code.length,
                        "A delta of " + GroupedNumber(code.count) + " columns and " + GroupedNumber(code.down) +
-                           " rows" + at + " from " + PixelPlace(step.x, step.y) + " moves out of the " +
-                           GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " picture.");
+                           " rows" + at + " from " + from + " moves out of the " + GroupedNumber(m_format.columns) +
+                           " by " + GroupedNumber(m_format.rows) + " picture.");
             return;
         }
     }
@@ -684,7 +676,7 @@ private:
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
     [[gnu::cold, gnu::noinline]] void ReportCutShort(RleCode code, std::uint64_t x, std::uint64_t y)
     {
-        const std::string where = PixelPlace(x, y);
+        const std::string where = StreamPlaceText(x, y, m_format);
         if (code.length != 0) {
             m_list.Add(Severity::Error, "rle-truncated", code.offset, code.length,
                        "The file ends at offset " + GroupedNumber(m_format.fileSize) +

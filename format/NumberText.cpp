@@ -42,6 +42,13 @@ std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64
     return text;
 }
 
+std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format)
+{
+    if (storedRow >= format.rows)
+        return "stored row " + GroupedNumber(storedRow) + ", past the picture";
+    return PixelText(x, format.ShownRow(storedRow), storedRow);
+}
+
 std::string SignatureText(std::uint64_t value)
 {
     const auto letter = [](std::uint64_t c) { return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?'; };

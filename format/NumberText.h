@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/BitmapFormat.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,6 +22,10 @@ std::string ByteRangeText(std::uint64_t offset, std::uint64_t length);
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);
 // Pixels firstX to lastX of one row: "pixels (0, 2) to (7, 2) (stored row 61)".
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
+
+// Where an RLE stream stands, which may be past the picture's last row: a pixel while the row is
+// in the picture, else "stored row 70, past the picture".
+std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
 
 // A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
 std::string SignatureText(std::uint64_t value);

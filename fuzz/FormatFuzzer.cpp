@@ -1,17 +1,20 @@
 // Reads any bytes as a bitmap's layout, checks it, relates it to a few shapes of the window's
-// dump and describes a few of its bytes. Traps when the layout's elements do not tile the file,
-// when a finding lies outside the file, when a description names a part that does not hold its
-// byte, when the same bytes give a different answer, or when the decoder draws a pixel of an
-// RLE picture as missing while the checks find no error.
+// dump and describes a few of its bytes and their values. Traps when the layout's elements do
+// not tile the file, when a finding lies outside the file, when a description names a part (or
+// pixels, or an RLE code) that does not hold its byte, when the same bytes give a different
+// answer, or when the decoder draws a pixel of an RLE picture as missing while the checks find no
+// error.
 
 #include "format/ByteDescription.h"
 #include "format/Decoder.h"
 #include "format/Findings.h"
 #include "format/Inspection.h"
 #include "format/Layout.h"
+#include "format/PixelBytes.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -66,8 +69,9 @@ void RequireFindingsInside(const std::vector<Finding>& findings, std::uint64_t s
                 (size == 0 || Inside(finding.offset, finding.length, size)));
 }
 
-void RequireDescription(const Layout& layout, std::uint64_t offset, std::uint64_t size)
+void RequireDescription(const Layout& layout, Bytes bytes, std::uint64_t offset)
 {
+    const std::uint64_t size = bytes.size();
     const ByteDescription description = DescribeByte(layout, offset);
     Require((description.element == nullptr) == (offset >= size));
     if (description.element != nullptr)
@@ -75,6 +79,12 @@ void RequireDescription(const Layout& layout, std::uint64_t offset, std::uint64_
     if (description.field != nullptr)
         Require(description.field->offset + description.byteInField == offset &&
                 description.byteInField < description.field->size);
+    // The pixels a byte holds lie in its row, from the column it names on.
+    const BytePixels held = PixelsOfByte(bytes, layout.format, description, offset);
+    for (std::size_t i = 0; i < held.count; ++i)
+        Require(held.pixels[i].x >= description.pixelColumn.value_or(0) && held.pixels[i].x < layout.format.columns);
+    if (const std::optional<RleByte> rle = RleCodeOf(bytes, layout.format, offset))
+        Require(offset >= rle->code.offset && offset - rle->code.offset < rle->code.length);
 }
 
 // The window's own rule (palette at 14 + biSize, data right after it), and shapes a broken
@@ -112,6 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const std::uint64_t offset : {std::uint64_t{0}, std::uint64_t{20}, std::uint64_t{size / 2},
                                        std::uint64_t{size} - 1, std::uint64_t{size}, std::uint64_t{size} + 9})
-        RequireDescription(layout, offset, size);
+        RequireDescription(layout, bytes, offset);
     return 0;
 }

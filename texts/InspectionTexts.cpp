@@ -5,10 +5,13 @@
 #include "RegionText.h"
 #include "format/ByteDescription.h"
 #include "format/NumberText.h"
+#include "format/PixelBytes.h"
 #include "format/PixelScan.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace hexlume {
 
@@ -77,6 +80,156 @@ std::string ChannelText(format::Bytes file, std::uint64_t entryOffset, std::uint
     return text;
 }
 
+std::string Counted(std::uint64_t count, std::string_view one, std::string_view many)
+{
+    return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
+}
+
+// "#FF8000", or with alpha last "#FF800080".
+std::string ColorText(format::Argb color, bool withAlpha)
+{
+    std::string text = "#";
+    for (const int shift : {16, 8, 0})
+        text += ByteToHex(static_cast<std::uint8_t>(color >> shift));
+    if (withAlpha)
+        text += ByteToHex(static_cast<std::uint8_t>(color >> 24));
+    return text;
+}
+
+// "index 3, colour #FF8000", "index 9, past the table's 4 entries", "colour #FF8000".
+std::string PixelValueText(const format::PixelValue& value, const format::BitmapFormat& bitmap)
+{
+    std::string text = value.index ? "index " + GroupedNumber(*value.index) + ", " : std::string();
+    if (value.color)
+        return text + "colour " + ColorText(*value.color, format::HasAlphaChannel(bitmap));
+    if (value.pastTable)
+        return text + "past the table's " + Counted(bitmap.colorCount, "entry", "entries");
+    return text + (value.index ? "its entry lies past the end of the file" : "cut off by the end of the file");
+}
+
+// "feeds red", "feeds green and blue", "feeds no channel (bits outside the masks)".
+std::string FeedsText(const format::ChannelSet& channels)
+{
+    const std::pair<bool, std::string_view> named[] = {
+        {channels.red, "red"}, {channels.green, "green"}, {channels.blue, "blue"}, {channels.alpha, "alpha"}};
+    const auto fed = std::count_if(std::begin(named), std::end(named), [](const auto& channel) { return channel.first; });
+    if (fed == 0)
+        return "feeds no channel (bits outside the masks)";
+    std::string text = "feeds ";
+    std::ptrdiff_t listed = 0;
+    for (const auto& [feeds, name] : named) {
+        if (!feeds)
+            continue;
+        text += listed == 0 ? "" : listed == fed - 1 ? " and " : ", ";
+        text += name;
+        ++listed;
+    }
+    return text;
+}
+
+// One pixel a byte holds: its value, and for a colour stored as such which of its bytes this is.
+std::string HeldText(const format::BytePixels& held, const format::PixelValue& value,
+                     const format::BitmapFormat& bitmap)
+{
+    if (held.pixelBytes == 0)
+        return PixelValueText(value, bitmap);
+    return "byte " + std::to_string(held.byteInPixel + 1) + " of " + std::to_string(held.pixelBytes) + ", " +
+           FeedsText(held.channels) + "; " + PixelValueText(value, bitmap);
+}
+
+std::string UncompressedPixelLine(const Element& element, const format::BitmapFormat& bitmap, format::Bytes file,
+                                  const format::ByteDescription& what, std::uint64_t offset)
+{
+    const std::uint64_t row = *what.pixelRow;
+    const std::uint64_t first = what.pixelColumn.value_or(0);
+    const std::uint64_t perByte = bitmap.bitCount < 8 ? 8u / bitmap.bitCount : 1u;
+    const std::uint64_t last = std::min(first + perByte - 1, bitmap.columns - 1);
+    std::string line = element.name + ", " + format::PixelSpanText(first, last, row, what.storedRow);
+    const format::BytePixels held = format::PixelsOfByte(file, bitmap, what, offset);
+    if (held.count == 1)
+        return line + ": " + HeldText(held, held.pixels[0], bitmap);
+    if (held.count > 1)
+        line += ":";
+    for (std::size_t i = 0; i < held.count; ++i)
+        line += "\n" + format::PixelText(held.pixels[i].x, row, what.storedRow) + ": " +
+                HeldText(held, held.pixels[i], bitmap);
+    return line;
+}
+
+// The pixels an RLE code writes into the picture.
+std::string DrawsText(const format::RleByte& rle, const format::BitmapFormat& bitmap)
+{
+    const format::RleStep& step = rle.step;
+    if (step.exit == format::RleExit::PastLastRow)
+        return "; draws nothing: it starts at " + format::StreamPlaceText(step.x, step.y, bitmap);
+    if (step.pixels == 0)
+        return "; draws nothing: it starts past the row's end";
+    std::string text = "; draws " + format::PixelSpanText(step.x, step.x + step.pixels - 1,
+                                                          bitmap.ShownRow(step.y), step.y);
+    if (step.exit == format::RleExit::RunPastRow)
+        text += ", and " + GroupedNumber(rle.code.count - step.pixels) + " more past the row's end";
+    return text;
+}
+
+std::string RleOperationText(const format::RleByte& rle, const format::BitmapFormat& bitmap)
+{
+    const format::RleCode& code = rle.code;
+    const format::RleStep& step = rle.step;
+    switch (code.op) {
+    case format::RleOp::Run: {
+        std::string text = "a run of " + Counted(code.count, "pixel", "pixels") + " of " +
+                           PixelValueText(rle.runValues[0], bitmap);
+        if (rle.runValueCount == 2)
+            text += ", alternating with " + PixelValueText(rle.runValues[1], bitmap);
+        return text + DrawsText(rle, bitmap);
+    }
+    case format::RleOp::Literal:
+        return "a literal of " + Counted(code.count, "pixel", "pixels") + DrawsText(rle, bitmap);
+    case format::RleOp::CutShort:
+        return "cut short by the end of the file" +
+               (code.count == 0 ? std::string()
+                                : " after " + Counted(code.count, "whole pixel", "whole pixels") + DrawsText(rle, bitmap));
+    case format::RleOp::EndOfLine:
+        if (step.exit == format::RleExit::PastLastRow)
+            return "end of line at " + format::StreamPlaceText(step.x, step.y, bitmap);
+        if (!step.skips)
+            return "end of line";
+        return "end of line; leaves " +
+               format::PixelSpanText(step.x, bitmap.columns - 1, bitmap.ShownRow(step.y), step.y) + " unwritten";
+    case format::RleOp::Delta: {
+        std::string text = "a delta of " + Counted(code.count, "column", "columns") + " and " +
+                           Counted(code.down, "row", "rows") + "; moves from " +
+                           format::StreamPlaceText(step.x, step.y, bitmap) + " to " +
+                           format::StreamPlaceText(rle.nextX, rle.nextY, bitmap);
+        if (step.exit == format::RleExit::DeltaOutside)
+            text += ", out of the " + GroupedNumber(bitmap.columns) + " by " + GroupedNumber(bitmap.rows) + " picture";
+        return text;
+    }
+    case format::RleOp::EndOfBitmap:
+        return step.skips ? "end of bitmap; the pixels not yet written stay unwritten" : "end of bitmap";
+    }
+    return {};
+}
+
+// The code an RLE byte belongs to, and for a literal's byte the pixels it stores.
+std::string RleLine(const Element& element, const format::BitmapFormat& bitmap, const format::RleByte& rle)
+{
+    const format::RleCode& code = rle.code;
+    std::string line = element.name + ", " + std::string(format::EncodingName(bitmap.encoding)) +
+                       " code at offset " + GroupedNumber(code.offset) + " (" + format::ByteCount(code.length) +
+                       "): " + RleOperationText(rle, bitmap);
+    const format::BytePixels& held = rle.held;
+    for (std::size_t i = 0; i < held.count; ++i) {
+        const format::PixelValue& pixel = held.pixels[i];
+        const bool drawn = pixel.x - rle.step.x < rle.step.pixels;
+        line += "\n" + format::StreamPlaceText(pixel.x, rle.step.y, bitmap) + (drawn ? "" : " (not drawn)") + ": " +
+                HeldText(held, pixel, bitmap);
+    }
+    if (rle.literalPadding)
+        line += "\nthis byte pads the literal to 16 bits";
+    return line;
+}
+
 std::string PartLine(const format::Layout& layout, format::Bytes file, const format::ByteDescription& what,
                      std::uint64_t offset)
 {
@@ -93,11 +246,11 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
         if (what.rowPadding)
             return element.name + ", row " + GroupedNumber(*what.pixelRow) + " as shown (stored row " +
                    GroupedNumber(what.storedRow) + "): padding to the row's 32-bit end";
-        const std::uint64_t first = what.pixelColumn.value_or(0);
-        const std::uint64_t perByte = bitmap.bitCount < 8 ? 8u / bitmap.bitCount : 1u;
-        const std::uint64_t last = std::min(first + perByte - 1, bitmap.columns - 1);
-        return element.name + ", " + format::PixelSpanText(first, last, *what.pixelRow, what.storedRow);
+        return UncompressedPixelLine(element, bitmap, file, what, offset);
     }
+    if (element.kind == ElementKind::PixelData)
+        if (const std::optional<format::RleByte> rle = format::RleCodeOf(file, bitmap, offset))
+            return RleLine(element, bitmap, *rle);
     return element.name + ": byte " + GroupedNumber(offset - element.offset) + " of " + GroupedNumber(element.size);
 }
 

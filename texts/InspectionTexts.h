@@ -35,7 +35,9 @@ std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t me
 // real layout among the findings.
 format::Inspection InspectLoadedFile(const CDib& dib);
 
-// The tooltip of one dump byte: its offset, what it really is, and every finding covering it.
+// The tooltip of one dump byte: its offset, what it really is (for pixel data, also what its
+// value means: the pixels' indices and colours, or the RLE code it belongs to), and every finding
+// covering it.
 // shownByte is the byte the memo shows there (the info-header memo shows two fields the
 // window derives, which may differ from the file's bytes).
 std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,

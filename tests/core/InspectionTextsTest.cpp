@@ -69,11 +69,55 @@ TEST(ByteTooltip, PaletteEntriesPixelsAndDerivedValues)
     // Two bottom-up rows of four: the file's first row is the lower one on screen.
     const std::uint64_t pixels = 54 + 64;
     const std::string pixel = inspected.Tip(kDataMemo, pixels + 2);
-    EXPECT_NE(pixel.find("pixel data, pixel (2, 1) (stored row 0)"), std::string::npos) << pixel;
+    EXPECT_NE(pixel.find("pixel data, pixel (2, 1) (stored row 0): index 3, colour #0E0D0C"), std::string::npos)
+        << pixel;
 
     // biClrUsed holds 16 here; a window that derived another count says the file's own byte.
     const std::string derived = inspected.Tip(kInfoHeaderMemo, 14 + 32, 0x00);
     EXPECT_NE(derived.find("the value the window derives; the file holds 10."), std::string::npos) << derived;
+}
+
+TEST(ByteTooltip, PixelBytesGiveTheirIndicesColoursAndChannels)
+{
+    // 4 bits, 3 pixels, a table of 2: orange and blue. The second byte's low nibble is padding.
+    const std::vector<std::uint8_t> table = {0x00, 0x80, 0xFF, 0, 0xFF, 0x00, 0x00, 0};
+    const Inspected indices(BuildBitmap(
+        {.width = 3, .height = 1, .bitCount = 4, .clrUsed = 2, .palette = table, .pixels = {0x01, 0x90, 0, 0}}));
+    const std::string two = indices.Tip(kDataMemo, 62);
+    EXPECT_NE(two.find("pixel data, pixels (0, 0) to (1, 0):\npixel (0, 0): index 0, colour #FF8000\n"
+                       "pixel (1, 0): index 1, colour #0000FF"),
+              std::string::npos) << two;
+    const std::string pastTable = indices.Tip(kDataMemo, 63);
+    EXPECT_NE(pastTable.find("pixel data, pixel (2, 0): index 9, past the table's 2 entries\n"), std::string::npos)
+        << pastTable;
+
+    // 5-6-5 bit fields: 0x8410 is red 16 of 31, green 32 of 63, blue 16 of 31.
+    const std::vector<std::uint8_t> masks = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};
+    const Inspected packed(BuildBitmap(
+        {.width = 1, .height = 1, .bitCount = 16, .compression = 3, .palette = masks, .pixels = {0x10, 0x84, 0, 0}}));
+    const std::string low = packed.Tip(kDataMemo, 66);
+    EXPECT_NE(low.find("pixel data, pixel (0, 0): byte 1 of 2, feeds green and blue; colour #848284"),
+              std::string::npos) << low;
+}
+
+TEST(ByteTooltip, RleBytesNameTheirCodeAndThePixelsTheyHold)
+{
+    // RLE4, 10 x 2: a run alternating 1 and 2, a literal of 5 padded to 16 bits, end of line, end.
+    const std::vector<std::uint8_t> table = {0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0};
+    const std::vector<std::uint8_t> stream = {0x05, 0x12, 0x00, 0x05, 0x21, 0x02, 0x10, 0x00, 0, 0, 0, 1};
+    const Inspected rle(BuildBitmap({.width = 10, .height = 2, .bitCount = 4, .compression = 2, .clrUsed = 3,
+                                     .palette = table, .pixels = stream}));
+    const std::string run = rle.Tip(kDataMemo, 67);
+    EXPECT_NE(run.find("pixel data, RLE4 code at offset 66 (2 bytes): a run of 5 pixels of index 1, colour #FF0000, "
+                       "alternating with index 2, colour #00FF00; draws pixels (0, 1) to (4, 1) (stored row 0)"),
+              std::string::npos) << run;
+    const std::string literal = rle.Tip(kDataMemo, 70);
+    EXPECT_NE(literal.find("pixel data, RLE4 code at offset 68 (6 bytes): a literal of 5 pixels; draws pixels (5, 1) "
+                           "to (9, 1) (stored row 0)\npixel (5, 1) (stored row 0): index 2, colour #00FF00\n"
+                           "pixel (6, 1) (stored row 0): index 1, colour #FF0000"),
+              std::string::npos) << literal;
+    const std::string padding = rle.Tip(kDataMemo, 73);
+    EXPECT_NE(padding.find("\nthis byte pads the literal to 16 bits"), std::string::npos) << padding;
 }
 
 TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)
