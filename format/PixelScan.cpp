@@ -1,5 +1,6 @@
 #include "PixelScan.h"
 
+#include "Decoder.h"
 #include "RleStream.h"
 
 #include <algorithm>
@@ -9,18 +10,15 @@ namespace hexlume::format {
 
 namespace {
 
-unsigned IndexAt(std::uint8_t byte, unsigned pixel, unsigned bits)
-{
-    return (byte >> (8 - bits * (pixel + 1))) & ((1u << bits) - 1);
-}
-
 // For packed pixels (1, 2, 4 bits): the largest index each byte value holds.
 std::array<std::uint8_t, 256> LargestIndexTable(unsigned bits)
 {
     std::array<std::uint8_t, 256> table{};
-    for (unsigned byte = 0; byte < 256; ++byte)
+    for (unsigned value = 0; value < 256; ++value) {
+        const auto byte = static_cast<std::uint8_t>(value);
         for (unsigned pixel = 0; pixel < 8 / bits; ++pixel)
-            table[byte] = static_cast<std::uint8_t>(std::max<unsigned>(table[byte], IndexAt(byte, pixel, bits)));
+            table[byte] = static_cast<std::uint8_t>(std::max<unsigned>(table[byte], IndexInRow(&byte, pixel, bits)));
+    }
     return table;
 }
 
@@ -36,7 +34,7 @@ unsigned LargestIndexInRow(const std::uint8_t* row, std::uint64_t pixels, unsign
     for (std::uint64_t i = 0; i < wholeBytes; ++i)
         largest = std::max<unsigned>(largest, table[row[i]]);
     for (unsigned pixel = 0; pixel < pixels % perByte; ++pixel)
-        largest = std::max(largest, IndexAt(row[wholeBytes], pixel, bits));
+        largest = std::max(largest, IndexInRow(row + wholeBytes, pixel, bits));
     return largest;
 }
 
@@ -49,7 +47,7 @@ void NoteBadRow(IndexScan& scan, const std::uint8_t* row, std::uint64_t rowOffse
         return;
     const unsigned perByte = 8 / bits;
     for (std::uint64_t column = 0; column < pixels; ++column) {
-        const unsigned index = IndexAt(row[column / perByte], static_cast<unsigned>(column % perByte), bits);
+        const unsigned index = IndexInRow(row, column, bits);
         if (index >= limit) {
             scan = {.offset = rowOffset + column / perByte, .index = index, .row = storedRow, .column = column,
                     .rowsWithBadIndex = scan.rowsWithBadIndex};
@@ -116,7 +114,7 @@ void FindBadRowBytes(Bytes file, const BitmapFormat& format, const ByteRange& ra
             break;
         const std::uint64_t firstColumn = inRows % format.stride * perByte;
         for (unsigned pixel = 0; pixel < perByte && firstColumn + pixel < format.columns; ++pixel) {
-            if (IndexAt(file[offset], pixel, bits) >= format.colorCount) {
+            if (IndexInRow(file.data() + offset, pixel, bits) >= format.colorCount) {
                 AddBadByte(runs, offset, range);
                 break;
             }

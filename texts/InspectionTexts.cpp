@@ -100,8 +100,14 @@ std::string ColorText(format::Argb color, bool withAlpha)
 std::string PixelValueText(const format::PixelValue& value, const format::BitmapFormat& bitmap)
 {
     std::string text = value.index ? "index " + GroupedNumber(*value.index) + ", " : std::string();
-    if (value.color)
-        return text + "colour " + ColorText(*value.color, format::HasAlphaChannel(bitmap));
+    if (value.color) {
+        const bool alpha = format::HasAlphaChannel(bitmap);
+        text += "colour " + ColorText(*value.color, alpha);
+        // The decoder's picture-wide rule: an alpha of 0 in every pixel is a spare byte, not transparency.
+        if (alpha && *value.color >> 24 == 0)
+            text += " (alpha 0: drawn opaque when every pixel's alpha is 0)";
+        return text;
+    }
     if (value.pastTable)
         return text + "past the table's " + Counted(bitmap.colorCount, "entry", "entries");
     return text + (value.index ? "its entry lies past the end of the file" : "cut off by the end of the file");
