@@ -1,6 +1,7 @@
 // hexlume-dump: the window's texts without a window, for scripts and batch export.
 
 #include "CheckCommand.h"
+#include "QueryCommand.h"
 #include "Reports.h"
 #include "format/Decoder.h"
 #include "picture/PreviewPicture.h"
@@ -38,6 +39,11 @@ constexpr std::string_view kUsage =
     "       hexlume-dump --picture FILE -o OUT.png [--size WxH]\n"
     "                                          the picture as PNG, at full size or stretched\n"
     "                                          to WxH as the window's preview is\n"
+    "       hexlume-dump --at OFFSET [--json] FILE\n"
+    "                                          what the byte at OFFSET (decimal or 0x hex) is\n"
+    "       hexlume-dump --pixel X,Y [--json] FILE\n"
+    "                                          where pixel (X, Y), y from the top, lives and\n"
+    "                                          its colour\n"
     "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
@@ -228,6 +234,14 @@ int main(int argc, char** argv)
             return kExitUsage;
         }
         return RunCheck(*options, stdout);
+    }
+    if (WantsQuery(argc, argv)) {
+        const std::optional<QueryOptions> options = ParseQueryArguments(argc, argv);
+        if (!options) {
+            std::fputs(kUsage.data(), stderr);
+            return kExitUsage;
+        }
+        return RunQuery(*options, stdout);
     }
     const std::optional<Arguments> arguments = ParseArguments(argc, argv);
     if (!arguments) {

@@ -405,11 +405,16 @@ std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned
     return (row[bit / 8] >> shift) & ((1u << bitCount) - 1);
 }
 
+std::uint64_t TableEntryOffset(const BitmapFormat& format, std::uint64_t index)
+{
+    return SaturatingAdd(format.colorTable.offset, SaturatingMultiply(index, format.colorEntrySize));
+}
+
 std::optional<Argb> TableColor(Bytes file, const BitmapFormat& format, std::uint64_t index)
 {
     if (index >= format.colorCount)
         return std::nullopt;
-    const std::uint64_t offset = format.colorTable.offset + index * format.colorEntrySize;
+    const std::uint64_t offset = TableEntryOffset(format, index);
     if (offset > file.size() || file.size() - offset < 3)
         return std::nullopt;
     return Rgb(file[offset + 2], file[offset + 1], file[offset]);

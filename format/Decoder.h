@@ -70,6 +70,9 @@ std::string NoPictureReason(const BitmapFormat& format);
 // The colour index of pixel `column` in a row of 1-, 2-, 4- or 8-bit indices.
 std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned bitCount);
 
+// Where entry `index` of the colour table starts (saturated for absurd indices).
+std::uint64_t TableEntryOffset(const BitmapFormat& format, std::uint64_t index);
+
 // Entry `index` of the colour table; nullopt where the table has none (at or past its count of
 // entries, or past the end of the file).
 std::optional<Argb> TableColor(Bytes file, const BitmapFormat& format, std::uint64_t index);

@@ -10,8 +10,9 @@
 #include <optional>
 
 // What the value of one byte of pixel data means: the indices and colours of the pixels it
-// holds, or the RLE code it belongs to, as the decoder reads them. Cheap enough for every pointer
-// move: nothing allocated, and an RLE byte walks the stream's codes from its start up to it.
+// holds, or the RLE code it belongs to, as the decoder reads them; and the other way round, the
+// bytes one pixel lives in. Cheap enough for every pointer move: nothing allocated, and an RLE
+// byte or pixel walks the stream's codes from its start up to it.
 namespace hexlume::format {
 
 // A pixel's value as the picture draws it.
@@ -51,5 +52,38 @@ struct RleByte {
 
 // nullopt unless the pixel data is an RLE stream holding the byte at `offset`.
 std::optional<RleByte> RleCodeOf(Bytes file, const BitmapFormat& format, std::uint64_t offset);
+
+// The picture's pixels whose bits one byte of pixel data holds. They always lie side by side in
+// one row: an uncompressed byte's, a literal's byte's, or for a run's colour bytes every pixel
+// the run draws. count 0: the byte holds no pixel the picture shows.
+struct PixelSpan {
+    std::uint64_t x = 0;
+    std::uint64_t count = 0;
+    std::uint64_t storedRow = 0;
+};
+PixelSpan PixelsInByte(Bytes file, const BitmapFormat& format, const ByteDescription& what, std::uint64_t offset);
+
+// Where one pixel of the picture lives and what the full-size picture draws for it.
+struct PixelLocation {
+    std::uint64_t offset = 0;   // its first byte (not drawn by any RLE code: that code's first byte)
+    std::uint64_t length = 0;   // the bytes its bits take; 0 when no RLE code draws it
+    unsigned bitOffset = 0;     // where its bits start in the first byte, 0 = most significant
+    unsigned bits = 0;          // how many bits it takes; 0 when no RLE code draws it
+    std::uint64_t storedRow = 0;
+    std::optional<std::uint32_t> index;  // a colour index; none for colours stored as such
+    // As the decoder draws it (the bad-index marker, an RLE gap's transparency), but before the
+    // picture-wide rule that takes an alpha of 0 everywhere as opaque; none where the file ends
+    // before the pixel's bytes.
+    std::optional<Argb> color;
+    // RLE: the code that draws the pixel, or else the one that passes over it (a delta, an end
+    // code, a code that leaves the picture) or is cut short before it.
+    std::optional<RleCode> code;
+    bool skipped = false;  // RLE: no code draws the pixel; the format leaves it undefined
+};
+
+// nullopt when (x, y), y counted from the top as shown, lies outside the picture, or the bitmap
+// has no pixels the decoder draws (no readable header, an embedded stream, an unknown format).
+// Uncompressed pixels take constant time.
+std::optional<PixelLocation> LocatePixel(Bytes file, const BitmapFormat& format, std::uint64_t x, std::uint64_t y);
 
 }  // namespace hexlume::format

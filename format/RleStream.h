@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 // Run-length pixel data (RLE8, RLE4 and OS/2's RLE24) read code by code, and the position in
 // the picture the codes move. The layout, the checks and the decoder all read streams through
@@ -19,6 +20,20 @@ enum class RleOp {
     Delta,        // moves count columns right and down rows on
     CutShort,     // the file ends before the end-of-bitmap code, maybe inside a code
 };
+
+// "run", "end of line": how a code is named in a message.
+inline std::string_view RleOpName(RleOp op)
+{
+    switch (op) {
+    case RleOp::Run: return "run";
+    case RleOp::Literal: return "literal";
+    case RleOp::EndOfLine: return "end of line";
+    case RleOp::EndOfBitmap: return "end of bitmap";
+    case RleOp::Delta: return "delta";
+    case RleOp::CutShort: return "cut short";
+    }
+    return {};
+}
 
 struct RleCode {
     RleOp op = RleOp::CutShort;

@@ -1,9 +1,10 @@
 // Reads any bytes as a bitmap's layout, checks it, relates it to a few shapes of the window's
 // dump and describes a few of its bytes and their values. Traps when the layout's elements do
 // not tile the file, when a finding lies outside the file, when a description names a part (or
-// pixels, or an RLE code) that does not hold its byte, when the same bytes give a different
-// answer, or when the decoder draws a pixel of an RLE picture as missing while the checks find no
-// error.
+// pixels, or an RLE code) that does not hold its byte, when a pixel a byte holds is located
+// elsewhere or a located pixel's bytes lie outside the file, when the same bytes give a
+// different answer, or when the decoder draws a pixel of an RLE picture as missing while the
+// checks find no error.
 
 #include "format/ByteDescription.h"
 #include "format/Decoder.h"
@@ -85,6 +86,23 @@ void RequireDescription(const Layout& layout, Bytes bytes, std::uint64_t offset)
         Require(held.pixels[i].x >= description.pixelColumn.value_or(0) && held.pixels[i].x < layout.format.columns);
     if (const std::optional<RleByte> rle = RleCodeOf(bytes, layout.format, offset))
         Require(offset >= rle->code.offset && offset - rle->code.offset < rle->code.length);
+    // And back: each pixel the byte holds lives in it.
+    const PixelSpan span = PixelsInByte(bytes, layout.format, description, offset);
+    for (std::uint64_t x = span.x; x < span.x + std::min<std::uint64_t>(span.count, 4); ++x) {
+        const std::optional<PixelLocation> where =
+            LocatePixel(bytes, layout.format, x, layout.format.ShownRow(span.storedRow));
+        Require(where && offset >= where->offset && offset - where->offset < where->length);
+    }
+}
+
+// A pixel whose colour came from its bytes has them all inside the file.
+void RequireLocations(const BitmapFormat& format, Bytes bytes)
+{
+    if (format.columns == 0 || format.rows == 0)
+        return;
+    for (const auto& [x, y] : {std::pair<std::uint64_t, std::uint64_t>{0, 0}, {format.columns - 1, format.rows - 1}})
+        if (const std::optional<PixelLocation> where = LocatePixel(bytes, format, x, y); where && where->color)
+            Require(where->length == 0 || Inside(where->offset, where->length, bytes.size()));
 }
 
 // The window's own rule (palette at 14 + biSize, data right after it), and shapes a broken
@@ -123,5 +141,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::uint64_t offset : {std::uint64_t{0}, std::uint64_t{20}, std::uint64_t{size / 2},
                                        std::uint64_t{size} - 1, std::uint64_t{size}, std::uint64_t{size} + 9})
         RequireDescription(layout, bytes, offset);
+    RequireLocations(layout.format, bytes);
     return 0;
 }

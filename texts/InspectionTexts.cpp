@@ -71,29 +71,19 @@ std::string FieldLine(const Element& element, const Field& field, std::uint64_t 
     return line;
 }
 
-std::string ChannelText(format::Bytes file, std::uint64_t entryOffset, std::uint32_t entrySize)
+// "entry 3 (blue 0x00, green 0x80, red 0xFF, reserved 0x00)": as many channels as the file holds.
+std::string EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOffset, std::uint32_t entrySize)
 {
-    std::string text;
+    std::string text = "entry " + GroupedNumber(entry) + " (";
     for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
         text += (channel == 0 ? "" : ", ") + std::string(format::kColorEntryChannels[channel]) + " " +
                 HexNumber(file[entryOffset + channel], 2);
-    return text;
+    return text + ")";
 }
 
 std::string Counted(std::uint64_t count, std::string_view one, std::string_view many)
 {
     return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
-}
-
-// "#FF8000", or with alpha last "#FF800080".
-std::string ColorText(format::Argb color, bool withAlpha)
-{
-    std::string text = "#";
-    for (const int shift : {16, 8, 0})
-        text += ByteToHex(static_cast<std::uint8_t>(color >> shift));
-    if (withAlpha)
-        text += ByteToHex(static_cast<std::uint8_t>(color >> 24));
-    return text;
 }
 
 // "index 3, colour #FF8000", "index 9, past the table's 4 entries", "colour #FF8000".
@@ -217,13 +207,17 @@ std::string RleOperationText(const format::RleByte& rle, const format::BitmapFor
     return {};
 }
 
+std::string CodeText(const format::BitmapFormat& bitmap, const format::RleByte& rle)
+{
+    const format::RleCode& code = rle.code;
+    return std::string(format::EncodingName(bitmap.encoding)) + " code at offset " + GroupedNumber(code.offset) +
+           " (" + format::ByteCount(code.length) + "): " + RleOperationText(rle, bitmap);
+}
+
 // The code an RLE byte belongs to, and for a literal's byte the pixels it stores.
 std::string RleLine(const Element& element, const format::BitmapFormat& bitmap, const format::RleByte& rle)
 {
-    const format::RleCode& code = rle.code;
-    std::string line = element.name + ", " + std::string(format::EncodingName(bitmap.encoding)) +
-                       " code at offset " + GroupedNumber(code.offset) + " (" + format::ByteCount(code.length) +
-                       "): " + RleOperationText(rle, bitmap);
+    std::string line = element.name + ", " + CodeText(bitmap, rle);
     const format::BytePixels& held = rle.held;
     for (std::size_t i = 0; i < held.count; ++i) {
         const format::PixelValue& pixel = held.pixels[i];
@@ -245,8 +239,8 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
     const format::BitmapFormat& bitmap = layout.format;
     if (what.paletteEntry) {
         const std::uint64_t entryOffset = element.offset + *what.paletteEntry * bitmap.colorEntrySize;
-        return element.name + ", entry " + GroupedNumber(*what.paletteEntry) + " (" +
-               ChannelText(file, entryOffset, bitmap.colorEntrySize) + "): this byte is " + std::string(what.channel);
+        return element.name + ", " + EntryText(file, *what.paletteEntry, entryOffset, bitmap.colorEntrySize) +
+               ": this byte is " + std::string(what.channel);
     }
     if (what.pixelRow) {
         if (what.rowPadding)
@@ -289,6 +283,27 @@ void AddTo(CellFindings& cell, const Finding& finding)
 {
     cell.mark = std::max(cell.mark, MarkOf(finding.severity));
     cell.messages.push_back(finding.message);
+}
+
+// A byte's text: the lines about the dump's reading of it, if any, go between what the byte is
+// and the findings.
+std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
+                         std::uint64_t offset, const std::optional<std::pair<std::size_t, std::uint8_t>>& dumpByte)
+{
+    std::string text = OffsetLine(offset);
+    const format::ByteDescription what = format::DescribeByte(layout, offset);
+    if (what.element == nullptr)
+        return text + "\nPast the end of the file.";
+    text += "\n" + PartLine(layout, file, what, offset);
+    if (dumpByte) {
+        const auto [memo, shownByte] = *dumpByte;
+        if (const std::string dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.empty())
+            text += "\n" + dump;
+    }
+    for (const Finding& finding : findings)
+        if (Covers(finding, offset))
+            text += "\n" + std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+    return text;
 }
 
 }  // namespace
@@ -336,20 +351,37 @@ format::Inspection InspectLoadedFile(const CDib& dib)
     return inspected;
 }
 
+std::string ColorText(format::Argb color, bool withAlpha)
+{
+    std::string text = "#";
+    for (const int shift : {16, 8, 0})
+        text += ByteToHex(static_cast<std::uint8_t>(color >> shift));
+    if (withAlpha)
+        text += ByteToHex(static_cast<std::uint8_t>(color >> 24));
+    return text;
+}
+
+std::string ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry)
+{
+    return EntryText(file, entry, format::TableEntryOffset(bitmap, entry), bitmap.colorEntrySize);
+}
+
+std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset)
+{
+    const std::optional<format::RleByte> rle = format::RleCodeOf(file, bitmap, offset);
+    return rle ? CodeText(bitmap, *rle) : std::string();
+}
+
+std::string ByteText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
+                     std::uint64_t offset)
+{
+    return ByteTextWith(layout, findings, file, offset, std::nullopt);
+}
+
 std::string ByteTooltipText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
                             std::size_t memo, std::uint64_t offset, std::uint8_t shownByte)
 {
-    std::string text = OffsetLine(offset);
-    const format::ByteDescription what = format::DescribeByte(layout, offset);
-    if (what.element == nullptr)
-        return text + "\nPast the end of the file.";
-    text += "\n" + PartLine(layout, file, what, offset);
-    if (const std::string dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.empty())
-        text += "\n" + dump;
-    for (const Finding& finding : findings)
-        if (Covers(finding, offset))
-            text += "\n" + std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
-    return text;
+    return ByteTextWith(layout, findings, file, offset, std::pair{memo, shownByte});
 }
 
 std::optional<HeaderCell> CellOf(const Finding& finding)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DumpPane.h"
+#include "format/Decoder.h"
 #include "format/Findings.h"
 #include "format/Inspection.h"
 #include "format/Layout.h"
@@ -42,6 +43,20 @@ format::Inspection InspectLoadedFile(const CDib& dib);
 // window derives, which may differ from the file's bytes).
 std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,
                             format::Bytes file, std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
+
+// The same text without the window: what the byte at `offset` is and every finding covering it,
+// with no word on how the dump shows it.
+std::string ByteText(const format::Layout& layout, std::span<const format::Finding> findings, format::Bytes file,
+                     std::uint64_t offset);
+
+// "#FF8000", or with alpha last "#FF800080".
+std::string ColorText(format::Argb color, bool withAlpha);
+// A colour-table entry as the table's byte tooltips give it: "entry 3 (blue 0x00, green 0x80,
+// red 0xFF, reserved 0x00)", with the channels the file holds.
+std::string ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry);
+// The RLE code holding the byte at `offset` as the tooltips of its bytes give it: "RLE8 code at
+// offset 70 (2 bytes): a run of …"; empty when no RLE stream holds the byte.
+std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset);
 
 // Changed: differs from the version read before. Ordered by weight: a heavier mark wins.
 enum class Mark { None, Changed, Note, Warning, Error };

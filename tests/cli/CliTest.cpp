@@ -628,6 +628,81 @@ TEST(CliPicture, NoPictureAndAbsurdSizesExitWithTheReason)
     EXPECT_EQ(RunDump({"--picture", hugePath, "-o", out, "--size", "200x116"}).Code(), 0);
 }
 
+// --pixel names the bytes a pixel lives in and --at the pixels a byte holds: on every pixel of
+// an indexed file and of an RLE file with gaps, each answers the other, and the colour is the
+// one --picture draws.
+TEST(CliQuery, PixelAndAtAnswerEachOther)
+{
+    TempDir dir;
+    const std::vector<std::string> files = {
+        dir.Write("four.bmp", BuildBitmap({.width = 5, .height = 2, .bitCount = 4, .clrUsed = 16,
+                                           .palette = CountingBytes(64, 9), .pixels = CountingBytes(8, 0x17)})),
+        // Top-down: a run, an end of line before the row is full, a delta, a literal, the end.
+        dir.Write("rle.bmp", BuildBitmap({.width = 4, .height = -2, .bitCount = 8,
+                                          .compression = hexlume::format::kBiRle8, .clrUsed = 4,
+                                          .palette = CountingBytes(16, 9),
+                                          .pixels = {3, 2, 0, 0, 0, 2, 1, 0, 0, 3, 1, 2, 3, 0, 0, 1}}))};
+    for (const std::string& path : files) {
+        SCOPED_TRACE(path);
+        const std::string png = (dir.path() / "picture.png").string();
+        ASSERT_EQ(RunDump({"--picture", path, "-o", png}).Code(), 0);
+        const QImage picture(QString::fromStdString(png), "PNG");
+        int skipped = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const std::string place = std::to_string(x) + "," + std::to_string(y);
+                SCOPED_TRACE(place);
+                const QJsonObject pixel = ParseJson(RunDump({"--json", "--pixel", place, path}));
+                EXPECT_EQ(pixel["x"].toInt(-1), x);
+                EXPECT_EQ(pixel["y"].toInt(-1), y);
+                const QRgb drawn = picture.pixel(x, y);
+                EXPECT_EQ(Str(pixel["color"]),
+                          QString::asprintf("#%02X%02X%02X%02X", qRed(drawn), qGreen(drawn), qBlue(drawn), qAlpha(drawn))
+                              .toStdString());
+                if (pixel["skipped"].toBool()) {
+                    EXPECT_EQ(pixel["length"].toInt(-1), 0);
+                    ++skipped;
+                    continue;
+                }
+                EXPECT_EQ(Str(pixel["entry"]["color"]), Str(pixel["color"]));
+                const std::string offset = std::to_string(pixel["offset"].toInteger());
+                const QJsonObject byte = ParseJson(RunDump({"--at", offset, "--json", path}));
+                EXPECT_EQ(Str(byte["element"]), "pixel data");
+                EXPECT_TRUE(byte["field"].isNull());
+                EXPECT_TRUE(byte["pixels"].toArray().contains(QJsonObject{{"x", x}, {"y", y}})) << Str(byte["text"]);
+                EXPECT_EQ(RunDump({"--at", offset, path}).out, Str(byte["text"]) + "\n");
+            }
+        }
+        EXPECT_EQ(skipped, path.ends_with("rle.bmp") ? 2 : 0);
+    }
+    const Outcome text = RunDump({"--pixel", "1,1", files[0]});
+    EXPECT_TRUE(text.out.starts_with("pixel (1, 1) (stored row 0)\noffset: 0x")) << text.out;
+}
+
+TEST(CliQuery, OutsideTheFileOrPictureExitsOneAndBadUsageTwo)
+{
+    TempDir dir;
+    const std::string path = dir.Write("two.bmp", TwoByTwo());  // 70 bytes, 2 by 2 pixels
+    std::vector<std::uint8_t> noBits = TwoByTwo();
+    noBits[28] = 0;  // biBitCount
+    EXPECT_EQ(RunDump({"--at", "0x45", path}).Code(), 0);
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--at", "70", path}, {"--at", "0x46", "--json", path}, {"--pixel", "2,0", path}, {"--pixel", "0,2", path},
+             {"--pixel", "0,0", dir.Write("nobits.bmp", noBits)}, {"--at", "0", (dir.path() / "none.bmp").string()}}) {
+        SCOPED_TRACE(arguments[1]);
+        ExpectOneErrorLine(RunDump(arguments), 1);
+    }
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--at", "12"}, {"--at", path}, {"--at", "1x", path}, {"--at", "-1", path}, {"--at", "0x", path},
+             {"--pixel", "1", path}, {"--pixel", "1,", path}, {"--pixel", "1,2,3", path},
+             {"--at", "1", "--pixel", "0,0", path}, {"--at", "1", "--at", "2", path}, {"--at", "1", path, path},
+             {"--at", "1", "--export", path}, {"--at", "1", "--check", path}}) {
+        const Outcome usage = RunDump(arguments);
+        EXPECT_EQ(usage.Code(), 2) << usage.Describe();
+        EXPECT_EQ(usage.out, "");
+    }
+}
+
 // Real-world files, good and odd: the model takes every "BM" file of 54 bytes or more, and the
 // dump of each region is the model's, whatever the decoder thinks of the file; the decoder draws
 // every good file and nearly all of the questionable ones.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace hexlume {
+
+// One byte or one pixel of one file: what the byte is, or where the pixel lives.
+struct QueryOptions {
+    std::optional<std::uint64_t> offset;  // --at OFFSET
+    std::optional<std::uint64_t> x, y;    // --pixel X,Y
+    bool json = false;
+    std::string file;
+};
+
+// Whether the arguments ask for --at or --pixel (before any "--").
+bool WantsQuery(int argc, char** argv);
+// nullopt for a usage error: a bad number, no file or two, both queries, an option they do not take.
+std::optional<QueryOptions> ParseQueryArguments(int argc, char** argv);
+
+// Writes the answer to out. Returns the exit status: 0, or 1 when the file cannot be read, the
+// offset or pixel lies outside the file or the picture (with one sentence on stderr), or the
+// output cannot be written.
+int RunQuery(const QueryOptions& options, std::FILE* out);
+
+}  // namespace hexlume
