@@ -96,7 +96,7 @@ std::string NoPlaceReason(const format::Inspection& inspected, std::uint64_t x, 
     if (!inspected.noPictureReason.empty())
         return "the file has no picture: " + inspected.noPictureReason;
     if (x >= bitmap.columns || y >= bitmap.rows)
-        return "(" + GroupedNumber(x) + ", " + GroupedNumber(y) + ") lies outside the " +
+        return "pixel (" + GroupedNumber(x) + ", " + GroupedNumber(y) + ") lies outside the " +
                GroupedNumber(bitmap.columns) + " by " + GroupedNumber(bitmap.rows) + " picture";
     return "the " + std::string(format::EncodingName(bitmap.encoding)) + " pixel data is not stored pixel by pixel";
 }
