@@ -5,13 +5,17 @@
 //   BM_CheckRle8       a 512 MiB RLE8 stream of literals and runs, walked code by code
 //   BM_RleExtent       where that stream ends, as the header reader finds it once per open
 //   BM_DescribeByte    what one byte is, as a window asks on every pointer move
+//   BM_DrawRegion      an 800 x 600 view of the 512 MiB picture at 1/32, 1, 8 and 64 times, as the
+//                      picture window draws on every paint, zoom and pan step
 
 #include "format/ByteDescription.h"
+#include "format/Decoder.h"
 #include "format/Findings.h"
 #include "format/RleStream.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -131,8 +135,24 @@ void BM_DescribeByte(benchmark::State& state)
     }
 }
 
+void BM_DrawRegion(benchmark::State& state)
+{
+    const Bytes bytes(Indexed8());
+    const BitmapFormat format = ReadBitmapFormat(bytes);
+    const double scale = static_cast<double>(state.range(0)) / 32;  // the argument is 32 times the scale
+    const auto columns = std::min<std::uint64_t>(static_cast<std::uint64_t>(800 / scale), format.columns - 1);
+    const auto rows = static_cast<std::uint64_t>(600 / scale);
+    std::uint64_t x = 0;
+    for (auto _ : state) {
+        const PictureRegion region{.x = x, .y = x / 2, .width = columns, .height = rows};
+        benchmark::DoNotOptimize(DecodePictureRegion(bytes, format, region, 800, 600, false));
+        x = (x + 37) % (format.columns - columns);  // panning
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_DrawRegion)->Arg(1)->Arg(32)->Arg(256)->Arg(2048)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckIndexed8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_CheckRle8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RleExtent)->Unit(benchmark::kMillisecond)->MinTime(2.0);

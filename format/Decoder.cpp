@@ -45,12 +45,13 @@ std::string NoPictureReason(const BitmapFormat& format)
 
 namespace {
 
-// The source pixel at the centre of each target pixel, along one axis.
-std::vector<std::uint64_t> Samples(std::uint32_t targetCount, std::uint64_t sourceCount)
+// The source pixel at the centre of each target pixel, along one axis, of the sourceCount
+// pixels from first on.
+std::vector<std::uint64_t> Samples(std::uint32_t targetCount, std::uint64_t first, std::uint64_t sourceCount)
 {
     std::vector<std::uint64_t> samples(targetCount);
     for (std::uint64_t index = 0; index < targetCount; ++index)
-        samples[index] = (2 * index + 1) * sourceCount / (2 * std::uint64_t{targetCount});
+        samples[index] = first + (2 * index + 1) * sourceCount / (2 * std::uint64_t{targetCount});
     return samples;
 }
 
@@ -208,8 +209,8 @@ private:
 
 class Canvas {
 public:
-    Canvas(const BitmapFormat& format, std::uint32_t width, std::uint32_t height)
-        : columns(Samples(width, format.columns)), rows(Samples(height, format.rows))
+    Canvas(const PictureRegion& region, std::uint32_t width, std::uint32_t height)
+        : columns(Samples(width, region.x, region.width)), rows(Samples(height, region.y, region.height))
     {
         picture.width = width;
         picture.height = height;
@@ -238,6 +239,8 @@ public:
     Picture picture;
     bool drewMissing = false;
     bool drewBadIndex = false;
+    // Whether the whole picture uses its alpha, when known; else what the drawn pixels show.
+    std::optional<bool> alphaUsed;
 };
 
 // The bytes of the row stored at storedRow (counted from the start of the data): shorter or
@@ -265,7 +268,7 @@ void DrawUncompressed(Bytes file, const BitmapFormat& format, Canvas& canvas)
         }
     }
     canvas.drewBadIndex = reader.SawBadIndex();
-    if (reader.HasAlpha() && !reader.SawAlpha())
+    if (reader.HasAlpha() && !canvas.alphaUsed.value_or(reader.SawAlpha()))
         canvas.MakeOpaque();
 }
 
@@ -430,6 +433,25 @@ Argb PackedColor(const BitmapFormat& format, const std::uint8_t* pixel)
     return PackedColors(format).At(pixel);
 }
 
+bool AlphaUsed(Bytes file, const BitmapFormat& format)
+{
+    if (!HasAlphaChannel(format) || !IsUncompressed(format.encoding) || format.stride == 0)
+        return false;
+    const PackedColors colors(format);
+    const Bytes data = PresentBytes(file, format.pixels);
+    const unsigned pixelBytes = format.bitCount / 8u;
+    for (std::uint64_t row = 0; row < format.rows; ++row) {
+        const Bytes stored = StoredRow(data, row, format.stride);
+        const std::uint64_t pixels = std::min<std::uint64_t>(format.columns, stored.size() / pixelBytes);
+        for (std::uint64_t column = 0; column < pixels; ++column)
+            if (colors.At(stored.data() + column * pixelBytes) >> 24 != 0)
+                return true;
+        if (stored.size() < format.stride)
+            break;
+    }
+    return false;
+}
+
 ChannelSet ChannelsOfByte(unsigned bitCount, const ChannelMasks& masks, unsigned byteInPixel)
 {
     if (bitCount == 24 || bitCount == 64) {
@@ -448,6 +470,13 @@ Bytes PresentBytes(Bytes file, const FileRange& range)
 
 DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t width, std::uint32_t height)
 {
+    return DecodePictureRegion(file, format, {.x = 0, .y = 0, .width = format.columns, .height = format.rows}, width,
+                               height, std::nullopt);
+}
+
+DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, PictureRegion region, std::uint32_t width,
+                                 std::uint32_t height, std::optional<bool> alphaUsed)
+{
     DecodeResult result;
     result.reason = NoPictureReason(format);
     if (!result.reason.empty())
@@ -462,7 +491,17 @@ DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t
         result.reason = std::to_string(width) + " x " + std::to_string(height) + " pixels cannot be drawn";
         return result;
     }
-    Canvas canvas(format, width, height);
+    // Only the picture's own pixels: a region reaching past it is cut to it.
+    region.x = std::min(region.x, format.columns);
+    region.y = std::min(region.y, format.rows);
+    region.width = std::min(region.width, format.columns - region.x);
+    region.height = std::min(region.height, format.rows - region.y);
+    if (region.width == 0 || region.height == 0) {
+        result.reason = "the region holds none of the picture's pixels";
+        return result;
+    }
+    Canvas canvas(region, width, height);
+    canvas.alphaUsed = alphaUsed;
     if (IsRunLength(format.encoding))
         DrawRle(file, format, canvas);
     else

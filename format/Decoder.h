@@ -98,4 +98,22 @@ ChannelSet ChannelsOfByte(unsigned bitCount, const ChannelMasks& masks, unsigned
 // target's size plus, for RLE, one walk over the stream.
 DecodeResult DecodePicture(Bytes file, const BitmapFormat& format, std::uint32_t width, std::uint32_t height);
 
+// A part of the picture: width columns from x on and height rows from y on, y from the top.
+struct PictureRegion {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    std::uint64_t width = 0;
+    std::uint64_t height = 0;
+};
+// Draws only that part at width × height, as a zoomed view shows it: the work is bounded by the
+// target's size (plus, for RLE, one walk over the stream), whatever the picture's. An alpha of 0
+// everywhere means an opaque picture, a fact of the whole picture: pass AlphaUsed's answer, or
+// nullopt to judge by the pixels drawn (right when they are the whole picture's samples).
+DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, PictureRegion region, std::uint32_t width,
+                                 std::uint32_t height, std::optional<bool> alphaUsed);
+
+// Whether any pixel of uncompressed data with an alpha channel has a non-zero alpha. One pass
+// over the rows the file holds, ended by the first such pixel.
+bool AlphaUsed(Bytes file, const BitmapFormat& format);
+
 }  // namespace hexlume::format

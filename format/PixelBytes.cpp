@@ -236,4 +236,11 @@ std::optional<PixelLocation> LocatePixel(Bytes file, const BitmapFormat& format,
     return LocateUncompressed(file, format, x, storedRow);
 }
 
+PixelSpan PixelsDrawnByByte(Bytes file, const Layout& layout, std::uint64_t offset)
+{
+    if (const std::optional<RleByte> rle = RleCodeOf(file, layout.format, offset))
+        return {.x = rle->step.x, .count = rle->step.pixels, .storedRow = rle->step.y};
+    return PixelsInByte(file, layout.format, DescribeByte(layout, offset), offset);
+}
+
 }  // namespace hexlume::format

@@ -86,4 +86,8 @@ struct PixelLocation {
 // Uncompressed pixels take constant time.
 std::optional<PixelLocation> LocatePixel(Bytes file, const BitmapFormat& format, std::uint64_t x, std::uint64_t y);
 
+// The pixels a click on a byte of pixel data stands for: those it holds, or in an RLE stream
+// every pixel its code draws (its count and escape bytes too).
+PixelSpan PixelsDrawnByByte(Bytes file, const Layout& layout, std::uint64_t offset);
+
 }  // namespace hexlume::format

@@ -141,7 +141,6 @@ FindingPlace DumpInspector::ShowFinding(std::size_t finding)
 {
     if (m_dib == nullptr || finding >= m_findings.size())
         return {};
-    const FindingPlace place = PlaceInDump(m_findings[finding], m_map);
     // The rows first: a row's own link lights its field, and a finding off the tables leaves
     // no row lit.
     const std::optional<HeaderCell> cell = CellOf(m_findings[finding]);
@@ -151,6 +150,27 @@ FindingPlace DumpInspector::ShowFinding(std::size_t finding)
         else
             grid->clearSelection();
     }
+    return ShowBytes(m_findings[finding].offset, m_findings[finding].length);
+}
+
+std::optional<std::uint64_t> DumpInspector::FileOffset(std::size_t memo, std::uint64_t byte) const
+{
+    if (m_dib == nullptr)
+        return std::nullopt;
+    return FileOffsetOf(m_map, memo, byte);
+}
+
+void DumpInspector::ClearHighlight()
+{
+    for (DumpMemo* memo : m_memos)
+        memo->SetHighlight(std::nullopt);
+}
+
+FindingPlace DumpInspector::ShowBytes(std::uint64_t offset, std::uint64_t length)
+{
+    if (m_dib == nullptr)
+        return {};
+    const FindingPlace place = PlaceOfBytes(offset, length, m_map);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         const auto mark = std::find_if(place.marks.begin(), place.marks.end(),
                                        [memo](const MemoMark& each) { return each.memo == memo; });

@@ -36,6 +36,13 @@ public:
     // Lights a finding's bytes in the dump and brings the first into view; a finding on a
     // header field also selects the field's row. Returns where the bytes are.
     FindingPlace ShowFinding(std::size_t finding);
+    // Lights any bytes of the file in the dump and brings the first into view.
+    FindingPlace ShowBytes(std::uint64_t offset, std::uint64_t length);
+    void ClearHighlight();
+
+    const format::Layout& Layout() const { return m_layout; }
+    // The file offset of a byte of a memo, while a file is inspected.
+    std::optional<std::uint64_t> FileOffset(std::size_t memo, std::uint64_t byte) const;
     // Tints the bytes of the inspected file that differ from `previous`, the version read before,
     // until the next Clear; returns how many bytes differ.
     std::uint64_t MarkChangesFrom(ByteSpan previous);

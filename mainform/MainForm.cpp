@@ -7,6 +7,9 @@
 #include "FileFollower.h"
 #include "FindingsBadge.h"
 #include "FindingsWindow.h"
+#include "PictureWindow.h"
+#include "format/NumberText.h"
+#include "format/PixelBytes.h"
 #include "HeaderLink.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
@@ -160,6 +163,12 @@ void TMainForm::CreatePopupMenus()
     m_ppmOpenPic->setObjectName(QStringLiteral("ppmOpenPic"));
     m_ppmOpenPic->addAction(ui->pmiOpen);
     connect(ui->pmiOpen, &QAction::triggered, this, &TMainForm::OpenPicture);
+    auto* pmiPicture = new QAction(tr("&Picture..."), this);
+    pmiPicture->setObjectName(QStringLiteral("pmiPicture"));
+    pmiPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addAction(pmiPicture);  // so its shortcut works anywhere in the window
+    m_ppmOpenPic->addAction(pmiPicture);
+    connect(pmiPicture, &QAction::triggered, this, &TMainForm::OpenPictureWindow);
 
     m_ppmGlobal = new QMenu(this);
     m_ppmGlobal->setObjectName(QStringLiteral("ppmGlobal"));
@@ -207,6 +216,12 @@ void TMainForm::CreateInspection()
     m_findingsBadge->setGeometry(buttons.right() + 3, buttons.top(), ui->lblNumbers->x() - buttons.right() - 5,
                                  buttons.height());
     m_findingsWindow = new FindingsWindow(this);
+    m_pictureWindow = new PictureWindow(this);
+    connect(m_pictureWindow, &PictureWindow::PixelChosen, this, &TMainForm::ShowBytesOfPixel);
+    const auto memos = std::array<DumpMemo*, kMemoCount>{ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData};
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
+        connect(memos[memo], &DumpMemo::ByteClicked, this,
+                [this, memo](std::uint64_t byte) { MarkPixelsOfByte(memo, byte); });
     connect(m_findingsBadge, &FindingsBadge::Clicked, this, [this] { OpenFindings(); });
     connect(m_findingsWindow, &FindingsWindow::FindingChosen, this, &TMainForm::ShowChosenFinding);
     // As code editors step through problems; the list answers the same keys.
@@ -246,6 +261,60 @@ void TMainForm::OpenFindings(int direction)
         m_findingsWindow->activateWindow();
 }
 
+void TMainForm::OpenPictureWindow()
+{
+    if (!m_pictureWindow->isVisible() && m_pictureWindow->pos() == QPoint(0, 0)) {
+        // The first time, beside the window when the screen has room there.
+        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
+        const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
+        if (screen.contains(QRect(beside, m_pictureWindow->size())))
+            m_pictureWindow->move(beside);
+    }
+    m_pictureWindow->show();
+    m_pictureWindow->raise();
+    m_pictureWindow->activateWindow();
+    if (!m_pictureShowsFile && !m_findingsBadge->isHidden())
+        ShowPictureOfFile();
+}
+
+void TMainForm::ShowPictureOfFile()
+{
+    m_pictureWindow->ShowFile(FromUtf8(NamePart(m_model->GetFileName())), m_model->FileBytes());
+    m_pictureShowsFile = true;
+}
+
+void TMainForm::ShowBytesOfPixel(PixelPosition pixel)
+{
+    if (!m_pictureShowsFile)
+        return;
+    const format::Bytes file = m_model->FileBytes();
+    const std::optional<format::PixelLocation> at =
+        format::LocatePixel(file, m_inspector->Layout().format, pixel.x, pixel.y);
+    if (!at || at->length == 0) {
+        m_inspector->ClearHighlight();
+        m_pictureWindow->SetLinkText(tr("No bytes of the file hold this pixel."));
+        return;
+    }
+    const FindingPlace place = m_inspector->ShowBytes(at->offset, at->length);
+    m_pictureWindow->SetLinkText(tr("Offset %1, %2: %3")
+                                     .arg(FromUtf8(format::HexNumber(at->offset)),
+                                          FromUtf8(format::ByteCount(at->length)), FromUtf8(place.sentence)));
+}
+
+void TMainForm::MarkPixelsOfByte(std::size_t memo, std::uint64_t byte)
+{
+    if (!m_pictureShowsFile || !m_pictureWindow->isVisible())
+        return;
+    const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, byte);
+    const format::PixelSpan span =
+        offset ? format::PixelsDrawnByByte(m_model->FileBytes(), m_inspector->Layout(), *offset) : format::PixelSpan{};
+    if (span.count != 0)
+        m_pictureWindow->View()->MarkPixels({.x = span.x, .y = m_inspector->Layout().format.ShownRow(span.storedRow)},
+                                            span.count);
+    else
+        m_pictureWindow->View()->ClearMark();
+}
+
 void TMainForm::ShowChosenFinding(std::size_t finding)
 {
     const FindingPlace place = m_inspector->ShowFinding(finding);
@@ -258,10 +327,15 @@ void TMainForm::SetInspecting(bool inspecting)
     if (inspecting) {
         m_inspector->Inspect(*m_model, m_lineHeight);
         ShowFindingsSummary();
+        if (m_pictureWindow->isVisible())
+            ShowPictureOfFile();
     } else {
         m_inspector->Clear();
         m_findingsBadge->hide();
         m_findingsWindow->Clear();
+        // The model's bytes may go with the next version: the picture must not keep them.
+        m_pictureWindow->Clear();
+        m_pictureShowsFile = false;
     }
     for (HeaderLink* link : m_headerLinks)
         link->SetActive(inspecting);
@@ -308,10 +382,11 @@ void TMainForm::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-// The findings list belongs to this window: it must not keep the program running alone.
+// The findings list and the picture belong to this window: it must not keep the program running alone.
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     m_findingsWindow->close();
+    m_pictureWindow->close();
     QWidget::closeEvent(event);
 }
 

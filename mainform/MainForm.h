@@ -26,6 +26,8 @@ class DumpInspector;
 class FileFollower;
 class FindingsBadge;
 class FindingsWindow;
+class PictureWindow;
+struct PixelPosition;
 class HeaderLink;
 class Platform;
 
@@ -83,6 +85,11 @@ private:
     // Opens the findings list and, with a direction, chooses the next (1) or previous (-1) finding.
     void OpenFindings(int direction = 0);
     void ShowChosenFinding(std::size_t finding);
+    // The picture window: opened from the preview's menu, it follows every open.
+    void OpenPictureWindow();
+    void ShowPictureOfFile();
+    void ShowBytesOfPixel(PixelPosition pixel);
+    void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
     bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
     void ExportDataText(const std::string& name, ByteSpan data);
     void ShowStatusInfo(const std::string& fileName);
@@ -118,6 +125,8 @@ private:
     QLabel* m_followSign = nullptr;
     FindingsBadge* m_findingsBadge = nullptr;
     FindingsWindow* m_findingsWindow = nullptr;
+    PictureWindow* m_pictureWindow = nullptr;
+    bool m_pictureShowsFile = false;
     bool m_shown = false;
     bool m_opening = false;
 };

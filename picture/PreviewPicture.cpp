@@ -113,6 +113,20 @@ DrawnPicture DrawPreview(format::Bytes file, QSize size)
     return drawn;
 }
 
+DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,
+                        QSize size, bool alphaUsed)
+{
+    const format::DecodeResult result =
+        format::DecodePictureRegion(file, format, region, static_cast<std::uint32_t>(size.width()),
+                                    static_cast<std::uint32_t>(size.height()), alphaUsed);
+    if (result.outcome != format::DecodeOutcome::Drawn)
+        return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
+    DrawnPicture drawn = ToImage(result);
+    if (drawn.marks.transparent)
+        PutOverBackdrop(drawn.image);
+    return drawn;
+}
+
 QStringList MarkNotes(const PictureMarks& marks)
 {
     QStringList notes;

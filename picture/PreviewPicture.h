@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "format/Decoder.h"
 
 #include <QImage>
 #include <QRgb>
@@ -39,6 +40,12 @@ DrawnPicture DrawPicture(format::Bytes file, QSize size);
 
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
 DrawnPicture DrawPreview(format::Bytes file, QSize size);
+
+// A part of the picture drawn at size over the backdrop, for a zoomed view: only that part is
+// read. alphaUsed is the whole picture's answer to format::AlphaUsed. Embedded streams have no
+// parts: they get a reason, and the view draws them whole with DrawPreview.
+DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,
+                        QSize size, bool alphaUsed);
 
 // One line for each mark the drawing shows, saying what it means; empty for a plain picture.
 QStringList MarkNotes(const PictureMarks& marks);

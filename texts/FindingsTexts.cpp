@@ -75,8 +75,13 @@ std::string CopiedFindingsText(std::span<const Finding> findings, std::span<cons
 
 FindingPlace PlaceInDump(const Finding& finding, const DumpFileMap& map)
 {
+    return PlaceOfBytes(finding.offset, finding.length, map);
+}
+
+FindingPlace PlaceOfBytes(std::uint64_t offset, std::uint64_t length, const DumpFileMap& map)
+{
     FindingPlace place;
-    place.marks = MarksOver(finding.offset, finding.length, Mark::None, map);
+    place.marks = MarksOver(offset, length, Mark::None, map);
     if (!place.marks.empty()) {
         const MemoMark& first = place.marks.front();
         place.line = map[first.memo].firstLine + first.first / kBytesPerLine;
@@ -85,7 +90,7 @@ FindingPlace PlaceInDump(const Finding& finding, const DumpFileMap& map)
         return place;
     }
     // A memo whose region holds the bytes but not the pane: the stack was cut above them.
-    const ByteRange bytes{finding.offset, std::max<std::uint64_t>(finding.length, 1)};
+    const ByteRange bytes{offset, std::max<std::uint64_t>(length, 1)};
     for (const MemoBytes& memo : map) {
         if (memo.held > memo.shown && !bytes.Meet({memo.fileOffset + memo.shown, memo.held - memo.shown}).Empty()) {
             place.where = "past the cut";

@@ -45,5 +45,7 @@ struct FindingPlace {
     std::string sentence;
 };
 FindingPlace PlaceInDump(const format::Finding& finding, const DumpFileMap& map);
+// The same for any bytes of the file (at least one).
+FindingPlace PlaceOfBytes(std::uint64_t offset, std::uint64_t length, const DumpFileMap& map);
 
 }  // namespace hexlume

@@ -10,6 +10,7 @@ namespace hexlume::format {
 namespace {
 
 using testing::BuildBitmap;
+using testing::CountingBytes;
 using testing::BmpSuiteDir;
 using testing::ReadFileBytes;
 using Pixels = std::vector<Argb>;
@@ -105,6 +106,44 @@ TEST(Decoder, AbsurdSizesWithFewBytesDrawQuicklyAtTheTargetSize)
         EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(),
                                 [](Argb pixel) { return pixel == kMissingLight || pixel == kMissingDark; }));
     }
+}
+
+TEST(Decoder, ARegionDrawsExactlyThosePixelsOfTheWholePicture)
+{
+    // 4 × 3, bottom-up, index = 4 × stored row + column; and an RLE stream of the same rows.
+    std::vector<std::uint8_t> palette(16 * 4);
+    for (std::size_t entry = 0; entry < 16; ++entry)
+        palette[entry * 4] = static_cast<std::uint8_t>(entry * 16);
+    const std::vector<std::uint8_t> rows = CountingBytes(12);
+    const std::vector<std::uint8_t> stream = {0, 4, 0, 1, 2,  3,  0, 0, 0, 4, 4, 5, 6, 7,
+                                              0, 0, 0, 4, 8, 9, 10, 11, 0, 0, 0, 1};
+    const auto plain = BuildBitmap({.width = 4, .height = 3, .bitCount = 8, .clrUsed = 16, .palette = palette, .pixels = rows});
+    const auto rle = BuildBitmap({.width = 4, .height = 3, .bitCount = 8, .compression = kBiRle8, .clrUsed = 16,
+                                  .palette = palette, .pixels = stream});
+    for (const auto& bytes : {plain, rle}) {
+        const BitmapFormat format = ReadBitmapFormat(Bytes(bytes));
+        const Pixels whole = Drawn(bytes);
+        // Columns 1–2 of rows 1–2 (from the top), each pixel drawn 3 × 2.
+        const Pixels part = DecodePictureRegion(Bytes(bytes), format, {.x = 1, .y = 1, .width = 2, .height = 2}, 6, 4,
+                                                std::nullopt).picture.pixels;
+        ASSERT_EQ(part.size(), 24u);
+        for (std::size_t y = 0; y < 4; ++y)
+            for (std::size_t x = 0; x < 6; ++x)
+                EXPECT_EQ(part[y * 6 + x], whole[(1 + y / 2) * 4 + 1 + x / 3]) << x << ", " << y;
+    }
+
+    // A region of pixels whose alpha is 0 is transparent when the picture uses alpha elsewhere.
+    const auto alpha = BuildBitmap({.width = 2, .height = 1, .bitCount = 32, .compression = kBiAlphaBitfields,
+                                    .palette = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF},
+                                    .pixels = {1, 2, 3, 0, 1, 2, 3, 9}});
+    const BitmapFormat format = ReadBitmapFormat(Bytes(alpha));
+    ASSERT_TRUE(AlphaUsed(Bytes(alpha), format));
+    const auto first = [&](std::optional<bool> used) {
+        return DecodePictureRegion(Bytes(alpha), format, {.x = 0, .y = 0, .width = 1, .height = 1}, 1, 1, used)
+                   .picture.pixels.at(0) >> 24;
+    };
+    EXPECT_EQ(first(true), 0u);
+    EXPECT_EQ(first(std::nullopt), 0xFFu) << "judged by the region alone, an alpha of 0 means opaque";
 }
 
 TEST(Decoder, NoPixelFormatSaysWhyAndEmbeddedStreamsAreHandedOn)

@@ -1,7 +1,9 @@
 #include "WindowTestSupport.h"
+#include "mainform/PictureView.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -117,6 +119,27 @@ TEST_F(InspectionTest, TheBadgeCountsAndTheListLeadsToEveryBadIndex)
         << QGuiApplication::clipboard()->text().toStdString();
     form.close();
     EXPECT_FALSE(list->isVisible()) << "the list closes with the window";
+}
+
+TEST_F(InspectionTest, ThePictureWindowOpensFromTheMenuAndAClickedPixelLightsExactlyItsBytes)
+{
+    Open(WritePicture("small.bmp", SmallBitmap()));
+    auto* item = form.findChild<QAction*>(QStringLiteral("pmiPicture"));
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    auto* window = form.findChild<QWidget*>(QStringLiteral("PictureWindow"));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Picture — small.bmp"))) << window->windowTitle().toStdString();
+
+    // Pixel (1, 0), white, is the second of the last stored row: bytes 11 to 13 of the data.
+    auto* view = window->findChild<PictureView*>();
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->CentreOf({.x = 1, .y = 0}).toPoint());
+    const QList<QTextEdit::ExtraSelection> lit = Memo("mmoData")->extraSelections();
+    ASSERT_FALSE(lit.isEmpty());
+    EXPECT_EQ(lit.last().cursor.selectionStart(), 11 * 4);
+    EXPECT_EQ(lit.last().cursor.selectedText(), QStringLiteral("FF  FF  FF"));
 }
 
 TEST_F(InspectionTest, ADroppedBitmapOpensAndAnythingElseIsIgnored)

@@ -308,8 +308,9 @@ TEST_F(TallStackTest, UnwritableExportIsReportedAndNotOpened)
 TEST_F(MainFormTest, PopupMenusHoldTheirItems)
 {
     const QList<QAction*> open = Child<QMenu>("ppmOpenPic")->actions();
-    ASSERT_EQ(open.size(), 1);
+    ASSERT_EQ(open.size(), 2);
     EXPECT_EQ(open[0]->text(), "&Open...");
+    EXPECT_EQ(open[1]->text(), "&Picture...");
 
     const QList<QAction*> global = Child<QMenu>("ppmGlobal")->actions();
     ASSERT_EQ(global.size(), 3);

@@ -1,0 +1,322 @@
+#include "PictureView.h"
+
+#include "format/Decoder.h"
+#include "picture/PreviewPicture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace hexlume {
+
+namespace {
+
+constexpr double kGridFromScale = 8;
+constexpr double kEmbeddedSide = 2048;
+
+QBrush BackdropBrush()
+{
+    QImage tile(2 * kBackdropCell, 2 * kBackdropCell, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            tile.setPixel(x, y, ((x / kBackdropCell + y / kBackdropCell) & 1) != 0 ? kBackdropDark : kBackdropLight);
+    return QBrush(tile);
+}
+
+}  // namespace
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picPicture"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(160, 120);
+    setCursor(Qt::CrossCursor);
+}
+
+void PictureView::SetFile(format::Bytes file)
+{
+    Clear();
+    m_file = file;
+    m_format = format::ReadBitmapFormat(file);
+    m_reason = QString::fromStdString(format::NoPictureReason(m_format));
+    if (!m_reason.isEmpty()) {
+        update();
+        return;
+    }
+    if (format::IsEmbeddedStream(m_format.encoding)) {
+        // A JPEG or PNG stream has no parts to read: it is read once, at most kEmbeddedSide on
+        // its long side, and zoomed from there.
+        const double shrink = std::min(1.0, kEmbeddedSide / static_cast<double>(std::max(m_format.columns, m_format.rows)));
+        const QSize size(std::max(1, static_cast<int>(std::lround(static_cast<double>(m_format.columns) * shrink))),
+                         std::max(1, static_cast<int>(std::lround(static_cast<double>(m_format.rows) * shrink))));
+        const DrawnPicture drawn = DrawPreview(file, size);
+        m_embedded = drawn.image;
+        m_reason = drawn.reason;
+        if (m_embedded.isNull()) {
+            update();
+            return;
+        }
+    }
+    m_alphaUsed = format::AlphaUsed(file, m_format);
+    m_drawable = true;
+    Fit();
+}
+
+void PictureView::Clear()
+{
+    m_file = {};
+    m_format = {};
+    m_drawable = false;
+    m_embedded = {};
+    m_reason = tr("No bitmap is open.");
+    m_mark.reset();
+    m_pressedAt.reset();
+    update();
+}
+
+double PictureView::FitScale() const
+{
+    if (!m_drawable)
+        return 1;
+    return std::min(width() / static_cast<double>(m_format.columns), height() / static_cast<double>(m_format.rows));
+}
+
+void PictureView::Fit()
+{
+    m_fitted = true;
+    m_scale = std::min(FitScale(), kMaxScale);
+    ClampOrigin();
+    emit ScaleChanged(m_scale);
+    update();
+}
+
+void PictureView::ActualSize()
+{
+    SetScale(1, rect().center());
+}
+
+void PictureView::ZoomStep(int steps, QPointF around)
+{
+    if (!m_drawable || steps == 0)
+        return;
+    // Powers of two, so every pixel is the same number of screen pixels; never smaller than the
+    // fitted picture, unless that is larger than 1:1.
+    double scale = steps > 0 ? std::exp2(std::floor(std::log2(m_scale) + 1e-9) + steps)
+                             : std::exp2(std::ceil(std::log2(m_scale) - 1e-9) + steps);
+    scale = std::min(scale, kMaxScale);
+    const double smallest = std::min(FitScale(), 1.0);
+    if (scale <= smallest) {
+        Fit();
+        return;
+    }
+    SetScale(scale, around);
+}
+
+void PictureView::SetScale(double scale, QPointF around)
+{
+    if (!m_drawable)
+        return;
+    const QPointF fixed = m_origin + around / m_scale;  // the picture point under `around`
+    m_scale = scale;
+    m_fitted = false;
+    m_origin = fixed - around / m_scale;
+    ClampOrigin();
+    emit ScaleChanged(m_scale);
+    update();
+}
+
+void PictureView::ClampOrigin()
+{
+    if (!m_drawable)
+        return;
+    const auto clamp = [](double origin, double viewLength, double pictureLength) {
+        if (pictureLength <= viewLength)
+            return -(viewLength - pictureLength) / 2;
+        return std::clamp(origin, 0.0, pictureLength - viewLength);
+    };
+    m_origin = {clamp(m_origin.x(), width() / m_scale, static_cast<double>(m_format.columns)),
+                clamp(m_origin.y(), height() / m_scale, static_cast<double>(m_format.rows))};
+}
+
+std::optional<PixelPosition> PictureView::PixelAt(QPointF point) const
+{
+    if (!m_drawable)
+        return std::nullopt;
+    const QPointF at = m_origin + point / m_scale;
+    if (at.x() < 0 || at.y() < 0 || at.x() >= static_cast<double>(m_format.columns) ||
+        at.y() >= static_cast<double>(m_format.rows))
+        return std::nullopt;
+    return PixelPosition{static_cast<std::uint64_t>(at.x()), static_cast<std::uint64_t>(at.y())};
+}
+
+void PictureView::MarkPixels(PixelPosition first, std::uint64_t count)
+{
+    if (!m_drawable || count == 0)
+        return;
+    m_mark = Mark{first, count};
+    // Brought into view: centred on the span when any of it lies outside.
+    const double viewWidth = width() / m_scale;
+    const double viewHeight = height() / m_scale;
+    const auto x = static_cast<double>(first.x);
+    const auto y = static_cast<double>(first.y);
+    if (x < m_origin.x() || x + static_cast<double>(count) > m_origin.x() + viewWidth || y < m_origin.y() ||
+        y + 1 > m_origin.y() + viewHeight) {
+        m_origin = {x + static_cast<double>(count) / 2 - viewWidth / 2, y + 0.5 - viewHeight / 2};
+        m_fitted = false;
+        ClampOrigin();
+    }
+    update();
+}
+
+void PictureView::ClearMark()
+{
+    m_mark.reset();
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Mid));
+    if (!m_drawable) {
+        painter.setPen(palette().color(QPalette::BrightText));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, m_reason);
+        return;
+    }
+    PaintPicture(painter);
+    PaintMark(painter);
+}
+
+void PictureView::PaintPicture(QPainter& painter)
+{
+    // The picture's pixels in view, whole ones at the edges.
+    const double x0 = std::max(0.0, std::floor(m_origin.x()));
+    const double y0 = std::max(0.0, std::floor(m_origin.y()));
+    const double x1 = std::min(static_cast<double>(m_format.columns), std::ceil(m_origin.x() + width() / m_scale));
+    const double y1 = std::min(static_cast<double>(m_format.rows), std::ceil(m_origin.y() + height() / m_scale));
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    const QRectF shown((x0 - m_origin.x()) * m_scale, (y0 - m_origin.y()) * m_scale, (x1 - x0) * m_scale,
+                       (y1 - y0) * m_scale);
+    if (!m_embedded.isNull()) {
+        const double sx = m_embedded.width() / static_cast<double>(m_format.columns);
+        const double sy = m_embedded.height() / static_cast<double>(m_format.rows);
+        painter.drawImage(shown, m_embedded, QRectF(x0 * sx, y0 * sy, (x1 - x0) * sx, (y1 - y0) * sy));
+    } else {
+        const QSize size(std::max(1, static_cast<int>(std::lround(shown.width()))),
+                         std::max(1, static_cast<int>(std::lround(shown.height()))));
+        const format::PictureRegion region{.x = static_cast<std::uint64_t>(x0),
+                                           .y = static_cast<std::uint64_t>(y0),
+                                           .width = static_cast<std::uint64_t>(x1 - x0),
+                                           .height = static_cast<std::uint64_t>(y1 - y0)};
+        const DrawnPicture drawn = DrawRegion(m_file, m_format, region, size, m_alphaUsed);
+        if (drawn.image.isNull())
+            painter.fillRect(shown, BackdropBrush());
+        else
+            painter.drawImage(shown.topLeft(), drawn.image);
+    }
+    if (m_scale >= kGridFromScale)
+        PaintGrid(painter, shown, x0, y0, x1, y1);
+}
+
+void PictureView::PaintGrid(QPainter& painter, QRectF shown, double x0, double y0, double x1, double y1)
+{
+    painter.setPen(QPen(QColor(128, 128, 128, 120), 0));
+    for (double x = x0; x <= x1; ++x) {
+        const double at = (x - m_origin.x()) * m_scale;
+        painter.drawLine(QPointF(at, shown.top()), QPointF(at, shown.bottom()));
+    }
+    for (double y = y0; y <= y1; ++y) {
+        const double at = (y - m_origin.y()) * m_scale;
+        painter.drawLine(QPointF(shown.left(), at), QPointF(shown.right(), at));
+    }
+}
+
+void PictureView::PaintMark(QPainter& painter)
+{
+    if (!m_mark)
+        return;
+    QRectF span((static_cast<double>(m_mark->first.x) - m_origin.x()) * m_scale,
+                (static_cast<double>(m_mark->first.y) - m_origin.y()) * m_scale,
+                static_cast<double>(m_mark->count) * m_scale, m_scale);
+    // At least a few screen pixels, however far out the zoom: the mark must be seen.
+    span = span.adjusted(-2, -2, 2, 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(span);
+    painter.setPen(QPen(QColor(255, 230, 0), 1));
+    painter.drawRect(span);
+}
+
+void PictureView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_fitted)
+        Fit();
+    else
+        ClampOrigin();
+}
+
+void PictureView::wheelEvent(QWheelEvent* event)
+{
+    if (!m_drawable)
+        return;
+    const QPoint delta = event->angleDelta();
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        if (delta.y() != 0)
+            ZoomStep(delta.y() > 0 ? 1 : -1, event->position());
+    } else {
+        // A notch moves a tenth of the view.
+        m_origin -= QPointF(delta.x() / 120.0 * width() / 10, delta.y() / 120.0 * height() / 10) / m_scale;
+        ClampOrigin();
+        update();
+    }
+    event->accept();
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_pressedAt = event->position();
+    m_originAtPress = m_origin;
+    m_dragged = false;
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressedAt) {
+        const QPointF moved = event->position() - *m_pressedAt;
+        m_dragged = m_dragged || moved.manhattanLength() >= QApplication::startDragDistance();
+        if (m_dragged) {
+            m_origin = m_originAtPress - moved / m_scale;
+            m_fitted = false;
+            ClampOrigin();
+            update();
+        }
+    }
+    emit PixelHovered(PixelAt(event->position()));
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressedAt)
+        return QWidget::mouseReleaseEvent(event);
+    m_pressedAt.reset();
+    if (!m_dragged)
+        if (const std::optional<PixelPosition> pixel = PixelAt(event->position()))
+            emit PixelClicked(*pixel);
+}
+
+void PictureView::leaveEvent(QEvent* event)
+{
+    emit PixelHovered(std::nullopt);
+    QWidget::leaveEvent(event);
+}
+
+}  // namespace hexlume

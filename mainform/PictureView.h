@@ -1,0 +1,98 @@
+#pragma once
+
+#include "format/BitmapFormat.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+namespace hexlume {
+
+// A pixel of the picture: x from the left, y from the top as shown.
+struct PixelPosition {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+};
+
+// The picture of a bitmap, sharp at any zoom: fit to the view, 1:1, or zoomed in steps up to
+// 64 times around a point, panned by dragging. Each paint draws only the part in view, straight
+// from the file's bytes, so the picture's size does not matter; from 8 times on a grid parts
+// the pixels. It can mark a span of pixels of one row and bring it into view.
+class PictureView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr double kMaxScale = 64;
+
+    explicit PictureView(QWidget* parent);
+
+    // The file's bytes stay the caller's and must live until the next SetFile or Clear.
+    void SetFile(format::Bytes file);
+    void Clear();
+    bool HasPicture() const { return m_drawable; }
+    const format::BitmapFormat& Format() const { return m_format; }
+    bool AlphaUsed() const { return m_alphaUsed; }
+
+    void Fit();
+    void ActualSize();
+    // Doubles the scale (steps > 0) or halves it, keeping the pixel under `around` in place.
+    void ZoomStep(int steps, QPointF around);
+    void ZoomStep(int steps) { ZoomStep(steps, rect().center()); }
+    double Scale() const { return m_scale; }
+
+    // The view's point at the centre of a pixel.
+    QPointF CentreOf(PixelPosition pixel) const
+    {
+        return (QPointF(static_cast<double>(pixel.x) + 0.5, static_cast<double>(pixel.y) + 0.5) - m_origin) * m_scale;
+    }
+
+    // Marks `count` pixels from (x, y) on along row y, and brings them into view.
+    void MarkPixels(PixelPosition first, std::uint64_t count);
+    void ClearMark();
+
+signals:
+    void PixelHovered(std::optional<PixelPosition> pixel);
+    void PixelClicked(PixelPosition pixel);
+    void ScaleChanged(double scale);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    double FitScale() const;
+    void SetScale(double scale, QPointF around);
+    // Keeps the picture in view: centred along an axis it does not fill, else within its edges.
+    void ClampOrigin();
+    std::optional<PixelPosition> PixelAt(QPointF point) const;
+    void PaintPicture(QPainter& painter);
+    void PaintGrid(QPainter& painter, QRectF shown, double x0, double y0, double x1, double y1);
+    void PaintMark(QPainter& painter);
+
+    format::Bytes m_file;
+    format::BitmapFormat m_format;
+    bool m_drawable = false;
+    bool m_alphaUsed = false;
+    QString m_reason;   // why nothing is drawn
+    QImage m_embedded;  // an embedded JPEG or PNG, which has no parts to draw: drawn whole once
+    double m_scale = 1;
+    QPointF m_origin;   // the picture point at the view's top left corner
+    bool m_fitted = true;
+    std::optional<QPointF> m_pressedAt;
+    QPointF m_originAtPress;
+    bool m_dragged = false;
+    struct Mark {
+        PixelPosition first;
+        std::uint64_t count = 0;
+    };
+    std::optional<Mark> m_mark;
+};
+
+}  // namespace hexlume
