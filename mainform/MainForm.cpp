@@ -296,7 +296,8 @@ void TMainForm::ShowBytesOfPixel(PixelPosition pixel)
         return;
     }
     const FindingPlace place = m_inspector->ShowBytes(at->offset, at->length);
-    m_pictureWindow->SetLinkText(tr("Offset %1, %2: %3")
+    m_pictureWindow->View()->MarkPixels(pixel, 1);
+    m_pictureWindow->SetLinkText(tr("Offset %1, %2. %3")
                                      .arg(FromUtf8(format::HexNumber(at->offset)),
                                           FromUtf8(format::ByteCount(at->length)), FromUtf8(place.sentence)));
 }

@@ -96,7 +96,9 @@ void PictureWindow::ShowHovered(std::optional<PixelPosition> pixel)
 
 void PictureWindow::ShowScale(double scale)
 {
-    m_scale->setText(scale >= 1 ? tr("%1×").arg(std::lround(scale)) : tr("%1 %").arg(std::lround(scale * 100)));
+    // Zoom steps are whole; a fitted picture's scale is said as it is, not rounded to a step.
+    m_scale->setText(scale >= 1 ? tr("%1×").arg(QString::number(scale, 'g', scale < 10 ? 2 : 3))
+                                : tr("%1 %").arg(QString::number(scale * 100, 'g', 3)));
 }
 
 }  // namespace hexlume
