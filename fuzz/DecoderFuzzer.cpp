@@ -1,6 +1,7 @@
 // Draws any bytes as a bitmap at a target size the input's first four bytes choose (each side
 // 1 to 3000 pixels, the area capped so each run stays quick). Besides the sanitizers, it checks
-// that a drawing has the size asked for and that an embedded stream lies inside the file.
+// that a drawing has the size asked for and that an embedded stream lies inside the file; a part
+// of the picture, as the picture window draws it, is drawn too.
 
 #include "format/Decoder.h"
 
@@ -45,6 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case DecodeOutcome::NoPicture:
         Require(!result.reason.empty());
         break;
+    }
+
+    // A zoomed view's part of the picture, chosen by the same bytes: the right half of the lower
+    // half, drawn at the same size, with the whole picture's alpha.
+    if (result.outcome == DecodeOutcome::Drawn) {
+        const PictureRegion region{.x = format.columns / 2, .y = format.rows / 2, .width = format.columns,
+                                   .height = format.rows};
+        const DecodeResult part = DecodePictureRegion(file, format, region, width, height, AlphaUsed(file, format));
+        Require(part.outcome != DecodeOutcome::Drawn || part.picture.pixels.size() == std::uint64_t{width} * height);
     }
     return 0;
 }
