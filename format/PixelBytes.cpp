@@ -110,4 +110,30 @@ std::optional<RleByte> RleCodeOf(Bytes file, const BitmapFormat& format, std::ui
     return std::nullopt;
 }
 
+std::optional<std::uint64_t> PixelOffset(Bytes file, const BitmapFormat& format, std::uint64_t x,
+                                         std::uint64_t shownRow)
+{
+    const std::uint64_t storedRow = format.ShownRow(shownRow);
+    if (IsRunLength(format.encoding)) {
+        const Bytes stream = file.first(std::min<std::uint64_t>(file.size(), format.pixels.End()));
+        RleReader reader(stream, format.encoding, format.pixels.offset);
+        RleCursor cursor(format.columns, format.rows);
+        RleCode code;
+        // The position only moves on, so the first code over the pixel is the one that draws it.
+        while (reader.Next(code) && cursor.Y() <= storedRow) {
+            const RleStep step = cursor.Apply(code);
+            if (step.y == storedRow && x >= step.x && x - step.x < step.pixels)
+                return RlePixelOffset(format.encoding, code, x - step.x);
+        }
+        return std::nullopt;
+    }
+    if (!IsUncompressed(format.encoding) || format.stride == 0 || storedRow > format.pixels.present / format.stride)
+        return std::nullopt;
+    const std::uint64_t inData = storedRow * format.stride + x * format.bitCount / 8;
+    const std::uint64_t pixelBytes = (format.bitCount + 7) / 8;
+    if (inData >= format.pixels.present || format.pixels.present - inData < pixelBytes)
+        return std::nullopt;
+    return format.pixels.offset + inData;
+}
+
 }  // namespace hexlume::format
