@@ -77,7 +77,7 @@ std::string Verdict(const BitmapDiff& diff)
 
 void WriteText(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE* out)
 {
-    std::fprintf(out, "A: %s\nB: %s\n%s\n", a.path.c_str(), b.path.c_str(), Verdict(diff).c_str());
+    std::fprintf(out, "%s\nA: %s\nB: %s\n", Verdict(diff).c_str(), a.path.c_str(), b.path.c_str());
     if (diff.differingPixels != 0) {
         std::fprintf(out, "\nPixels that differ: %s, within (%llu, %llu) to (%llu, %llu)\n",
                      format::GroupedNumber(diff.differingPixels).c_str(), static_cast<unsigned long long>(diff.left),
@@ -233,8 +233,6 @@ QRgb Faded(Argb color)
 // Why the marked picture was not written; empty when it was.
 std::string WriteMarked(const Input& a, const Input& b, const BitmapDiff& diff, const std::string& target)
 {
-    if (!diff.sameSize)
-        return "not written: the pictures differ in size";
     if (diff.widthB * diff.heightB > format::kMaxTargetPixels)
         return "not written: " + SizeText(diff.widthB, diff.heightB) + " pixels is too large to draw";
     QImage image(static_cast<int>(diff.widthB), static_cast<int>(diff.heightB), QImage::Format_RGB32);
@@ -277,7 +275,10 @@ int Diff(const DiffOptions& options, std::FILE* out, std::FILE* err)
         WriteText(diff, a, b, out);
     if (std::fflush(out) != 0 || std::ferror(out))
         return Trouble(err, "<stdout>", "cannot write the output");
-    if (options.marked)
+    // Pictures of different sizes have no pixels to mark: that is the verdict, not a failure.
+    if (options.marked && !diff.sameSize)
+        std::fprintf(err, "hexlume-dump: %s: not written: the pictures differ in size\n", options.marked->c_str());
+    else if (options.marked)
         if (const std::string reason = WriteMarked(a, b, diff, *options.marked); !reason.empty())
             return Trouble(err, *options.marked, reason);
     return diff.SamePicture() ? kSame : kDiffer;

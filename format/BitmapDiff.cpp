@@ -81,9 +81,12 @@ std::string FieldValueText(Bytes file, const Field& field)
     if (!field.present)
         return "cut off";
     if (field.size > 8) {
+        const Bytes bytes = file.subspan(field.offset, field.size);
+        if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; }))
+            return ByteCount(field.size) + ", all 0";
         std::string hex;
-        for (std::uint64_t i = 0; i < field.size; ++i)
-            hex += HexNumber(file[field.offset + i], 2).substr(2);
+        for (const std::uint8_t byte : bytes)
+            hex += HexNumber(byte, 2).substr(2);
         return hex;
     }
     if (TypeSigned(field.type) && field.size == 4)
@@ -189,8 +192,8 @@ std::vector<StorageDifference> StorageDifferences(const BitmapFormat& formatA, c
     add("row order", RowOrderName(formatA), RowOrderName(formatB));
     add("colour table", TableText(formatA), TableText(formatB));
     add("masks", MasksText(formatA), MasksText(formatB));
-    add("pixel data", ByteCount(formatA.pixels.present) + " at " + GroupedNumber(formatA.pixels.offset),
-        ByteCount(formatB.pixels.present) + " at " + GroupedNumber(formatB.pixels.offset));
+    add("pixel data", ByteCount(formatA.pixels.present) + " at offset " + GroupedNumber(formatA.pixels.offset),
+        ByteCount(formatB.pixels.present) + " at offset " + GroupedNumber(formatB.pixels.offset));
     add("file size", ByteCount(formatA.fileSize), ByteCount(formatB.fileSize));
     return differences;
 }
