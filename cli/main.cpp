@@ -1,6 +1,7 @@
 // hexlume-dump: the window's texts without a window, for scripts and batch export.
 
 #include "CheckCommand.h"
+#include "DiffCommand.h"
 #include "QueryCommand.h"
 #include "Reports.h"
 #include "format/Decoder.h"
@@ -44,6 +45,10 @@ constexpr std::string_view kUsage =
     "       hexlume-dump --pixel X,Y [--json] FILE\n"
     "                                          where pixel (X, Y), y from the top, lives and\n"
     "                                          its colour\n"
+    "       hexlume-dump --diff A B [--json] [-o DIFF.png]\n"
+    "                                          compare two bitmaps' pictures, then how they\n"
+    "                                          store them; exit 0 same picture, 1 different;\n"
+    "                                          -o: B's picture with differing pixels in red\n"
     "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
@@ -242,6 +247,14 @@ int main(int argc, char** argv)
             return kExitUsage;
         }
         return RunQuery(*options, stdout);
+    }
+    if (WantsDiff(argc, argv)) {
+        const std::optional<DiffOptions> options = ParseDiffArguments(argc, argv);
+        if (!options) {
+            std::fputs(kUsage.data(), stderr);
+            return kExitUsage;
+        }
+        return RunDiff(*options, stdout, stderr);
     }
     const std::optional<Arguments> arguments = ParseArguments(argc, argv);
     if (!arguments) {

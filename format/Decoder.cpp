@@ -207,6 +207,12 @@ private:
     bool m_sawBadIndex = false;
 };
 
+// The stand-in where the file has no bytes for a pixel: a checker of 8-pixel cells.
+Argb MissingColor(std::uint64_t targetColumn, std::uint64_t targetRow)
+{
+    return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
+}
+
 class Canvas {
 public:
     Canvas(const PictureRegion& region, std::uint32_t width, std::uint32_t height)
@@ -219,11 +225,10 @@ public:
 
     Argb* Row(std::uint64_t targetRow) { return picture.pixels.data() + targetRow * picture.width; }
 
-    // The stand-in where the file has no bytes for a pixel: a checker of 8-pixel cells.
     Argb Missing(std::uint64_t targetColumn, std::uint64_t targetRow)
     {
         drewMissing = true;
-        return ((targetColumn / 8 + targetRow / 8) & 1) != 0 ? kMissingDark : kMissingLight;
+        return MissingColor(targetColumn, targetRow);
     }
 
     // An alpha channel that is 0 everywhere drawn is taken as unused (writers that leave the
@@ -511,6 +516,124 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
     result.drewMissing = canvas.drewMissing;
     result.drewBadIndex = canvas.drewBadIndex;
     return result;
+}
+
+namespace {
+
+// Whether uncompressed pixels draw any alpha but 0: with none, the picture is drawn opaque.
+bool DrawsSomeAlpha(Bytes file, const BitmapFormat& format)
+{
+    const Bytes data = PresentBytes(file, format.pixels);
+    PixelReader reader(file, format);
+    for (std::uint64_t storedRow = 0; storedRow < format.rows; ++storedRow) {
+        const Bytes row = StoredRow(data, storedRow, format.stride);
+        if (row.empty())
+            return false;
+        for (std::uint64_t column = 0; column < format.columns && reader.BytesUpTo(column) <= row.size(); ++column)
+            if (reader.At(row.data(), column) >> 24 != 0)
+                return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+struct RowDecoder::State {
+    State(Bytes bytes, const BitmapFormat& bitmap)
+        : file(bytes), format(bitmap), data(PresentBytes(bytes, bitmap.pixels)), pixels(bytes, bitmap),
+          opaque(HasAlphaChannel(bitmap) && !IsRunLength(bitmap.encoding) && !DrawsSomeAlpha(bytes, bitmap)),
+          stream(bytes.first(std::min<std::uint64_t>(bytes.size(), bitmap.pixels.End()))),
+          reader(stream, bitmap.encoding, bitmap.pixels.offset), cursor(bitmap.columns, bitmap.rows)
+    {
+    }
+
+    // The stream from its first code again.
+    void Restart()
+    {
+        reader = RleReader(stream, format.encoding, format.pixels.offset);
+        cursor = RleCursor(format.columns, format.rows);
+        pending = false;
+        ended = false;
+        cut.reset();
+    }
+
+    void UncompressedRow(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        const Bytes stored = StoredRow(data, format.ShownRow(shownRow), format.stride);
+        const Argb alpha = opaque ? kOpaque : 0;
+        for (std::uint64_t column = 0; column < format.columns; ++column)
+            row[column] = pixels.BytesUpTo(column) <= stored.size() ? pixels.At(stored.data(), column) | alpha
+                                                                     : MissingColor(column, shownRow);
+    }
+
+    // The codes DrawRle reads, taken up to the first one whose pixels land in a later row.
+    void RleRow(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        const std::uint64_t storedRow = format.ShownRow(shownRow);
+        if (storedRow < nextRow)
+            Restart();
+        nextRow = storedRow + 1;
+        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        bool drewBadIndex = false;
+        while (pending || (!ended && reader.Next(code))) {
+            if (!pending)
+                step = cursor.Apply(code);
+            pending = step.pixels != 0 && step.y > storedRow;
+            if (pending)
+                break;
+            for (std::uint64_t k = 0; step.y == storedRow && k < step.pixels; ++k) {
+                const std::uint32_t value = RlePixel(format.encoding, code, k);
+                row[step.x + k] =
+                    format.encoding == PixelEncoding::Rle24 ? OpaqueRgb(value) : table.Color(value, drewBadIndex);
+            }
+            if (code.op == RleOp::CutShort)
+                cut = std::pair{cursor.Y(), cursor.X()};
+            ended = code.op == RleOp::EndOfBitmap || code.op == RleOp::CutShort || cursor.Y() >= format.rows;
+        }
+        if (cut && cut->first <= storedRow)
+            for (std::uint64_t column = cut->first == storedRow ? cut->second : 0; column < format.columns; ++column)
+                row[column] = MissingColor(column, shownRow);
+    }
+
+    Bytes file;
+    BitmapFormat format;
+    // Uncompressed.
+    Bytes data;
+    PixelReader pixels;
+    bool opaque;
+    // RLE.
+    ColorTable table = ReadColorTable(file, format);
+    Bytes stream;
+    RleReader reader;
+    RleCursor cursor;
+    RleCode code;
+    RleStep step;
+    bool pending = false;  // code is read and applied; its pixels land in a later row
+    bool ended = false;
+    std::uint64_t nextRow = 0;  // stored rows before it have been walked past
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> cut;  // stored row and column where the file ends
+};
+
+RowDecoder::RowDecoder(Bytes file, const BitmapFormat& format) : m_state(std::make_unique<State>(file, format)) {}
+
+RowDecoder::~RowDecoder() = default;
+
+bool RowDecoder::Sequential() const
+{
+    return IsRunLength(m_state->format.encoding);
+}
+
+bool RowDecoder::DrawsOpaque() const
+{
+    return m_state->opaque;
+}
+
+void RowDecoder::Row(std::uint64_t shownRow, std::span<Argb> row)
+{
+    if (Sequential())
+        m_state->RleRow(shownRow, row);
+    else
+        m_state->UncompressedRow(shownRow, row);
 }
 
 }  // namespace hexlume::format

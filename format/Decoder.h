@@ -3,7 +3,9 @@
 #include "BitmapFormat.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -115,5 +117,29 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
 // Whether any pixel of uncompressed data with an alpha channel has a non-zero alpha. One pass
 // over the rows the file holds, ended by the first such pixel.
 bool AlphaUsed(Bytes file, const BitmapFormat& format);
+// Full-size rows one at a time, for work over pictures too large to draw whole (comparing two
+// files): each row as DecodePicture draws it at full size, the rule that takes an alpha of 0
+// everywhere as opaque included. Memory: the colour table and the stream's place, whatever the
+// picture's size.
+class RowDecoder {
+public:
+    // format must be uncompressed or RLE, and one DecodePicture draws (NoPictureReason empty).
+    RowDecoder(Bytes file, const BitmapFormat& format);
+    ~RowDecoder();
+    RowDecoder(const RowDecoder&) = delete;
+    RowDecoder& operator=(const RowDecoder&) = delete;
+
+    // Rows of an RLE stream cost one walk over it when asked for in stored order; a row stored
+    // before the last one asked for walks it again from its start.
+    bool Sequential() const;
+    // Whether the picture's alpha channel is 0 everywhere and so drawn opaque.
+    bool DrawsOpaque() const;
+    // Shown row shownRow (0 = top) into row, which holds format.columns colours.
+    void Row(std::uint64_t shownRow, std::span<Argb> row);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 }  // namespace hexlume::format

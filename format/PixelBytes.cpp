@@ -243,4 +243,13 @@ PixelSpan PixelsDrawnByByte(Bytes file, const Layout& layout, std::uint64_t offs
     return PixelsInByte(file, layout.format, DescribeByte(layout, offset), offset);
 }
 
+std::optional<std::uint64_t> PixelOffset(Bytes file, const BitmapFormat& format, std::uint64_t x,
+                                         std::uint64_t shownRow)
+{
+    const std::optional<PixelLocation> at = LocatePixel(file, format, x, shownRow);
+    if (!at || at->length == 0 || at->offset >= file.size() || file.size() - at->offset < at->length)
+        return std::nullopt;
+    return at->offset;
+}
+
 }  // namespace hexlume::format

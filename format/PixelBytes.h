@@ -50,6 +50,12 @@ struct RleByte {
     bool literalPadding = false;  // the byte pads a literal to 16 bits
 };
 
+// The file offset of the byte holding pixel (x, shownRow), the other way round: an
+// uncompressed pixel's first byte, or the RLE code byte that stores its value; nullopt where no
+// byte does (the stream skips the pixel, or the file ends before it).
+std::optional<std::uint64_t> PixelOffset(Bytes file, const BitmapFormat& format, std::uint64_t x,
+                                         std::uint64_t shownRow);
+
 // nullopt unless the pixel data is an RLE stream holding the byte at `offset`.
 std::optional<RleByte> RleCodeOf(Bytes file, const BitmapFormat& format, std::uint64_t offset);
 

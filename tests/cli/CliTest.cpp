@@ -593,6 +593,150 @@ TEST(CliCheck, EmbeddedStreamIsNamedInPlaceOfItsBitCount)
                                         "OK  " + pngPath + "  3x2, embedded PNG, BITMAPINFOHEADER"}));
 }
 
+// One 5x3 picture of four colours (black, red, green, blue by (x + y) % 4, y from the top),
+// stored as asked: 8-bit indices or 24-bit colours, RLE8, top-down, a V5 header.
+struct Storage {
+    std::uint16_t bitCount = 8;
+    bool rle = false;
+    bool topDown = false;
+    bool v5 = false;
+    std::int32_t width = 5;
+    std::int32_t xPelsPerMeter = 2835;
+};
+
+std::vector<std::uint8_t> FourColours(const Storage& storage, int changedX = -1, int changedY = -1)
+{
+    const std::vector<std::uint8_t> table = {0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+    const int height = 3;
+    std::vector<std::uint8_t> data;
+    for (int stored = 0; stored < height; ++stored) {
+        const int y = storage.topDown ? stored : height - 1 - stored;
+        std::vector<std::uint8_t> row;
+        for (int x = 0; x < storage.width; ++x) {
+            const int index = (x + y + (x == changedX && y == changedY ? 1 : 0)) % 4;
+            if (storage.bitCount == 8)
+                row.push_back(static_cast<std::uint8_t>(index));
+            else
+                row.insert(row.end(), table.begin() + 4 * index, table.begin() + 4 * index + 3);
+        }
+        if (storage.rle) {
+            data.insert(data.end(), {0, static_cast<std::uint8_t>(row.size())});
+            row.resize(row.size() + row.size() % 2);
+            row.insert(row.end(), {0, 0});
+        } else {
+            row.resize((row.size() + 3) / 4 * 4);
+        }
+        data.insert(data.end(), row.begin(), row.end());
+    }
+    if (storage.rle)
+        data.insert(data.end(), {0, 1});
+    BitmapFields fields{.infoSize = storage.v5 ? 124u : 40u,
+                        .width = storage.width,
+                        .height = storage.topDown ? -height : height,
+                        .bitCount = storage.bitCount,
+                        .compression = storage.rle ? hexlume::format::kBiRle8 : hexlume::format::kBiRgb,
+                        .sizeImage = static_cast<std::uint32_t>(data.size()),
+                        .xPelsPerMeter = storage.xPelsPerMeter,
+                        .clrUsed = storage.bitCount == 8 ? 4u : 0u,
+                        .pixels = data};
+    if (storage.v5)
+        fields.palette.assign(124 - 40, 0);
+    if (storage.bitCount == 8)
+        fields.palette.insert(fields.palette.end(), table.begin(), table.end());
+    return BuildBitmap(fields);
+}
+
+TEST(CliDiff, OnePictureStoredInOtherWaysIsTheSameWithTheStorageNamed)
+{
+    TempDir dir;
+    const std::string base = dir.Write("base.bmp", FourColours({}));
+    const std::vector<std::pair<Storage, std::string>> variants = {
+        {{.rle = true}, "  encoding: A uncompressed, B RLE8\n"},
+        {{.topDown = true}, "  row order: A bottom-up, B top-down\n"},
+        {{.bitCount = 24}, "  colour table: A 4 entries of 4 bytes, B none\n"},
+        {{.bitCount = 24, .v5 = true}, "  header: A BITMAPINFOHEADER, B BITMAPV5HEADER\n"},
+    };
+    for (const auto& [storage, named] : variants) {
+        const std::string other = dir.Write("other.bmp", FourColours(storage));
+        const Outcome run = RunDump({"--diff", base, other});
+        EXPECT_EQ(run.Code(), 0) << run.Describe();
+        EXPECT_TRUE(run.out.starts_with("The pictures are the same: 5x3, every pixel alike.\n")) << run.out;
+        EXPECT_NE(run.out.find(named), std::string::npos) << run.out;
+    }
+    // Neither file read top to bottom: the stream's order leads, the other is read to match.
+    const std::string rle = dir.Write("rle.bmp", FourColours({.rle = true}));
+    const std::string topDown = dir.Write("top.bmp", FourColours({.bitCount = 24, .topDown = true}));
+    EXPECT_EQ(RunDump({"--diff", topDown, rle}).Code(), 0);
+}
+
+TEST(CliDiff, AChangedPixelIsNamedWithBothColoursAndOffsetsAndMarked)
+{
+    TempDir dir;
+    const std::string rle = dir.Write("rle.bmp", FourColours({.rle = true}));
+    const std::string changed = dir.Write("changed.bmp", FourColours({}, 3, 1));
+    const Outcome text = RunDump({"--diff", rle, changed});
+    EXPECT_EQ(text.Code(), 1) << text.Describe();
+    // Rows of 10 stream bytes from 70 on, the literal's pixels 2 bytes in; rows of 8 bytes.
+    EXPECT_TRUE(text.out.starts_with("The pictures differ: 1 of 15 pixels of 5x3.\n")) << text.out;
+    EXPECT_NE(text.out.find("  pixel (3, 1): A #000000FF at 0x0055, B #FF0000FF at 0x0051\n"), std::string::npos)
+        << text.out;
+
+    const std::string marked = (dir.path() / "marked.png").string();
+    const Outcome json = RunDump({"--diff", "--json", rle, changed, "-o", marked});
+    EXPECT_EQ(json.Code(), 1) << json.Describe();
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_FALSE(report["samePicture"].toBool());
+    EXPECT_EQ(report["differingPixels"].toInt(), 1);
+    const QJsonObject pixel = report["pixels"].toArray().at(0).toObject();
+    EXPECT_EQ(pixel["x"].toInt(), 3);
+    EXPECT_EQ(pixel["y"].toInt(), 1);
+    EXPECT_EQ(Str(pixel["a"]), "#000000FF");
+    EXPECT_EQ(Str(pixel["b"]), "#FF0000FF");
+    EXPECT_EQ(Str(report["storage"].toArray().at(0).toObject()["what"]), "encoding");
+
+    const QImage image(QString::fromStdString(marked));
+    ASSERT_EQ(image.size(), QSize(5, 3));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(image.pixel(x, y) == qRgb(255, 0, 0), x == 3 && y == 1) << x << ", " << y;
+    // Black faded toward white, not kept.
+    EXPECT_GT(qRed(image.pixel(0, 0)), 128);
+}
+
+TEST(CliDiff, HeaderFieldsSizesAndFilesThatCannotBeCompared)
+{
+    TempDir dir;
+    const std::string base = dir.Write("base.bmp", FourColours({}));
+    const std::string dense = dir.Write("dense.bmp", FourColours({.xPelsPerMeter = 3780}));
+    const Outcome fields = RunDump({"--diff", base, dense});
+    EXPECT_EQ(fields.Code(), 0) << fields.Describe();
+    EXPECT_NE(fields.out.find("  biXPelsPerMeter: A 2835 px/m = 72 dpi, B 3780 px/m = 96 dpi\n"), std::string::npos)
+        << fields.out;
+    const QJsonArray json = ParseJson(RunDump({"--diff", base, dense, "--json"}))["fields"].toArray();
+    ASSERT_EQ(json.size(), 1);
+    EXPECT_EQ(Str(json.at(0).toObject()["name"]), "biXPelsPerMeter");
+    EXPECT_EQ(Str(json.at(0).toObject()["b"]), "3780");
+
+    const std::string narrow = dir.Write("narrow.bmp", FourColours({.width = 4}));
+    const std::string marked = (dir.path() / "marked.png").string();
+    const Outcome sizes = RunDump({"--diff", base, narrow, "-o", marked});
+    EXPECT_EQ(sizes.Code(), 1) << sizes.Describe();
+    EXPECT_FALSE(fs::exists(marked));
+    EXPECT_TRUE(sizes.out.starts_with("The pictures differ in size: 5x3 against 4x3.\n")) << sizes.out;
+
+    const std::string missing = (dir.path() / "missing.bmp").string();
+    const Outcome unreadable = RunDump({"--diff", base, missing});
+    ExpectOneErrorLine(unreadable, 2);
+    EXPECT_TRUE(unreadable.err.starts_with("hexlume-dump: " + missing + ": ")) << unreadable.err;
+    const std::string jpeg = dir.Write("j.bmp", BuildBitmap({.width = 5, .height = 3, .bitCount = 0,
+                                                             .compression = hexlume::format::kBiJpeg,
+                                                             .pixels = {0xFF, 0xD8, 0xFF, 0xD9}}));
+    ExpectOneErrorLine(RunDump({"--diff", jpeg, base}), 2);
+    for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
+             {"--diff", base}, {"--diff", base, base, base}, {"--diff", base, base, "-o"}, {"--diff", "--check", base, base}})
+        EXPECT_EQ(RunDump(usage).Code(), 2);
+}
+
 TEST(CliPicture, WritesThePictureAtFullSizeOrStretched)
 {
     TempDir dir;
