@@ -137,9 +137,9 @@ std::string UncompressedPixelLine(const Element& element, const format::BitmapFo
                                   const format::ByteDescription& what, std::uint64_t offset)
 {
     const std::uint64_t row = *what.pixelRow;
-    const std::uint64_t first = what.pixelColumn.value_or(0);
-    const std::uint64_t perByte = bitmap.bitCount < 8 ? 8u / bitmap.bitCount : 1u;
-    const std::uint64_t last = std::min(first + perByte - 1, bitmap.columns - 1);
+    const format::PixelSpan span = format::PixelsInByte(file, bitmap, what, offset);
+    const std::uint64_t first = span.count != 0 ? span.x : what.pixelColumn.value_or(0);
+    const std::uint64_t last = span.count != 0 ? span.x + span.count - 1 : first;
     std::string line = element.name + ", " + format::PixelSpanText(first, last, row, what.storedRow);
     const format::BytePixels held = format::PixelsOfByte(file, bitmap, what, offset);
     if (held.count == 1)
