@@ -5,17 +5,13 @@
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "FileFollower.h"
+#include "FileWindows.h"
 #include "FindingsBadge.h"
-#include "FindingsWindow.h"
-#include "PictureWindow.h"
-#include "format/NumberText.h"
-#include "format/PixelBytes.h"
 #include "HeaderLink.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "texts/ExportWriter.h"
 #include "texts/FileNamePart.h"
-#include "texts/FindingsTexts.h"
 #include "texts/HeaderTexts.h"
 #include "texts/StatusTexts.h"
 #include "platform/Platform.h"
@@ -168,7 +164,7 @@ void TMainForm::CreatePopupMenus()
     pmiPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     addAction(pmiPicture);  // so its shortcut works anywhere in the window
     m_ppmOpenPic->addAction(pmiPicture);
-    connect(pmiPicture, &QAction::triggered, this, &TMainForm::OpenPictureWindow);
+    connect(pmiPicture, &QAction::triggered, this, [this] { m_fileWindows->OpenPicture(); });
 
     m_ppmGlobal = new QMenu(this);
     m_ppmGlobal->setObjectName(QStringLiteral("ppmGlobal"));
@@ -211,115 +207,11 @@ void TMainForm::CreateInspection()
     m_followSign->hide();
 
     // On the caption strip between the buttons and the ruler, which the layout leaves bare.
-    m_findingsBadge = new FindingsBadge(this);
+    auto* badge = new FindingsBadge(this);
     const QRect buttons = ui->pnlButtons->geometry();
-    m_findingsBadge->setGeometry(buttons.right() + 3, buttons.top(), ui->lblNumbers->x() - buttons.right() - 5,
-                                 buttons.height());
-    m_findingsWindow = new FindingsWindow(this);
-    m_pictureWindow = new PictureWindow(this);
-    connect(m_pictureWindow, &PictureWindow::PixelChosen, this, &TMainForm::ShowBytesOfPixel);
-    const auto memos = std::array<DumpMemo*, kMemoCount>{ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData};
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
-        connect(memos[memo], &DumpMemo::ByteClicked, this,
-                [this, memo](std::uint64_t byte) { MarkPixelsOfByte(memo, byte); });
-    connect(m_findingsBadge, &FindingsBadge::Clicked, this, [this] { OpenFindings(); });
-    connect(m_findingsWindow, &FindingsWindow::FindingChosen, this, &TMainForm::ShowChosenFinding);
-    // As code editors step through problems; the list answers the same keys.
-    for (QWidget* window : std::initializer_list<QWidget*>{this, m_findingsWindow}) {
-        connect(new QShortcut(Qt::Key_F8, window), &QShortcut::activated, this, [this] { OpenFindings(1); });
-        connect(new QShortcut(Qt::SHIFT | Qt::Key_F8, window), &QShortcut::activated, this,
-                [this] { OpenFindings(-1); });
-    }
-}
-
-void TMainForm::ShowFindingsSummary()
-{
-    const std::vector<format::Finding>& findings = m_inspector->Findings();
-    std::vector<std::string> where;
-    for (const FindingPlace& place : m_inspector->Places())
-        where.push_back(place.where);
-    m_findingsBadge->Show(CountFindings(findings), FromUtf8(FirstFindingText(findings)));
-    m_findingsWindow->ShowFindings(FromUtf8(NamePart(m_model->GetFileName())), findings, std::move(where));
-}
-
-void TMainForm::OpenFindings(int direction)
-{
-    if (m_findingsBadge->isHidden())
-        return;  // no file, or one being opened
-    if (!m_findingsWindow->isVisible() && m_findingsWindow->pos() == QPoint(0, 0)) {
-        // The first time, below the window when the screen has room there, so neither hides the other.
-        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
-        const QPoint below = frameGeometry().bottomLeft() + QPoint(0, 8);
-        if (screen.contains(QRect(below, m_findingsWindow->size())))
-            m_findingsWindow->move(below);
-    }
-    m_findingsWindow->show();
-    m_findingsWindow->raise();
-    if (direction != 0)
-        m_findingsWindow->Step(direction);
-    else
-        m_findingsWindow->activateWindow();
-}
-
-void TMainForm::OpenPictureWindow()
-{
-    if (!m_pictureWindow->isVisible() && m_pictureWindow->pos() == QPoint(0, 0)) {
-        // The first time, beside the window when the screen has room there.
-        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
-        const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
-        if (screen.contains(QRect(beside, m_pictureWindow->size())))
-            m_pictureWindow->move(beside);
-    }
-    m_pictureWindow->show();
-    m_pictureWindow->raise();
-    m_pictureWindow->activateWindow();
-    if (!m_pictureShowsFile && !m_findingsBadge->isHidden())
-        ShowPictureOfFile();
-}
-
-void TMainForm::ShowPictureOfFile()
-{
-    m_pictureWindow->ShowFile(FromUtf8(NamePart(m_model->GetFileName())), m_model->FileBytes());
-    m_pictureShowsFile = true;
-}
-
-void TMainForm::ShowBytesOfPixel(PixelPosition pixel)
-{
-    if (!m_pictureShowsFile)
-        return;
-    const format::Bytes file = m_model->FileBytes();
-    const std::optional<format::PixelLocation> at =
-        format::LocatePixel(file, m_inspector->Layout().format, pixel.x, pixel.y);
-    if (!at || at->length == 0) {
-        m_inspector->ClearHighlight();
-        m_pictureWindow->SetLinkText(tr("No bytes of the file hold this pixel."));
-        return;
-    }
-    const FindingPlace place = m_inspector->ShowBytes(at->offset, at->length);
-    m_pictureWindow->View()->MarkPixels(pixel, 1);
-    m_pictureWindow->SetLinkText(tr("Offset %1, %2. %3")
-                                     .arg(FromUtf8(format::HexNumber(at->offset)),
-                                          FromUtf8(format::ByteCount(at->length)), FromUtf8(place.sentence)));
-}
-
-void TMainForm::MarkPixelsOfByte(std::size_t memo, std::uint64_t byte)
-{
-    if (!m_pictureShowsFile || !m_pictureWindow->isVisible())
-        return;
-    const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, byte);
-    const format::PixelSpan span =
-        offset ? format::PixelsDrawnByByte(m_model->FileBytes(), m_inspector->Layout(), *offset) : format::PixelSpan{};
-    if (span.count != 0)
-        m_pictureWindow->View()->MarkPixels({.x = span.x, .y = m_inspector->Layout().format.ShownRow(span.storedRow)},
-                                            span.count);
-    else
-        m_pictureWindow->View()->ClearMark();
-}
-
-void TMainForm::ShowChosenFinding(std::size_t finding)
-{
-    const FindingPlace place = m_inspector->ShowFinding(finding);
-    m_findingsWindow->SetPlaceText(FromUtf8(place.sentence));
+    badge->setGeometry(buttons.right() + 3, buttons.top(), ui->lblNumbers->x() - buttons.right() - 5, buttons.height());
+    m_fileWindows = new FileWindows(this, m_inspector, badge,
+                                    {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.
@@ -327,16 +219,10 @@ void TMainForm::SetInspecting(bool inspecting)
 {
     if (inspecting) {
         m_inspector->Inspect(*m_model, m_lineHeight);
-        ShowFindingsSummary();
-        if (m_pictureWindow->isVisible())
-            ShowPictureOfFile();
+        m_fileWindows->Show(*m_model);
     } else {
         m_inspector->Clear();
-        m_findingsBadge->hide();
-        m_findingsWindow->Clear();
-        // The model's bytes may go with the next version: the picture must not keep them.
-        m_pictureWindow->Clear();
-        m_pictureShowsFile = false;
+        m_fileWindows->Clear();  // the model's bytes may go with the next version
     }
     for (HeaderLink* link : m_headerLinks)
         link->SetActive(inspecting);
@@ -386,8 +272,7 @@ void TMainForm::showEvent(QShowEvent* event)
 // The findings list and the picture belong to this window: it must not keep the program running alone.
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    m_findingsWindow->close();
-    m_pictureWindow->close();
+    m_fileWindows->CloseAll();
     QWidget::closeEvent(event);
 }
 

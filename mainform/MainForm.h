@@ -24,10 +24,7 @@ namespace hexlume {
 
 class DumpInspector;
 class FileFollower;
-class FindingsBadge;
-class FindingsWindow;
-class PictureWindow;
-struct PixelPosition;
+class FileWindows;
 class HeaderLink;
 class Platform;
 
@@ -81,15 +78,6 @@ private:
     void ShowHexDump(bool reload = false);
     void ReloadFollowedFile();
     void ShowFollowSign(const QString& text, const QString& toolTip);
-    void ShowFindingsSummary();
-    // Opens the findings list and, with a direction, chooses the next (1) or previous (-1) finding.
-    void OpenFindings(int direction = 0);
-    void ShowChosenFinding(std::size_t finding);
-    // The picture window: opened from the preview's menu, it follows every open.
-    void OpenPictureWindow();
-    void ShowPictureOfFile();
-    void ShowBytesOfPixel(PixelPosition pixel);
-    void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
     bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
     void ExportDataText(const std::string& name, ByteSpan data);
     void ShowStatusInfo(const std::string& fileName);
@@ -123,10 +111,7 @@ private:
     DumpInspector* m_inspector = nullptr;
     FileFollower* m_follower = nullptr;
     QLabel* m_followSign = nullptr;
-    FindingsBadge* m_findingsBadge = nullptr;
-    FindingsWindow* m_findingsWindow = nullptr;
-    PictureWindow* m_pictureWindow = nullptr;
-    bool m_pictureShowsFile = false;
+    FileWindows* m_fileWindows = nullptr;
     bool m_shown = false;
     bool m_opening = false;
 };

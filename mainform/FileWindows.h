@@ -1,0 +1,55 @@
+#pragma once
+
+#include "PictureView.h"
+#include "texts/DumpPane.h"
+
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+
+class QWidget;
+
+namespace hexlume {
+
+class CDib;
+class DumpInspector;
+class DumpMemo;
+class FindingsBadge;
+class FindingsWindow;
+class PictureWindow;
+
+// The views of the open file beside the main window's own: the findings badge and list, and the
+// picture window, each linked to the dump through the inspector. They show a file only while
+// the inspector has one, so none of them reads the bytes of a file being replaced.
+class FileWindows : public QObject {
+public:
+    FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadge* badge,
+                const std::array<DumpMemo*, kMemoCount>& memos);
+
+    // After the inspector has read `model`, whose bytes must live until the next Clear.
+    void Show(const CDib& model);
+    void Clear();
+    // Opens the findings list and, with a direction, chooses the next (1) or previous (-1) finding.
+    void OpenFindings(int direction = 0);
+    void OpenPicture();
+    void CloseAll();
+
+private:
+    void ShowPictureOfFile();
+    void ShowBytesOfPixel(PixelPosition pixel);
+    void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
+    void ShowChosenFinding(std::size_t finding);
+    // The first time a window opens: placed at `at` when the screen has room for it there.
+    void PlaceOnce(QWidget* other, QPoint at) const;
+
+    QWidget* m_window;
+    DumpInspector* m_inspector;
+    FindingsBadge* m_badge;
+    FindingsWindow* m_findings;
+    PictureWindow* m_picture;
+    const CDib* m_model = nullptr;  // the file shown, while there is one
+    bool m_pictureShowsFile = false;
+};
+
+}  // namespace hexlume
