@@ -1,5 +1,6 @@
 #include "Decoder.h"
 
+#include "Huffman1D.h"
 #include "NumberText.h"
 #include "RleStream.h"
 
@@ -28,8 +29,6 @@ std::string NoPictureReason(const BitmapFormat& format)
                std::to_string(format.header.present) + " of " + std::to_string(format.header.claimed) + " bytes)";
     if (format.encoding == PixelEncoding::Unknown)
         return "biCompression " + std::to_string(format.compression) + " is not a compression";
-    if (format.encoding == PixelEncoding::Huffman1D)
-        return "OS/2 Huffman 1D compression is not drawn";
     if (!DrawsBitCount(format.encoding, format.bitCount)) {
         std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
@@ -404,6 +403,29 @@ void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
     }
 }
 
+// White runs are colour index 0, black runs index 1. Pixels a faulty row leaves unwritten stay
+// skipped; rows the stream does not reach are missing.
+void DrawHuffman(Bytes file, const BitmapFormat& format, Canvas& canvas)
+{
+    const ColorTable table = ReadColorTable(file, format);
+    const Bytes stream = file.first(std::min<std::uint64_t>(file.size(), format.pixels.End()));
+    HuffmanWalker walker(stream, format.pixels.offset, format.columns, format.rows);
+    RowSink sink(format, canvas);
+    HuffmanStep step;
+    while (walker.Next(step)) {
+        if (step.pixels != 0) {
+            sink.MoveTo(step.y);
+            const std::uint32_t index = step.black ? 1 : 0;
+            sink.Put(step.x, step.pixels, [&](std::uint64_t) { return table.Color(index, canvas.drewBadIndex); });
+        }
+        if (step.event == HuffmanEvent::CutShort) {
+            sink.MoveTo(step.y);
+            return sink.EndCut(step.x);
+        }
+    }
+    sink.EndBitmap();
+}
+
 }  // namespace
 
 std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned bitCount)
@@ -509,6 +531,8 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
     canvas.alphaUsed = alphaUsed;
     if (IsRunLength(format.encoding))
         DrawRle(file, format, canvas);
+    else if (format.encoding == PixelEncoding::Huffman1D)
+        DrawHuffman(file, format, canvas);
     else
         DrawUncompressed(file, format, canvas);
     result.outcome = DecodeOutcome::Drawn;
