@@ -71,9 +71,10 @@ void Enter(CodeTable& table, std::string_view code, std::uint32_t run)
     std::uint32_t value = 0;
     for (const char bit : code)
         value = value << 1 | (bit == '1' ? 1u : 0u);
+    const CodeEntry entry{.run = static_cast<std::uint16_t>(run), .bits = static_cast<std::uint8_t>(code.size())};
     const auto spare = static_cast<unsigned>(kLongestCode - code.size());
     for (std::uint32_t low = 0; low < 1u << spare; ++low)
-        table[value << spare | low] = {.run = static_cast<std::uint16_t>(run), .bits = static_cast<std::uint8_t>(code.size())};
+        table[value << spare | low] = entry;
 }
 
 CodeTable BuildTable(std::span<const std::string_view> codes)
@@ -219,6 +220,8 @@ bool HuffmanWalker::Next(HuffmanStep& step)
         step = {.event = run > room ? HuffmanEvent::RowTooLong : HuffmanEvent::Run, .bit = first, .x = m_x,
                 .y = m_y, .count = run, .pixels = std::min(run, room), .black = m_black};
         if (run >= room) {
+            if (run > room)
+                SkipToEndOfLine();  // the codes are out of step with the row
             EndRow();
         } else {
             m_x += run;

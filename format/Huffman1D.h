@@ -15,7 +15,8 @@ namespace hexlume::format {
 
 enum class HuffmanEvent {
     Run,          // a run of one colour; a run of 0 pixels is never told
-    RowTooLong,   // a run that goes past the row's last pixel; the row ends with it
+    RowTooLong,   // a run that goes past the row's last pixel; the row ends with it, and what
+                  // follows up to the next end-of-line code is skipped
     RowTooShort,  // an end-of-line code before the row is full; the rest of the row is unwritten
     BadCode,      // bits that are no code; the row is given up up to the next end-of-line code
     MissingEol,   // a row that starts without an end-of-line code before it; it is read anyway
