@@ -104,7 +104,8 @@ TEST(Huffman1D, FaultsNameTheirBitsAndPixelAndOnlyACutStreamDrawsMissingPixels)
     };
     const std::string eol(kEol);
     const std::vector<Case> cases{
-        {eol + "1000 11 1011 " + eol + "00110101 000101", "huffman-row-too-long", 88,
+        // What follows the run up to the next end-of-line code is out of step: skipped.
+        {eol + "1000 11 1011 0111 " + eol + "00110101 000101", "huffman-row-too-long", 88,
          "A white run of 4 pixels at offset 88 (bit 2 from the high end) starts at pixel (5, 1) (stored row 0) and "
          "goes past the row's 8 pixels."},
         {eol + "1000 11 " + eol + "00110101 000101", "huffman-row-too-short", 88,
