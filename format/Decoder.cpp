@@ -567,7 +567,8 @@ struct RowDecoder::State {
         : file(bytes), format(bitmap), data(PresentBytes(bytes, bitmap.pixels)), pixels(bytes, bitmap),
           opaque(HasAlphaChannel(bitmap) && !IsRunLength(bitmap.encoding) && !DrawsSomeAlpha(bytes, bitmap)),
           stream(bytes.first(std::min<std::uint64_t>(bytes.size(), bitmap.pixels.End()))),
-          reader(stream, bitmap.encoding, bitmap.pixels.offset), cursor(bitmap.columns, bitmap.rows)
+          reader(stream, bitmap.encoding, bitmap.pixels.offset), cursor(bitmap.columns, bitmap.rows),
+          walker(stream, bitmap.pixels.offset, bitmap.columns, bitmap.rows)
     {
     }
 
@@ -576,6 +577,7 @@ struct RowDecoder::State {
     {
         reader = RleReader(stream, format.encoding, format.pixels.offset);
         cursor = RleCursor(format.columns, format.rows);
+        walker = HuffmanWalker(stream, format.pixels.offset, format.columns, format.rows);
         pending = false;
         ended = false;
         cut.reset();
@@ -614,8 +616,37 @@ struct RowDecoder::State {
                 cut = std::pair{cursor.Y(), cursor.X()};
             ended = code.op == RleOp::EndOfBitmap || code.op == RleOp::CutShort || cursor.Y() >= format.rows;
         }
-        if (cut && cut->first <= storedRow)
-            for (std::uint64_t column = cut->first == storedRow ? cut->second : 0; column < format.columns; ++column)
+        MarkCut(shownRow, row);
+    }
+
+    // The steps DrawHuffman reads, taken up to the first one whose pixels land in a later row.
+    void HuffmanRow(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        const std::uint64_t storedRow = format.ShownRow(shownRow);
+        if (storedRow < nextRow)
+            Restart();
+        nextRow = storedRow + 1;
+        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        bool drewBadIndex = false;
+        while (pending || walker.Next(huffmanStep)) {
+            pending = huffmanStep.pixels != 0 && huffmanStep.y > storedRow;
+            if (pending)
+                break;
+            if (huffmanStep.y == storedRow)
+                std::fill_n(row.begin() + static_cast<std::ptrdiff_t>(huffmanStep.x), huffmanStep.pixels,
+                            table.Color(huffmanStep.black ? 1 : 0, drewBadIndex));
+            if (huffmanStep.event == HuffmanEvent::CutShort)
+                cut = std::pair{huffmanStep.y, huffmanStep.x};
+        }
+        MarkCut(shownRow, row);
+    }
+
+    // Past the place where the file ends, a row is missing.
+    void MarkCut(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        if (cut && cut->first <= format.ShownRow(shownRow))
+            for (std::uint64_t column = cut->first == format.ShownRow(shownRow) ? cut->second : 0;
+                 column < format.columns; ++column)
                 row[column] = MissingColor(column, shownRow);
     }
 
@@ -632,7 +663,10 @@ struct RowDecoder::State {
     RleCursor cursor;
     RleCode code;
     RleStep step;
-    bool pending = false;  // code is read and applied; its pixels land in a later row
+    // Huffman 1D.
+    HuffmanWalker walker;
+    HuffmanStep huffmanStep;
+    bool pending = false;  // code or huffmanStep is read (and applied); its pixels land in a later row
     bool ended = false;
     std::uint64_t nextRow = 0;  // stored rows before it have been walked past
     std::optional<std::pair<std::uint64_t, std::uint64_t>> cut;  // stored row and column where the file ends
@@ -644,7 +678,7 @@ RowDecoder::~RowDecoder() = default;
 
 bool RowDecoder::Sequential() const
 {
-    return IsRunLength(m_state->format.encoding);
+    return IsRunLength(m_state->format.encoding) || m_state->format.encoding == PixelEncoding::Huffman1D;
 }
 
 bool RowDecoder::DrawsOpaque() const
@@ -654,7 +688,9 @@ bool RowDecoder::DrawsOpaque() const
 
 void RowDecoder::Row(std::uint64_t shownRow, std::span<Argb> row)
 {
-    if (Sequential())
+    if (m_state->format.encoding == PixelEncoding::Huffman1D)
+        m_state->HuffmanRow(shownRow, row);
+    else if (Sequential())
         m_state->RleRow(shownRow, row);
     else
         m_state->UncompressedRow(shownRow, row);
