@@ -364,7 +364,7 @@ std::string UncomparableReason(const BitmapFormat& format)
     std::string reason = NoPictureReason(format);
     if (!reason.empty())
         return reason;
-    if (!IsUncompressed(format.encoding) && !IsRunLength(format.encoding))
+    if (IsEmbeddedStream(format.encoding))
         return "its " + EncodingText(format) + " pixels are not compared";
     if (format.columns > kMaxTargetPixels)
         return GroupedNumber(format.columns) + " pixels a row is too wide to compare";

@@ -1,5 +1,6 @@
 #include "BitmapFormat.h"
 
+#include "Huffman1D.h"
 #include "RleStream.h"
 
 #include <algorithm>
@@ -108,6 +109,8 @@ void LocateRegions(Bytes file, BitmapFormat& format)
     std::uint64_t claimed = format.rowBytes;
     if (IsRunLength(format.encoding))
         claimed = RleStreamEnd(file, format.encoding, start) - std::min(start, format.fileSize);
+    else if (format.encoding == PixelEncoding::Huffman1D)
+        claimed = HuffmanStreamEnd(file, start, format.columns, format.rows) - std::min(start, format.fileSize);
     else if (!uncompressed)
         claimed = format.sizeImage != 0 ? format.sizeImage : (start < format.fileSize ? format.fileSize - start : 0);
     format.pixels = RangeIn(format.fileSize, start, claimed);

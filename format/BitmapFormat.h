@@ -96,8 +96,10 @@ struct BitmapFormat {
 
     // Pixel data at bfOffBits, counted from the file's start whatever the base. Its claimed
     // length: for uncompressed data the rows; for an RLE stream its codes up to the
-    // end-of-bitmap code or the end of the file, whatever the image-size field says; for other
-    // compressed data the image-size field (or, when 0, every byte up to the end of the file).
+    // end-of-bitmap code, for a Huffman stream its codes up to the last row's (and the
+    // end-of-line codes after it), or either up to the end of the file, whatever the image-size
+    // field says; for other compressed data the image-size field (or, when 0, every byte up to
+    // the end of the file).
     FileRange pixels;
     std::uint64_t stride = 0;  // bytes a row of uncompressed data takes, padded to 32 bits
     std::uint64_t rowBytes = 0;  // stride × rows, saturated

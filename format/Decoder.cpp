@@ -1,5 +1,6 @@
 #include "Decoder.h"
 
+#include "Huffman1D.h"
 #include "NumberText.h"
 #include "RleStream.h"
 
@@ -28,8 +29,6 @@ std::string NoPictureReason(const BitmapFormat& format)
                std::to_string(format.header.present) + " of " + std::to_string(format.header.claimed) + " bytes)";
     if (format.encoding == PixelEncoding::Unknown)
         return "biCompression " + std::to_string(format.compression) + " is not a compression";
-    if (format.encoding == PixelEncoding::Huffman1D)
-        return "OS/2 Huffman 1D compression is not drawn";
     if (!DrawsBitCount(format.encoding, format.bitCount)) {
         std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
@@ -404,6 +403,29 @@ void DrawRle(Bytes file, const BitmapFormat& format, Canvas& canvas)
     }
 }
 
+// White runs are colour index 0, black runs index 1. Pixels a faulty row leaves unwritten stay
+// skipped; rows the stream does not reach are missing.
+void DrawHuffman(Bytes file, const BitmapFormat& format, Canvas& canvas)
+{
+    const ColorTable table = ReadColorTable(file, format);
+    const Bytes stream = file.first(std::min<std::uint64_t>(file.size(), format.pixels.End()));
+    HuffmanWalker walker(stream, format.pixels.offset, format.columns, format.rows);
+    RowSink sink(format, canvas);
+    HuffmanStep step;
+    while (walker.Next(step)) {
+        if (step.pixels != 0) {
+            sink.MoveTo(step.y);
+            const std::uint32_t index = step.black ? 1 : 0;
+            sink.Put(step.x, step.pixels, [&](std::uint64_t) { return table.Color(index, canvas.drewBadIndex); });
+        }
+        if (step.event == HuffmanEvent::CutShort) {
+            sink.MoveTo(step.y);
+            return sink.EndCut(step.x);
+        }
+    }
+    sink.EndBitmap();
+}
+
 }  // namespace
 
 std::uint32_t IndexInRow(const std::uint8_t* row, std::uint64_t column, unsigned bitCount)
@@ -509,6 +531,8 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
     canvas.alphaUsed = alphaUsed;
     if (IsRunLength(format.encoding))
         DrawRle(file, format, canvas);
+    else if (format.encoding == PixelEncoding::Huffman1D)
+        DrawHuffman(file, format, canvas);
     else
         DrawUncompressed(file, format, canvas);
     result.outcome = DecodeOutcome::Drawn;
@@ -543,7 +567,8 @@ struct RowDecoder::State {
         : file(bytes), format(bitmap), data(PresentBytes(bytes, bitmap.pixels)), pixels(bytes, bitmap),
           opaque(HasAlphaChannel(bitmap) && !IsRunLength(bitmap.encoding) && !DrawsSomeAlpha(bytes, bitmap)),
           stream(bytes.first(std::min<std::uint64_t>(bytes.size(), bitmap.pixels.End()))),
-          reader(stream, bitmap.encoding, bitmap.pixels.offset), cursor(bitmap.columns, bitmap.rows)
+          reader(stream, bitmap.encoding, bitmap.pixels.offset), cursor(bitmap.columns, bitmap.rows),
+          walker(stream, bitmap.pixels.offset, bitmap.columns, bitmap.rows)
     {
     }
 
@@ -552,6 +577,7 @@ struct RowDecoder::State {
     {
         reader = RleReader(stream, format.encoding, format.pixels.offset);
         cursor = RleCursor(format.columns, format.rows);
+        walker = HuffmanWalker(stream, format.pixels.offset, format.columns, format.rows);
         pending = false;
         ended = false;
         cut.reset();
@@ -590,8 +616,37 @@ struct RowDecoder::State {
                 cut = std::pair{cursor.Y(), cursor.X()};
             ended = code.op == RleOp::EndOfBitmap || code.op == RleOp::CutShort || cursor.Y() >= format.rows;
         }
-        if (cut && cut->first <= storedRow)
-            for (std::uint64_t column = cut->first == storedRow ? cut->second : 0; column < format.columns; ++column)
+        MarkCut(shownRow, row);
+    }
+
+    // The steps DrawHuffman reads, taken up to the first one whose pixels land in a later row.
+    void HuffmanRow(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        const std::uint64_t storedRow = format.ShownRow(shownRow);
+        if (storedRow < nextRow)
+            Restart();
+        nextRow = storedRow + 1;
+        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        bool drewBadIndex = false;
+        while (pending || walker.Next(huffmanStep)) {
+            pending = huffmanStep.pixels != 0 && huffmanStep.y > storedRow;
+            if (pending)
+                break;
+            if (huffmanStep.y == storedRow)
+                std::fill_n(row.begin() + static_cast<std::ptrdiff_t>(huffmanStep.x), huffmanStep.pixels,
+                            table.Color(huffmanStep.black ? 1 : 0, drewBadIndex));
+            if (huffmanStep.event == HuffmanEvent::CutShort)
+                cut = std::pair{huffmanStep.y, huffmanStep.x};
+        }
+        MarkCut(shownRow, row);
+    }
+
+    // Past the place where the file ends, a row is missing.
+    void MarkCut(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        if (cut && cut->first <= format.ShownRow(shownRow))
+            for (std::uint64_t column = cut->first == format.ShownRow(shownRow) ? cut->second : 0;
+                 column < format.columns; ++column)
                 row[column] = MissingColor(column, shownRow);
     }
 
@@ -608,7 +663,10 @@ struct RowDecoder::State {
     RleCursor cursor;
     RleCode code;
     RleStep step;
-    bool pending = false;  // code is read and applied; its pixels land in a later row
+    // Huffman 1D.
+    HuffmanWalker walker;
+    HuffmanStep huffmanStep;
+    bool pending = false;  // code or huffmanStep is read (and applied); its pixels land in a later row
     bool ended = false;
     std::uint64_t nextRow = 0;  // stored rows before it have been walked past
     std::optional<std::pair<std::uint64_t, std::uint64_t>> cut;  // stored row and column where the file ends
@@ -620,7 +678,7 @@ RowDecoder::~RowDecoder() = default;
 
 bool RowDecoder::Sequential() const
 {
-    return IsRunLength(m_state->format.encoding);
+    return IsRunLength(m_state->format.encoding) || m_state->format.encoding == PixelEncoding::Huffman1D;
 }
 
 bool RowDecoder::DrawsOpaque() const
@@ -630,7 +688,9 @@ bool RowDecoder::DrawsOpaque() const
 
 void RowDecoder::Row(std::uint64_t shownRow, std::span<Argb> row)
 {
-    if (Sequential())
+    if (m_state->format.encoding == PixelEncoding::Huffman1D)
+        m_state->HuffmanRow(shownRow, row);
+    else if (Sequential())
         m_state->RleRow(shownRow, row);
     else
         m_state->UncompressedRow(shownRow, row);

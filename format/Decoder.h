@@ -123,13 +123,14 @@ bool AlphaUsed(Bytes file, const BitmapFormat& format);
 // picture's size.
 class RowDecoder {
 public:
-    // format must be uncompressed or RLE, and one DecodePicture draws (NoPictureReason empty).
+    // format must be uncompressed, RLE or Huffman 1D, and one DecodePicture draws (NoPictureReason
+    // empty).
     RowDecoder(Bytes file, const BitmapFormat& format);
     ~RowDecoder();
     RowDecoder(const RowDecoder&) = delete;
     RowDecoder& operator=(const RowDecoder&) = delete;
 
-    // Rows of an RLE stream cost one walk over it when asked for in stored order; a row stored
+    // Rows of a stream cost one walk over it when asked for in stored order; a row stored
     // before the last one asked for walks it again from its start.
     bool Sequential() const;
     // Whether the picture's alpha channel is 0 everywhere and so drawn opaque.

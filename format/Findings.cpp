@@ -2,6 +2,7 @@
 
 #include "FindingList.h"
 #include "HiddenData.h"
+#include "Huffman1D.h"
 #include "NumberText.h"
 #include "PixelScan.h"
 #include "RleStream.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <numeric>
 
 namespace hexlume::format {
 
@@ -25,6 +27,13 @@ std::string Capitalised(std::string text)
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
         text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text;
+}
+
+// A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
+std::string BitPlaceText(std::uint64_t bit)
+{
+    const std::string offset = "offset " + GroupedNumber(bit / 8);
+    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
 }
 
 // An OS/2 2.x header may stop after any of its fields, but not inside one.
@@ -481,6 +490,10 @@ private:
             CheckRleStream();
             return;
         }
+        if (m_format.encoding == PixelEncoding::Huffman1D) {
+            CheckHuffmanStream();
+            return;
+        }
         CheckImageSize();
         if (!pixels.Complete())
             m_list.Add(Severity::Error, "pixel-data-truncated", LastRowStart(), pixels.offset + pixels.present - LastRowStart(),
@@ -635,6 +648,14 @@ private:
             m_list.Add(Severity::Note, "rle-skips-pixels", firstSkip, 2,
                        "The stream leaves pixels unwritten (a delta or an early end code at offset " +
                            GroupedNumber(firstSkip) + "); readers show them in colour 0 or transparent.");
+        CheckStreamSize("RLE", ended, "its end-of-bitmap code");
+    }
+
+    // The image size against a stream the layout bounds by its own end: `ended` when it has one
+    // (named by `end`) before the end of the file.
+    void CheckStreamSize(std::string_view kind, bool ended, std::string_view end)
+    {
+        const FileRange& pixels = m_format.pixels;
         const bool pastEnd = SaturatingAdd(pixels.offset, m_format.sizeImage) > m_format.fileSize;
         // A file cut inside the stream may well have the right size; the cut is the error then.
         if (pastEnd && ended && m_format.sizeImage != pixels.present)
@@ -642,9 +663,84 @@ private:
         else if (!pastEnd && m_format.sizeImage != 0 && m_format.sizeImage != pixels.present)
             m_list.AddOnField(Severity::Warning, "size-image-mismatch", FieldId::ImageSize,
                               m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) +
-                                  "; the RLE stream takes " + GroupedNumber(pixels.present) + " from offset " +
-                                  GroupedNumber(pixels.offset) +
-                                  (ended ? " to its end-of-bitmap code." : " to the end of the file."));
+                                  "; the " + std::string(kind) + " stream takes " + GroupedNumber(pixels.present) +
+                                  " from offset " + GroupedNumber(pixels.offset) + " to " +
+                                  std::string(ended ? end : "the end of the file") + ".");
+    }
+
+    // Walks the stream as the layout bounds it: the first fault of each kind with a count of the
+    // rows that have it too, the indices past a short colour table, and how the stream ends.
+    void CheckHuffmanStream()
+    {
+        const FileRange& pixels = m_format.pixels;
+        HuffmanWalker walker(m_file.first(pixels.offset + pixels.present), pixels.offset, m_format.columns,
+                             m_format.rows);
+        constexpr std::size_t kKinds = static_cast<std::size_t>(HuffmanEvent::CutShort) + 1;
+        std::array<HuffmanStep, kKinds> first{};
+        std::array<std::uint64_t, kKinds> counts{};
+        IndexScan badIndex;
+        std::uint64_t lastBadRow = kNowhere;
+        HuffmanStep step;
+        while (walker.Next(step)) {
+            const std::uint32_t index = step.black ? 1 : 0;
+            if (step.pixels != 0 && index >= m_format.colorCount) [[unlikely]] {
+                if (badIndex.offset == kNowhere)
+                    badIndex = {.offset = step.bit / 8, .index = index, .row = step.y, .column = step.x};
+                badIndex.rowsWithBadIndex += lastBadRow != step.y ? 1 : 0;
+                lastBadRow = step.y;
+            }
+            const auto kind = static_cast<std::size_t>(step.event);
+            if (step.event != HuffmanEvent::Run && counts[kind]++ == 0)
+                first[kind] = step;
+        }
+        std::array<std::size_t, kKinds> order{};
+        std::iota(order.begin(), order.end(), 0);
+        std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return first[a].bit < first[b].bit; });
+        for (const std::size_t kind : order)
+            if (counts[kind] != 0)
+                ReportHuffmanFault(first[kind], counts[kind] - 1);
+        ReportBadIndex(badIndex);
+        CheckStreamSize("Huffman", counts[kKinds - 1] == 0, "its last row");
+    }
+
+    [[gnu::cold, gnu::noinline]] void ReportHuffmanFault(const HuffmanStep& step, std::uint64_t moreRows)
+    {
+        const std::string at = BitPlaceText(step.bit);
+        const std::string from = StreamPlaceText(step.x, step.y, m_format);
+        const std::string colour = step.black ? "black" : "white";
+        const std::string more =
+            moreRows == 0 ? "."
+                          : ", and " + GroupedNumber(moreRows) + (moreRows == 1 ? " more row does" : " more rows do") +
+                                " the same.";
+        const std::uint64_t offset = std::min(step.bit / 8, m_format.fileSize - 1);
+        switch (step.event) {
+        case HuffmanEvent::Run: return;
+        case HuffmanEvent::RowTooLong:
+            m_list.Add(Severity::Error, "huffman-row-too-long", offset, 1,
+                       "A " + colour + " run of " + GroupedNumber(step.count) + " pixels at " + at + " starts at " +
+                           from + " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels" + more);
+            return;
+        case HuffmanEvent::RowTooShort:
+            m_list.Add(Severity::Error, "huffman-row-too-short", offset, 1,
+                       "An end-of-line code at " + at + " ends the row at " + from + ", short of its " +
+                           GroupedNumber(m_format.columns) + " pixels" + more);
+            return;
+        case HuffmanEvent::BadCode:
+            m_list.Add(Severity::Error, "huffman-bad-code", offset, 1,
+                       "The bits at " + at + " are no code of a " + colour + " run, at " + from +
+                           "; the rest of the row is lost up to the next end-of-line code" + more);
+            return;
+        case HuffmanEvent::MissingEol:
+            m_list.Add(Severity::Error, "huffman-missing-eol", offset, 1,
+                       Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it" + more);
+            return;
+        case HuffmanEvent::CutShort:
+            m_list.Add(Severity::Error, "huffman-truncated", offset, m_format.fileSize - offset,
+                       "The Huffman stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
+                           " with " + GroupedNumber(step.y) + " of its " + GroupedNumber(m_format.rows) +
+                           " rows read, stopping at " + from + ".");
+            return;
+        }
     }
 
     [[gnu::cold, gnu::noinline]] void ReportRleExit(RleCode code, RleStep step)

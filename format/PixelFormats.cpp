@@ -154,7 +154,7 @@ std::string EncodingNeeds(PixelEncoding encoding, std::uint16_t bitCount)
 
 bool DrawsBitCount(PixelEncoding encoding, std::uint16_t bitCount)
 {
-    return IsEmbeddedStream(encoding) || encoding == PixelEncoding::Huffman1D || encoding == PixelEncoding::Unknown ||
+    return IsEmbeddedStream(encoding) || encoding == PixelEncoding::Unknown ||
            FindFormat(encoding, bitCount) != nullptr;
 }
 

@@ -3,8 +3,8 @@
 // not tile the file, when a finding lies outside the file, when a description names a part (or
 // pixels, or an RLE code) that does not hold its byte, when a pixel a byte holds is located
 // elsewhere or a located pixel's bytes lie outside the file, when the same bytes give a
-// different answer, or when the decoder draws a pixel of an RLE picture as missing while the
-// checks find no error.
+// different answer, or when the decoder draws a pixel of an RLE or Huffman 1D picture as
+// missing while the checks find no error.
 
 #include "format/ByteDescription.h"
 #include "format/Decoder.h"
@@ -51,7 +51,8 @@ void RequireLayoutTilesTheFile(const Layout& layout, std::uint64_t size)
 void RequireMissingPixelsAreAnError(const Inspection& inspection, Bytes bytes)
 {
     const BitmapFormat& format = inspection.layout.format;
-    if (!IsRunLength(format.encoding) || !inspection.noPictureReason.empty())
+    const bool stream = IsRunLength(format.encoding) || format.encoding == PixelEncoding::Huffman1D;
+    if (!stream || !inspection.noPictureReason.empty())
         return;
     const auto side = [](std::uint64_t pixels) { return static_cast<std::uint32_t>(std::min<std::uint64_t>(pixels, 64)); };
     const DecodeResult result = DecodePicture(bytes, format, side(format.columns), side(format.rows));

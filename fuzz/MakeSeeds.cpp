@@ -15,6 +15,15 @@ using hexlume::testing::BitmapFields;
 using hexlume::testing::BuildBitmap;
 using hexlume::testing::CountingBytes;
 
+// What follows the 40 bytes the builder writes of a 64-byte header (all 0), then a black and
+// white colour table.
+std::vector<std::uint8_t> Os2HeaderRestAndTable()
+{
+    std::vector<std::uint8_t> bytes(24, 0);
+    bytes.insert(bytes.end(), {0, 0, 0, 0, 255, 255, 255, 0});
+    return bytes;
+}
+
 std::vector<std::pair<std::string, BitmapFields>> Seeds()
 {
     return {
@@ -31,6 +40,10 @@ std::vector<std::pair<std::string, BitmapFields>> Seeds()
         {"top-down", {.width = 3, .height = -2, .palette = {}, .pixels = CountingBytes(24)}},
         {"claims-past-end", {.width = 100000, .height = 100000, .bitCount = 32, .clrUsed = 0xFFFFFFFF,
                              .palette = CountingBytes(20), .pixels = {}}},
+        // 8 x 2 under a 64-byte OS/2 2.x header: end-of-line codes and runs of both colours.
+        {"os2-huffman", {.infoSize = 64, .width = 8, .height = 2, .bitCount = 1, .compression = 3,
+                         .palette = Os2HeaderRestAndTable(),
+                         .pixels = {0x00, 0x18, 0xE0, 0x00, 0x4D, 0x45, 0x00, 0x10}}},
         {"tall-stack", {.width = 100, .height = 400, .bitCount = 8, .palette = CountingBytes(1024),
                         .pixels = CountingBytes(40000)}},
     };

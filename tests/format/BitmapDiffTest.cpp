@@ -64,6 +64,13 @@ TEST(RowDecoder, RowsAreTheFullSizeDrawingsInEitherOrder)
         alpha.pixels[7] = pixelAlpha;
         ExpectRowsAsDrawn(BuildBitmap(alpha), "alpha " + std::to_string(pixelAlpha));
     }
+    // Huffman 1D, 8 x 2 under a 64-byte OS/2 header: a bad code in stored row 0, then a white
+    // run of 3 and the end of the file in stored row 1.
+    std::vector<std::uint8_t> os2 = std::vector<std::uint8_t>(24, 0);
+    os2.insert(os2.end(), kBlueRed.begin(), kBlueRed.end());
+    ExpectRowsAsDrawn(BuildBitmap({.infoSize = 64, .width = 8, .height = 2, .bitCount = 1, .compression = 3,
+                                   .palette = os2, .pixels = {0x00, 0x10, 0x0C, 0x00, 0x60}}),
+                      "cut huffman");
     const std::filesystem::path suite = BmpSuiteDir();
     if (suite.empty())
         return;
