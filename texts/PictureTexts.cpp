@@ -12,9 +12,11 @@ using format::HexNumber;
 std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
                             bool alphaUsed)
 {
-    const std::optional<format::PixelLocation> at = format::LocatePixel(file, format, x, y);
-    if (!at)
+    if (x >= format.columns || y >= format.rows)
         return {};
+    const std::optional<format::PixelLocation> at = format::LocatePixel(file, format, x, y);
+    if (!at)  // a fax-coded stream: its codes stand for runs of pixels, not for one
+        return format::PixelText(x, y, format.ShownRow(y)) + ": the pixel data codes runs of pixels, so no bytes hold this one alone";
     std::string text = format::PixelText(x, y, at->storedRow) + ": ";
     if (at->skipped) {
         text += "no code draws it, so the format leaves it undefined (drawn transparent)";

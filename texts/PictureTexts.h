@@ -11,7 +11,7 @@ namespace hexlume {
 // "pixel (3, 0) (stored row 63): colour #FF8000FF, index 3, entry 3 (blue 0x00, …)" and a second
 // line on the bytes that hold it: offset, length and bits, or for an RLE stream the code that
 // draws it. alphaUsed: whether the whole picture uses its alpha (an alpha of 0 everywhere is
-// drawn opaque). Empty for a pixel outside the picture.
+// drawn opaque). Empty for a pixel outside the picture; a Huffman 1D pixel gets its place only.
 std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
                             bool alphaUsed);
 
