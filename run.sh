@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Set-up, build, start the window.
+# Set-up, build, start the window: ./run.sh [FILE]
 set -euo pipefail
+# A FILE named from where run.sh was started keeps its meaning after the change of folder below.
+args=()
+for arg in "$@"; do
+    if [[ "$arg" == -* ]]; then args+=("$arg"); else args+=("$(realpath -m -- "$arg")"); fi
+done
 cd "$(dirname "$0")"
 scripts/setup.sh
 scripts/build.sh release hexlume hexlume-dump
@@ -15,4 +20,4 @@ Hexlume is built, but there is no display to show its window on.
 MSG
     exit 1
 fi
-exec build/release/mainform/hexlume
+exec build/release/mainform/hexlume "${args[@]}"
