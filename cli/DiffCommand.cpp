@@ -1,5 +1,7 @@
 #include "DiffCommand.h"
 
+#include "CommandOptions.h"
+
 #include "JsonText.h"
 #include "MappedFile.h"
 #include "format/BitmapDiff.h"
@@ -288,14 +290,7 @@ int Diff(const DiffOptions& options, std::FILE* out, std::FILE* err)
 
 bool WantsDiff(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--")
-            return false;
-        if (argument == "--diff")
-            return true;
-    }
-    return false;
+    return NamesOption(argc, argv, {"--diff"});
 }
 
 std::optional<DiffOptions> ParseDiffArguments(int argc, char** argv)

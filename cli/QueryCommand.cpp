@@ -1,5 +1,7 @@
 #include "QueryCommand.h"
 
+#include "CommandOptions.h"
+
 #include "JsonText.h"
 #include "MappedFile.h"
 #include "format/ByteDescription.h"
@@ -181,14 +183,7 @@ int AnswerPixel(const QueryOptions& options, const format::Inspection& inspected
 
 bool WantsQuery(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--")
-            return false;
-        if (argument == "--at" || argument == "--pixel")
-            return true;
-    }
-    return false;
+    return NamesOption(argc, argv, {"--at", "--pixel"});
 }
 
 std::optional<QueryOptions> ParseQueryArguments(int argc, char** argv)

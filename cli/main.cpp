@@ -1,6 +1,7 @@
 // hexlume-dump: the window's texts without a window, for scripts and batch export.
 
 #include "CheckCommand.h"
+#include "CommandOptions.h"
 #include "DiffCommand.h"
 #include "QueryCommand.h"
 #include "Reports.h"
@@ -121,14 +122,7 @@ std::optional<Arguments> ParseArguments(int argc, char** argv)
 
 bool WantsCheck(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--")
-            return false;
-        if (argument == "--check")
-            return true;
-    }
-    return false;
+    return NamesOption(argc, argv, {"--check"});
 }
 
 std::optional<CheckOptions> ParseCheckArguments(int argc, char** argv)

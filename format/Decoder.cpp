@@ -595,11 +595,7 @@ struct RowDecoder::State {
     // The codes DrawRle reads, taken up to the first one whose pixels land in a later row.
     void RleRow(std::uint64_t shownRow, std::span<Argb> row)
     {
-        const std::uint64_t storedRow = format.ShownRow(shownRow);
-        if (storedRow < nextRow)
-            Restart();
-        nextRow = storedRow + 1;
-        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        const std::uint64_t storedRow = BeginStreamRow(shownRow, row);
         bool drewBadIndex = false;
         while (pending || (!ended && reader.Next(code))) {
             if (!pending)
@@ -622,11 +618,7 @@ struct RowDecoder::State {
     // The steps DrawHuffman reads, taken up to the first one whose pixels land in a later row.
     void HuffmanRow(std::uint64_t shownRow, std::span<Argb> row)
     {
-        const std::uint64_t storedRow = format.ShownRow(shownRow);
-        if (storedRow < nextRow)
-            Restart();
-        nextRow = storedRow + 1;
-        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        const std::uint64_t storedRow = BeginStreamRow(shownRow, row);
         bool drewBadIndex = false;
         while (pending || walker.Next(huffmanStep)) {
             pending = huffmanStep.pixels != 0 && huffmanStep.y > storedRow;
@@ -639,6 +631,18 @@ struct RowDecoder::State {
                 cut = std::pair{huffmanStep.y, huffmanStep.x};
         }
         MarkCut(shownRow, row);
+    }
+
+    // A stream's row starts unwritten; a row stored before the last one asked for walks the
+    // stream again from its start. Returns the row's stored number.
+    std::uint64_t BeginStreamRow(std::uint64_t shownRow, std::span<Argb> row)
+    {
+        const std::uint64_t storedRow = format.ShownRow(shownRow);
+        if (storedRow < nextRow)
+            Restart();
+        nextRow = storedRow + 1;
+        std::fill(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(format.columns), kSkippedColor);
+        return storedRow;
     }
 
     // Past the place where the file ends, a row is missing.
