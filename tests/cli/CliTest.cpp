@@ -570,7 +570,8 @@ TEST(CliCheck, OneVerdictAFileAndAnExitStatusScriptsCanUse)
     EXPECT_TRUE(verbose[2].starts_with("  error    bad-bit-count")) << verbose[2];
 
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {"--check"}, {"--check", "-q", "-v", good}, {"--check", "--json", good}, {"--check", "-o", "x", good}}) {
+             {"--check"}, {"--check", "-q", "-v", good}, {"--check", "-0", good}, {"--check", "-j", "0", good},
+             {"--check", "--json", "--json", good}, {"--check", "-o", "x", good}}) {
         const Outcome usage = RunDump(arguments);
         EXPECT_EQ(usage.Code(), 2) << usage.Describe();
         EXPECT_EQ(usage.out, "");
