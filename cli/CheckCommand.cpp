@@ -243,6 +243,12 @@ unsigned JobCount(unsigned asked)
 
 int RunCheck(const CheckOptions& options, std::FILE* out)
 {
+    // The list is opened first: a run that cannot read it checks nothing.
+    const bool standardInput = options.filesFrom && *options.filesFrom == "-";
+    std::FILE* list = !options.filesFrom ? nullptr : standardInput ? stdin : std::fopen(options.filesFrom->c_str(), "rb");
+    if (options.filesFrom && list == nullptr)
+        return Fail(*options.filesFrom, "cannot read the list: " + std::string(std::strerror(errno)));
+
     Tally tally(options.verbosity == CheckVerbosity::Quiet);
     bool written = true;
     OrderedWork<CheckInput, Checked> work(
@@ -255,21 +261,14 @@ int RunCheck(const CheckOptions& options, std::FILE* out)
     for (const std::string& path : options.files)
         AddNamedPath(path, add);
     bool listRead = true;
-    if (options.filesFrom) {
-        const bool standardInput = *options.filesFrom == "-";
-        std::FILE* list = standardInput ? stdin : std::fopen(options.filesFrom->c_str(), "rb");
-        if (list == nullptr) {
-            listRead = false;
-            Fail(*options.filesFrom, "cannot read the list: " + std::string(std::strerror(errno)));
-        } else {
-            listRead = AddListedPaths(list, options.nulSeparated, add);
-            if (!listRead)
-                Fail(*options.filesFrom, "cannot read the list to its end");
-            if (!standardInput)
-                std::fclose(list);
-        }
+    if (list != nullptr) {
+        listRead = AddListedPaths(list, options.nulSeparated, add);
+        if (!standardInput)
+            std::fclose(list);
     }
     work.Finish();
+    if (!listRead)
+        Fail(*options.filesFrom, "cannot read the list to its end");
     tally.Summarize();
     written = written && std::fflush(out) == 0 && !std::ferror(out);
     return tally.Failed(options.strict) || !written || !listRead ? kExitFailure : kExitOk;
