@@ -202,6 +202,7 @@ public:
         if (now - m_shown < std::chrono::milliseconds(100))
             return;
         m_shown = now;
+        m_progressShown = true;
         std::fprintf(stderr, "\r%s files checked, %s skipped", format::GroupedNumber(Files()).c_str(),
                      format::GroupedNumber(Of(Outcome::Skipped)).c_str());
         std::fflush(stderr);
@@ -209,10 +210,18 @@ public:
 
     bool Failed(bool strict) const { return Of(Outcome::Error) != 0 || (strict && Of(Outcome::Warn) != 0); }
 
-    void Summarize() const
+    // Before a verdict line: on a terminal, stdout and stderr may share the screen.
+    void ClearProgress()
     {
-        if (m_progress)
-            std::fputs("\r\033[K", stderr);
+        if (!m_progressShown)
+            return;
+        std::fputs("\r\033[K", stderr);
+        m_progressShown = false;
+    }
+
+    void Summarize()
+    {
+        ClearProgress();
         if (m_quiet)
             return;
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
@@ -229,6 +238,7 @@ private:
 
     bool m_quiet;
     bool m_progress;
+    bool m_progressShown = false;
     std::uint64_t m_counts[4] = {};
     std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point m_shown = m_start;
@@ -255,6 +265,8 @@ int RunCheck(const CheckOptions& options, std::FILE* out)
         JobCount(options.jobs), [&options](const CheckInput& input) { return CheckAndWrite(input, options); },
         [&](Checked&& checked) {
             tally.Count(checked.outcome);
+            if (!checked.lines.empty())
+                tally.ClearProgress();
             written = written && std::fwrite(checked.lines.data(), 1, checked.lines.size(), out) == checked.lines.size();
         });
     const CheckInputSink add = [&work](CheckInput input) { work.Add(std::move(input)); };
