@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Files per second of `hexlume-dump --check` on 10 000 small bitmaps with one and two threads,
 # next to ImageMagick's identify and Pillow's open-and-load on the same files, and GB/s of
-# --check on one 512 MiB 8-bit bitmap (a 16-entry table: every index is read). Every figure is the median of several runs, the files read
-# once untimed first so that every run finds them in the page cache.
+# --check on one 512 MiB 8-bit bitmap (its 16-entry table makes the check read every index).
+# Every figure is the median of several runs, the files read once untimed first so that every
+# run finds them in the page cache.
 #
 # usage: bench/check_bench.sh [-n ROUNDS]      (after scripts/build.sh release hexlume-dump hexlume_check_files)
 # environment: HEXLUME_DUMP, HEXLUME_CHECK_FILES (the builds to use), TMPDIR (about 600 MiB)
