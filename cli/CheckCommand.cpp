@@ -147,18 +147,23 @@ std::string JsonLine(const std::string& path, const Verdict& verdict)
                             {"severity", format::SeverityName(finding.severity)},
                             {"offset", finding.offset},
                             {"message", finding.message}});
-    const format::BitmapFormat* bitmap = verdict.format ? &*verdict.format : nullptr;
-    const auto fromHeader = [bitmap](auto value) { return bitmap ? Json(value(*bitmap)) : Json(nullptr); };
-    const Json line{
-        {"hexlumeCheck", kCheckJsonVersion},
-        {"file", path},
-        {"verdict", OutcomeWord(verdict.outcome)},
-        {"reason", bitmap ? Json(nullptr) : Json(verdict.text)},
-        {"width", fromHeader([](const format::BitmapFormat& f) { return f.columns; })},
-        {"height", fromHeader([](const format::BitmapFormat& f) { return f.rows; })},
-        {"bitCount", fromHeader([](const format::BitmapFormat& f) { return f.bitCount; })},
-        {"header", fromHeader([](const format::BitmapFormat& f) { return format::HeaderVersionName(f.version); })},
-        {"findings", std::move(findings)}};
+    Json line{{"hexlumeCheck", kCheckJsonVersion},
+              {"file", path},
+              {"verdict", OutcomeWord(verdict.outcome)},
+              {"reason", nullptr},
+              {"width", nullptr},
+              {"height", nullptr},
+              {"bitCount", nullptr},
+              {"header", nullptr},
+              {"findings", std::move(findings)}};
+    if (const std::optional<format::BitmapFormat>& bitmap = verdict.format) {
+        line["width"] = bitmap->columns;
+        line["height"] = bitmap->rows;
+        line["bitCount"] = bitmap->bitCount;
+        line["header"] = format::HeaderVersionName(bitmap->version);
+    } else {
+        line["reason"] = verdict.text;
+    }
     return JsonText(line) + "\n";
 }
 
