@@ -196,7 +196,12 @@ Checked CheckAndWrite(const CheckInput& input, const CheckOptions& options)
 // Counts, the progress line while the run goes (only on a terminal) and the summary after it.
 class Tally {
 public:
-    explicit Tally(bool quiet) : m_quiet(quiet), m_progress(!quiet && ::isatty(STDERR_FILENO) == 1) {}
+    Tally(bool quiet, std::FILE* out)
+        : m_quiet(quiet),
+          m_progress(!quiet && ::isatty(STDERR_FILENO) == 1),
+          m_sharedScreen(m_progress && ::isatty(::fileno(out)) == 1)
+    {
+    }
 
     void Count(Outcome outcome)
     {
@@ -215,13 +220,11 @@ public:
 
     bool Failed(bool strict) const { return Of(Outcome::Error) != 0 || (strict && Of(Outcome::Warn) != 0); }
 
-    // Before a verdict line: on a terminal, stdout and stderr may share the screen.
-    void ClearProgress()
+    // Before a verdict line, when the verdicts go to the progress line's screen.
+    void MakeWayForLines()
     {
-        if (!m_progressShown)
-            return;
-        std::fputs("\r\033[K", stderr);
-        m_progressShown = false;
+        if (m_sharedScreen)
+            ClearProgress();
     }
 
     void Summarize()
@@ -238,11 +241,20 @@ public:
     }
 
 private:
+    void ClearProgress()
+    {
+        if (!m_progressShown)
+            return;
+        std::fputs("\r\033[K", stderr);
+        m_progressShown = false;
+    }
+
     std::uint64_t Of(Outcome outcome) const { return m_counts[static_cast<std::size_t>(outcome)]; }
     std::uint64_t Files() const { return Of(Outcome::Ok) + Of(Outcome::Warn) + Of(Outcome::Error); }
 
     bool m_quiet;
     bool m_progress;
+    bool m_sharedScreen;
     bool m_progressShown = false;
     std::uint64_t m_counts[4] = {};
     std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
@@ -264,14 +276,14 @@ int RunCheck(const CheckOptions& options, std::FILE* out)
     if (options.filesFrom && list == nullptr)
         return Fail(*options.filesFrom, "cannot read the list: " + std::string(std::strerror(errno)));
 
-    Tally tally(options.verbosity == CheckVerbosity::Quiet);
+    Tally tally(options.verbosity == CheckVerbosity::Quiet, out);
     bool written = true;
     OrderedWork<CheckInput, Checked> work(
         JobCount(options.jobs), [&options](const CheckInput& input) { return CheckAndWrite(input, options); },
         [&](Checked&& checked) {
             tally.Count(checked.outcome);
             if (!checked.lines.empty())
-                tally.ClearProgress();
+                tally.MakeWayForLines();
             written = written && std::fwrite(checked.lines.data(), 1, checked.lines.size(), out) == checked.lines.size();
         });
     const CheckInputSink add = [&work](CheckInput input) { work.Add(std::move(input)); };
