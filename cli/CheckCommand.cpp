@@ -1,12 +1,23 @@
 #include "CheckCommand.h"
 
+#include "CheckInputs.h"
+#include "Failure.h"
+#include "Json.h"
 #include "MappedFile.h"
+#include "OrderedWork.h"
+#include "format/FieldDictionary.h"
 #include "format/Inspection.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <cstdio>
 #include <exception>
 #include <optional>
+#include <thread>
+#include <unistd.h>
 
 namespace hexlume {
 
@@ -15,13 +26,39 @@ namespace {
 using format::Finding;
 using format::Severity;
 
+enum class Outcome { Ok, Warn, Error, Skipped };
+
 struct Verdict {
-    std::string word;  // "OK", "WARN", "ERROR"
-    std::string text;  // what follows the path
+    Outcome outcome = Outcome::Ok;
+    std::string text;  // what follows the path: the summary, the worst finding or why not
     std::vector<Finding> findings;
-    bool error = false;
-    bool warning = false;
+    std::optional<format::BitmapFormat> format;  // nullopt when the file was not read
 };
+
+std::string_view OutcomeWord(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Ok: return "OK";
+    case Outcome::Warn: return "WARN";
+    case Outcome::Error: return "ERROR";
+    case Outcome::Skipped: return "SKIP";
+    }
+    return {};
+}
+
+Verdict Refused(std::string reason, Outcome outcome = Outcome::Error)
+{
+    return {.outcome = outcome, .text = std::move(reason), .findings = {}, .format = std::nullopt};
+}
+
+// A folder holds more than bitmaps: only files that start as a bitmap or a bitmap array does
+// are checked there.
+bool HasBitmapSignature(format::Bytes file)
+{
+    const std::uint64_t type =
+        format::ReadField(file, 0, format::FieldTable(format::dictionary::kFileHeader), format::FieldId::Signature);
+    return type == format::kBitmapSignature || type == format::kArraySignature;
+}
 
 std::optional<Severity> WorstSeverity(const std::vector<Finding>& findings)
 {
@@ -65,55 +102,205 @@ std::string Summary(const format::Layout& layout)
 }
 
 
-Verdict CheckOneFile(const std::string& path)
+Verdict CheckOneFile(const CheckInput& input)
 {
     MappedFile file;
-    if (!file.Open(path))
-        return {.word = "ERROR", .text = file.Error(), .findings = {}, .error = true, .warning = false};
+    if (!file.Open(input.path))
+        return Refused(file.Error());
+    if (input.kind == CheckInput::Kind::InFolder && !HasBitmapSignature(file.Bytes()))
+        return Refused("no bitmap signature", Outcome::Skipped);
     format::Inspection checked = format::Inspect(file.Bytes());
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
-    Verdict verdict{.word = "OK", .text = Summary(checked.layout), .findings = {}, .error = false, .warning = false};
+    Verdict verdict{.outcome = Outcome::Ok,
+                    .text = Summary(checked.layout),
+                    .findings = {},
+                    .format = checked.layout.format};
     if (worst) {
-        verdict.error = *worst == Severity::Error;
-        verdict.warning = *worst == Severity::Warning;
-        verdict.word = verdict.error ? "ERROR" : "WARN";
+        verdict.outcome = *worst == Severity::Error ? Outcome::Error : Outcome::Warn;
         verdict.text = FirstOf(checked.findings, *worst);
     }
     verdict.findings = std::move(checked.findings);
     return verdict;
 }
 
-Verdict CheckSafely(const std::string& path)
+Verdict CheckSafely(const CheckInput& input)
 {
+    switch (input.kind) {
+    case CheckInput::Kind::Skipped: return Refused(input.reason, Outcome::Skipped);
+    case CheckInput::Kind::Failed: return Refused(input.reason);
+    case CheckInput::Kind::Named:
+    case CheckInput::Kind::InFolder: break;
+    }
     try {
-        return CheckOneFile(path);
+        return CheckOneFile(input);
     } catch (const std::exception& error) {
-        return {.word = "ERROR", .text = error.what(), .findings = {}, .error = true, .warning = false};
+        return Refused(error.what());
     }
 }
 
-void PutVerdict(std::FILE* out, const std::string& path, const Verdict& verdict, CheckVerbosity verbosity)
+// One object a file, on one line. Its keys are a stable format: kCheckJsonVersion names it.
+std::string JsonLine(const std::string& path, const Verdict& verdict)
 {
-    std::fprintf(out, "%s  %s  %s\n", verdict.word.c_str(), path.c_str(), verdict.text.c_str());
-    if (verbosity != CheckVerbosity::Verbose)
-        return;
+    Json findings = Json::array();
     for (const Finding& finding : verdict.findings)
-        std::fprintf(out, "%s\n", format::FindingLine(finding).c_str());
+        findings.push_back({{"code", finding.code},
+                            {"severity", format::SeverityName(finding.severity)},
+                            {"offset", finding.offset},
+                            {"message", finding.message}});
+    Json line{{"hexlumeCheck", kCheckJsonVersion},
+              {"file", path},
+              {"verdict", OutcomeWord(verdict.outcome)},
+              {"reason", nullptr},
+              {"width", nullptr},
+              {"height", nullptr},
+              {"bitCount", nullptr},
+              {"header", nullptr},
+              {"findings", std::move(findings)}};
+    if (const std::optional<format::BitmapFormat>& bitmap = verdict.format) {
+        line["width"] = bitmap->columns;
+        line["height"] = bitmap->rows;
+        line["bitCount"] = bitmap->bitCount;
+        line["header"] = format::HeaderVersionName(bitmap->version);
+    } else {
+        line["reason"] = verdict.text;
+    }
+    return JsonText(line) + "\n";
+}
+
+std::string TextLines(const std::string& path, const Verdict& verdict, CheckVerbosity verbosity)
+{
+    std::string text = std::string(OutcomeWord(verdict.outcome)) + "  " + path + "  " + verdict.text + "\n";
+    if (verbosity == CheckVerbosity::Verbose)
+        for (const Finding& finding : verdict.findings)
+            text += format::FindingLine(finding) + "\n";
+    return text;
+}
+
+// A checked file as the run hands it to the output: its verdict and the lines that say it.
+struct Checked {
+    Outcome outcome;
+    std::string lines;
+};
+
+Checked CheckAndWrite(const CheckInput& input, const CheckOptions& options)
+{
+    const Verdict verdict = CheckSafely(input);
+    const bool shown = verdict.outcome == Outcome::Skipped
+                           ? options.verbosity == CheckVerbosity::Verbose
+                           : options.verbosity != CheckVerbosity::Quiet || verdict.outcome != Outcome::Ok;
+    if (!shown)
+        return {verdict.outcome, {}};
+    return {verdict.outcome, options.json ? JsonLine(input.path, verdict) : TextLines(input.path, verdict, options.verbosity)};
+}
+
+// Counts, the progress line while the run goes (only on a terminal) and the summary after it.
+class Tally {
+public:
+    Tally(bool quiet, std::FILE* out)
+        : m_quiet(quiet),
+          m_progress(!quiet && ::isatty(STDERR_FILENO) == 1),
+          m_sharedScreen(m_progress && ::isatty(::fileno(out)) == 1)
+    {
+    }
+
+    void Count(Outcome outcome)
+    {
+        ++m_counts[static_cast<std::size_t>(outcome)];
+        if (!m_progress)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_shown < std::chrono::milliseconds(100))
+            return;
+        m_shown = now;
+        m_progressShown = true;
+        std::fprintf(stderr, "\r%s files checked, %s skipped", format::GroupedNumber(Files()).c_str(),
+                     format::GroupedNumber(Of(Outcome::Skipped)).c_str());
+        std::fflush(stderr);
+    }
+
+    bool Failed(bool strict) const { return Of(Outcome::Error) != 0 || (strict && Of(Outcome::Warn) != 0); }
+
+    // Before a verdict line, when the verdicts go to the progress line's screen.
+    void MakeWayForLines()
+    {
+        if (m_sharedScreen)
+            ClearProgress();
+    }
+
+    void Summarize()
+    {
+        ClearProgress();
+        if (m_quiet)
+            return;
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+        const auto grouped = [](std::uint64_t value) { return format::GroupedNumber(value); };
+        std::fprintf(stderr, "%s %s: %s OK, %s WARN, %s ERROR, %s skipped, %.1f s\n", grouped(Files()).c_str(),
+                     Files() == 1 ? "file" : "files", grouped(Of(Outcome::Ok)).c_str(),
+                     grouped(Of(Outcome::Warn)).c_str(), grouped(Of(Outcome::Error)).c_str(),
+                     grouped(Of(Outcome::Skipped)).c_str(), seconds);
+    }
+
+private:
+    void ClearProgress()
+    {
+        if (!m_progressShown)
+            return;
+        std::fputs("\r\033[K", stderr);
+        m_progressShown = false;
+    }
+
+    std::uint64_t Of(Outcome outcome) const { return m_counts[static_cast<std::size_t>(outcome)]; }
+    std::uint64_t Files() const { return Of(Outcome::Ok) + Of(Outcome::Warn) + Of(Outcome::Error); }
+
+    bool m_quiet;
+    bool m_progress;
+    bool m_sharedScreen;
+    bool m_progressShown = false;
+    std::uint64_t m_counts[4] = {};
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_shown = m_start;
+};
+
+unsigned JobCount(unsigned asked)
+{
+    return asked != 0 ? asked : std::max(1u, std::thread::hardware_concurrency());
 }
 
 }  // namespace
 
 int RunCheck(const CheckOptions& options, std::FILE* out)
 {
-    bool failed = false;
-    for (const std::string& path : options.files) {
-        const Verdict verdict = CheckSafely(path);
-        failed = failed || verdict.error || (options.strict && verdict.warning);
-        if (options.verbosity != CheckVerbosity::Quiet || verdict.error || verdict.warning)
-            PutVerdict(out, path, verdict, options.verbosity);
+    // The list is opened first: a run that cannot read it checks nothing.
+    const bool standardInput = options.filesFrom && *options.filesFrom == "-";
+    std::FILE* list = !options.filesFrom ? nullptr : standardInput ? stdin : std::fopen(options.filesFrom->c_str(), "rb");
+    if (options.filesFrom && list == nullptr)
+        return Fail(*options.filesFrom, "cannot read the list: " + std::string(std::strerror(errno)));
+
+    Tally tally(options.verbosity == CheckVerbosity::Quiet, out);
+    bool written = true;
+    OrderedWork<CheckInput, Checked> work(
+        JobCount(options.jobs), [&options](const CheckInput& input) { return CheckAndWrite(input, options); },
+        [&](Checked&& checked) {
+            tally.Count(checked.outcome);
+            if (!checked.lines.empty())
+                tally.MakeWayForLines();
+            written = written && std::fwrite(checked.lines.data(), 1, checked.lines.size(), out) == checked.lines.size();
+        });
+    const CheckInputSink add = [&work](CheckInput input) { work.Add(std::move(input)); };
+    for (const std::string& path : options.files)
+        AddNamedPath(path, add);
+    bool listRead = true;
+    if (list != nullptr) {
+        listRead = AddListedPaths(list, options.nulSeparated, add);
+        if (!standardInput)
+            std::fclose(list);
     }
-    const bool written = std::fflush(out) == 0 && !std::ferror(out);
-    return failed || !written ? 1 : 0;
+    work.Finish();
+    if (!listRead)
+        Fail(*options.filesFrom, "cannot read the list to its end");
+    tally.Summarize();
+    written = written && std::fflush(out) == 0 && !std::ferror(out);
+    return tally.Failed(options.strict) || !written || !listRead ? kExitFailure : kExitOk;
 }
 
 }  // namespace hexlume

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,20 @@ enum class CheckVerbosity {
 struct CheckOptions {
     CheckVerbosity verbosity = CheckVerbosity::Normal;
     bool strict = false;  // a warning fails the run too
-    std::vector<std::string> files;
+    bool json = false;    // one JSON object a line instead of the verdict lines
+    unsigned jobs = 0;    // files checked at once; 0: one a core
+    std::vector<std::string> files;         // files and folders
+    std::optional<std::string> filesFrom;   // a list of more of them, "-" for standard input
+    bool nulSeparated = false;              // the list's paths end in NUL, not in a line end
 };
 
-// One verdict a file (OK, WARN or ERROR, then the path), written to out. Returns the exit
+// The version of the --check --json line format; raised only when a key changes meaning or goes.
+inline constexpr int kCheckJsonVersion = 1;
+
+// One verdict a file (OK, WARN or ERROR, then the path), written to out in the order the files
+// are named and walked, however many are checked at once; a summary on stderr. Returns the exit
 // status: 0 when no file has an error (with strict: nor a warning), 1 otherwise or when the
-// output cannot be written.
+// list cannot be read or the output cannot be written.
 int RunCheck(const CheckOptions& options, std::FILE* out);
 
 }  // namespace hexlume

@@ -1,11 +1,11 @@
 #include "DiffCommand.h"
 
-#include "CommandOptions.h"
-
-#include "JsonText.h"
+#include "Failure.h"
+#include "Json.h"
 #include "MappedFile.h"
 #include "format/BitmapDiff.h"
 #include "format/NumberText.h"
+#include "texts/InspectionTexts.h"
 
 #include <QFile>
 #include <QImage>
@@ -36,15 +36,10 @@ struct Input {
     format::Inspection checked;
 };
 
-std::string ColorText(Argb color)
+// "#RRGGBBAA": a compared colour always shows its alpha.
+std::string ColorOrNone(const std::optional<Argb>& color)
 {
-    const format::Argb rgba = color << 8 | color >> 24;
-    return "#" + format::HexNumber(rgba, 8).substr(2);
-}
-
-std::string ColorText(const std::optional<Argb>& color)
-{
-    return color ? ColorText(*color) : "none";
+    return color ? ColorText(*color, true) : "none";
 }
 
 std::string OffsetText(const std::optional<std::uint64_t>& offset)
@@ -87,7 +82,7 @@ void WriteText(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE
                      static_cast<unsigned long long>(diff.bottom));
         for (const format::PixelDifference& pixel : diff.pixels)
             std::fprintf(out, "  %s: A %s at %s, B %s at %s\n", format::PixelText(pixel.x, pixel.y, pixel.y).c_str(),
-                         ColorText(pixel.a).c_str(), OffsetText(pixel.offsetA).c_str(), ColorText(pixel.b).c_str(),
+                         ColorText(pixel.a, true).c_str(), OffsetText(pixel.offsetA).c_str(), ColorText(pixel.b, true).c_str(),
                          OffsetText(pixel.offsetB).c_str());
         if (diff.differingPixels > diff.pixels.size())
             std::fprintf(out, "  … and %s more\n",
@@ -118,14 +113,15 @@ void WriteText(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE
         std::fprintf(out, "\nColour-table entries that differ: %s\n", format::GroupedNumber(diff.differingEntries).c_str());
         for (const format::ColorEntryDifference& entry : diff.entries)
             std::fprintf(out, "  entry %llu: A %s, B %s\n", static_cast<unsigned long long>(entry.index),
-                         ColorText(entry.a).c_str(), ColorText(entry.b).c_str());
+                         ColorOrNone(entry.a).c_str(), ColorOrNone(entry.b).c_str());
     }
     if (!diff.hidden.empty()) {
         std::fprintf(out, "\nBytes outside the picture that differ:\n");
         for (const format::HiddenBytesDifference& hidden : diff.hidden)
-            std::fprintf(out, "  %s: %s %s; A has %s, B %s; first at A %s, B %s\n", hidden.part.c_str(),
+            std::fprintf(out, "  %s: %s %s; A has %s, B %s; first at A %s, B %s\n",
+                         std::string(format::HiddenPartName(hidden.part)).c_str(),
                          format::GroupedNumber(hidden.differing).c_str(),
-                         hidden.part == "row padding" ? (hidden.differing == 1 ? "row differs" : "rows differ")
+                         hidden.part == format::HiddenPart::RowPadding ? (hidden.differing == 1 ? "row differs" : "rows differ")
                                                       : (hidden.differing == 1 ? "byte differs" : "bytes differ"),
                          format::ByteCount(hidden.sizeA).c_str(), format::ByteCount(hidden.sizeB).c_str(),
                          OffsetText(hidden.firstA).c_str(), OffsetText(hidden.firstB).c_str());
@@ -142,82 +138,68 @@ void WriteText(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE
     codes("Findings only in B", diff.findingsOnlyB);
 }
 
-std::string JsonOptional(const std::optional<std::uint64_t>& number)
-{
-    return number ? std::to_string(*number) : "null";
-}
-
-std::string JsonText(const std::string& text, bool present)
-{
-    return present ? JsonString(text) : "null";
-}
-
-std::string JsonList(const std::vector<std::string>& items)
-{
-    std::string json = "[";
-    for (const std::string& item : items)
-        json += (json.size() > 1 ? "," : "") + item;
-    return json + "]";
-}
-
 void WriteJson(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE* out)
 {
-    const auto size = [](std::uint64_t width, std::uint64_t height) {
-        return "{\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + "}";
-    };
-    std::vector<std::string> pixels;
+    const auto size = [](std::uint64_t width, std::uint64_t height) { return Json{{"width", width}, {"height", height}}; };
+    // A field only one file has: null on the other side.
+    const auto side = [](const std::string& text, bool present) { return present ? Json(text) : Json(nullptr); };
+    const auto color = [](const std::optional<Argb>& value) { return value ? Json(ColorText(*value, true)) : Json(nullptr); };
+    Json pixels = Json::array();
     for (const format::PixelDifference& pixel : diff.pixels)
-        pixels.push_back("{\"x\":" + std::to_string(pixel.x) + ",\"y\":" + std::to_string(pixel.y) + ",\"a\":" +
-                         JsonString(ColorText(pixel.a)) + ",\"b\":" + JsonString(ColorText(pixel.b)) +
-                         ",\"offsetA\":" + JsonOptional(pixel.offsetA) + ",\"offsetB\":" + JsonOptional(pixel.offsetB) +
-                         "}");
-    std::vector<std::string> storage;
+        pixels.push_back({{"x", pixel.x},
+                          {"y", pixel.y},
+                          {"a", ColorText(pixel.a, true)},
+                          {"b", ColorText(pixel.b, true)},
+                          {"offsetA", OrNull(pixel.offsetA)},
+                          {"offsetB", OrNull(pixel.offsetB)}});
+    Json storage = Json::array();
     for (const format::StorageDifference& difference : diff.storage)
-        storage.push_back("{\"what\":" + JsonString(difference.what) + ",\"a\":" + JsonString(difference.a) +
-                          ",\"b\":" + JsonString(difference.b) + "}");
-    std::vector<std::string> fields;
+        storage.push_back({{"what", difference.what}, {"a", difference.a}, {"b", difference.b}});
+    Json fields = Json::array();
     for (const format::FieldDifference& field : diff.fields) {
         const bool inA = !field.nameA.empty();
         const bool inB = !field.nameB.empty();
-        fields.push_back("{\"name\":" + JsonString(inA ? field.nameA : field.nameB) +
-                         ",\"nameA\":" + JsonText(field.nameA, inA) + ",\"nameB\":" + JsonText(field.nameB, inB) +
-                         ",\"a\":" + JsonText(field.valueA, inA) + ",\"b\":" + JsonText(field.valueB, inB) +
-                         ",\"meaningA\":" + JsonText(field.meaningA, inA) +
-                         ",\"meaningB\":" + JsonText(field.meaningB, inB) + "}");
+        fields.push_back({{"name", inA ? field.nameA : field.nameB},
+                          {"nameA", side(field.nameA, inA)},
+                          {"nameB", side(field.nameB, inB)},
+                          {"a", side(field.valueA, inA)},
+                          {"b", side(field.valueB, inB)},
+                          {"meaningA", side(field.meaningA, inA)},
+                          {"meaningB", side(field.meaningB, inB)}});
     }
-    std::vector<std::string> entries;
+    Json entries = Json::array();
     for (const format::ColorEntryDifference& entry : diff.entries)
-        entries.push_back("{\"index\":" + std::to_string(entry.index) +
-                          ",\"a\":" + JsonText(ColorText(entry.a), entry.a.has_value()) +
-                          ",\"b\":" + JsonText(ColorText(entry.b), entry.b.has_value()) + "}");
-    std::vector<std::string> hidden;
+        entries.push_back({{"index", entry.index}, {"a", color(entry.a)}, {"b", color(entry.b)}});
+    Json hidden = Json::array();
     for (const format::HiddenBytesDifference& part : diff.hidden)
-        hidden.push_back("{\"part\":" + JsonString(part.part) + ",\"sizeA\":" + std::to_string(part.sizeA) +
-                         ",\"sizeB\":" + std::to_string(part.sizeB) + ",\"differing\":" +
-                         std::to_string(part.differing) + ",\"firstA\":" + JsonOptional(part.firstA) +
-                         ",\"firstB\":" + JsonOptional(part.firstB) + "}");
-    const auto codes = [](const std::vector<std::string>& list) {
-        std::vector<std::string> quoted;
-        for (const std::string& code : list)
-            quoted.push_back(JsonString(code));
-        return JsonList(quoted);
-    };
-    const std::string box = diff.differingPixels == 0
-                                ? "null"
-                                : "{\"left\":" + std::to_string(diff.left) + ",\"top\":" + std::to_string(diff.top) +
-                                      ",\"right\":" + std::to_string(diff.right) +
-                                      ",\"bottom\":" + std::to_string(diff.bottom) + "}";
-    const std::string json =
-        "{\"a\":" + JsonString(a.path) + ",\"b\":" + JsonString(b.path) +
-        ",\"samePicture\":" + (diff.SamePicture() ? "true" : "false") +
-        ",\"sameSize\":" + (diff.sameSize ? "true" : "false") + ",\"sizeA\":" + size(diff.widthA, diff.heightA) +
-        ",\"sizeB\":" + size(diff.widthB, diff.heightB) + ",\"differingPixels\":" +
-        std::to_string(diff.differingPixels) + ",\"box\":" + box + ",\"pixels\":" + JsonList(pixels) +
-        ",\"storage\":" + JsonList(storage) + ",\"fields\":" + JsonList(fields) +
-        ",\"differingColorEntries\":" + std::to_string(diff.differingEntries) +
-        ",\"colorEntries\":" + JsonList(entries) + ",\"hiddenBytes\":" + JsonList(hidden) +
-        ",\"findingsOnlyA\":" + codes(diff.findingsOnlyA) + ",\"findingsOnlyB\":" + codes(diff.findingsOnlyB) + "}\n";
-    std::fputs(json.c_str(), out);
+        hidden.push_back({{"part", format::HiddenPartName(part.part)},
+                          {"sizeA", part.sizeA},
+                          {"sizeB", part.sizeB},
+                          {"differing", part.differing},
+                          {"firstA", OrNull(part.firstA)},
+                          {"firstB", OrNull(part.firstB)}});
+    const Json box = diff.differingPixels == 0 ? Json(nullptr)
+                                               : Json{{"left", diff.left},
+                                                      {"top", diff.top},
+                                                      {"right", diff.right},
+                                                      {"bottom", diff.bottom}};
+    const Json report{{"a", a.path},
+                      {"b", b.path},
+                      {"samePicture", diff.SamePicture()},
+                      {"sameSize", diff.sameSize},
+                      {"sizeA", size(diff.widthA, diff.heightA)},
+                      {"sizeB", size(diff.widthB, diff.heightB)},
+                      {"differingPixels", diff.differingPixels},
+                      {"box", box},
+                      {"pixels", std::move(pixels)},
+                      {"storage", std::move(storage)},
+                      {"fields", std::move(fields)},
+                      {"differingColorEntries", diff.differingEntries},
+                      {"colorEntries", std::move(entries)},
+                      {"hiddenBytes", std::move(hidden)},
+                      {"findingsOnlyA", diff.findingsOnlyA},
+                      {"findingsOnlyB", diff.findingsOnlyB}};
+    std::fprintf(out, "%s\n", JsonText(report).c_str());
 }
 
 // A channel a third of the way from white, over white where the pixel is see-through.
@@ -249,19 +231,13 @@ std::string WriteMarked(const Input& a, const Input& b, const BitmapDiff& diff, 
     return image.save(QFile::decodeName(target.c_str()), "PNG") ? std::string() : "cannot write the picture";
 }
 
-int Trouble(std::FILE* err, const std::string& path, const std::string& reason)
-{
-    std::fprintf(err, "hexlume-dump: %s: %s\n", path.c_str(), reason.c_str());
-    return kTrouble;
-}
-
-int Diff(const DiffOptions& options, std::FILE* out, std::FILE* err)
+int Diff(const DiffOptions& options, std::FILE* out)
 {
     Input a{.path = options.fileA, .file = {}, .checked = {}};
     Input b{.path = options.fileB, .file = {}, .checked = {}};
     for (Input* input : {&a, &b})
         if (!input->file.Open(input->path))
-            return Trouble(err, input->path, input->file.Error());
+            return Fail(input->path, input->file.Error(), kTrouble);
     // The checks read every byte of a file: the two files' take a core each.
     std::future<format::Inspection> checkedB =
         std::async(std::launch::async, [&b] { return format::Inspect(b.file.Bytes()); });
@@ -269,64 +245,31 @@ int Diff(const DiffOptions& options, std::FILE* out, std::FILE* err)
     b.checked = checkedB.get();
     for (const Input* input : {&a, &b})
         if (const std::string reason = format::UncomparableReason(input->checked.layout.format); !reason.empty())
-            return Trouble(err, input->path, "cannot be drawn: " + reason);
+            return Fail(input->path, "cannot be drawn: " + reason, kTrouble);
     const BitmapDiff diff = format::DiffBitmaps(a.file.Bytes(), a.checked, b.file.Bytes(), b.checked);
     if (options.json)
         WriteJson(diff, a, b, out);
     else
         WriteText(diff, a, b, out);
     if (std::fflush(out) != 0 || std::ferror(out))
-        return Trouble(err, "<stdout>", "cannot write the output");
+        return Fail("<stdout>", "cannot write the output", kTrouble);
     // Pictures of different sizes have no pixels to mark: that is the verdict, not a failure.
     if (options.marked && !diff.sameSize)
-        std::fprintf(err, "hexlume-dump: %s: not written: the pictures differ in size\n", options.marked->c_str());
+        Fail(*options.marked, "not written: the pictures differ in size");
     else if (options.marked)
         if (const std::string reason = WriteMarked(a, b, diff, *options.marked); !reason.empty())
-            return Trouble(err, *options.marked, reason);
+            return Fail(*options.marked, reason, kTrouble);
     return diff.SamePicture() ? kSame : kDiffer;
 }
 
 }  // namespace
 
-bool WantsDiff(int argc, char** argv)
-{
-    return NamesOption(argc, argv, {"--diff"});
-}
-
-std::optional<DiffOptions> ParseDiffArguments(int argc, char** argv)
-{
-    DiffOptions options;
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    bool diff = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (optionsEnded || argument.size() < 2 || argument.front() != '-')
-            files.emplace_back(argument);
-        else if (argument == "--")
-            optionsEnded = true;
-        else if (argument == "--diff" && !diff)
-            diff = true;
-        else if (argument == "--json" && !options.json)
-            options.json = true;
-        else if (argument == "-o" && !options.marked && i + 1 < argc)
-            options.marked = argv[++i];
-        else
-            return std::nullopt;
-    }
-    if (files.size() != 2)
-        return std::nullopt;
-    options.fileA = files[0];
-    options.fileB = files[1];
-    return options;
-}
-
-int RunDiff(const DiffOptions& options, std::FILE* out, std::FILE* err)
+int RunDiff(const DiffOptions& options, std::FILE* out)
 {
     try {
-        return Diff(options, out, err);
+        return Diff(options, out);
     } catch (const std::exception& error) {
-        return Trouble(err, options.fileA + ", " + options.fileB, error.what());
+        return Fail(options.fileA + ", " + options.fileB, error.what(), kTrouble);
     }
 }
 

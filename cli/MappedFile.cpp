@@ -26,8 +26,16 @@ MappedFile::~MappedFile()
 
 bool MappedFile::Open(const std::string& path)
 {
+    // A FIFO, socket or device is refused before it is opened: opening a FIFO waits for a
+    // writer, for ever if none comes. O_NONBLOCK guards the moment between the two looks.
     errno = 0;
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        m_error = "not a regular file";
+        return false;
+    }
+    errno = 0;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         m_error = "cannot open the file: " + SystemReason();
         return false;

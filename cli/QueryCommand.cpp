@@ -1,8 +1,7 @@
 #include "QueryCommand.h"
 
-#include "CommandOptions.h"
-
-#include "JsonText.h"
+#include "Failure.h"
+#include "Json.h"
 #include "MappedFile.h"
 #include "format/ByteDescription.h"
 #include "format/Decoder.h"
@@ -11,7 +10,6 @@
 #include "format/PixelBytes.h"
 #include "texts/InspectionTexts.h"
 
-#include <charconv>
 #include <exception>
 #include <string_view>
 
@@ -22,36 +20,9 @@ namespace {
 using format::Bytes;
 using format::GroupedNumber;
 
-// Decimal, or hexadecimal after "0x": nothing else, no sign.
-std::optional<std::uint64_t> ParseNumber(std::string_view text)
-{
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [parsedEnd, error] = std::from_chars(text.data(), end, value, base);
-    if (text.empty() || error != std::errc() || parsedEnd != end)
-        return std::nullopt;
-    return value;
-}
-
-int Fail(const std::string& file, const std::string& reason)
-{
-    std::fprintf(stderr, "hexlume-dump: %s: %s\n", file.c_str(), reason.c_str());
-    return 1;
-}
-
 std::string Number(std::uint64_t value)
 {
     return std::to_string(value);
-}
-
-std::string JsonOrNull(const std::optional<std::string>& text)
-{
-    return text ? JsonString(*text) : "null";
 }
 
 std::string OffsetText(std::uint64_t offset)
@@ -78,16 +49,16 @@ int AnswerByte(const QueryOptions& options, const format::Inspection& inspected,
     }
     const format::ByteDescription what = format::DescribeByte(layout, offset);
     const format::PixelSpan span = format::PixelsInByte(file, layout.format, what, offset);
-    std::string pixels;
+    Json pixels = Json::array();
     for (std::uint64_t k = 0; k < span.count; ++k)
-        pixels += std::string(k == 0 ? "" : ", ") + "{\"x\": " + Number(span.x + k) +
-                  ", \"y\": " + Number(layout.format.ShownRow(span.storedRow)) + "}";
-    const std::optional<std::string> element =
-        what.element ? std::optional(what.element->name) : std::nullopt;
-    const std::optional<std::string> field = what.field ? std::optional(what.field->name) : std::nullopt;
-    std::fprintf(out, "{\"file\": %s, \"offset\": %s, \"element\": %s, \"field\": %s, \"pixels\": [%s], \"text\": %s}\n",
-                 JsonString(options.file).c_str(), Number(offset).c_str(), JsonOrNull(element).c_str(),
-                 JsonOrNull(field).c_str(), pixels.c_str(), JsonString(text).c_str());
+        pixels.push_back({{"x", span.x + k}, {"y", layout.format.ShownRow(span.storedRow)}});
+    const Json answer{{"file", options.file},
+                      {"offset", offset},
+                      {"element", what.element ? Json(what.element->name) : Json(nullptr)},
+                      {"field", what.field ? Json(what.field->name) : Json(nullptr)},
+                      {"pixels", std::move(pixels)},
+                      {"text", text}};
+    std::fprintf(out, "%s\n", JsonText(answer).c_str());
     return Finish(out) ? 0 : 1;
 }
 
@@ -145,25 +116,26 @@ void WritePixelText(const QueryOptions& options, const format::BitmapFormat& bit
 void WritePixelJson(const QueryOptions& options, const format::BitmapFormat& bitmap, Bytes file,
                     const format::PixelLocation& where, std::FILE* out)
 {
-    std::string entry = "null";
+    Json entry = nullptr;
     if (const std::optional<format::Argb> color = EntryColor(bitmap, file, where))
-        entry = "{\"offset\": " + Number(format::TableEntryOffset(bitmap, *where.index)) +
-                ", \"color\": " + JsonString(ColorText(*color, true)) + "}";
-    std::string code = "null";
+        entry = {{"offset", format::TableEntryOffset(bitmap, *where.index)}, {"color", ColorText(*color, true)}};
+    Json code = nullptr;
     if (where.code)
-        code = "{\"op\": " + JsonString(format::RleOpName(where.code->op)) + ", \"offset\": " +
-               Number(where.code->offset) + ", \"length\": " + Number(where.code->length) + "}";
-    const std::optional<std::string> color =
-        where.color ? std::optional(ColorText(*where.color, true)) : std::nullopt;
-    const std::string index = where.index ? Number(*where.index) : "null";
-    std::fprintf(out,
-                 "{\"file\": %s, \"x\": %s, \"y\": %s, \"storedRow\": %s, \"offset\": %s, \"length\": %s, "
-                 "\"bitOffset\": %s, \"bits\": %s, \"color\": %s, \"index\": %s, \"entry\": %s, \"code\": %s, "
-                 "\"skipped\": %s}\n",
-                 JsonString(options.file).c_str(), Number(*options.x).c_str(), Number(*options.y).c_str(),
-                 Number(where.storedRow).c_str(), Number(where.offset).c_str(), Number(where.length).c_str(),
-                 Number(where.bitOffset).c_str(), Number(where.bits).c_str(), JsonOrNull(color).c_str(),
-                 index.c_str(), entry.c_str(), code.c_str(), where.skipped ? "true" : "false");
+        code = {{"op", format::RleOpName(where.code->op)}, {"offset", where.code->offset}, {"length", where.code->length}};
+    const Json answer{{"file", options.file},
+                      {"x", *options.x},
+                      {"y", *options.y},
+                      {"storedRow", where.storedRow},
+                      {"offset", where.offset},
+                      {"length", where.length},
+                      {"bitOffset", where.bitOffset},
+                      {"bits", where.bits},
+                      {"color", where.color ? Json(ColorText(*where.color, true)) : Json(nullptr)},
+                      {"index", OrNull(where.index)},
+                      {"entry", std::move(entry)},
+                      {"code", std::move(code)},
+                      {"skipped", where.skipped}};
+    std::fprintf(out, "%s\n", JsonText(answer).c_str());
 }
 
 int AnswerPixel(const QueryOptions& options, const format::Inspection& inspected, Bytes file, std::FILE* out)
@@ -180,53 +152,6 @@ int AnswerPixel(const QueryOptions& options, const format::Inspection& inspected
 }
 
 }  // namespace
-
-bool WantsQuery(int argc, char** argv)
-{
-    return NamesOption(argc, argv, {"--at", "--pixel"});
-}
-
-std::optional<QueryOptions> ParseQueryArguments(int argc, char** argv)
-{
-    QueryOptions options;
-    bool haveFile = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && argument == "--json" && !options.json) {
-            options.json = true;
-        } else if (!optionsEnded && (argument == "--at" || argument == "--pixel")) {
-            if (i + 1 >= argc || options.offset || options.x)
-                return std::nullopt;
-            const std::string_view value = argv[++i];
-            if (argument == "--at") {
-                options.offset = ParseNumber(value);
-                if (!options.offset)
-                    return std::nullopt;
-                continue;
-            }
-            const std::size_t comma = value.find(',');
-            if (comma == std::string_view::npos)
-                return std::nullopt;
-            options.x = ParseNumber(value.substr(0, comma));
-            options.y = ParseNumber(value.substr(comma + 1));
-            if (!options.x || !options.y)
-                return std::nullopt;
-        } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            return std::nullopt;
-        } else {
-            if (haveFile)
-                return std::nullopt;
-            options.file = argument;
-            haveFile = true;
-        }
-    }
-    if (!haveFile)
-        return std::nullopt;
-    return options;
-}
 
 int RunQuery(const QueryOptions& options, std::FILE* out)
 {

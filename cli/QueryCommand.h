@@ -15,11 +15,6 @@ struct QueryOptions {
     std::string file;
 };
 
-// Whether the arguments ask for --at or --pixel (before any "--").
-bool WantsQuery(int argc, char** argv);
-// nullopt for a usage error: a bad number, no file or two, both queries, an option they do not take.
-std::optional<QueryOptions> ParseQueryArguments(int argc, char** argv);
-
 // Writes the answer to out. Returns the exit status: 0, or 1 when the file cannot be read, the
 // offset or pixel lies outside the file or the picture (with one sentence on stderr), or the
 // output cannot be written.

@@ -2,7 +2,7 @@
 
 #include "texts/InspectionTexts.h"
 
-#include "JsonText.h"
+#include "Json.h"
 #include "format/NumberText.h"
 #include "texts/DumpPane.h"
 #include "texts/FileNamePart.h"
@@ -44,31 +44,33 @@ std::array<std::string, kStatusPanelCount> StatusOf(const OpenedFile& file)
 }
 
 template <std::size_t N>
-void PutJsonGrid(Output& out, std::span<const HeaderField, N> fields, const std::array<std::string, N>& values)
+Json JsonGrid(std::span<const HeaderField, N> fields, const std::array<std::string, N>& values)
 {
-    out.Put("[");
-    out.Put("[" + JsonString(kHeaderGridTitles[0]) + "," + JsonString(kHeaderGridTitles[1]) + "," +
-            JsonString(kHeaderGridTitles[2]) + "]");
+    Json grid = Json::array({Json::array({kHeaderGridTitles[0], kHeaderGridTitles[1], kHeaderGridTitles[2]})});
     for (std::size_t row = 0; row < N; ++row)
-        out.Put(",[" + JsonString(fields[row].name) + "," + JsonString(fields[row].type) + "," +
-                JsonString(values[row]) + "]");
-    out.Put("]");
+        grid.push_back(Json::array({fields[row].name, fields[row].type, values[row]}));
+    return grid;
 }
 
+// A dump's bytes can run to gigabytes: they are streamed into the place of the memo's text,
+// which the library writes as an empty string at the very end of the memo's object.
 void PutJsonMemo(Output& out, const MemoView& memo)
 {
-    out.Put("{\"name\":" + JsonString(memo.name) + ",\"top\":" + std::to_string(memo.placement.top) +
-            ",\"height\":" + std::to_string(memo.placement.height) +
-            ",\"textColor\":" + std::to_string(memo.textColor) + ",\"text\":");
-    if (memo.bytes) {
-        // A dump holds only hex digits, spaces and CR LF: the line end is its only escape.
-        out.Put("\"");
-        StreamRegionText(*memo.bytes, kJsonLineEnd, [&out](std::string_view piece) { return out.Put(piece); });
-        out.Put("\"");
-    } else {
-        out.Put(JsonString(memo.absentText));
+    const Json object{{"name", memo.name},
+                      {"top", memo.placement.top},
+                      {"height", memo.placement.height},
+                      {"textColor", memo.textColor},
+                      {"text", memo.bytes ? std::string_view() : memo.absentText}};
+    const std::string text = JsonText(object);
+    if (!memo.bytes) {
+        out.Put(text);
+        return;
     }
-    out.Put("}");
+    constexpr std::string_view kClose = "\"}";
+    out.Put(std::string_view(text).substr(0, text.size() - kClose.size()));
+    // A dump holds only hex digits, spaces and CR LF: the line end is its only escape.
+    StreamRegionText(*memo.bytes, kJsonLineEnd, [&out](std::string_view piece) { return out.Put(piece); });
+    out.Put(kClose);
 }
 
 template <std::size_t N>
@@ -109,49 +111,40 @@ std::uint64_t PutNumberedMemo(Output& out, const MemoView& memo, std::uint64_t n
     return number;
 }
 
-std::string JsonNumber(std::uint64_t value)
+Json JsonLayout(const format::Layout& layout)
 {
-    return std::to_string(value);
-}
-
-void PutJsonField(Output& out, const format::Field& field)
-{
-    out.Put("{\"name\":" + JsonString(field.name) + ",\"offset\":" + JsonNumber(field.offset) +
-            ",\"size\":" + JsonNumber(field.size) + ",\"type\":" + JsonString(format::TypeName(field.type)) +
-            ",\"value\":" + JsonNumber(field.value) + ",\"meaning\":" + JsonString(field.meaning) +
-            ",\"present\":" + (field.present ? "true" : "false") + "}");
-}
-
-void PutJsonLayout(Output& out, const format::Layout& layout)
-{
-    out.Put("[");
-    for (std::size_t i = 0; i < layout.elements.size(); ++i) {
-        const format::Element& element = layout.elements[i];
-        out.Put(std::string(i != 0 ? "," : "") + "{\"kind\":" + JsonString(format::ElementKindName(element.kind)) +
-                ",\"name\":" + JsonString(element.name) + ",\"offset\":" + JsonNumber(element.offset) +
-                ",\"size\":" + JsonNumber(element.size) + ",\"claimed\":" + JsonNumber(element.claimed) +
-                ",\"fields\":[");
-        for (std::size_t f = 0; f < element.fields.size(); ++f) {
-            if (f != 0)
-                out.Put(",");
-            PutJsonField(out, element.fields[f]);
-        }
-        out.Put("]}");
+    Json elements = Json::array();
+    for (const format::Element& element : layout.elements) {
+        Json fields = Json::array();
+        for (const format::Field& field : element.fields)
+            fields.push_back({{"name", field.name},
+                              {"offset", field.offset},
+                              {"size", field.size},
+                              {"type", format::TypeName(field.type)},
+                              {"value", field.value},
+                              {"meaning", field.meaning},
+                              {"present", field.present}});
+        elements.push_back({{"kind", format::ElementKindName(element.kind)},
+                            {"name", element.name},
+                            {"offset", element.offset},
+                            {"size", element.size},
+                            {"claimed", element.claimed},
+                            {"fields", std::move(fields)}});
     }
-    out.Put("]");
+    return elements;
 }
 
-void PutJsonFindings(Output& out, const std::vector<format::Finding>& findings)
+Json JsonFindings(const std::vector<format::Finding>& findings)
 {
-    out.Put("[");
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        const format::Finding& finding = findings[i];
-        out.Put(std::string(i != 0 ? "," : "") + "{\"severity\":" + JsonString(format::SeverityName(finding.severity)) +
-                ",\"code\":" + JsonString(finding.code) + ",\"offset\":" + JsonNumber(finding.offset) +
-                ",\"length\":" + JsonNumber(finding.length) + ",\"field\":" + JsonString(finding.field) +
-                ",\"message\":" + JsonString(finding.message) + "}");
-    }
-    out.Put("]");
+    Json list = Json::array();
+    for (const format::Finding& finding : findings)
+        list.push_back({{"severity", format::SeverityName(finding.severity)},
+                        {"code", finding.code},
+                        {"offset", finding.offset},
+                        {"length", finding.length},
+                        {"field", finding.field},
+                        {"message", finding.message}});
+    return list;
 }
 
 // Every element with its offset and size, and each header field with its meaning.
@@ -192,29 +185,34 @@ bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
 {
     Output json(out);
     const DumpPaneView pane = DescribeDumpPane(file.dib, kLayoutLineHeight);
-    json.Put("{\"file\":" + JsonString(file.path) + ",\"name\":" + JsonString(NamePart(file.path)) +
-             ",\"decodable\":" + (file.decodable ? "true" : "false") +
-             ",\"decodeError\":" + JsonString(file.decodeError) + ",\"fileHeaderGrid\":");
-    PutJsonGrid<5>(json, kFileHeaderFields, FileHeaderValueTexts(file.dib.GetFileHeader()));
-    json.Put(",\"infoHeaderGrid\":");
-    PutJsonGrid<11>(json, kInfoHeaderFields, InfoHeaderValueTexts(file.dib.GetInfoHeader()));
+    // The members before the memos and those after them, each dumped whole; the memos between
+    // them are written one by one, so that no dump text is ever held whole.
+    const Json before{{"file", file.path},
+                      {"name", NamePart(file.path)},
+                      {"decodable", file.decodable},
+                      {"decodeError", file.decodeError},
+                      {"fileHeaderGrid", JsonGrid<5>(kFileHeaderFields, FileHeaderValueTexts(file.dib.GetFileHeader()))},
+                      {"infoHeaderGrid", JsonGrid<11>(kInfoHeaderFields, InfoHeaderValueTexts(file.dib.GetInfoHeader()))}};
+    const auto status = StatusOf(file);
+    const format::Inspection checked = InspectLoadedFile(file.dib);
+    const Json after{{"numbers", {{"top", 0}, {"height", pane.numbersHeight},
+                                  {"text", LineNumbersText(0, pane.numberCount)}}},
+                     {"prompt", pane.prompt},
+                     {"status", status},
+                     {"layout", JsonLayout(checked.layout)},
+                     {"findings", JsonFindings(checked.findings)}};
+    const std::string head = JsonText(before);
+    const std::string tail = JsonText(after);
+    json.Put(std::string_view(head).substr(0, head.size() - 1));  // open for more members
     json.Put(",\"memos\":[");
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         if (memo != 0)
             json.Put(",");
         PutJsonMemo(json, pane.memos[memo]);
     }
-    json.Put("],\"numbers\":{\"top\":0,\"height\":" + std::to_string(pane.numbersHeight) +
-             ",\"text\":" + JsonString(LineNumbersText(0, pane.numberCount)) + "}");
-    json.Put(std::string(",\"prompt\":") + (pane.prompt ? "true" : "false") + ",\"status\":[");
-    const auto status = StatusOf(file);
-    json.Put(JsonString(status[0]) + "," + JsonString(status[1]) + "," + JsonString(status[2]) + "]");
-    const format::Inspection checked = InspectLoadedFile(file.dib);
-    json.Put(",\"layout\":");
-    PutJsonLayout(json, checked.layout);
-    json.Put(",\"findings\":");
-    PutJsonFindings(json, checked.findings);
-    json.Put("}\n");
+    json.Put("],");
+    json.Put(std::string_view(tail).substr(1));  // the rest of the members, and the close
+    json.Put("\n");
     return json.Finish();
 }
 

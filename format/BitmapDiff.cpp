@@ -252,13 +252,13 @@ private:
     std::uint64_t m_partStart = 0;
 };
 
-void DiffPart(Bytes a, const Layout& layoutA, Bytes b, const Layout& layoutB, ElementKind kind, std::string name,
+void DiffPart(Bytes a, const Layout& layoutA, Bytes b, const Layout& layoutB, ElementKind kind, HiddenPart name,
               BitmapDiff& diff)
 {
     PartBytes partA(a, layoutA, kind);
     PartBytes partB(b, layoutB, kind);
     HiddenBytesDifference difference;
-    difference.part = std::move(name);
+    difference.part = name;
     difference.sizeA = partA.Size();
     difference.sizeB = partB.Size();
     const std::uint64_t common = std::min(partA.Size(), partB.Size());
@@ -290,7 +290,7 @@ void DiffRowPadding(Bytes a, const BitmapFormat& formatA, Bytes b, const BitmapF
     const std::uint64_t used = RowPixelBytes(formatA);
     const std::uint64_t padding = formatA.stride - used;
     HiddenBytesDifference difference;
-    difference.part = "row padding";
+    difference.part = HiddenPart::RowPadding;
     difference.sizeA = padding * formatA.WholeRowsPresent();
     difference.sizeB = padding * formatB.WholeRowsPresent();
     for (std::uint64_t shown = 0; padding != 0 && shown < formatA.rows; ++shown) {
@@ -392,6 +392,17 @@ void ForEachRowPair(Bytes a, const BitmapFormat& formatA, Bytes b, const BitmapF
     }
 }
 
+std::string_view HiddenPartName(HiddenPart part)
+{
+    switch (part) {
+    case HiddenPart::RowPadding: return "row padding";
+    case HiddenPart::Gap: return "gap";
+    case HiddenPart::TrailingBytes: return "trailing bytes";
+    case HiddenPart::Profile: return "profile";
+    }
+    return {};
+}
+
 BitmapDiff DiffBitmaps(Bytes a, const Inspection& checkedA, Bytes b, const Inspection& checkedB)
 {
     const BitmapFormat& formatA = checkedA.layout.format;
@@ -408,9 +419,9 @@ BitmapDiff DiffBitmaps(Bytes a, const Inspection& checkedA, Bytes b, const Inspe
     diff.fields = FieldDifferences(a, checkedA.layout, b, checkedB.layout);
     DiffColorTables(a, formatA, b, formatB, diff);
     DiffRowPadding(a, formatA, b, formatB, diff);
-    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Gap, "gap", diff);
-    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Trailing, "trailing bytes", diff);
-    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Profile, "profile", diff);
+    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Gap, HiddenPart::Gap, diff);
+    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Trailing, HiddenPart::TrailingBytes, diff);
+    DiffPart(a, checkedA.layout, b, checkedB.layout, ElementKind::Profile, HiddenPart::Profile, diff);
     const std::set<std::string> codesA = Codes(checkedA.findings);
     const std::set<std::string> codesB = Codes(checkedB.findings);
     diff.findingsOnlyA = OnlyIn(codesA, codesB);

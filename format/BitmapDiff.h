@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Two bitmaps compared as a developer checking a writer against a reference sees them: the
@@ -47,8 +48,13 @@ struct PixelDifference {
 };
 
 // Bytes outside the picture: row padding, gaps, trailing bytes, a profile.
+enum class HiddenPart { RowPadding, Gap, TrailingBytes, Profile };
+
+// "row padding", "gap", "trailing bytes", "profile".
+std::string_view HiddenPartName(HiddenPart part);
+
 struct HiddenBytesDifference {
-    std::string part;  // "row padding", "gap", "trailing bytes", "profile"
+    HiddenPart part = HiddenPart::Gap;
     std::uint64_t sizeA = 0, sizeB = 0;  // bytes each file has of that part
     std::uint64_t differing = 0;         // bytes (row padding: rows) that differ, the extra length included
     std::optional<std::uint64_t> firstA, firstB;  // file offset of the first differing byte in each

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "platform/CommandArguments.h"
+
 #include <utility>
 
 namespace hexlume {
@@ -17,27 +19,31 @@ std::string_view UsageText()
 
 CommandLine ParseCommandLine(int argc, const char* const* argv)
 {
-    CommandLine line;
     const auto only = [](CommandLine::Action action, std::string error = {}) {
         return CommandLine{.action = action, .file = std::nullopt, .error = std::move(error)};
     };
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == "-h" || argument == "--help")) {
-            return only(CommandLine::Action::Help);
-        } else if (!optionsEnded && argument == "--version") {
-            return only(CommandLine::Action::Version);
-        } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            return only(CommandLine::Action::UsageError, "unknown option " + std::string(argument));
-        } else if (line.file) {
-            return only(CommandLine::Action::UsageError, "one file at a time");
-        } else {
-            line.file = std::string(argument);
-        }
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version("version");
+    QCommandLineParser parser;
+    parser.addOptions({help, version});
+    if (!parser.parse(ArgumentList(argc, argv))) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return only(CommandLine::Action::UsageError, ArgumentBytes(parser.errorText()));
+        const QString& name = unknown.front();
+        return only(CommandLine::Action::UsageError,
+                    "unknown option " + std::string(name.size() == 1 ? "-" : "--") + ArgumentBytes(name));
     }
+    if (parser.isSet(help))
+        return only(CommandLine::Action::Help);
+    if (parser.isSet(version))
+        return only(CommandLine::Action::Version);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return only(CommandLine::Action::UsageError, "one file at a time");
+    CommandLine line;
+    if (!files.isEmpty())
+        line.file = ArgumentBytes(files.front());
     return line;
 }
 

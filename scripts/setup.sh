@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev
     fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
-    imagemagick
+    imagemagick parallel
 )
 
 missing=()

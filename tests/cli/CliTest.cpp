@@ -25,6 +25,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -570,7 +571,8 @@ TEST(CliCheck, OneVerdictAFileAndAnExitStatusScriptsCanUse)
     EXPECT_TRUE(verbose[2].starts_with("  error    bad-bit-count")) << verbose[2];
 
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {"--check"}, {"--check", "-q", "-v", good}, {"--check", "--json", good}, {"--check", "-o", "x", good}}) {
+             {"--check"}, {"--check", "-q", "-v", good}, {"--check", "-0", good}, {"--check", "-j", "0", good},
+             {"--check", "--json", "--json", good}, {"--check", "-o", "x", good}}) {
         const Outcome usage = RunDump(arguments);
         EXPECT_EQ(usage.Code(), 2) << usage.Describe();
         EXPECT_EQ(usage.out, "");
@@ -591,6 +593,141 @@ TEST(CliCheck, EmbeddedStreamIsNamedInPlaceOfItsBitCount)
     EXPECT_EQ(Lines(RunDump({"--check", jpegPath, pngPath}).out),
               (std::vector<std::string>{"OK  " + jpegPath + "  3x2, embedded JPEG, BITMAPINFOHEADER",
                                         "OK  " + pngPath + "  3x2, embedded PNG, BITMAPINFOHEADER"}));
+}
+
+// The summary --check writes on stderr: counts grouped in threes, then the time taken.
+void ExpectSummary(const std::string& err, const std::string& counts)
+{
+    EXPECT_TRUE(std::regex_search(err, std::regex("(^|\n)" + counts + ", [0-9]+\\.[0-9] s\n$"))) << err;
+}
+
+// Good, warned and failing bitmaps, and what a folder holds beside them: a text file, a FIFO,
+// a link to a folder and a link to a bitmap.
+struct MixedFolder {
+    TempDir dir;
+    std::string Path(const std::string& name) const { return (dir.path() / name).string(); }
+
+    MixedFolder()
+    {
+        fs::create_directories(dir.path() / "a");
+        fs::create_directories(dir.path() / "b");
+        BitmapFields reserved = Fields(2, 2, kTwoByTwoPixels);
+        reserved.reserved1 = 7;
+        dir.Write("a/warn.bmp", BuildBitmap(reserved));
+        dir.Write("b/two.bmp", TwoByTwo());
+        const std::string text = "hello, a text file\n";
+        dir.Write("c.txt", {text.begin(), text.end()});
+        BitmapFields planes = Fields(2, 2, kTwoByTwoPixels);
+        planes.planes = 2;
+        dir.Write("d.bmp", BuildBitmap(planes));
+        EXPECT_EQ(mkfifo(Path("e.fifo").c_str(), 0600), 0);
+        fs::create_directory_symlink(dir.path() / "a", dir.path() / "f");
+        fs::create_symlink(dir.path() / "b" / "two.bmp", dir.path() / "g.bmp");
+    }
+};
+
+TEST(CliCheckCollection, FolderIsWalkedInNameOrderSkippingWhatIsNoBitmap)
+{
+    const MixedFolder folder;
+    const Outcome run = RunDump({"--check", folder.dir.path().string()});
+    EXPECT_EQ(run.Code(), 1) << run.Describe();
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
+                                  "WARN  " + folder.Path("a/warn.bmp") + "  reserved-not-zero: bfReserved1 is 7; it must be 0.",
+                                  "OK  " + folder.Path("b/two.bmp") + "  2x2, 24 bits, BITMAPINFOHEADER",
+                                  "ERROR  " + folder.Path("d.bmp") + "  bad-planes: biPlanes is 2; it must be 1.",
+                                  "ERROR  " + folder.Path("e.fifo") + "  not a regular file",
+                                  "OK  " + folder.Path("g.bmp") + "  2x2, 24 bits, BITMAPINFOHEADER"}));
+    ExpectSummary(run.err, "5 files: 2 OK, 1 WARN, 2 ERROR, 2 skipped");
+
+    std::vector<std::string> skipped;
+    for (const std::string& line : Lines(RunDump({"--check", "-v", folder.dir.path().string()}).out))
+        if (line.starts_with("SKIP  "))
+            skipped.push_back(line.substr(0, line.find("  ", 6)));
+    EXPECT_EQ(skipped, (std::vector<std::string>{"SKIP  " + folder.Path("c.txt"), "SKIP  " + folder.Path("f")}));
+
+    // Named, a file is always checked, and a FIFO is never opened.
+    const Outcome named = RunDump({"--check", "-q", folder.Path("c.txt"), folder.Path("e.fifo")});
+    EXPECT_EQ(Lines(named.out), (std::vector<std::string>{
+                                    "ERROR  " + folder.Path("c.txt") + "  bad-signature: bfType is \"he\", not \"BM\".",
+                                    "ERROR  " + folder.Path("e.fifo") + "  not a regular file"}));
+    EXPECT_EQ(named.err, "");  // -q: no summary
+}
+
+TEST(CliCheckCollection, ListOfPathsOneALineOrNulSeparated)
+{
+    const MixedFolder folder;
+    const std::string odd = folder.dir.Write("new\nline.bmp", TwoByTwo());
+    std::string list;
+    const auto writeList = [&](const std::string& text) { list = folder.dir.Write("list", {text.begin(), text.end()}); };
+    writeList(odd + std::string(1, '\0') + folder.Path("b") + std::string(1, '\0'));
+    const Outcome nul = RunDump({"--check", "--files-from", list, "-0"});
+    EXPECT_EQ(nul.Code(), 0) << nul.Describe();
+    EXPECT_EQ(nul.out, "OK  " + odd + "  2x2, 24 bits, BITMAPINFOHEADER\nOK  " + folder.Path("b/two.bmp") +
+                           "  2x2, 24 bits, BITMAPINFOHEADER\n");
+    writeList(folder.Path("g.bmp") + "\n\n" + folder.Path("a") + "\n");
+    const Outcome lines = RunDump({"--check", folder.Path("b/two.bmp"), "--files-from", list});
+    EXPECT_EQ(lines.Code(), 0) << lines.Describe();
+    EXPECT_EQ(Lines(lines.out).size(), 3u) << lines.out;
+    ExpectSummary(lines.err, "3 files: 2 OK, 1 WARN, 0 ERROR, 0 skipped");
+    ExpectOneErrorLine(RunDump({"--check", "--files-from", folder.Path("none")}), 1);
+}
+
+TEST(CliCheckCollection, JsonLinesAreTheSameForAnyNumberOfThreads)
+{
+    const MixedFolder folder;
+    fs::create_directories(folder.dir.path() / "many");
+    for (int i = 0; i < 1000; ++i) {
+        BitmapFields fields = Fields(2, 2, kTwoByTwoPixels);
+        fields.reserved1 = i % 7 == 0 ? 1 : 0;
+        fields.planes = i % 11 == 0 ? 3 : 1;
+        folder.dir.Write("many/" + std::to_string(i) + ".bmp", BuildBitmap(fields));
+    }
+    const Outcome one = RunDump({"--check", "--json", "-j1", folder.dir.path().string()});
+    const Outcome two = RunDump({"--check", "--json", "--jobs", "2", folder.dir.path().string()});
+    EXPECT_EQ(one.Code(), 1) << one.Describe();
+    EXPECT_EQ(two.Code(), 1) << two.Describe();
+    EXPECT_TRUE(one.out == two.out) << "the outputs of -j1 and -j2 differ";
+    ExpectSummary(two.err, "1 005 files: 781 OK, 131 WARN, 93 ERROR, 2 skipped");
+
+    std::vector<std::string> lines = Lines(one.out);
+    ASSERT_EQ(lines.size(), 1005u);
+    const auto object = [](const std::string& line) { return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object(); };
+    const QJsonObject first = object(lines[0]);
+    EXPECT_EQ(first.keys().size(), 9);
+    EXPECT_EQ(first["hexlumeCheck"].toInt(), 1);
+    EXPECT_EQ(Str(first["file"]), folder.Path("a/warn.bmp"));
+    EXPECT_EQ(Str(first["verdict"]), "WARN");
+    EXPECT_TRUE(first["reason"].isNull());
+    EXPECT_EQ(first["width"].toInt(), 2);
+    EXPECT_EQ(first["bitCount"].toInt(), 24);
+    EXPECT_EQ(Str(first["header"]), "BITMAPINFOHEADER");
+    EXPECT_EQ(first["findings"][0].toObject(), (QJsonObject{{"code", "reserved-not-zero"}, {"severity", "warning"},
+                                                             {"offset", 6}, {"message", "bfReserved1 is 7; it must be 0."}}));
+    const QJsonObject fifo = object(lines[3]);
+    EXPECT_EQ(Str(fifo["verdict"]), "ERROR");
+    EXPECT_EQ(Str(fifo["reason"]), "not a regular file");
+    EXPECT_TRUE(fifo["width"].isNull());
+}
+
+// The README's way of spreading a check over machines, run with this machine as the only one.
+TEST(CliCheckCollection, GnuParallelMergesJsonLinesOfSeveralRuns)
+{
+    std::string parallel;
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin"})
+        if (access((std::string(folder) + "/parallel").c_str(), X_OK) == 0)
+            parallel = std::string(folder) + "/parallel";
+    if (parallel.empty())
+        GTEST_SKIP() << "GNU parallel not installed";
+    const MixedFolder folder;
+    std::string list;
+    for (const char* name : {"a/warn.bmp", "b/two.bmp", "d.bmp", "g.bmp"})
+        list += folder.Path(name) + std::string(1, '\0');
+    const std::string listPath = folder.dir.Write("list", {list.begin(), list.end()});
+    const Outcome spread = RunProgram(parallel, {"--will-cite", "-0", "-a", listPath, "-k", "-n", "1", "--sshlogin", ":",
+                                                 HEXLUME_DUMP_PATH, "--check", "--json", "--"});
+    const Outcome direct = RunDump({"--check", "--json", "--files-from", listPath, "-0"});
+    EXPECT_EQ(Lines(spread.out).size(), 4u) << spread.Describe();
+    EXPECT_EQ(spread.out, direct.out);
 }
 
 // One 5x3 picture of four colours (black, red, green, blue by (x + y) % 4, y from the top),

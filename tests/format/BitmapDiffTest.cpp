@@ -106,10 +106,10 @@ TEST(BitmapDiff, TableEntriesPaddingAndTrailingBytesAreTold)
     EXPECT_EQ(diff.entries[0].index, 1u);
     EXPECT_EQ(diff.entries[0].b, 0xFF800000u);
     ASSERT_EQ(diff.hidden.size(), 2u);
-    EXPECT_EQ(diff.hidden[0].part, "row padding");
+    EXPECT_EQ(diff.hidden[0].part, hexlume::format::HiddenPart::RowPadding);
     EXPECT_EQ(diff.hidden[0].differing, 1u);
     EXPECT_EQ(diff.hidden[0].firstB, 54u + 8 + 7);
-    EXPECT_EQ(diff.hidden[1].part, "trailing bytes");
+    EXPECT_EQ(diff.hidden[1].part, hexlume::format::HiddenPart::TrailingBytes);
     EXPECT_EQ(diff.hidden[1].sizeB, 2u);
     EXPECT_TRUE(diff.findingsOnlyA.empty());
     EXPECT_FALSE(diff.findingsOnlyB.empty());

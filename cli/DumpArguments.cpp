@@ -1,0 +1,251 @@
+#include "DumpArguments.h"
+
+#include "platform/CommandArguments.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+namespace hexlume {
+
+namespace {
+
+using Command = DumpArguments::Command;
+
+// Decimal, or hexadecimal after "0x": nothing else, no sign.
+std::optional<std::uint64_t> ParseNumber(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [parsedEnd, error] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || error != std::errc() || parsedEnd != end)
+        return std::nullopt;
+    return value;
+}
+
+// "WxH", both from 1 on.
+std::optional<QSize> ParseSize(std::string_view text)
+{
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos)
+        return std::nullopt;
+    int width = 0;
+    int height = 0;
+    const char* end = text.data() + text.size();
+    const auto [widthEnd, widthError] = std::from_chars(text.data(), text.data() + x, width);
+    const auto [heightEnd, heightError] = std::from_chars(text.data() + x + 1, end, height);
+    if (widthError != std::errc() || heightError != std::errc() || widthEnd != text.data() + x || heightEnd != end ||
+        width < 1 || height < 1)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+// More threads than this would only wait on the disk.
+constexpr std::uint64_t kMostJobs = 1024;
+
+class Parser {
+    // Declared first: the named references below point into it.
+    const QList<QCommandLineOption> m_all{
+        QCommandLineOption(QStringList{"h", "help"}),
+        QCommandLineOption("version"),
+        QCommandLineOption("json"),
+        QCommandLineOption("export"),
+        QCommandLineOption("picture"),
+        QCommandLineOption("check"),
+        QCommandLineOption("diff"),
+        QCommandLineOption("at", {}, "OFFSET"),
+        QCommandLineOption("pixel", {}, "X,Y"),
+        QCommandLineOption("o", {}, "OUT"),
+        QCommandLineOption("size", {}, "WxH"),
+        QCommandLineOption("q"),
+        QCommandLineOption("v"),
+        QCommandLineOption("strict"),
+        QCommandLineOption(QStringList{"j", "jobs"}, {}, "N"),
+        QCommandLineOption("files-from", {}, "FILE"),
+        QCommandLineOption("0"),
+    };
+
+public:
+    bool Parse(int argc, const char* const* argv)
+    {
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+        m_parser.addOptions(m_all);
+        if (!m_parser.parse(ArgumentList(argc, argv)))
+            return false;
+        for (const QString& file : m_parser.positionalArguments())
+            m_files.push_back(ArgumentBytes(file));
+        return true;
+    }
+
+    qsizetype Times(const QCommandLineOption& option) const { return TimesGiven(m_parser, option); }
+    bool Given(const QCommandLineOption& option) const { return Times(option) != 0; }
+    std::string Value(const QCommandLineOption& option) const { return ArgumentBytes(m_parser.value(option)); }
+    const std::vector<std::string>& Files() const { return m_files; }
+
+    // No option outside `allowed` is given, and none of `once` more than once.
+    bool Only(std::initializer_list<const QCommandLineOption*> allowed,
+              std::initializer_list<const QCommandLineOption*> once) const
+    {
+        for (const QCommandLineOption& option : m_all) {
+            const bool isAllowed = std::find(allowed.begin(), allowed.end(), &option) != allowed.end();
+            const bool isOnce = std::find(once.begin(), once.end(), &option) != once.end();
+            if ((!isAllowed && Given(option)) || (isOnce && Times(option) > 1))
+                return false;
+        }
+        return true;
+    }
+
+    // The options of every command, each known to the parser, so that one command's option on
+    // another's command line is a usage error rather than a file name.
+    const QCommandLineOption& help = m_all[0];
+    const QCommandLineOption& version = m_all[1];
+    const QCommandLineOption& json = m_all[2];
+    const QCommandLineOption& exportDump = m_all[3];
+    const QCommandLineOption& picture = m_all[4];
+    const QCommandLineOption& check = m_all[5];
+    const QCommandLineOption& diff = m_all[6];
+    const QCommandLineOption& at = m_all[7];
+    const QCommandLineOption& pixel = m_all[8];
+    const QCommandLineOption& output = m_all[9];
+    const QCommandLineOption& size = m_all[10];
+    const QCommandLineOption& quiet = m_all[11];
+    const QCommandLineOption& verbose = m_all[12];
+    const QCommandLineOption& strict = m_all[13];
+    const QCommandLineOption& jobs = m_all[14];
+    const QCommandLineOption& filesFrom = m_all[15];
+    const QCommandLineOption& nulSeparated = m_all[16];
+
+private:
+    QCommandLineParser m_parser;
+    std::vector<std::string> m_files;
+};
+
+std::optional<DumpArguments> CheckArguments(const Parser& line)
+{
+    if (!line.Only({&line.check, &line.quiet, &line.verbose, &line.strict, &line.json, &line.jobs, &line.filesFrom,
+                    &line.nulSeparated},
+                   {&line.json, &line.jobs, &line.filesFrom, &line.nulSeparated}))
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Check;
+    CheckOptions& options = arguments.check;
+    options.files = line.Files();
+    options.strict = line.Given(line.strict);
+    options.json = line.Given(line.json);
+    options.nulSeparated = line.Given(line.nulSeparated);
+    if (line.Given(line.filesFrom))
+        options.filesFrom = line.Value(line.filesFrom);
+    if (line.Given(line.jobs)) {
+        const std::optional<std::uint64_t> jobs = ParseNumber(line.Value(line.jobs));
+        if (!jobs || *jobs < 1 || *jobs > kMostJobs)
+            return std::nullopt;
+        options.jobs = static_cast<unsigned>(*jobs);
+    }
+    const bool quiet = line.Given(line.quiet);
+    const bool verbose = line.Given(line.verbose);
+    if ((options.files.empty() && !options.filesFrom) || (quiet && verbose) ||
+        (options.nulSeparated && !options.filesFrom))
+        return std::nullopt;
+    options.verbosity = quiet ? CheckVerbosity::Quiet : verbose ? CheckVerbosity::Verbose : CheckVerbosity::Normal;
+    return arguments;
+}
+
+std::optional<DumpArguments> QueryArguments(const Parser& line)
+{
+    if (!line.Only({&line.at, &line.pixel, &line.json}, {&line.json}) || line.Times(line.at) + line.Times(line.pixel) != 1 ||
+        line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Query;
+    QueryOptions& options = arguments.query;
+    options.json = line.Given(line.json);
+    options.file = line.Files().front();
+    if (line.Given(line.at)) {
+        options.offset = ParseNumber(line.Value(line.at));
+        return options.offset ? std::optional(arguments) : std::nullopt;
+    }
+    const std::string place = line.Value(line.pixel);
+    const std::size_t comma = place.find(',');
+    if (comma == std::string::npos)
+        return std::nullopt;
+    options.x = ParseNumber(std::string_view(place).substr(0, comma));
+    options.y = ParseNumber(std::string_view(place).substr(comma + 1));
+    if (!options.x || !options.y)
+        return std::nullopt;
+    return arguments;
+}
+
+std::optional<DumpArguments> DiffArguments(const Parser& line)
+{
+    if (!line.Only({&line.diff, &line.json, &line.output}, {&line.diff, &line.json, &line.output}) ||
+        line.Files().size() != 2)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Diff;
+    DiffOptions& options = arguments.diff;
+    options.fileA = line.Files()[0];
+    options.fileB = line.Files()[1];
+    options.json = line.Given(line.json);
+    if (line.Given(line.output))
+        options.marked = line.Value(line.output);
+    return arguments;
+}
+
+// The report, --json, --export or --picture of one file.
+std::optional<DumpArguments> FileArguments(const Parser& line)
+{
+    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size},
+                   {&line.output, &line.size}) ||
+        line.Times(line.json) + line.Times(line.exportDump) + line.Times(line.picture) > 1 || line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = line.Given(line.json)         ? Command::Json
+                        : line.Given(line.exportDump) ? Command::Export
+                        : line.Given(line.picture)    ? Command::Picture
+                                                      : Command::Report;
+    arguments.file = line.Files().front();
+    if (line.Given(line.output))
+        arguments.output = line.Value(line.output);
+    if (line.Given(line.size)) {
+        arguments.size = ParseSize(line.Value(line.size));
+        if (!arguments.size)
+            return std::nullopt;
+    }
+    const bool picture = arguments.command == Command::Picture;
+    const bool writesFile = arguments.command == Command::Export || picture;
+    if ((arguments.output && !writesFile) || (arguments.size && !picture) || (picture && !arguments.output))
+        return std::nullopt;
+    return arguments;
+}
+
+}  // namespace
+
+std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* argv)
+{
+    Parser line;
+    if (!line.Parse(argc, argv))
+        return std::nullopt;
+    // --help and --version stand alone.
+    if (line.Given(line.help) || line.Given(line.version)) {
+        if (argc != 2)
+            return std::nullopt;
+        DumpArguments arguments;
+        arguments.command = line.Given(line.help) ? Command::Help : Command::Version;
+        return arguments;
+    }
+    if (line.Given(line.check))
+        return CheckArguments(line);
+    if (line.Given(line.at) || line.Given(line.pixel))
+        return QueryArguments(line);
+    if (line.Given(line.diff))
+        return DiffArguments(line);
+    return FileArguments(line);
+}
+
+}  // namespace hexlume

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CheckCommand.h"
+#include "DiffCommand.h"
+#include "QueryCommand.h"
+
+#include <QSize>
+
+#include <optional>
+#include <string>
+
+namespace hexlume {
+
+// What one hexlume-dump command line asks for.
+struct DumpArguments {
+    enum class Command { Help, Version, Report, Json, Export, Picture, Check, Query, Diff };
+    Command command = Command::Report;
+    std::string file;                   // Report, Json, Export, Picture
+    std::optional<std::string> output;  // Export, Picture: -o
+    std::optional<QSize> size;          // Picture: --size WxH
+    CheckOptions check;
+    QueryOptions query;
+    DiffOptions diff;
+};
+
+// nullopt for a usage error: an unknown option, one the command does not take or given twice,
+// a bad value, or the wrong number of files. --check, then --at or --pixel, then --diff choose
+// the command; without them it is the report, --json, --export or --picture of one file.
+std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* argv);
+
+}  // namespace hexlume
