@@ -4,7 +4,7 @@
 // removed when the run ends, so nothing is needed beforehand and nothing is left behind.
 
 #include "bench/BitmapWriter.h"
-#include "texts/ExportWriter.h"
+#include "io/ExportWriter.h"
 #include "texts/RegionText.h"
 #include "model/Dib.h"
 

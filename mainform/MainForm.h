@@ -1,8 +1,8 @@
 #pragma once
 
-#include "texts/ColorScheme.h"
-#include "texts/DumpPane.h"
+#include "ColorScheme.h"
 #include "model/Dib.h"
+#include "texts/DumpPane.h"
 
 #include <QWidget>
 
