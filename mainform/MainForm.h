@@ -30,8 +30,9 @@ class Platform;
 class StatusPanels;
 
 // The main window: the preview, the two header tables, the hex dump pane and the status bar
-// of one opened bitmap. Every text it shows comes finished from mainform/texts; every dialog
-// and outside program goes through the Platform.
+// of one opened bitmap. Every text it shows comes finished from texts/; every dialog and outside
+// program goes through the Platform. The widget and handler names are those the stored layout
+// binds (README.md, "Names the stored layouts bind").
 class TMainForm : public QWidget {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
     explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The open command: dialog, preview, model, then every view.
+    // The open command: the dialog, then the model and every view (OpenPath).
     void OpenPicture();
     // The same road without the dialog, for a file dropped on the window or named on the
     // command line. The file is then followed: when another program rewrites it, it is read again.
