@@ -13,6 +13,7 @@
 #include "StatusPanels.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
+#include "format/NumberText.h"
 #include "texts/FileNamePart.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"
@@ -37,7 +38,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <climits>
 #include <ctime>
 #include <utility>
 
@@ -427,8 +427,7 @@ void TMainForm::ReloadFollowedFile()
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
-    const int count = static_cast<int>(std::min<std::uint64_t>(changed, INT_MAX));
-    ShowFollowSign(count == 1 ? tr("Reloaded: 1 byte changed") : tr("Reloaded: %1 bytes changed").arg(count),
+    ShowFollowSign(tr("Reloaded: %1 %2 changed").arg(changed).arg(FromUtf8(format::CountWord(changed, "byte", "bytes"))),
                    tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
                       "dump until the next open."));
 }

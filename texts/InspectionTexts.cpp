@@ -17,6 +17,7 @@ namespace hexlume {
 
 namespace {
 
+using format::Counted;
 using format::Element;
 using format::ElementKind;
 using format::Field;
@@ -79,11 +80,6 @@ std::string EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t ent
         text += (channel == 0 ? "" : ", ") + std::string(format::kColorEntryChannels[channel]) + " " +
                 HexNumber(file[entryOffset + channel], 2);
     return text + ")";
-}
-
-std::string Counted(std::uint64_t count, std::string_view one, std::string_view many)
-{
-    return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
 }
 
 // "index 3, colour #FF8000", "index 9, past the table's 4 entries", "colour #FF8000".
