@@ -19,7 +19,7 @@ class Platform;
 class HexDumpView {
 public:
     struct Widgets {
-        std::array<QPlainTextEdit*, kMemoCount> memos;  // in memo order (texts/DumpPane.h)
+        std::array<QPlainTextEdit*, kMemoCount> memos{};  // in memo order (pane/PaneLayout.h)
         QPlainTextEdit* numbers = nullptr;
         QScrollArea* box = nullptr;  // scrolls `contents`, which holds the memos and the numbers
         QWidget* contents = nullptr;
