@@ -3,10 +3,11 @@
 // The bitmap is generated once into a fresh temporary folder on first use and the folder is
 // removed when the run ends, so nothing is needed beforehand and nothing is left behind.
 
-#include "bench/BitmapWriter.h"
-#include "texts/ExportWriter.h"
+#include "io/ExportWriter.h"
 #include "texts/RegionText.h"
 #include "model/Dib.h"
+#include "primitives/Arithmetic.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,8 +31,8 @@ namespace fs = std::filesystem;
 // exactly 64 MiB.
 constexpr std::int32_t kWidth = 5461;
 constexpr std::int32_t kHeight = 4096;
-constexpr std::uint32_t kImageSize = static_cast<std::uint32_t>(bench::ImageSize24(kWidth, kHeight));
-constexpr std::uint32_t kHeadersSize = bench::kBitmapHeadersSize;
+constexpr std::uint32_t kImageSize = static_cast<std::uint32_t>(RowStride(kWidth, 24) * kHeight);
+constexpr std::uint32_t kHeadersSize = testing::kBuiltHeadersSize;
 
 // The temporary folder, its bitmap and the bitmap loaded once for the benchmarks that only
 // need its bytes.
@@ -52,7 +53,8 @@ Workspace& GetWorkspace()
         Workspace& workspace = g_workspace.emplace();
         workspace.folder = pattern;
         workspace.bitmap = workspace.folder / "picture.bmp";
-        bench::WriteBitmap24(workspace.bitmap, kWidth, kHeight);
+        testing::WriteNoiseBitmap(workspace.bitmap, {.width = kWidth, .height = kHeight, .sizeImage = kImageSize},
+                                  kImageSize);
         if (!workspace.dib.LoadFile(workspace.bitmap.string()))
             throw std::runtime_error("cannot load the generated bitmap: " + workspace.dib.LastError());
         if (workspace.dib.GetDataSize() != kImageSize)

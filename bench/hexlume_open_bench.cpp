@@ -19,12 +19,13 @@
 //
 // The last line is "RESULT key=value …" for bench/open_bench.sh.
 
-#include "bench/BitmapWriter.h"
 #include "widgets/LayoutFonts.h"
 #include "mainform/MainForm.h"
 #include "picture/PreviewPicture.h"
 #include "model/Dib.h"
 #include "platform/ScriptedPlatform.h"
+#include "primitives/Arithmetic.h"
+#include "testsupport/BmpBuilder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -254,7 +255,8 @@ int Run(int argc, char** argv)
     previewLabel->installEventFilter(&paintCounter);
 
     const auto [width, height] = Dimensions(options.sizeMiB);
-    const std::uint64_t fileSize = bench::kBitmapHeadersSize + bench::ImageSize24(width, height);
+    const std::uint64_t imageSize = RowStride(static_cast<std::uint64_t>(width), 24) * static_cast<std::uint64_t>(height);
+    const std::uint64_t fileSize = testing::kBuiltHeadersSize + imageSize;
     const std::uint64_t decodedSize = std::uint64_t(width) * std::uint64_t(height) * 4;
     // No full-size picture ever exists: the previous file, this one and a margin.
     const std::uint64_t targetBytes = 2 * fileSize + 64 * kMiB;
@@ -266,7 +268,8 @@ int Run(int argc, char** argv)
                                  std::to_string(space.available / kMiB) + " MiB free, " +
                                  std::to_string((fileSize + kDiskMargin) / kMiB) + " MiB needed");
     const fs::path bitmap = folder.path / "picture.bmp";
-    bench::WriteBitmap24(bitmap, width, height);
+    testing::WriteNoiseBitmap(
+        bitmap, {.width = width, .height = height, .sizeImage = static_cast<std::uint32_t>(imageSize)}, imageSize);
     const QString path = QFile::decodeName(bitmap.c_str());
 
     std::printf("bitmap: %d x %d, 24 bits, file %llu bytes (%.1f MiB), full size decoded %llu bytes (%.1f MiB)\n",

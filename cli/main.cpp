@@ -5,7 +5,8 @@
 #include "Reports.h"
 #include "format/Decoder.h"
 #include "picture/PreviewPicture.h"
-#include "texts/ExportWriter.h"
+#include "io/ExportWriter.h"
+#include "texts/DumpPane.h"
 #include "texts/FileNamePart.h"
 #include "model/Dib.h"
 

@@ -16,11 +16,6 @@ std::string Signed(std::int64_t value)
     return value < 0 ? "-" + GroupedNumber(static_cast<std::uint64_t>(-value)) : GroupedNumber(value);
 }
 
-std::string Plural(std::uint64_t count, std::string_view one, std::string_view many)
-{
-    return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
-}
-
 std::string MaskMeaning(std::uint32_t mask)
 {
     if (mask == 0)
@@ -28,9 +23,9 @@ std::string MaskMeaning(std::uint32_t mask)
     const int low = __builtin_ctz(mask);
     const int bits = __builtin_popcount(mask);
     if ((mask >> low) != (std::uint32_t{0xFFFFFFFF} >> (32 - bits)))
-        return Plural(static_cast<std::uint64_t>(bits), "bit", "bits") + ", not contiguous";
+        return Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ", not contiguous";
     return "bits " + std::to_string(low) + " to " + std::to_string(low + bits - 1) + " (" +
-           Plural(static_cast<std::uint64_t>(bits), "bit", "bits") + ")";
+           Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ")";
 }
 
 std::string DensityMeaning(std::int32_t pixelsPerMetre)
@@ -78,16 +73,16 @@ std::string HeightMeaning(std::int64_t height)
     if (height == 0)
         return "no rows";
     const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
-    return std::string(height < 0 ? "top-down, " : "bottom-up, ") + Plural(rows, "row", "rows");
+    return std::string(height < 0 ? "top-down, " : "bottom-up, ") + Counted(rows, "row", "rows");
 }
 
 std::string ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
 {
     if (used != 0)
-        return Plural(used, "colour", "colours");
+        return Counted(used, "colour", "colours");
     if (IsIndexed(format.bitCount))
         return "0 = 2^" + std::to_string(format.bitCount) + " = " +
-               Plural(std::uint64_t{1} << format.bitCount, "colour", "colours");
+               Counted(std::uint64_t{1} << format.bitCount, "colour", "colours");
     return "0 = no colour table";
 }
 
@@ -104,7 +99,7 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::Endpoints:
     case FieldId::Reserved: return {};
     case FieldId::Signature: return SignatureText(value);
-    case FieldId::FileSize: return Plural(value, "byte", "bytes");
+    case FieldId::FileSize: return Counted(value, "byte", "bytes");
     case FieldId::PixelOffset: return "pixel data at offset " + GroupedNumber(value);
     case FieldId::HeaderSize:
         return GroupedNumber(value) + " = " +
@@ -112,13 +107,13 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::Width: return Signed(signedValue) + (signedValue == 1 ? " pixel" : " pixels");
     case FieldId::Height: return HeightMeaning(signedValue);
     case FieldId::Planes: return value == 1 ? std::string{} : "must be 1";
-    case FieldId::BitCount: return Plural(value, "bit per pixel", "bits per pixel");
+    case FieldId::BitCount: return Counted(value, "bit per pixel", "bits per pixel");
     case FieldId::Compression: return CompressionMeaning(value, format.version);
-    case FieldId::ImageSize: return value == 0 ? "0 = as the rows take" : Plural(value, "byte", "bytes");
+    case FieldId::ImageSize: return value == 0 ? "0 = as the rows take" : Counted(value, "byte", "bytes");
     case FieldId::XDensity:
     case FieldId::YDensity: return DensityMeaning(static_cast<std::int32_t>(value));
     case FieldId::ColorsUsed: return ColorsUsedMeaning(value, format);
-    case FieldId::ColorsImportant: return value == 0 ? "0 = all colours" : Plural(value, "colour", "colours");
+    case FieldId::ColorsImportant: return value == 0 ? "0 = all colours" : Counted(value, "colour", "colours");
     case FieldId::RedMask:
     case FieldId::GreenMask:
     case FieldId::BlueMask:
@@ -131,7 +126,7 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::ProfileData:
         return format.profile.claimed != 0 ? "profile at file offset " + GroupedNumber(format.profile.offset)
                                            : std::string{};
-    case FieldId::ProfileSize: return value != 0 ? Plural(value, "byte", "bytes") : std::string{};
+    case FieldId::ProfileSize: return value != 0 ? Counted(value, "byte", "bytes") : std::string{};
     case FieldId::Units: return value == 0 ? "0 = pixels per metre" : std::string{};
     case FieldId::Recording: return value == 0 ? "0 = bottom-up" : std::string{};
     case FieldId::Rendering: {
@@ -139,10 +134,10 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
         return value < std::size(kNames) ? std::to_string(value) + " = " + std::string(kNames[value]) : std::string{};
     }
     case FieldId::ColorEncoding: return value == 0 ? "0 = RGB" : std::string{};
-    case FieldId::ArrayHeaderSize: return Plural(value, "byte", "bytes");
+    case FieldId::ArrayHeaderSize: return Counted(value, "byte", "bytes");
     case FieldId::NextEntry: return value == 0 ? "0 = the last entry" : "next entry at offset " + GroupedNumber(value);
     case FieldId::DisplayWidth:
-    case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Plural(value, "pixel", "pixels");
+    case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Counted(value, "pixel", "pixels");
     }
     return {};
 }

@@ -16,9 +16,19 @@ std::string GroupedNumber(std::uint64_t value)
     return grouped;
 }
 
+std::string_view CountWord(std::uint64_t count, std::string_view one, std::string_view many)
+{
+    return count == 1 ? one : many;
+}
+
+std::string Counted(std::uint64_t count, std::string_view one, std::string_view many)
+{
+    return GroupedNumber(count) + " " + std::string(CountWord(count, one, many));
+}
+
 std::string ByteCount(std::uint64_t count)
 {
-    return GroupedNumber(count) + (count == 1 ? " byte" : " bytes");
+    return Counted(count, "byte", "bytes");
 }
 
 std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)

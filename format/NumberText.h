@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Numbers as the layout's meanings and the findings' messages write them.
 namespace hexlume::format {
@@ -11,6 +12,11 @@ namespace hexlume::format {
 // Decimal with the thousands set apart by a space: "9 286", "1 048 576".
 std::string GroupedNumber(std::uint64_t value);
 
+// The word for `count` things: `one` for exactly one, `many` for any other count. The one plural
+// rule of every message, table and sign.
+std::string_view CountWord(std::uint64_t count, std::string_view one, std::string_view many);
+// The grouped number and its word: "1 row", "9 286 rows".
+std::string Counted(std::uint64_t count, std::string_view one, std::string_view many);
 // "1 byte", "9 286 bytes".
 std::string ByteCount(std::uint64_t count);
 

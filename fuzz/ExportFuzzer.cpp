@@ -2,7 +2,7 @@
 // text with every LF written as CR LF.
 
 #include "ScratchFile.h"
-#include "texts/ExportWriter.h"
+#include "io/ExportWriter.h"
 #include "texts/RegionText.h"
 
 #include <cstdint>

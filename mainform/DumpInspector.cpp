@@ -3,6 +3,7 @@
 #include "DumpMemo.h"
 #include "SeverityLook.h"
 #include "model/Dib.h"
+#include "model/VersionDiff.h"
 #include "widgets/QtText.h"
 
 #include <QScrollArea>
@@ -104,10 +105,9 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
 {
     if (m_dib == nullptr)
         return 0;
-    ChangedBytes changed = CompareVersions(previous, m_dib->FileBytes(), m_map);
-    m_changed = std::move(changed.marks);
+    m_changed = ChangedMarks(previous, m_dib->FileBytes(), m_map);
     MarkDump();
-    return changed.count;
+    return CountChangedBytes(previous, m_dib->FileBytes());
 }
 
 void DumpInspector::MarkDump()

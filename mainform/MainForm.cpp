@@ -7,13 +7,14 @@
 #include "FileFollower.h"
 #include "FileWindows.h"
 #include "FindingsBadge.h"
+#include "HeaderGrids.h"
 #include "HeaderLink.h"
+#include "HexDumpView.h"
+#include "StatusPanels.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
-#include "texts/ExportWriter.h"
+#include "format/NumberText.h"
 #include "texts/FileNamePart.h"
-#include "texts/HeaderTexts.h"
-#include "texts/StatusTexts.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"
 #include "widgets/FramePainter.h"
@@ -26,7 +27,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
@@ -34,12 +34,10 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
-#include <climits>
 #include <ctime>
 #include <utility>
 
@@ -50,62 +48,6 @@ static void InitResources()
 }
 
 namespace hexlume {
-
-namespace {
-
-int WidgetLength(std::int64_t pixels)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
-}
-
-void SetColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(color));
-    widget->setPalette(palette);
-}
-
-// Puts a widget at the given top within its parent and gives it the height; left and width stay.
-void Place(QWidget* widget, std::int64_t top, std::int64_t height)
-{
-    widget->setGeometry(widget->x(), WidgetLength(top), widget->width(), WidgetLength(height));
-}
-
-void ConfigureMemo(QPlainTextEdit* memo)
-{
-    memo->document()->setDocumentMargin(0);
-    memo->setContentsMargins(0, 0, 0, 0);
-    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
-
-void ConfigureGrid(QTableWidget* grid)
-{
-    grid->horizontalHeader()->setFixedHeight(grid->verticalHeader()->defaultSectionSize());
-    grid->setTextElideMode(Qt::ElideNone);  // a cell clips its text, as a grid cell should
-    grid->setWordWrap(false);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-}
-
-template <std::size_t N>
-void WriteGridKeys(QTableWidget* grid, const std::array<HeaderField, N>& fields)
-{
-    for (std::size_t row = 0; row < N; ++row)
-        for (int column = 0; column < 2; ++column)
-            grid->setItem(static_cast<int>(row), column,
-                          new QTableWidgetItem(FromUtf8(column == 0 ? fields[row].name : fields[row].type)));
-    for (int column = 0; column < 3; ++column)
-        grid->setColumnWidth(column, kHeaderGridColumnWidths[static_cast<std::size_t>(column)]);
-}
-
-template <std::size_t N>
-void WriteGridValues(QTableWidget* grid, const std::array<std::string, N>& values)
-{
-    for (std::size_t row = 0; row < N; ++row)
-        grid->setItem(static_cast<int>(row), 2, new QTableWidgetItem(QString::fromStdString(values[row])));
-}
-
-}  // namespace
 
 TMainForm::TMainForm(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Ui::TMainForm>()), m_platform(platform)
@@ -131,16 +73,13 @@ void TMainForm::FormCreate()
     m_lineHeight = std::abs(ui->mmoInfoHeader->font().pixelSize());
     m_previewToolTip = ui->imgRevView->toolTip();
 
-    const auto memos = DumpMemos();
-    std::int64_t top = 0;
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        ConfigureMemo(memos[memo]);
-        memos[memo]->setPlainText(FromUtf8(kMemoCaptions[memo]));
-        Place(memos[memo], top, m_lineHeight);
-        top += m_lineHeight;
-    }
-    ConfigureMemo(ui->mmoNumbers);
-    ui->mmoNumbers->setPlainText(QString());
+    m_dump = std::make_unique<HexDumpView>(
+        HexDumpView::Widgets{.memos = {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
+                             .numbers = ui->mmoNumbers,
+                             .box = ui->sbxFile,
+                             .contents = ui->sbxFileContents},
+        m_lineHeight, m_platform, this);
+    m_dump->ShowCaptions();
 
     CreatePopupMenus();
     CreateInspection();
@@ -230,12 +169,8 @@ void TMainForm::SetInspecting(bool inspecting)
 
 void TMainForm::InitGridTitles()
 {
-    for (QTableWidget* grid : {ui->sgdFileHeader, ui->sgdInfoHeader}) {
-        ConfigureGrid(grid);
-        for (int column = 0; column < 3; ++column)
-            grid->setHorizontalHeaderItem(
-                column, new QTableWidgetItem(FromUtf8(kHeaderGridTitles[static_cast<std::size_t>(column)])));
-    }
+    for (QTableWidget* grid : {ui->sgdFileHeader, ui->sgdInfoHeader})
+        WriteGridTitles(grid);
 }
 
 void TMainForm::InitGridKeys()
@@ -246,16 +181,7 @@ void TMainForm::InitGridKeys()
 
 void TMainForm::InitStatusPanels()
 {
-    // The bar uses the system's font in the button-text colour, not the window's font.
-    ui->stbMain->setFont(QApplication::font());
-    QPalette palette = ui->stbMain->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
-    ui->stbMain->setPalette(palette);
-    for (std::size_t panel = 0; panel < m_statusPanels.size(); ++panel) {
-        m_statusPanels[panel] = new QLabel(FromUtf8(kStatusCaptions[panel]), ui->stbMain);
-        m_statusPanels[panel]->setObjectName(QStringLiteral("stbMainPanel%1").arg(panel));
-    }
-    stbMainResize();
+    m_statusPanels = std::make_unique<StatusPanels>(ui->stbMain);
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -418,21 +344,27 @@ void TMainForm::OpenPath(const QString& path)
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
     BusyCursor busy;
-    const std::string pathBytes = QFile::encodeName(path).toStdString();
-    if (!m_model->LoadFile(pathBytes)) {
+    if (!m_model->LoadFile(QFile::encodeName(path).toStdString())) {
         busy.Release();
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
                                                           QString::fromStdString(m_model->LastError())));
         return;
     }
-    SetInspecting(false);
     ShowFollowSign({}, {});
+    m_follower->Follow(path);
+    ShowFile(busy, false);
+}
+
+// The one road from a freshly read model to every view: preview, header tables, dump and status
+// bar, then the inspection. The caller's wait cursor goes once the preview stands.
+void TMainForm::ShowFile(BusyCursor& busy, bool reload)
+{
+    SetInspecting(false);
     ShowPreview();
     busy.Release();
     ShowHeaderValues();
-    ShowHexDump();
-    ShowStatusInfo(std::string(NamePart(pathBytes)));
-    m_follower->Follow(path);
+    ShowHexDump(reload);
+    ShowStatusInfo(std::string(NamePart(m_model->GetFileName())));
     BusyCursor inspecting;
     SetInspecting(true);
 }
@@ -467,8 +399,10 @@ void TMainForm::ReloadFollowedFile()
                        tr("%1 is no longer there; the window shows it as it was.").arg(QDir::toNativeSeparators(path)));
         return;
     }
+    BusyCursor busy;
     auto next = std::make_unique<CDib>();
     if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
+        busy.Release();
         ShowFollowSign(tr("Unreadable now: last version shown"),
                        QString::fromStdString(next->LastError()));
         return;
@@ -480,13 +414,9 @@ void TMainForm::ReloadFollowedFile()
     const int fileRow = ui->sgdFileHeader->currentRow();
     const int infoRow = ui->sgdInfoHeader->currentRow();
 
-    SetInspecting(false);
+    // The views let go of the previous model's bytes before it goes, at the end of this call.
     const std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
-    ShowPreview();
-    ShowHeaderValues();
-    ShowHexDump(true);
-    ShowStatusInfo(std::string(NamePart(m_model->GetFileName())));
-    SetInspecting(true);
+    ShowFile(busy, true);
     const std::uint64_t changed = m_inspector->MarkChangesFrom(previous->FileBytes());
 
     // The rows first: selecting one brings its field's bytes into view, and the pane's own place
@@ -497,8 +427,7 @@ void TMainForm::ReloadFollowedFile()
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
-    const int count = static_cast<int>(std::min<std::uint64_t>(changed, INT_MAX));
-    ShowFollowSign(count == 1 ? tr("Reloaded: 1 byte changed") : tr("Reloaded: %1 bytes changed").arg(count),
+    ShowFollowSign(tr("Reloaded: %1 %2 changed").arg(changed).arg(FromUtf8(format::CountWord(changed, "byte", "bytes"))),
                    tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
                       "dump until the next open."));
 }
@@ -540,80 +469,19 @@ void TMainForm::ShowHeaderValues()
     WriteGridValues(ui->sgdInfoHeader, InfoHeaderValueTexts(m_model->GetInfoHeader()));
 }
 
-std::array<QPlainTextEdit*, kMemoCount> TMainForm::DumpMemos() const
-{
-    return {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData};
-}
-
 void TMainForm::ShowHexDump(bool reload)
 {
-    if (!reload) {
-        ui->sbxFile->verticalScrollBar()->setValue(0);
-        ui->sbxFile->horizontalScrollBar()->setValue(0);
-    }
-
-    const DumpPaneView pane = DescribeDumpPane(*m_model, m_lineHeight);
-    const auto memos = DumpMemos();
-    for (std::size_t index = 0; index < kMemoCount; ++index) {
-        const MemoView& view = pane.memos[index];
-        QPlainTextEdit* memo = memos[index];
-        SetColor(memo, QPalette::Text, view.textColor);
-        SetColor(memo, QPalette::Base, kDumpBackgroundColor);
-        Place(memo, view.placement.top, view.placement.height);
-        memo->setPlainText(MemoDisplayText(MemoShownText(view)));
-    }
-    const MemoPlacement& last = pane.memos[kDataMemo].placement;
-    ui->sbxFileContents->resize(ui->sbxFileContents->width(),
-                                WidgetLength(std::max(last.top + last.height, pane.numbersHeight)));
-
-    if (ShowLineNumbers(pane, !reload))
-        ExportDataText(std::string(NamePart(m_model->GetFileName())), pane.memos[kDataMemo].bytes.value_or(ByteSpan()));
-}
-
-bool TMainForm::ShowLineNumbers(const DumpPaneView& pane, bool mayAsk)
-{
-    Place(ui->mmoNumbers, 0, ui->mmoNumbers->height());
-    const bool exportWanted =
-        mayAsk && pane.prompt && m_platform.AskYesNo(this, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
-    Place(ui->mmoNumbers, 0, pane.numbersHeight);
-    ui->mmoNumbers->setPlainText(MemoDisplayText(LineNumbersText(0, pane.numbersShown)));
-    return exportWanted;
-}
-
-void TMainForm::ExportDataText(const std::string& name, ByteSpan data)
-{
-    const std::string fileName = ExportFileName(name);
-    BusyCursor busy;
-    const ExportResult result = WriteDataExport(data, fileName);
-    busy.Release();
-    if (!result.ok) {
-        // Nothing sound to show in an editor: the file is missing or incomplete.
-        m_platform.ShowMessage(this, FromUtf8(kExportFailedMessage));
-        return;
-    }
-    const QString filePath = QDir::current().absoluteFilePath(QFile::decodeName(fileName.c_str()));
-    if (!m_platform.StartTextEditor(filePath))
-        m_platform.ShowMessage(this, FromUtf8(kExportedToFilePrefix) + QFile::decodeName(fileName.c_str()));
+    m_dump->Show(*m_model, reload);
 }
 
 void TMainForm::ShowStatusInfo(const std::string& fileName)
 {
-    const BitmapInfoHeader info = m_model->GetInfoHeader();
-    const auto texts = StatusTexts(fileName, m_model->GetFileHeader().bfType, info.biWidth, info.biHeight);
-    for (std::size_t panel = 0; panel < texts.size(); ++panel)
-        m_statusPanels[panel]->setText(QString::fromStdString(texts[panel]));
+    m_statusPanels->Show(fileName, *m_model);
 }
 
 void TMainForm::stbMainResize()
 {
-    // Placed by hand, not by the bar's layout: that one adds a margin and a pixel between panels,
-    // and each panel must start where the one before it ends.
-    const int width = StatusPanelWidth(ui->stbMain->width(), static_cast<int>(m_statusPanels.size()));
-    for (std::size_t panel = 0; panel < m_statusPanels.size(); ++panel) {
-        m_statusPanels[panel]->setFixedWidth(width);
-        m_statusPanels[panel]->move(static_cast<int>(panel) * width, 0);
-        m_statusPanels[panel]->setFixedHeight(ui->stbMain->height());
-    }
+    m_statusPanels->Resize();
 }
 
 }  // namespace hexlume

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "texts/ColorScheme.h"
-#include "texts/DumpPane.h"
+#include "ColorScheme.h"
 #include "model/Dib.h"
 
 #include <QWidget>
@@ -18,19 +17,22 @@ class QDropEvent;
 class QLabel;
 class QMouseEvent;
 class QMenu;
-class QPlainTextEdit;
 
 namespace hexlume {
 
+class BusyCursor;
 class DumpInspector;
 class FileFollower;
 class FileWindows;
 class HeaderLink;
+class HexDumpView;
 class Platform;
+class StatusPanels;
 
 // The main window: the preview, the two header tables, the hex dump pane and the status bar
-// of one opened bitmap. Every text it shows comes finished from mainform/texts; every dialog
-// and outside program goes through the Platform.
+// of one opened bitmap. Every text it shows comes finished from texts/; every dialog and outside
+// program goes through the Platform. The widget and handler names are those the stored layout
+// binds (README.md, "Names the stored layouts bind").
 class TMainForm : public QWidget {
     Q_OBJECT
 
@@ -38,7 +40,7 @@ public:
     explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The open command: dialog, preview, model, then every view.
+    // The open command: the dialog, then the model and every view (OpenPath).
     void OpenPicture();
     // The same road without the dialog, for a file dropped on the window or named on the
     // command line. The file is then followed: when another program rewrites it, it is read again.
@@ -72,14 +74,13 @@ private:
 
     void CreateInspection();
     void SetInspecting(bool inspecting);
+    // reload: the same file read again, so the pane keeps its place and asks nothing.
+    void ShowFile(BusyCursor& busy, bool reload);
     void ShowPreview();
     void ShowHeaderValues();
-    // reload: the same file read again, so the pane keeps its place and asks nothing.
-    void ShowHexDump(bool reload = false);
+    void ShowHexDump(bool reload);
     void ReloadFollowedFile();
     void ShowFollowSign(const QString& text, const QString& toolTip);
-    bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
-    void ExportDataText(const std::string& name, ByteSpan data);
     void ShowStatusInfo(const std::string& fileName);
     void stbMainResize();
 
@@ -95,8 +96,6 @@ private:
     void ShowFQNormal();
     void ShowFQHover();
 
-    std::array<QPlainTextEdit*, kMemoCount> DumpMemos() const;
-
     std::unique_ptr<Ui::TMainForm> ui;
     Platform& m_platform;
     std::unique_ptr<CDib> m_model;
@@ -106,7 +105,8 @@ private:
     QString m_previewToolTip;  // the layout's own; what the preview's marks mean follows it
     QMenu* m_ppmGlobal = nullptr;
     QMenu* m_ppmOpenPic = nullptr;
-    std::array<QLabel*, 3> m_statusPanels{};
+    std::unique_ptr<StatusPanels> m_statusPanels;
+    std::unique_ptr<HexDumpView> m_dump;
     std::array<HeaderLink*, 2> m_headerLinks{};
     DumpInspector* m_inspector = nullptr;
     FileFollower* m_follower = nullptr;

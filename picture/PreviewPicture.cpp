@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace hexlume {
@@ -111,6 +112,16 @@ DrawnPicture DrawPreview(format::Bytes file, QSize size)
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);
     return drawn;
+}
+
+DrawnPicture DrawFitted(format::Bytes file, QSize box)
+{
+    const format::BitmapFormat layout = format::ReadBitmapFormat(file);
+    const double columns = static_cast<double>(std::max<std::uint64_t>(layout.columns, 1));
+    const double rows = static_cast<double>(std::max<std::uint64_t>(layout.rows, 1));
+    const double scale = std::min(box.width() / columns, box.height() / rows);
+    const auto side = [scale](double pixels) { return std::max(1, static_cast<int>(std::lround(pixels * scale))); };
+    return DrawPreview(file, QSize(side(columns), side(rows)));
 }
 
 DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,

@@ -41,6 +41,10 @@ DrawnPicture DrawPicture(format::Bytes file, QSize size);
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
 DrawnPicture DrawPreview(format::Bytes file, QSize size);
 
+// The preview's drawing fitted into box with the picture's own proportions (at least a pixel a
+// side), for the open dialog's preview: a damaged file looks there as it does in the window.
+DrawnPicture DrawFitted(format::Bytes file, QSize box);
+
 // A part of the picture drawn at size over the backdrop, for a zoomed view: only that part is
 // read. alphaUsed is the whole picture's answer to format::AlphaUsed. Embedded streams have no
 // parts: they get a reason, and the view draws them whole with DrawPreview.

@@ -21,7 +21,8 @@ public:
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A plain message with one OK button.
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-    // An error that escaped an event handler, under the application's name.
+    // An error box (error icon, OK) under the application's name: a file the open command cannot
+    // read (its path and the reason), or an error that escaped an event handler.
     virtual void ShowError(const QString& text) = 0;
     // Opens the file in the desktop's text editor without waiting; false when it could not start.
     virtual bool StartTextEditor(const QString& filePath) = 0;

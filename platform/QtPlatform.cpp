@@ -1,10 +1,13 @@
 #include "QtPlatform.h"
 
+#include "picture/PreviewPicture.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QImageReader>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
@@ -17,8 +20,27 @@ namespace {
 const char* const kPictureFilter = "位图文件（*.bmp） (*.bmp)";
 constexpr QSize kPreviewSize(160, 160);
 
-// A pane beside the file list that shows the selected picture, scaled down while reading
-// so that a large bitmap does not stall the dialog.
+// The selected file as the window's preview would draw it, by our decoder: a damaged file
+// shows its stand-ins, or why there is no picture. The file is mapped, not read, and the
+// decoder touches only the rows the small drawing needs, so a large bitmap does not stall the
+// dialog.
+void ShowPreviewOf(QLabel* preview, const QString& path)
+{
+    preview->clear();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return;
+    const uchar* bytes = file.map(0, file.size());
+    if (bytes == nullptr)
+        return;
+    const DrawnPicture drawn = DrawFitted(format::Bytes(bytes, static_cast<std::size_t>(file.size())), kPreviewSize);
+    if (drawn.image.isNull())
+        preview->setText(drawn.reason);
+    else
+        preview->setPixmap(QPixmap::fromImage(drawn.image));
+}
+
+// A pane beside the file list that shows the selected picture.
 void AddPreviewPane(QFileDialog& dialog)
 {
     auto* layout = qobject_cast<QGridLayout*>(dialog.layout());
@@ -27,17 +49,11 @@ void AddPreviewPane(QFileDialog& dialog)
     auto* preview = new QLabel(&dialog);
     preview->setFixedSize(kPreviewSize);
     preview->setAlignment(Qt::AlignCenter);
+    preview->setWordWrap(true);
     preview->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(preview, 0, layout->columnCount(), layout->rowCount(), 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        QImageReader reader(path, "bmp");
-        reader.setAutoDetectImageFormat(false);
-        const QSize size = reader.size();
-        if (size.isValid())
-            reader.setScaledSize(size.scaled(kPreviewSize, Qt::KeepAspectRatio));
-        const QImage image = reader.read();
-        preview->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-    });
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { ShowPreviewOf(preview, path); });
 }
 
 }  // namespace

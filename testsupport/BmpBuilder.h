@@ -31,7 +31,17 @@ struct BitmapFields {
     std::vector<std::uint8_t> pixels{};
 };
 
+// The file header and the 40-byte info header BuildBitmap starts with.
+inline constexpr std::uint32_t kBuiltHeadersSize = 14 + 40;
+
 std::vector<std::uint8_t> BuildBitmap(const BitmapFields& fields);
+
+// Writes the bitmap of `fields` with `noiseBytes` pseudo-random bytes after its palette in place
+// of `pixels` (xorshift64: every byte value turns up, and no pattern helps a reader or a scaler).
+// They are streamed in 1 MiB pieces, so even a 512 MB bitmap costs no more memory than that and
+// a benchmark that measures its own peak memory can make its input in the same process. A
+// fileSize of 0 counts the noise; a file too large for the 32-bit size fields is refused.
+void WriteNoiseBitmap(const std::filesystem::path& path, const BitmapFields& fields, std::uint64_t noiseBytes);
 
 // Bytes 0, 1, 2, … 255, 0, 1, … : every byte tells where it came from.
 std::vector<std::uint8_t> CountingBytes(std::size_t count, std::uint8_t first = 0);

@@ -8,9 +8,10 @@ namespace hexlume {
 
 namespace {
 
-std::optional<std::uint64_t> ByteCount(const std::optional<ByteSpan>& bytes)
+// The lines of a memo's text: one for the notice of an absent region.
+std::uint64_t MemoLines(const MemoView& memo)
 {
-    return bytes ? std::optional<std::uint64_t>(bytes->size()) : std::nullopt;
+    return memo.bytes ? LineCount(memo.bytes->size()) : 1;
 }
 
 std::optional<ByteSpan> Region(const std::uint8_t* start, ByteSpan bytes)
@@ -30,8 +31,10 @@ DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight)
         {"mmoPalette", 0xFF0000, {}, Region(dib.GetPalette(), dib.PaletteBytes()), kNoPaletteText},
         {"mmoData", 0x000000, {}, Region(dib.GetData(), dib.DataBytes()), kNoDataText},
     }};
-    const PaneLayout layout =
-        LayoutPane(ByteCount(view.memos[kPaletteMemo].bytes), ByteCount(view.memos[kDataMemo].bytes), lineHeight);
+    std::array<std::uint64_t, kMemoCount> lines{};
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
+        lines[memo] = MemoLines(view.memos[memo]);
+    const PaneLayout layout = LayoutPane(lines, lineHeight);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         view.memos[memo].placement = layout.memos[memo];
     view.prompt = layout.cut;

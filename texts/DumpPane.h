@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PaneLayout.h"
 #include "model/Dib.h"
+#include "pane/PaneLayout.h"
 
 #include <array>
 #include <cstdint>
@@ -27,6 +27,10 @@ inline constexpr std::string_view kColumnRuler =
 inline constexpr std::string_view kTallStackPromptText =
     "图像数据Data段太长，程序不能完整显示。\r\n是否使用文件完整导出？";
 inline constexpr std::string_view kTallStackPromptCaption = "提示";
+// What the window says after the export the prompt offers.
+inline constexpr std::string_view kExportFailedMessage = "文件导出失败！";
+// Followed directly by the export file's name when the text editor cannot be started.
+inline constexpr std::string_view kExportedToFilePrefix = "文件导出到文件:";
 
 struct MemoView {
     std::string_view name;       // the memo's object name

@@ -26,7 +26,7 @@ std::string FindingCountsText(const FindingCounts& counts)
     std::string text;
     const auto add = [&text](std::uint64_t count, const char* one, const char* many) {
         if (count != 0)
-            text += (text.empty() ? "" : " · ") + format::GroupedNumber(count) + " " + (count == 1 ? one : many);
+            text += (text.empty() ? "" : " · ") + format::Counted(count, one, many);
     };
     add(counts.errors, "error", "errors");
     add(counts.warnings, "warning", "warnings");

@@ -7,9 +7,9 @@
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
 #include "format/PixelScan.h"
+#include "model/VersionDiff.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <utility>
 
@@ -17,6 +17,7 @@ namespace hexlume {
 
 namespace {
 
+using format::Counted;
 using format::Element;
 using format::ElementKind;
 using format::Field;
@@ -79,11 +80,6 @@ std::string EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t ent
         text += (channel == 0 ? "" : ", ") + std::string(format::kColorEntryChannels[channel]) + " " +
                 HexNumber(file[entryOffset + channel], 2);
     return text + ")";
-}
-
-std::string Counted(std::uint64_t count, std::string_view one, std::string_view many)
-{
-    return GroupedNumber(count) + " " + std::string(count == 1 ? one : many);
 }
 
 // "index 3, colour #FF8000", "index 9, past the table's 4 entries", "colour #FF8000".
@@ -463,38 +459,16 @@ std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::
     return marks;
 }
 
-ChangedBytes CompareVersions(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
-                             const DumpFileMap& map)
+std::vector<MemoMark> ChangedMarks(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
+                                   const DumpFileMap& map)
 {
-    ChangedBytes changed;
-    const std::size_t common = std::min(before.size(), after.size());
-    // Equal blocks are passed over whole; most of a rewritten file is usually the same.
-    constexpr std::size_t kBlock = 4096;
-    for (std::size_t at = 0; at < common; at += kBlock) {
-        const std::size_t length = std::min(kBlock, common - at);
-        if (std::memcmp(before.data() + at, after.data() + at, length) == 0)
-            continue;
-        for (std::size_t i = at; i < at + length; ++i)
-            changed.count += before[i] != after[i] ? 1 : 0;
-    }
-    changed.count += std::max(before.size(), after.size()) - common;
-
-    const auto differs = [&](std::uint64_t offset) { return offset >= before.size() || before[offset] != after[offset]; };
+    std::vector<MemoMark> marks;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        const std::uint64_t first = map[memo].fileOffset;
-        const std::uint64_t end = std::min<std::uint64_t>(first + map[memo].shown, after.size());
-        for (std::uint64_t offset = first; offset < end;) {
-            if (!differs(offset)) {
-                ++offset;
-                continue;
-            }
-            const std::uint64_t runStart = offset;
-            while (offset < end && differs(offset))
-                ++offset;
-            changed.marks.push_back({memo, runStart - first, offset - first, Mark::Changed});
-        }
+        const ByteRange shown{map[memo].fileOffset, map[memo].shown};
+        for (const ByteRange& run : ChangedRuns(before, after, shown))
+            marks.push_back({memo, run.offset - shown.offset, run.End() - shown.offset, Mark::Changed});
     }
-    return changed;
+    return marks;
 }
 
 }  // namespace hexlume

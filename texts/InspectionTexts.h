@@ -99,13 +99,8 @@ std::vector<MemoMark> MarksOver(std::uint64_t offset, std::uint64_t length, Mark
 // reports only the first.
 std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map);
 
-// How a new version of a file differs from the one read before: how many bytes differ (a byte
-// only one version has counts too), and marks on those the memos hold.
-struct ChangedBytes {
-    std::uint64_t count = 0;
-    std::vector<MemoMark> marks;
-};
-ChangedBytes CompareVersions(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
-                             const DumpFileMap& map);
+// The bytes the memos hold that differ from the version of the file read before (model/VersionDiff.h).
+std::vector<MemoMark> ChangedMarks(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
+                                   const DumpFileMap& map);
 
 }  // namespace hexlume

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 #include <cstdint>
 
@@ -11,6 +13,14 @@ inline QColor ToQColor(std::uint32_t color)
 {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
+}
+
+// Gives one role of the widget's palette the colour.
+inline void SetColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
 }
 
 }  // namespace hexlume

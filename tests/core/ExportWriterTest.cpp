@@ -1,4 +1,4 @@
-#include "texts/ExportWriter.h"
+#include "io/ExportWriter.h"
 #include "texts/RegionText.h"
 #include "testsupport/BmpBuilder.h"
 

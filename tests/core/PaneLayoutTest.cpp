@@ -1,5 +1,5 @@
+#include "pane/PaneLayout.h"
 #include "texts/DumpPane.h"
-#include "texts/PaneLayout.h"
 #include "texts/RegionText.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -12,8 +12,8 @@ namespace {
 
 struct LayoutCase {
     const char* name;
-    std::optional<std::uint64_t> palette;
-    std::optional<std::uint64_t> data;
+    std::uint64_t paletteLines;  // 1 for the notice of an absent region
+    std::uint64_t dataLines;
     int lineHeight;
     std::array<std::int64_t, 4> heights;
     bool cut;
@@ -30,7 +30,7 @@ class PaneLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 TEST_P(PaneLayoutTest, HeightsTopsAndNumbers)
 {
     const LayoutCase& c = GetParam();
-    const PaneLayout layout = LayoutPane(c.palette, c.data, c.lineHeight);
+    const PaneLayout layout = LayoutPane({1, 3, c.paletteLines, c.dataLines}, c.lineHeight);
     std::int64_t top = 0;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         EXPECT_EQ(layout.memos[memo].height, c.heights[memo]) << "memo " << memo;
@@ -52,14 +52,13 @@ TEST_P(PaneLayoutTest, HeightsTopsAndNumbers)
 INSTANTIATE_TEST_SUITE_P(
     Cases, PaneLayoutTest,
     ::testing::Values(
-        LayoutCase{"BothAbsent", std::nullopt, std::nullopt, 16, {16, 48, 16, 16}, false, 1, 1, 96, 6},
-        LayoutCase{"PartLines", 17, 16, 16, {16, 48, 32, 16}, false, 2, 1, 112, 7},
-        LayoutCase{"TallDataCut", 1024, 40000, 16, {16, 48, 1024, 31679}, true, 64, 1980, 32767, 2047},
+        LayoutCase{"OneLineEach", 1, 1, 16, {16, 48, 16, 16}, false, 1, 1, 96, 6},
+        LayoutCase{"TallDataCut", 64, 2500, 16, {16, 48, 1024, 31679}, true, 64, 1980, 32767, 2047},
         // A one-pixel line lets the stack land exactly on the limit.
-        LayoutCase{"ExactlyAtLimit", std::nullopt, 32762 * 16, 1, {1, 3, 1, 32762}, false, 1, 32762, 32767, 32767},
-        LayoutCase{"OneLineOver", std::nullopt, 32763 * 16, 1, {1, 3, 1, 32762}, true, 1, 32762, 32767, 32767},
-        LayoutCase{"CutMidLine", std::nullopt, 3300 * 16, 10, {10, 30, 10, 32717}, true, 1, 3272, 32767, 3276},
-        LayoutCase{"PaletteAloneTooTall", 32768 * 16, 100, 16, {16, 48, 524288, 0}, true, 2044, 0, 524352, 32772}),
+        LayoutCase{"ExactlyAtLimit", 1, 32762, 1, {1, 3, 1, 32762}, false, 1, 32762, 32767, 32767},
+        LayoutCase{"OneLineOver", 1, 32763, 1, {1, 3, 1, 32762}, true, 1, 32762, 32767, 32767},
+        LayoutCase{"CutMidLine", 1, 3300, 10, {10, 30, 10, 32717}, true, 1, 3272, 32767, 3276},
+        LayoutCase{"PaletteAloneTooTall", 32768, 7, 16, {16, 48, 524288, 0}, true, 2044, 0, 524352, 32772}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class DumpPaneTest : public ::testing::Test {

@@ -90,5 +90,27 @@ TEST(Preview, MissingBytesAndBadIndicesAreReportedWhenDrawnAndTheFilesOwnColours
     EXPECT_TRUE(MarkNotes(plain.marks).isEmpty());
 }
 
+// The open dialog's preview: the window's drawing, fitted with the picture's proportions.
+TEST(Preview, FittedDrawingKeepsProportionsStandInsAndReasons)
+{
+    const std::vector<std::uint8_t> wide = BuildBitmap({.width = 4, .height = 1, .bitCount = 8, .clrUsed = 2,
+                                                        .palette = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0},
+                                                        .pixels = {0, 1, 9}});  // a bad index, a byte short
+    const DrawnPicture fitted = DrawFitted(format::Bytes(wide), QSize(160, 160));
+    EXPECT_EQ(fitted.image.size(), QSize(160, 40));
+    EXPECT_TRUE(fitted.marks.badIndex);
+    EXPECT_TRUE(fitted.marks.missing);
+
+    const std::vector<std::uint8_t> tall = BuildBitmap({.width = 1, .height = 1000, .pixels = {}});
+    EXPECT_EQ(DrawFitted(format::Bytes(tall), QSize(160, 160)).image.size(), QSize(1, 160));
+
+    std::vector<std::uint8_t> noPixelFormat = wide;
+    noPixelFormat[28] = 7;  // biBitCount: no such depth
+    const DrawnPicture reasoned = DrawFitted(format::Bytes(noPixelFormat), QSize(160, 160));
+    EXPECT_TRUE(reasoned.image.isNull());
+    EXPECT_EQ(reasoned.reason, DrawPreview(format::Bytes(noPixelFormat), QSize(160, 160)).reason);
+    EXPECT_FALSE(reasoned.reason.isEmpty());
+}
+
 }  // namespace
 }  // namespace hexlume

@@ -1,6 +1,6 @@
 #include "ExportWriter.h"
 
-#include "RegionText.h"
+#include "texts/RegionText.h"
 
 #include <cerrno>
 #include <cstdio>

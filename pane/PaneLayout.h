@@ -2,8 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
+// Where the dump pane's memos stand, in pixels: shared by the window, which places its memos so,
+// and hexlume-dump, which reports the same places. Knows lines and pixels, not what the lines say.
 namespace hexlume {
 
 // The tallest the stack of dump memos may be; a taller stack has its pixel-data memo cut.
@@ -29,10 +30,8 @@ struct PaneLayout {
     std::uint64_t numbersShown = 0;  // those of them the pane holds
 };
 
-// Places the four dump memos from the byte counts of their regions (nullopt: the region is
-// absent and its memo shows a one-line notice instead). The file header (14 bytes) and the
-// info header (40 bytes) are always present. lineHeight must be positive.
-PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<std::uint64_t> dataBytes,
-                      int lineHeight);
+// Places the four dump memos, stacked in memo order, from the lines of text each holds;
+// lineHeight pixels to a line (a smaller one counts as 1).
+PaneLayout LayoutPane(const std::array<std::uint64_t, kMemoCount>& lines, int lineHeight);
 
 }  // namespace hexlume

@@ -1,4 +1,4 @@
-#include "texts/ColorScheme.h"
+#include "mainform/ColorScheme.h"
 
 #include <gtest/gtest.h>
 

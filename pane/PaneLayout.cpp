@@ -1,8 +1,5 @@
 #include "PaneLayout.h"
 
-#include "RegionText.h"
-#include "model/BitmapHeaders.h"
-
 #include <algorithm>
 #include <limits>
 
@@ -21,13 +18,6 @@ std::int64_t HeightOf(std::uint64_t lines, int lineHeight)
     return static_cast<std::int64_t>(lines * perLine);
 }
 
-// A region memo: as many lines as the region has, or one line for the absent-region notice.
-MemoPlacement RegionMemo(std::optional<std::uint64_t> byteCount, int lineHeight)
-{
-    const std::uint64_t lines = byteCount ? LineCount(*byteCount) : 1;
-    return {.top = 0, .height = HeightOf(lines, lineHeight), .linesShown = lines};
-}
-
 // Lines that start within the given room, at least partly visible.
 std::uint64_t LinesWithin(std::int64_t room, int lineHeight)
 {
@@ -36,15 +26,12 @@ std::uint64_t LinesWithin(std::int64_t room, int lineHeight)
 
 }  // namespace
 
-PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<std::uint64_t> dataBytes,
-                      int lineHeight)
+PaneLayout LayoutPane(const std::array<std::uint64_t, kMemoCount>& lines, int lineHeight)
 {
     lineHeight = std::max(lineHeight, 1);
     PaneLayout layout;
-    layout.memos[kFileHeaderMemo] = RegionMemo(kFileHeaderSize, lineHeight);
-    layout.memos[kInfoHeaderMemo] = RegionMemo(kInfoHeaderSize, lineHeight);
-    layout.memos[kPaletteMemo] = RegionMemo(paletteBytes, lineHeight);
-    layout.memos[kDataMemo] = RegionMemo(dataBytes, lineHeight);
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
+        layout.memos[memo] = {.top = 0, .height = HeightOf(lines[memo], lineHeight), .linesShown = lines[memo]};
 
     std::int64_t above = 0;
     for (std::size_t memo = 0; memo < kDataMemo; ++memo)

@@ -7,10 +7,6 @@
 
 namespace hexlume {
 
-inline constexpr std::string_view kExportFailedMessage = "文件导出失败！";
-// Followed directly by the export file's name when the text editor cannot be started.
-inline constexpr std::string_view kExportedToFilePrefix = "文件导出到文件:";
-
 // The export file of a picture: its name with ".txt" appended (flower.bmp → flower.bmp.txt).
 std::string ExportFileName(std::string_view pictureName);
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/Dib.h"
+#include "texts/DumpPane.h"
+
+#include <array>
+#include <string>
+
+class QPlainTextEdit;
+class QScrollArea;
+class QWidget;
+
+namespace hexlume {
+
+class Platform;
+
+// The hex dump pane: the four memos stacked in the scroll box, their line numbers, and the
+// export of the whole pixel data when the stack is too tall to hold it.
+class HexDumpView {
+public:
+    struct Widgets {
+        std::array<QPlainTextEdit*, kMemoCount> memos{};  // in memo order (pane/PaneLayout.h)
+        QPlainTextEdit* numbers = nullptr;
+        QScrollArea* box = nullptr;  // scrolls `contents`, which holds the memos and the numbers
+        QWidget* contents = nullptr;
+    };
+    // lineHeight: the pixels of one memo line. Dialogs and messages sit over `window`.
+    HexDumpView(const Widgets& widgets, int lineHeight, Platform& platform, QWidget* window);
+
+    // Before the first load: each memo one line high with its caption, no line numbers.
+    void ShowCaptions();
+    // The model's dump. reload: the same file read again, so the pane keeps its place and asks
+    // nothing; otherwise it starts at the top and, for a cut stack, offers the export.
+    void Show(const CDib& model, bool reload);
+
+private:
+    // Places the numbers and asks about the export first when mayAsk; true when it is wanted.
+    bool ShowLineNumbers(const DumpPaneView& pane, bool mayAsk);
+    void ExportDataText(const std::string& name, ByteSpan data);
+
+    Widgets m_widgets;
+    int m_lineHeight;
+    Platform& m_platform;
+    QWidget* m_window;
+};
+
+}  // namespace hexlume
