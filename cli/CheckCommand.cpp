@@ -3,6 +3,7 @@
 #include "MappedFile.h"
 #include "format/Inspection.h"
 #include "format/NumberText.h"
+#include "texts/FindingsTexts.h"
 
 #include <algorithm>
 #include <exception>
@@ -40,7 +41,7 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     const auto more = std::count_if(findings.begin(), findings.end(),
                                     [severity](const Finding& finding) { return finding.severity == severity; }) -
                       1;
-    std::string text = first->code + ": " + first->message;
+    std::string text = std::string(format::CodeName(first->code)) + ": " + first->message;
     if (more > 0)
         text += " (+" + std::to_string(more) + " more " + std::string(format::SeverityName(severity)) +
                 (more == 1 ? ")" : "s)");
@@ -98,7 +99,7 @@ void PutVerdict(std::FILE* out, const std::string& path, const Verdict& verdict,
     if (verbosity != CheckVerbosity::Verbose)
         return;
     for (const Finding& finding : verdict.findings)
-        std::fprintf(out, "%s\n", format::FindingLine(finding).c_str());
+        std::fprintf(out, "%s\n", FindingLine(finding).c_str());
 }
 
 }  // namespace

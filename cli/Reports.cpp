@@ -147,7 +147,7 @@ void PutJsonFindings(Output& out, const std::vector<format::Finding>& findings)
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const format::Finding& finding = findings[i];
         out.Put(std::string(i != 0 ? "," : "") + "{\"severity\":" + JsonString(format::SeverityName(finding.severity)) +
-                ",\"code\":" + JsonString(finding.code) + ",\"offset\":" + JsonNumber(finding.offset) +
+                ",\"code\":" + JsonString(format::CodeName(finding.code)) + ",\"offset\":" + JsonNumber(finding.offset) +
                 ",\"length\":" + JsonNumber(finding.length) + ",\"field\":" + JsonString(finding.field) +
                 ",\"message\":" + JsonString(finding.message) + "}");
     }
@@ -182,7 +182,7 @@ void PutTextFindings(Output& out, const std::vector<format::Finding>& findings)
     if (findings.empty())
         out.Put("  none\n");
     for (const format::Finding& finding : findings)
-        out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + finding.code + "  " +
+        out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + std::string(format::CodeName(finding.code)) + "  " +
                 format::HexNumber(finding.offset) + "  " + finding.message + "\n");
 }
 

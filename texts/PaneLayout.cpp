@@ -41,7 +41,7 @@ PaneLayout LayoutPane(std::optional<std::uint64_t> paletteBytes, std::optional<s
 {
     lineHeight = std::max(lineHeight, 1);
     PaneLayout layout;
-    layout.memos[kFileHeaderMemo] = RegionMemo(kFileHeaderSize, lineHeight);
+    layout.memos[kFileHeaderMemo] = RegionMemo(kFileHeaderBytes, lineHeight);
     layout.memos[kInfoHeaderMemo] = RegionMemo(kInfoHeaderSize, lineHeight);
     layout.memos[kPaletteMemo] = RegionMemo(paletteBytes, lineHeight);
     layout.memos[kDataMemo] = RegionMemo(dataBytes, lineHeight);
