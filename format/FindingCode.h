@@ -8,6 +8,7 @@
 namespace hexlume::format {
 
 enum class FindingCode : std::uint8_t {
+    // The two headers (CheckHeaders).
     FileTruncated,
     BadSignature,
     HeaderTruncated,
@@ -26,6 +27,7 @@ enum class FindingCode : std::uint8_t {
     Os2HeadersSize,
     Os2HotSpot,
     ReservedNotZero,
+    // Colour table, masks, densities, colour space (CheckColours).
     ColourTableTooLarge,
     ShortColourTable,
     ColourTableInTrueColour,
@@ -42,8 +44,10 @@ enum class FindingCode : std::uint8_t {
     ColourProfile,
     ProfileOutsideFile,
     ProfileOverlapsHeaders,
+    // Where the pixel data starts (CheckPlacement).
     PixelOffsetOverlaps,
     PixelOffsetPastEnd,
+    // Uncompressed pixel data (CheckPixels).
     SizeImageZero,
     SizeImageMismatch,
     SizeImagePastEnd,
@@ -51,6 +55,7 @@ enum class FindingCode : std::uint8_t {
     IndexPastTable,
     PaddingNotZero,
     BitsOutsideMasks,
+    // Streams: embedded, RLE, Huffman 1D (CheckStreams).
     BadEmbeddedStream,
     EmbeddedStream,
     RleRunPastRow,
@@ -64,11 +69,14 @@ enum class FindingCode : std::uint8_t {
     HuffmanBadCode,
     HuffmanMissingEol,
     HuffmanTruncated,
+    // Bytes no part claims (CheckUnclaimed).
     Gap,
     TrailingBytes,
+    // An OS/2 bitmap array's chain (Findings.cpp).
     BitmapArray,
     ArrayTruncated,
     ArrayBadLink,
+    // How the window's dump relates to the layout (texts/DumpRelation).
     DumpShowsOtherPart,
     DumpHidesBytes,
     DumpEntrySize,
