@@ -8,6 +8,7 @@
 #include "format/FieldDictionary.h"
 #include "format/Inspection.h"
 #include "format/NumberText.h"
+#include "texts/FindingsTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -77,7 +78,7 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     const auto more = std::count_if(findings.begin(), findings.end(),
                                     [severity](const Finding& finding) { return finding.severity == severity; }) -
                       1;
-    std::string text = first->code + ": " + first->message;
+    std::string text = std::string(format::CodeName(first->code)) + ": " + first->message;
     if (more > 0)
         text += " (+" + std::to_string(more) + " more " + std::string(format::SeverityName(severity)) +
                 (more == 1 ? ")" : "s)");
@@ -143,7 +144,7 @@ std::string JsonLine(const std::string& path, const Verdict& verdict)
 {
     Json findings = Json::array();
     for (const Finding& finding : verdict.findings)
-        findings.push_back({{"code", finding.code},
+        findings.push_back({{"code", format::CodeName(finding.code)},
                             {"severity", format::SeverityName(finding.severity)},
                             {"offset", finding.offset},
                             {"message", finding.message}});
@@ -172,7 +173,7 @@ std::string TextLines(const std::string& path, const Verdict& verdict, CheckVerb
     std::string text = std::string(OutcomeWord(verdict.outcome)) + "  " + path + "  " + verdict.text + "\n";
     if (verbosity == CheckVerbosity::Verbose)
         for (const Finding& finding : verdict.findings)
-            text += format::FindingLine(finding) + "\n";
+            text += FindingLine(finding) + "\n";
     return text;
 }
 

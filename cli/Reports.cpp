@@ -139,7 +139,7 @@ Json JsonFindings(const std::vector<format::Finding>& findings)
     Json list = Json::array();
     for (const format::Finding& finding : findings)
         list.push_back({{"severity", format::SeverityName(finding.severity)},
-                        {"code", finding.code},
+                        {"code", format::CodeName(finding.code)},
                         {"offset", finding.offset},
                         {"length", finding.length},
                         {"field", finding.field},
@@ -175,7 +175,7 @@ void PutTextFindings(Output& out, const std::vector<format::Finding>& findings)
     if (findings.empty())
         out.Put("  none\n");
     for (const format::Finding& finding : findings)
-        out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + finding.code + "  " +
+        out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + std::string(format::CodeName(finding.code)) + "  " +
                 format::HexNumber(finding.offset) + "  " + finding.message + "\n");
 }
 

@@ -44,7 +44,7 @@ bool SameDrawing(Bytes a, const BitmapFormat& formatA, const RowDecoder& decoder
         return false;
     if (!IsIndexed(formatA.bitCount))
         return true;
-    for (std::uint64_t index = 0; index < (std::uint64_t{1} << formatA.bitCount); ++index)
+    for (std::uint64_t index = 0; index < FullTableEntries(formatA.bitCount); ++index)
         if (TableColor(a, formatA, index) != TableColor(b, formatB, index))
             return false;
     return true;
@@ -316,7 +316,7 @@ std::set<std::string> Codes(const std::vector<Finding>& findings)
 {
     std::set<std::string> codes;
     for (const Finding& finding : findings)
-        codes.insert(finding.code);
+        codes.insert(std::string(CodeName(finding.code)));
     return codes;
 }
 

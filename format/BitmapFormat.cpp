@@ -83,7 +83,7 @@ std::uint64_t ColorCountFor(const BitmapFormat& format)
         return format.clrUsed;
     if (!IsIndexed(format.bitCount))
         return 0;
-    const std::uint64_t full = std::uint64_t{1} << format.bitCount;
+    const std::uint64_t full = FullTableEntries(format.bitCount);
     if (format.version != HeaderVersion::Core)
         return full;
     // A core header has no count field: a shorter table is told by where the pixels start.

@@ -4,7 +4,7 @@
 
 namespace hexlume::format {
 
-void FindingList::Add(Severity severity, std::string_view code, std::uint64_t offset, std::uint64_t length,
+void FindingList::Add(Severity severity, FindingCode code, std::uint64_t offset, std::uint64_t length,
                       std::string message, std::string field)
 {
     // A place past the end (a claim the file does not hold) is shown at the file's last byte.
@@ -18,11 +18,11 @@ void FindingList::Add(Severity severity, std::string_view code, std::uint64_t of
     } else {
         length = std::clamp<std::uint64_t>(length, 1, fileSize - offset);
     }
-    m_findings.push_back({.severity = severity, .code = std::string(code), .offset = offset, .length = length,
+    m_findings.push_back({.severity = severity, .code = code, .offset = offset, .length = length,
                           .field = std::move(field), .message = std::move(message)});
 }
 
-void FindingList::AddOnField(Severity severity, std::string_view code, FieldId id, std::string message)
+void FindingList::AddOnField(Severity severity, FindingCode code, FieldId id, std::string message)
 {
     const Field* field = FieldFor(id);
     if (field != nullptr) {

@@ -13,11 +13,11 @@ class FindingList {
 public:
     explicit FindingList(const Layout& layout) : m_layout(layout) {}
 
-    void Add(Severity severity, std::string_view code, std::uint64_t offset, std::uint64_t length,
+    void Add(Severity severity, FindingCode code, std::uint64_t offset, std::uint64_t length,
              std::string message, std::string field = {});
     // A finding about the header field `id`: placed on that field, named by it. A field the
     // header is too short to hold is placed where its version would keep it.
-    void AddOnField(Severity severity, std::string_view code, FieldId id, std::string message);
+    void AddOnField(Severity severity, FindingCode code, FieldId id, std::string message);
 
     // The name the file's header version gives the field ("biBitCount"), or "".
     std::string NameOf(FieldId id) const;

@@ -82,7 +82,7 @@ std::string ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
         return Counted(used, "colour", "colours");
     if (IsIndexed(format.bitCount))
         return "0 = 2^" + std::to_string(format.bitCount) + " = " +
-               Counted(std::uint64_t{1} << format.bitCount, "colour", "colours");
+               Counted(FullTableEntries(format.bitCount), "colour", "colours");
     return "0 = no colour table";
 }
 

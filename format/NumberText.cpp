@@ -65,7 +65,7 @@ std::string SignatureText(std::uint64_t value)
     return std::string{'"', letter(value & 0xFF), letter(value >> 8 & 0xFF), '"'};
 }
 
-std::string HexNumber(std::uint64_t value, int digits)
+std::string HexDigits(std::uint64_t value, int digits)
 {
     std::string hex;
     do {
@@ -74,7 +74,12 @@ std::string HexNumber(std::uint64_t value, int digits)
     } while (value != 0);
     if (static_cast<int>(hex.size()) < digits)
         hex.insert(0, static_cast<std::size_t>(digits) - hex.size(), '0');
-    return "0x" + hex;
+    return hex;
+}
+
+std::string HexNumber(std::uint64_t value, int digits)
+{
+    return "0x" + HexDigits(value, digits);
 }
 
 }  // namespace hexlume::format

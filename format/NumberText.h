@@ -36,7 +36,10 @@ std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const Bitm
 // A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
 std::string SignatureText(std::uint64_t value);
 
-// "0x" and at least `digits` upper-case hex digits: "0x0000F800".
+// At least `digits` upper-case hex digits, padded with '0' on the left and never cut: "F800",
+// "0000F800", as the window's header grid shows a field.
+std::string HexDigits(std::uint64_t value, int digits = 1);
+// The same after "0x", as messages and listings write a number: "0x0000F800".
 std::string HexNumber(std::uint64_t value, int digits = 1);
 
 }  // namespace hexlume::format

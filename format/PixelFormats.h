@@ -57,6 +57,13 @@ constexpr bool IsIndexed(std::uint16_t bitCount)
     return bitCount >= 1 && bitCount <= 8;
 }
 
+// The entries a colour table needs for every index the pixels can store: 2^bitCount for 1 to 8
+// bits, 0 for pixels that are no index.
+constexpr std::uint32_t FullTableEntries(std::uint16_t bitCount)
+{
+    return IsIndexed(bitCount) ? std::uint32_t{1} << bitCount : 0;
+}
+
 PixelEncoding EncodingFor(HeaderVersion version, std::uint32_t compression);
 
 // "3 = BI_BITFIELDS", "3 = Huffman 1D" under an OS/2 2.x header, "9 = not defined".

@@ -70,7 +70,7 @@ bool TableCoversEveryIndex(const BitmapFormat& format)
 {
     if (!IsIndexed(format.bitCount))
         return true;
-    return format.colorCount >= (std::uint64_t{1} << format.bitCount);
+    return format.colorCount >= FullTableEntries(format.bitCount);
 }
 
 IndexScan ScanIndices(Bytes file, const BitmapFormat& format)

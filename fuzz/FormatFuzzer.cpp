@@ -12,6 +12,7 @@
 #include "format/Inspection.h"
 #include "format/Layout.h"
 #include "format/PixelBytes.h"
+#include "texts/DumpRelation.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,6 +22,8 @@
 namespace {
 
 using namespace hexlume::format;
+using hexlume::DumpRegions;
+using hexlume::DumpRelationNotes;
 
 void Require(bool condition)
 {
@@ -67,7 +70,7 @@ void RequireMissingPixelsAreAnError(const Inspection& inspection, Bytes bytes)
 void RequireFindingsInside(const std::vector<Finding>& findings, std::uint64_t size)
 {
     for (const Finding& finding : findings)
-        Require(finding.length >= 1 && !finding.code.empty() && !finding.message.empty() &&
+        Require(finding.length >= 1 && !CodeName(finding.code).empty() && !finding.message.empty() &&
                 (size == 0 || Inside(finding.offset, finding.length, size)));
 }
 

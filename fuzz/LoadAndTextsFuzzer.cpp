@@ -34,8 +34,8 @@ void RequireFileBytes(ByteSpan region, const std::uint8_t* data, std::size_t del
 {
     if (region.data() == nullptr)
         return;
-    Require(kFileHeaderSize + offset + region.size() <= delivered);
-    Require(std::memcmp(region.data(), data + kFileHeaderSize + offset, region.size()) == 0);
+    Require(kFileHeaderBytes + offset + region.size() <= delivered);
+    Require(std::memcmp(region.data(), data + kFileHeaderBytes + offset, region.size()) == 0);
 }
 
 // The window's tooltips for the first and last bytes each memo holds, its cells and its marks.
@@ -65,7 +65,7 @@ void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
 void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t delivered)
 {
     const BitmapInfoHeader info = dib.GetInfoHeader();
-    const std::uint64_t paletteOffset = std::uint64_t{Le32At({data + kFileHeaderSize, 4}, 0)};
+    const std::uint64_t paletteOffset = std::uint64_t{Le32At({data + kFileHeaderBytes, 4}, 0)};
     RequireFileBytes(dib.PaletteBytes(), data, delivered, paletteOffset);
     RequireFileBytes(dib.DataBytes(), data, delivered, paletteOffset + std::uint64_t{dib.GetColorCount()} * 4);
 

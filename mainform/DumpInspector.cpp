@@ -114,7 +114,7 @@ void DumpInspector::MarkDump()
 {
     std::vector<MemoMark> all = MarksInDump(m_findings, m_map);
     const bool badIndex = std::any_of(m_findings.begin(), m_findings.end(),
-                                      [](const format::Finding& finding) { return finding.code == "index-past-table"; });
+                                      [](const format::Finding& finding) { return finding.code == format::FindingCode::IndexPastTable; });
     if (badIndex && m_dib != nullptr)
         for (const MemoMark& mark : BadIndexMarks(m_layout.format, m_dib->FileBytes(), m_map))
             all.push_back(mark);

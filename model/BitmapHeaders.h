@@ -13,11 +13,11 @@ namespace hexlume {
 // The two headers the window reads every file as: a file header and a 40-byte info header.
 inline constexpr format::FieldTable kFileHeaderTable = format::FileHeaderFields(format::HeaderVersion::Info);
 inline constexpr format::FieldTable kInfoHeaderTable = format::InfoHeaderFields(format::HeaderVersion::Info);
-inline constexpr std::size_t kFileHeaderSize = format::TableBytes(kFileHeaderTable);
+using format::kFileHeaderBytes;
 inline constexpr std::size_t kInfoHeaderSize = format::TableBytes(kInfoHeaderTable);
 using format::kBitmapSignature;
 
-using FileHeaderBytes = std::array<std::uint8_t, kFileHeaderSize>;
+using FileHeaderBytes = std::array<std::uint8_t, kFileHeaderBytes>;
 using InfoHeaderBytes = std::array<std::uint8_t, kInfoHeaderSize>;
 
 struct BitmapFileHeader {

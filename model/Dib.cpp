@@ -1,5 +1,6 @@
 #include "Dib.h"
 
+#include "format/PixelFormats.h"
 #include "primitives/Arithmetic.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace hexlume {
 
 namespace {
 
-constexpr std::uint64_t kMinimumFileSize = kFileHeaderSize + kInfoHeaderSize;
+constexpr std::uint64_t kMinimumFileSize = kFileHeaderBytes + kInfoHeaderSize;
 
 std::string SystemReason()
 {
@@ -60,9 +61,7 @@ std::uint32_t CDib::ColorCountFor(const BitmapInfoHeader& header)
         return header.biClrUsed;
     // Bit counts 2, 3, 5, 6 and 7 are not standard but follow the same rule as 1, 4 and 8:
     // a palette-based bitmap without a count uses every colour its bits can address.
-    if (header.biBitCount >= 1 && header.biBitCount <= 8)
-        return 1u << header.biBitCount;
-    return 0;
+    return format::FullTableEntries(header.biBitCount);
 }
 
 std::uint64_t CDib::ImageSizeFor(const BitmapInfoHeader& header)
@@ -108,12 +107,12 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
 
     State next;
     next.fileName = path;
-    if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderSize))
+    if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderBytes))
         return Refuse("cannot read the file header: " + SystemReason());
     if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
         return Refuse("the file does not start with \"BM\"; it is not a bitmap");
 
-    const std::uint64_t wanted = fileSize - kFileHeaderSize;
+    const std::uint64_t wanted = fileSize - kFileHeaderBytes;
     if (fileSize > std::numeric_limits<std::size_t>::max() / 2)
         return Refuse("the file is too large to hold in memory");
     try {
@@ -126,7 +125,7 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     std::copy(next.fileHeader.begin(), next.fileHeader.end(), next.buffer.get());
 
     // The file may have shrunk since its size was taken: only the bytes actually read count.
-    file.read(reinterpret_cast<char*>(next.buffer.get() + kFileHeaderSize), static_cast<std::streamsize>(wanted));
+    file.read(reinterpret_cast<char*>(next.buffer.get() + kFileHeaderBytes), static_cast<std::streamsize>(wanted));
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
         return Refuse("cannot read the file: " + SystemReason());
@@ -142,7 +141,7 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
 
 void CDib::LocateRegions(State& next)
 {
-    const std::uint8_t* afterFileHeader = next.buffer.get() + kFileHeaderSize;
+    const std::uint8_t* afterFileHeader = next.buffer.get() + kFileHeaderBytes;
     std::copy_n(afterFileHeader, kInfoHeaderSize, next.infoHeader.begin());
     const BitmapInfoHeader asRead = BitmapInfoHeader::FromBytes(next.infoHeader);
     const std::uint32_t colorCount = ColorCountFor(asRead);

@@ -61,7 +61,7 @@ public:
     // Every byte read, from the file's first: the file header, then the bytes after it.
     ByteSpan FileBytes() const
     {
-        return m_state.buffer ? ByteSpan(m_state.buffer.get(), kFileHeaderSize + m_state.bufferSize) : ByteSpan();
+        return m_state.buffer ? ByteSpan(m_state.buffer.get(), kFileHeaderBytes + m_state.bufferSize) : ByteSpan();
     }
 
     // Number of palette entries a header stands for: biClrUsed, or when that is 0 the full

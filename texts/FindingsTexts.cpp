@@ -60,7 +60,7 @@ std::string FirstFindingText(std::span<const Finding> findings)
     if (order.empty())
         return {};
     const Finding& first = findings[order.front()];
-    return std::string(format::SeverityName(first.severity)) + " " + first.code + " at " +
+    return std::string(format::SeverityName(first.severity)) + " " + std::string(format::CodeName(first.code)) + " at " +
            format::HexNumber(first.offset) + ":\n" + first.message;
 }
 
@@ -69,8 +69,19 @@ std::string CopiedFindingsText(std::span<const Finding> findings, std::span<cons
     std::string text;
     for (const std::size_t index : chosen)
         if (index < findings.size())
-            text += format::FindingLine(findings[index]) + "\n";
+            text += FindingLine(findings[index]) + "\n";
     return text;
+}
+
+std::string FindingLine(const Finding& finding)
+{
+    const auto padded = [](std::string_view text, std::size_t width) {
+        std::string cell(text);
+        cell.resize(std::max(cell.size(), width), ' ');
+        return cell;
+    };
+    return "  " + padded(format::SeverityName(finding.severity), 7) + "  " + padded(format::CodeName(finding.code), 30) +
+           "  " + padded(format::HexNumber(finding.offset), 10) + "  " + finding.message;
 }
 
 FindingPlace PlaceInDump(const Finding& finding, const DumpFileMap& map)

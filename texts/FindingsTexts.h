@@ -32,6 +32,9 @@ std::vector<std::size_t> FindingsListOrder(std::span<const format::Finding> find
 // Pixel (2, 0) uses …"; "" when there are none.
 std::string FirstFindingText(std::span<const format::Finding> findings);
 
+// A finding as one line of a verbose check, in aligned columns:
+// "  error    index-past-table                0x436       Pixel (2, 0) …"
+std::string FindingLine(const format::Finding& finding);
 // The chosen findings as a verbose check prints them, a line each.
 std::string CopiedFindingsText(std::span<const format::Finding> findings, std::span<const std::size_t> chosen);
 

@@ -1,6 +1,6 @@
 #include "HeaderTexts.h"
 
-#include "HexText.h"
+#include "format/NumberText.h"
 
 namespace hexlume {
 
@@ -18,7 +18,7 @@ std::array<std::string, 5> FileHeaderValueTexts(const BitmapFileHeader& header)
                                               header.bfReserved2, header.bfOffBits};
     std::array<std::string, 5> texts;
     for (std::size_t row = 0; row < texts.size(); ++row)
-        texts[row] = HeaderValueHex(values[row], kFileHeaderFields[row].digits);
+        texts[row] = format::HexDigits(values[row], kFileHeaderFields[row].digits);
     if (header.bfType == kBitmapSignature)
         texts[0] = kBitmapTypeText;
     return texts;
@@ -42,7 +42,7 @@ std::array<std::string, 11> InfoHeaderValueTexts(const BitmapInfoHeader& header)
     };
     std::array<std::string, 11> texts;
     for (std::size_t row = 0; row < texts.size(); ++row)
-        texts[row] = HeaderValueHex(values[row], kInfoHeaderFields[row].digits);
+        texts[row] = format::HexDigits(values[row], kInfoHeaderFields[row].digits);
     return texts;
 }
 

@@ -12,8 +12,4 @@ char NibbleToHexDigit(unsigned value);
 // Two upper-case hex digits, high four bits first. The view points into a static table.
 std::string_view ByteToHex(std::uint8_t byte);
 
-// A header field as an unsigned 32-bit number in upper-case hex, no prefix, padded on the
-// left with '0' to at least minDigits digits and never cut.
-std::string HeaderValueHex(std::uint32_t value, int minDigits);
-
 }  // namespace hexlume

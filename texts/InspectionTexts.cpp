@@ -1,5 +1,6 @@
 #include "InspectionTexts.h"
 
+#include "DumpRelation.h"
 #include "HeaderTexts.h"
 #include "HexText.h"
 #include "RegionText.h"
@@ -26,7 +27,7 @@ using format::GroupedNumber;
 using format::HexNumber;
 using format::Severity;
 
-constexpr std::uint64_t kInfoHeaderStart = kFileHeaderSize;
+constexpr std::uint64_t kInfoHeaderStart = kFileHeaderBytes;
 
 // The real part each memo stands for, and what the window calls it.
 constexpr std::array<ElementKind, kMemoCount> kMemoElements{ElementKind::FileHeader, ElementKind::InfoHeader,
@@ -337,12 +338,12 @@ std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t me
 format::Inspection InspectLoadedFile(const CDib& dib)
 {
     format::Inspection inspected = format::Inspect(dib.FileBytes());
-    format::DumpRegions dump{};
+    DumpRegions dump{};
     if (dib.GetPalette() != nullptr)
         dump.paletteOffset = OffsetIn(dib, dib.GetPalette()), dump.paletteSize = dib.GetPaletteSize();
     if (dib.GetData() != nullptr)
         dump.dataOffset = OffsetIn(dib, dib.GetData()), dump.dataSize = dib.GetDataSize();
-    for (format::Finding& note : format::DumpRelationNotes(inspected.layout, dump))
+    for (format::Finding& note : DumpRelationNotes(inspected.layout, dump))
         inspected.findings.push_back(std::move(note));
     return inspected;
 }
@@ -384,7 +385,7 @@ std::optional<HeaderCell> CellOf(const Finding& finding)
 {
     if (finding.field.empty())
         return std::nullopt;
-    if (finding.offset < kFileHeaderSize) {
+    if (finding.offset < kFileHeaderBytes) {
         if (const auto row = FieldRowAt(kFileHeaderRanges, finding.offset))
             return HeaderCell{.infoHeader = false, .row = *row};
         return std::nullopt;

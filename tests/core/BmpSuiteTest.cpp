@@ -24,7 +24,7 @@ std::uint32_t ParseHex(const std::string& text)
 // after the palette, both cut at the end of the file.
 void CheckRegions(const CDib& dib, const std::vector<std::uint8_t>& file)
 {
-    const std::uint64_t buffer = file.size() - kFileHeaderSize;
+    const std::uint64_t buffer = file.size() - kFileHeaderBytes;
     ASSERT_EQ(dib.GetBufferSize(), buffer);
     const std::uint32_t biSize = Le32At(file, 14);
     const std::uint16_t bits = Le16At(file, 28);

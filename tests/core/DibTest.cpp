@@ -45,7 +45,7 @@ void ExpectRegion(ByteSpan region, const std::vector<std::uint8_t>& file, std::o
     }
     ASSERT_NE(region.data(), nullptr);
     ASSERT_EQ(region.size(), expected->size);
-    const auto from = file.begin() + static_cast<std::ptrdiff_t>(kFileHeaderSize + expected->at);
+    const auto from = file.begin() + static_cast<std::ptrdiff_t>(kFileHeaderBytes + expected->at);
     EXPECT_TRUE(std::equal(region.begin(), region.end(), from));
 }
 
@@ -82,7 +82,7 @@ TEST_P(DibLoadTest, RegionsAndFilledInFields)
 {
     const LoadCase& c = GetParam();
     const auto file = LoadOk(c.bitmap);
-    EXPECT_EQ(dib.GetBufferSize(), file.size() - kFileHeaderSize);
+    EXPECT_EQ(dib.GetBufferSize(), file.size() - kFileHeaderBytes);
     ExpectRegion(dib.PaletteBytes(), file, c.palette);
     ExpectRegion(dib.DataBytes(), file, c.data);
     EXPECT_EQ(dib.GetPalette(), dib.PaletteBytes().data());

@@ -1,5 +1,6 @@
 #include "texts/HeaderTexts.h"
 #include "texts/HexText.h"
+#include "format/NumberText.h"
 #include "model/Dib.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -53,7 +54,7 @@ TEST(HeaderTexts, HexDigitsPaddedNeverCut)
                  {0x12345, 2, "12345"}, {0, 4, "0000"},        {0xABC, 4, "0ABC"},   {0xABCDEF, 4, "ABCDEF"},
                  {0xFFFFFFFF, 4, "FFFFFFFF"}, {0x10, 1, "10"}, {0x7, 8, "00000007"}};
     for (const auto& row : table)
-        EXPECT_EQ(HeaderValueHex(row.value, row.digits), row.text) << row.value << " / " << row.digits;
+        EXPECT_EQ(format::HexDigits(row.value, row.digits), row.text) << row.value << " / " << row.digits;
     EXPECT_EQ(ByteToHex(0x00), "00");
     EXPECT_EQ(ByteToHex(0x9F), "9F");
     EXPECT_EQ(ByteToHex(0xFF), "FF");

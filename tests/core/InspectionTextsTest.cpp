@@ -1,3 +1,4 @@
+#include "texts/DumpRelation.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
 #include "testsupport/BmpBuilder.h"
@@ -145,9 +146,9 @@ TEST(DumpMarks, OnlyTheBytesTheMemosHold)
     map[kInfoHeaderMemo] = {.fileOffset = 14, .shown = 40, .held = 40, .firstLine = 1};
     map[kDataMemo] = {.fileOffset = 100, .shown = 32, .held = 2000, .firstLine = 5};  // a cut memo
     const std::vector<format::Finding> findings{
-        {format::Severity::Error, "pixel-data-truncated", 120, 1000, "", "cut"},
-        {format::Severity::Note, "gap", 54, 46, "", "gap"},
-        {format::Severity::Warning, "bad-size", 2, 4, "bfSize", "a field's bytes too"},
+        {format::Severity::Error, format::FindingCode::PixelDataTruncated, 120, 1000, "", "cut"},
+        {format::Severity::Note, format::FindingCode::Gap, 54, 46, "", "gap"},
+        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", "a field's bytes too"},
     };
     const std::vector<MemoMark> marks = MarksInDump(findings, map);
     ASSERT_EQ(marks.size(), 2u);
@@ -163,16 +164,16 @@ TEST(DumpMarks, OnlyTheBytesTheMemosHold)
 
     // The list says where each one is: on a line, past the cut, or nowhere in the dump.
     EXPECT_EQ(PlaceInDump(findings[0], map).where, "line 6");
-    EXPECT_EQ(PlaceInDump({format::Severity::Error, "x", 1500, 4, "", ""}, map).where, "past the cut");
+    EXPECT_EQ(PlaceInDump({format::Severity::Error, format::FindingCode::PixelDataTruncated, 1500, 4, "", ""}, map).where, "past the cut");
     EXPECT_EQ(PlaceInDump(findings[1], map).where, "in no memo");
 }
 
 TEST(FindingsList, ErrorsFirstAndCopiedAsTheVerboseCheckPrintsThem)
 {
     const std::vector<format::Finding> findings{
-        {format::Severity::Note, "gap", 0x36, 8, "", "Bytes 54 to 61 belong to no part of the bitmap."},
-        {format::Severity::Warning, "file-size-mismatch", 2, 4, "bfSize", "bfSize says 100 bytes."},
-        {format::Severity::Error, "index-past-table", 0x436, 1, "", "Pixel (2, 0) uses colour index 9."},
+        {format::Severity::Note, format::FindingCode::Gap, 0x36, 8, "", "Bytes 54 to 61 belong to no part of the bitmap."},
+        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", "bfSize says 100 bytes."},
+        {format::Severity::Error, format::FindingCode::IndexPastTable, 0x436, 1, "", "Pixel (2, 0) uses colour index 9."},
     };
     const std::vector<std::size_t> order = FindingsListOrder(findings);
     EXPECT_EQ(order, (std::vector<std::size_t>{2, 1, 0}));
@@ -183,6 +184,46 @@ TEST(FindingsList, ErrorsFirstAndCopiedAsTheVerboseCheckPrintsThem)
               "  error    index-past-table                0x436       Pixel (2, 0) uses colour index 9.\n"
               "  warning  file-size-mismatch              0x2         bfSize says 100 bytes.\n"
               "  note     gap                             0x36        Bytes 54 to 61 belong to no part of the bitmap.\n");
+}
+
+TEST(DumpRelationNotes, SayWhatTheWindowsMemosReallyShow)
+{
+    const auto notes = [](const std::vector<std::uint8_t>& bytes, const DumpRegions& dump) {
+        return DumpRelationNotes(format::ReadLayout(bytes), dump);
+    };
+    // 16 bits with masks after the header: the window's data region starts at 54, on the masks.
+    const std::vector<std::uint8_t> bitFields =
+        BuildBitmap({.width = 2, .height = 1, .bitCount = 16, .compression = format::kBiBitfields, .sizeImage = 4,
+                     .palette = {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0},
+                     .pixels = std::vector<std::uint8_t>(4)});
+    const std::vector<format::Finding> masks =
+        notes(bitFields, {.paletteOffset = 0, .paletteSize = 0, .dataOffset = 54, .dataSize = 16});
+    ASSERT_EQ(masks.size(), 1u);
+    EXPECT_EQ(masks[0].message, "The pixel-data memo starts 12 bytes before bfOffBits because those 12 bytes are "
+                                "the bit-field masks.");
+    EXPECT_EQ(masks[0].offset, 54u);
+    EXPECT_EQ(masks[0].length, 12u);
+
+    // A 124-byte header: the window shows 40 of it and its palette starts after it all.
+    const std::vector<std::uint8_t> v5 = BuildBitmap({.infoSize = 124, .palette = std::vector<std::uint8_t>(84),
+                                                      .pixels = std::vector<std::uint8_t>(4)});
+    const std::vector<format::Finding> header =
+        notes(v5, {.paletteOffset = 0, .paletteSize = 0, .dataOffset = 138, .dataSize = 4});
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_EQ(header[0].message,
+              "The info-header memo shows 40 of the BITMAPV5HEADER's 124 bytes; the 84 after them appear in no memo.");
+    EXPECT_EQ(header[0].offset, 54u);
+    EXPECT_EQ(header[0].length, 84u);
+
+    // Plural parts take a plural verb.
+    std::vector<std::uint8_t> trailing =
+        BuildBitmap({.width = 4, .height = 2, .bitCount = 8, .sizeImage = 8, .clrUsed = 4,
+                     .palette = std::vector<std::uint8_t>(16), .pixels = {0, 1, 2, 3, 3, 2, 1, 0}});
+    trailing.resize(trailing.size() + 2);
+    const std::vector<format::Finding> tail =
+        notes(trailing, {.paletteOffset = 54, .paletteSize = 16, .dataOffset = 70, .dataSize = 8});
+    ASSERT_EQ(tail.size(), 1u);
+    EXPECT_EQ(tail[0].message, "The trailing bytes (bytes 78 to 79) appear in no memo.");
 }
 
 }  // namespace

@@ -29,16 +29,16 @@ std::string Describe(const std::vector<Finding>& findings)
 {
     std::string text;
     for (const Finding& finding : findings)
-        text += std::string(SeverityName(finding.severity)) + " " + finding.code + ": " + finding.message + "\n";
+        text += std::string(SeverityName(finding.severity)) + " " + std::string(CodeName(finding.code)) + ": " + finding.message + "\n";
     return text;
 }
 
 void ExpectInsideTheFile(const std::vector<Finding>& findings, std::uint64_t fileSize)
 {
     for (const Finding& finding : findings) {
-        EXPECT_GE(finding.length, 1u) << finding.code;
-        EXPECT_LE(finding.offset + finding.length, fileSize) << finding.code;
-        EXPECT_FALSE(finding.message.empty()) << finding.code;
+        EXPECT_GE(finding.length, 1u) << CodeName(finding.code);
+        EXPECT_LE(finding.offset + finding.length, fileSize) << CodeName(finding.code);
+        EXPECT_FALSE(finding.message.empty()) << CodeName(finding.code);
     }
 }
 
@@ -85,7 +85,7 @@ std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t keep)
 }
 
 struct Broken {
-    const char* code;
+    FindingCode code;
     Severity severity;
     std::vector<std::uint8_t> bytes;
 };
@@ -107,59 +107,59 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         return BuildBitmap(BitFields16(r, g, b));
     };
     const std::vector<Broken> cases{
-        {"file-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 9)},
-        {"header-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 40)},
-        {"bad-signature", Severity::Error, indexed([](auto& f) { f.type = 0x4142; })},
-        {"unknown-header-size", Severity::Error, indexed([](auto& f) { f.infoSize = 100; })},
-        {"unknown-header-size", Severity::Error, indexed([](auto& f) { f.infoSize = 39; })},
-        {"bad-planes", Severity::Error, indexed([](auto& f) { f.planes = 3; })},
-        {"bad-bit-count", Severity::Error, indexed([](auto& f) { f.bitCount = 7; })},
-        {"bad-bit-count", Severity::Error, indexed([](auto& f) { f.bitCount = 0; })},
-        {"unusual-bit-count", Severity::Warning, indexed([](auto& f) { f.bitCount = 2; })},
-        {"bad-compression", Severity::Error, indexed([](auto& f) { f.compression = 11; })},
-        {"compression-mismatch", Severity::Error, indexed([](auto& f) { f.compression = kBiRle4; })},
-        {"bad-width", Severity::Error, indexed([](auto& f) { f.width = -4; })},
-        {"bad-height", Severity::Error, indexed([](auto& f) { f.height = 0; })},
-        {"top-down-compressed", Severity::Error, Build(Rle8(kGoodRle), [](auto& f) { f.height = -2; })},
-        {"size-overflow", Severity::Error, indexed([](auto& f) { f.width = 0x7FFFFFFF; f.height = 0x7FFFFFFF; })},
-        {"colour-table-too-large", Severity::Error, indexed([](auto& f) { f.clrUsed = 257; })},
-        {"colour-table-too-large", Severity::Warning, indexed([](auto& f) { f.clrUsed = 300; f.palette.resize(1200); })},
-        {"colour-table-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 60)},
-        {"pixel-offset-past-end", Severity::Error, indexed([](auto& f) { f.offBits = 500; })},
-        {"pixel-offset-overlaps", Severity::Error, indexed([](auto& f) { f.offBits = 60; })},
-        {"pixel-data-truncated", Severity::Error, Cut(BuildBitmap(Indexed8()), 75)},
-        {"index-past-table", Severity::Error, indexed([](auto& f) { f.pixels[6] = 4; })},
-        {"index-past-table", Severity::Error, rle({4, 1, 0, 0, 0, 4, 0, 1, 9, 2, 0, 1})},
-        {"rle-run-past-row", Severity::Error, rle({5, 1, 0, 0, 4, 2, 0, 1})},
-        {"rle-past-last-row", Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0, 1, 1, 0, 1})},
-        {"rle-delta-outside", Severity::Error, rle({4, 1, 0, 2, 0, 3, 0, 1})},
-        {"rle-missing-end", Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0})},
-        {"rle-truncated", Severity::Error, Cut(rle({4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1}), 54 + 16 + 7)},
-        {"masks-overlap", Severity::Error, masks(0xF800, 0x0FE0, 0x001F)},
-        {"mask-not-contiguous", Severity::Error, masks(0xF800, 0x07E0, 0x0015)},
-        {"mask-exceeds-bit-count", Severity::Error, masks(0x1F0000, 0x07E0, 0x001F)},
-        {"masks-truncated", Severity::Error, Cut(masks(0xF800, 0x07E0, 0x001F), 60)},
-        {"mask-empty", Severity::Warning, masks(0xF800, 0, 0x001F)},
-        {"file-size-mismatch", Severity::Error, indexed([](auto& f) { f.fileSize = 9286; })},
-        {"file-size-mismatch", Severity::Warning, indexed([](auto& f) { f.fileSize = 70; })},
-        {"reserved-not-zero", Severity::Warning, indexed([](auto& f) { f.reserved2 = 1; })},
-        {"size-image-mismatch", Severity::Warning, indexed([](auto& f) { f.sizeImage = 4; })},
-        {"size-image-past-end", Severity::Error, indexed([](auto& f) { f.sizeImage = 0x7FFFFFFF; })},
-        {"padding-not-zero", Severity::Warning, indexed([](auto& f) { f.width = 3; f.pixels[7] = 9; })},
-        {"bits-outside-masks", Severity::Note,
+        {FindingCode::FileTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 9)},
+        {FindingCode::HeaderTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 40)},
+        {FindingCode::BadSignature, Severity::Error, indexed([](auto& f) { f.type = 0x4142; })},
+        {FindingCode::UnknownHeaderSize, Severity::Error, indexed([](auto& f) { f.infoSize = 100; })},
+        {FindingCode::UnknownHeaderSize, Severity::Error, indexed([](auto& f) { f.infoSize = 39; })},
+        {FindingCode::BadPlanes, Severity::Error, indexed([](auto& f) { f.planes = 3; })},
+        {FindingCode::BadBitCount, Severity::Error, indexed([](auto& f) { f.bitCount = 7; })},
+        {FindingCode::BadBitCount, Severity::Error, indexed([](auto& f) { f.bitCount = 0; })},
+        {FindingCode::UnusualBitCount, Severity::Warning, indexed([](auto& f) { f.bitCount = 2; })},
+        {FindingCode::BadCompression, Severity::Error, indexed([](auto& f) { f.compression = 11; })},
+        {FindingCode::CompressionMismatch, Severity::Error, indexed([](auto& f) { f.compression = kBiRle4; })},
+        {FindingCode::BadWidth, Severity::Error, indexed([](auto& f) { f.width = -4; })},
+        {FindingCode::BadHeight, Severity::Error, indexed([](auto& f) { f.height = 0; })},
+        {FindingCode::TopDownCompressed, Severity::Error, Build(Rle8(kGoodRle), [](auto& f) { f.height = -2; })},
+        {FindingCode::SizeOverflow, Severity::Error, indexed([](auto& f) { f.width = 0x7FFFFFFF; f.height = 0x7FFFFFFF; })},
+        {FindingCode::ColourTableTooLarge, Severity::Error, indexed([](auto& f) { f.clrUsed = 257; })},
+        {FindingCode::ColourTableTooLarge, Severity::Warning, indexed([](auto& f) { f.clrUsed = 300; f.palette.resize(1200); })},
+        {FindingCode::ColourTableTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 60)},
+        {FindingCode::PixelOffsetPastEnd, Severity::Error, indexed([](auto& f) { f.offBits = 500; })},
+        {FindingCode::PixelOffsetOverlaps, Severity::Error, indexed([](auto& f) { f.offBits = 60; })},
+        {FindingCode::PixelDataTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 75)},
+        {FindingCode::IndexPastTable, Severity::Error, indexed([](auto& f) { f.pixels[6] = 4; })},
+        {FindingCode::IndexPastTable, Severity::Error, rle({4, 1, 0, 0, 0, 4, 0, 1, 9, 2, 0, 1})},
+        {FindingCode::RleRunPastRow, Severity::Error, rle({5, 1, 0, 0, 4, 2, 0, 1})},
+        {FindingCode::RlePastLastRow, Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0, 1, 1, 0, 1})},
+        {FindingCode::RleDeltaOutside, Severity::Error, rle({4, 1, 0, 2, 0, 3, 0, 1})},
+        {FindingCode::RleMissingEnd, Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0})},
+        {FindingCode::RleTruncated, Severity::Error, Cut(rle({4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1}), 54 + 16 + 7)},
+        {FindingCode::MasksOverlap, Severity::Error, masks(0xF800, 0x0FE0, 0x001F)},
+        {FindingCode::MaskNotContiguous, Severity::Error, masks(0xF800, 0x07E0, 0x0015)},
+        {FindingCode::MaskExceedsBitCount, Severity::Error, masks(0x1F0000, 0x07E0, 0x001F)},
+        {FindingCode::MasksTruncated, Severity::Error, Cut(masks(0xF800, 0x07E0, 0x001F), 60)},
+        {FindingCode::MaskEmpty, Severity::Warning, masks(0xF800, 0, 0x001F)},
+        {FindingCode::FileSizeMismatch, Severity::Error, indexed([](auto& f) { f.fileSize = 9286; })},
+        {FindingCode::FileSizeMismatch, Severity::Warning, indexed([](auto& f) { f.fileSize = 70; })},
+        {FindingCode::ReservedNotZero, Severity::Warning, indexed([](auto& f) { f.reserved2 = 1; })},
+        {FindingCode::SizeImageMismatch, Severity::Warning, indexed([](auto& f) { f.sizeImage = 4; })},
+        {FindingCode::SizeImagePastEnd, Severity::Error, indexed([](auto& f) { f.sizeImage = 0x7FFFFFFF; })},
+        {FindingCode::PaddingNotZero, Severity::Warning, indexed([](auto& f) { f.width = 3; f.pixels[7] = 9; })},
+        {FindingCode::BitsOutsideMasks, Severity::Note,
          BuildBitmap({.width = 1, .height = 1, .bitCount = 32, .pixels = {1, 2, 3, 0xFF}})},
-        {"size-image-mismatch", Severity::Warning, Build(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
-        {"absurd-density", Severity::Warning, indexed([](auto& f) { f.yPelsPerMeter = -5; })},
-        {"density-mismatch", Severity::Warning, indexed([](auto& f) { f.xPelsPerMeter = 283'500; })},
-        {"size-image-zero", Severity::Note, indexed([](auto& f) { f.sizeImage = 0; })},
-        {"short-colour-table", Severity::Note, BuildBitmap(Indexed8())},
-        {"colour-table-in-true-colour", Severity::Note,
+        {FindingCode::SizeImageMismatch, Severity::Warning, Build(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
+        {FindingCode::AbsurdDensity, Severity::Warning, indexed([](auto& f) { f.yPelsPerMeter = -5; })},
+        {FindingCode::DensityMismatch, Severity::Warning, indexed([](auto& f) { f.xPelsPerMeter = 283'500; })},
+        {FindingCode::SizeImageZero, Severity::Note, indexed([](auto& f) { f.sizeImage = 0; })},
+        {FindingCode::ShortColourTable, Severity::Note, BuildBitmap(Indexed8())},
+        {FindingCode::ColourTableInTrueColour, Severity::Note,
          BuildBitmap({.clrUsed = 1, .palette = std::vector<std::uint8_t>(4), .pixels = std::vector<std::uint8_t>(4)})},
-        {"gap", Severity::Note, indexed([](auto& f) { f.offBits = 74; f.palette.resize(20); })},
-        {"trailing-bytes", Severity::Note, indexed([](auto& f) { f.pixels.resize(10); })},
+        {FindingCode::Gap, Severity::Note, indexed([](auto& f) { f.offBits = 74; f.palette.resize(20); })},
+        {FindingCode::TrailingBytes, Severity::Note, indexed([](auto& f) { f.pixels.resize(10); })},
     };
     for (const Broken& broken : cases) {
-        SCOPED_TRACE(broken.code);
+        SCOPED_TRACE(CodeName(broken.code));
         const std::vector<Finding> findings = Check(broken.bytes);
         const auto found = std::find_if(findings.begin(), findings.end(),
                                         [&](const Finding& finding) { return finding.code == broken.code; });
@@ -182,7 +182,7 @@ TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
             f.pixels.insert(f.pixels.end(), extra.begin(), extra.end());
         }));
         const auto found = std::find_if(findings.begin(), findings.end(),
-                                        [](const Finding& f) { return f.code == "trailing-bytes"; });
+                                        [](const Finding& f) { return f.code == FindingCode::TrailingBytes; });
         return found == findings.end() ? std::string() : found->message;
     };
     EXPECT_EQ(trailing(std::vector<std::uint8_t>(6)),
@@ -225,13 +225,13 @@ TEST(CheckBitmap, ABitmapArrayHasEachBitmapCheckedAtItsOwnOffset)
     BitmapFields broken = Indexed8();
     broken.bitCount = 7;
     const std::vector<Finding> second = Check(BitmapArrayOf({Indexed8(), broken}));
-    const auto bad = std::find_if(second.begin(), second.end(), [](const Finding& f) { return f.code == "bad-bit-count"; });
+    const auto bad = std::find_if(second.begin(), second.end(), [](const Finding& f) { return f.code == FindingCode::BadBitCount; });
     ASSERT_NE(bad, second.end()) << Describe(second);
     EXPECT_EQ(bad->offset, 92u + 14 + 14 + 14);
     EXPECT_TRUE(bad->message.starts_with("Bitmap 2 of 2 (offset 106): ")) << bad->message;
 
     const std::vector<Finding> loop = Check(BitmapArrayOf({Indexed8(), Indexed8()}, 5));
-    const auto link = std::find_if(loop.begin(), loop.end(), [](const Finding& f) { return f.code == "array-bad-link"; });
+    const auto link = std::find_if(loop.begin(), loop.end(), [](const Finding& f) { return f.code == FindingCode::ArrayBadLink; });
     ASSERT_NE(link, loop.end()) << Describe(loop);
     EXPECT_EQ(link->message, "offNext of the entry at offset 92 is 5, not past the entry: the chain would loop.");
     EXPECT_EQ(link->offset, 98u);
@@ -242,7 +242,7 @@ TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
     const std::vector<Finding> findings = Check(Build(Indexed8(), [](auto& f) { f.fileSize = 9286; }));
     ASSERT_FALSE(findings.empty());
     const auto mismatch = std::find_if(findings.begin(), findings.end(),
-                                       [](const Finding& f) { return f.code == "file-size-mismatch"; });
+                                       [](const Finding& f) { return f.code == FindingCode::FileSizeMismatch; });
     ASSERT_NE(mismatch, findings.end());
     EXPECT_EQ(mismatch->message, "bfSize says 9 286 bytes, past the end of the file, which has 78.");
     EXPECT_EQ(mismatch->field, "bfSize");
@@ -252,41 +252,9 @@ TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
     // The part bfOffBits points into ends where that part ends, not where the colour table does.
     const std::vector<Finding> inHeader = Check(Build(Indexed8(), [](auto& f) { f.offBits = 20; }));
     const auto overlaps = std::find_if(inHeader.begin(), inHeader.end(),
-                                       [](const Finding& f) { return f.code == "pixel-offset-overlaps"; });
+                                       [](const Finding& f) { return f.code == FindingCode::PixelOffsetOverlaps; });
     ASSERT_NE(overlaps, inHeader.end());
     EXPECT_EQ(overlaps->message, "bfOffBits is 20, inside the info header, which ends at 54.");
-}
-
-TEST(DumpRelationNotes, SayWhatTheWindowsMemosReallyShow)
-{
-    // 16 bits with masks after the header: the window's data region starts at 54, on the masks.
-    const std::vector<std::uint8_t> bitFields = BuildBitmap(BitFields16(0xF800, 0x07E0, 0x001F));
-    const std::vector<Finding> masks = DumpRelationNotes(
-        ReadLayout(Bytes(bitFields)), {.paletteOffset = 0, .paletteSize = 0, .dataOffset = 54, .dataSize = 16});
-    ASSERT_EQ(masks.size(), 1u) << Describe(masks);
-    EXPECT_EQ(masks[0].message, "The pixel-data memo starts 12 bytes before bfOffBits because those 12 bytes are "
-                                "the bit-field masks.");
-    EXPECT_EQ(masks[0].offset, 54u);
-    EXPECT_EQ(masks[0].length, 12u);
-
-    // A 124-byte header: the window shows 40 of it and its palette starts after it all.
-    const std::vector<std::uint8_t> v5 = BuildBitmap({.infoSize = 124, .palette = std::vector<std::uint8_t>(84),
-                                                      .pixels = std::vector<std::uint8_t>(4)});
-    const std::vector<Finding> header = DumpRelationNotes(
-        ReadLayout(Bytes(v5)), {.paletteOffset = 0, .paletteSize = 0, .dataOffset = 138, .dataSize = 4});
-    ASSERT_EQ(header.size(), 1u) << Describe(header);
-    EXPECT_EQ(header[0].message,
-              "The info-header memo shows 40 of the BITMAPV5HEADER's 124 bytes; the 84 after them appear in no memo.");
-    EXPECT_EQ(header[0].offset, 54u);
-    EXPECT_EQ(header[0].length, 84u);
-
-    // Plural parts take a plural verb.
-    std::vector<std::uint8_t> trailing = BuildBitmap(Indexed8());
-    trailing.resize(trailing.size() + 2);
-    const std::vector<Finding> tail = DumpRelationNotes(
-        ReadLayout(Bytes(trailing)), {.paletteOffset = 54, .paletteSize = 16, .dataOffset = 70, .dataSize = 8});
-    ASSERT_EQ(tail.size(), 1u) << Describe(tail);
-    EXPECT_EQ(tail[0].message, "The trailing bytes (bytes 78 to 79) appear in no memo.");
 }
 
 // Public files: the good ones get no error and no warning; the questionable ones may get

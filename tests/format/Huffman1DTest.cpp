@@ -98,31 +98,31 @@ TEST(Huffman1D, FaultsNameTheirBitsAndPixelAndOnlyACutStreamDrawsMissingPixels)
 {
     struct Case {
         std::string codes;
-        const char* code;
+        FindingCode code;
         std::uint64_t offset;
         const char* message;
     };
     const std::string eol(kEol);
     const std::vector<Case> cases{
         // What follows the run up to the next end-of-line code is out of step: skipped.
-        {eol + "1000 11 1011 0111 " + eol + "00110101 000101", "huffman-row-too-long", 88,
+        {eol + "1000 11 1011 0111 " + eol + "00110101 000101", FindingCode::HuffmanRowTooLong, 88,
          "A white run of 4 pixels at offset 88 (bit 2 from the high end) starts at pixel (5, 1) (stored row 0) and "
          "goes past the row's 8 pixels."},
-        {eol + "1000 11 " + eol + "00110101 000101", "huffman-row-too-short", 88,
+        {eol + "1000 11 " + eol + "00110101 000101", FindingCode::HuffmanRowTooShort, 88,
          "An end-of-line code at offset 88 (bit 2 from the high end) ends the row at pixel (5, 1) (stored row 0), "
          "short of its 8 pixels."},
-        {eol + "000000001 1 " + eol + "00110101 000101", "huffman-bad-code", 87,
+        {eol + "000000001 1 " + eol + "00110101 000101", FindingCode::HuffmanBadCode, 87,
          "The bits at offset 87 (bit 4 from the high end) are no code of a white run, at pixel (0, 1) (stored row "
          "0); the rest of the row is lost up to the next end-of-line code."},
-        {"1000 11 1000 00110101 000101", "huffman-missing-eol", 86,
+        {"1000 11 1000 00110101 000101", FindingCode::HuffmanMissingEol, 86,
          "Pixel (0, 1) (stored row 0) starts a row at offset 86 with no end-of-line code before it, and 1 more row "
          "does the same."},
-        {eol + "1000 11 1000 " + eol + "00110101", "huffman-truncated", 91,
+        {eol + "1000 11 1000 " + eol + "00110101", FindingCode::HuffmanTruncated, 91,
          "The Huffman stream runs to the end of the file at offset 92 with 1 of its 2 rows read, stopping at pixel "
          "(0, 0) (stored row 1)."},
     };
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.code);
+        SCOPED_TRACE(CodeName(test.code));
         const auto bytes = Huffman(test.codes);
         const std::vector<Finding> problems = Problems(bytes);
         ASSERT_EQ(problems.size(), 1u);
@@ -133,7 +133,7 @@ TEST(Huffman1D, FaultsNameTheirBitsAndPixelAndOnlyACutStreamDrawsMissingPixels)
         const bool missing = std::any_of(pixels.begin(), pixels.end(), [](Argb pixel) {
             return pixel == kMissingLight || pixel == kMissingDark;
         });
-        EXPECT_EQ(missing, std::string_view(test.code) == "huffman-truncated");
+        EXPECT_EQ(missing, test.code == FindingCode::HuffmanTruncated);
     }
 }
 

@@ -83,7 +83,7 @@ TEST(RleStream, FindingsNameThePixelAndOnlyACutStreamDrawsMissingPixels)
 {
     struct Case {
         std::vector<std::uint8_t> bytes;
-        const char* code;
+        FindingCode code;
         std::uint64_t offset;
         const char* message;
         bool missing;
@@ -94,29 +94,29 @@ TEST(RleStream, FindingsNameThePixelAndOnlyACutStreamDrawsMissingPixels)
         return bytes;
     }();
     const std::vector<Case> cases{
-        {Rle8({4, 1, 0, 0, 5, 2, 0, 1}, 8), "rle-run-past-row", 74,
+        {Rle8({4, 1, 0, 0, 5, 2, 0, 1}, 8), FindingCode::RleRunPastRow, 74,
          "A run of 5 pixels at offset 74 starts at pixel (0, 0) (stored row 1) and goes past the row's 4 pixels.",
          false},
-        {Rle8({4, 1, 0, 0, 4, 2, 0, 0, 1, 1, 0, 1}, 12), "rle-past-last-row", 78,
+        {Rle8({4, 1, 0, 0, 4, 2, 0, 0, 1, 1, 0, 1}, 12), FindingCode::RlePastLastRow, 78,
          "The stream goes on past the last of its 2 rows: the code at offset 78 is at stored row 2, past the picture.",
          false},
-        {Rle8({3, 1, 0, 2, 0, 3, 0, 1}, 8), "rle-delta-outside", 72,
+        {Rle8({3, 1, 0, 2, 0, 3, 0, 1}, 8), FindingCode::RleDeltaOutside, 72,
          "A delta of 0 columns and 3 rows at offset 72 from pixel (3, 1) (stored row 0) moves out of the 4 by 2 "
          "picture.",
          false},
-        {Rle8({4, 1, 0, 0, 0, 4, 0, 1, 9, 2, 0, 1}, 12), "index-past-table", 78,
+        {Rle8({4, 1, 0, 0, 0, 4, 0, 1, 9, 2, 0, 1}, 12), FindingCode::IndexPastTable, 78,
          "Pixel (2, 0) (stored row 1) uses colour index 9; the colour table has 4 entries.", false},
-        {cutLiteral, "rle-truncated", 74,
+        {cutLiteral, FindingCode::RleTruncated, 74,
          "The file ends at offset 77 inside the RLE code at offset 74, at pixel (1, 0) (stored row 1), before the "
          "end-of-bitmap code.",
          true},
-        {Rle8({4, 1, 0, 0, 2, 2}, 0), "rle-missing-end", 74,
+        {Rle8({4, 1, 0, 0, 2, 2}, 0), FindingCode::RleMissingEnd, 74,
          "The RLE stream runs to the end of the file at offset 76 without an end-of-bitmap code, at pixel (2, 0) "
          "(stored row 1).",
          true},
     };
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.code);
+        SCOPED_TRACE(CodeName(test.code));
         const Inspection inspection = Inspect(Bytes(test.bytes));
         const auto found = std::find_if(inspection.findings.begin(), inspection.findings.end(),
                                         [&](const Finding& f) { return f.code == test.code; });
@@ -128,7 +128,7 @@ TEST(RleStream, FindingsNameThePixelAndOnlyACutStreamDrawsMissingPixels)
         // Bottom-up, so the cut in stored row 1 leaves the top row's right part missing.
         EXPECT_EQ(std::any_of(pixels.begin(), pixels.end(), IsMissing), test.missing);
         if (test.missing) {
-            const std::uint64_t drawnInTopRow = test.code == std::string("rle-truncated") ? 1 : 2;
+            const std::uint64_t drawnInTopRow = test.code == FindingCode::RleTruncated ? 1 : 2;
             EXPECT_EQ(std::count_if(pixels.begin(), pixels.begin() + 4, IsMissing), 4 - drawnInTopRow);
         }
     }
@@ -153,7 +153,7 @@ TEST(RleStream, Rle24GoesThroughTheSameReader)
     wide[bytes.size() - 6] = 4;
     const Inspection faulty = Inspect(Bytes(wide));
     EXPECT_TRUE(std::any_of(faulty.findings.begin(), faulty.findings.end(),
-                            [](const Finding& f) { return f.code == "rle-run-past-row"; }));
+                            [](const Finding& f) { return f.code == FindingCode::RleRunPastRow; }));
 }
 
 }  // namespace

@@ -1,17 +1,34 @@
-#include "Findings.h"
+#include "DumpRelation.h"
 
-#include "FindingList.h"
-#include "NumberText.h"
+#include "format/FindingList.h"
+#include "format/NumberText.h"
+#include "model/BitmapHeaders.h"
 
 #include <algorithm>
 #include <array>
 
-namespace hexlume::format {
+namespace hexlume {
 
 namespace {
 
+using format::BitmapFormat;
+using format::ByteCount;
+using format::ByteRangeText;
+using format::Element;
+using format::ElementNameIsPlural;
+using format::ElementKind;
+using format::FieldId;
+using format::Finding;
+using format::FindingCode;
+using format::FindingList;
+using format::GroupedNumber;
+using format::HeaderVersionName;
+using format::kFileHeaderBytes;
+using format::Layout;
+using format::Severity;
+
 // The window always shows a 40-byte info header.
-constexpr std::uint64_t kInfoMemoEnd = kFileHeaderBytes + TableBytes(InfoHeaderFields(HeaderVersion::Info));
+constexpr std::uint64_t kInfoMemoEnd = kFileHeaderBytes + kInfoHeaderSize;
 
 struct Memo {
     std::string_view name;
@@ -83,7 +100,7 @@ private:
                       element.name + (shown.size < bytes.size ? " (" + ByteCount(shown.size) + " of its " +
                                                                         GroupedNumber(bytes.size) + ")."
                                                                   : ".");
-        m_list.Add(Severity::Note, "dump-shows-other-part", shown.offset, shown.size, message);
+        m_list.Add(Severity::Note, FindingCode::DumpShowsOtherPart, shown.offset, shown.size, message);
     }
 
     void NoteNotShown(const Element& element, const ByteRange& bytes)
@@ -103,7 +120,7 @@ private:
         else
             message = GroupedNumber(hidden) + " of the " + Possessive(element.name) + " " + ByteCount(bytes.size) +
                       " appear in no memo, the first at offset " + GroupedNumber(first) + ".";
-        m_list.Add(Severity::Note, "dump-hides-bytes", first, hidden, message);
+        m_list.Add(Severity::Note, FindingCode::DumpHidesBytes, first, hidden, message);
     }
 
     // A core header's colour table has 3-byte entries; the palette memo groups it in fours.
@@ -113,7 +130,7 @@ private:
         const ByteRange table = format.colorTable.Present();
         if (format.colorEntrySize != 3 || table.Meet(m_memos[2].bytes).Empty())
             return;
-        m_list.Add(Severity::Note, "dump-entry-size", table.offset, table.size,
+        m_list.Add(Severity::Note, FindingCode::DumpEntrySize, table.offset, table.size,
                    "The palette memo reads 4-byte entries; this " +
                        Possessive(std::string(HeaderVersionName(format.version))) + " " + GroupedNumber(format.colorCount) + " colours are 3 bytes each (blue, green, red).");
     }
@@ -165,4 +182,4 @@ std::vector<Finding> DumpRelationNotes(const Layout& layout, const DumpRegions& 
     return DumpRelation(layout, dump).Run();
 }
 
-}  // namespace hexlume::format
+}  // namespace hexlume

@@ -1,0 +1,33 @@
+#include "CheckContext.h"
+
+#include "NumberText.h"
+
+namespace hexlume::format::check {
+
+std::string Capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+void Part::ReportBadIndex(const IndexScan& scan)
+{
+    if (scan.offset == kNowhere)
+        return;
+    const std::uint64_t others = scan.rowsWithBadIndex - 1;
+    m_list.Add(Severity::Error, FindingCode::IndexPastTable, scan.offset, 1,
+               Capitalised(PixelText(scan.column, m_format.ShownRow(scan.row), scan.row)) + " uses colour index " +
+                   GroupedNumber(scan.index) + "; the colour table has " + GroupedNumber(m_format.colorCount) +
+                   " entries" + (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
+}
+
+void Part::ReportSizeImagePastEnd()
+{
+    m_list.AddOnField(Severity::Error, FindingCode::SizeImagePastEnd, FieldId::ImageSize,
+                      m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) + " from offset " +
+                          GroupedNumber(m_format.pixels.offset) + ", past the end of the file, which has " +
+                          GroupedNumber(m_format.fileSize) + ".");
+}
+
+}  // namespace hexlume::format::check

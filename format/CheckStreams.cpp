@@ -1,0 +1,264 @@
+#include "CheckContext.h"
+
+#include "Huffman1D.h"
+#include "NumberText.h"
+#include "RleStream.h"
+#include "Signatures.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace hexlume::format::check {
+
+namespace {
+
+// A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
+std::string BitPlaceText(std::uint64_t bit)
+{
+    const std::string offset = "offset " + GroupedNumber(bit / 8);
+    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
+}
+
+struct StreamCheck : Part {
+    using Part::Part;
+
+    void CheckEmbeddedStream()
+    {
+        const FileRange& pixels = m_format.pixels;
+        const bool jpeg = m_format.encoding == PixelEncoding::Jpeg;
+        const std::string kind = jpeg ? "JPEG" : "PNG";
+        const Bytes expected = jpeg ? Bytes(kJpegSignature) : Bytes(kPngSignature);
+        if (!StartsWith(m_file.subspan(pixels.offset, pixels.present), expected))
+            m_list.Add(Severity::Error, FindingCode::BadEmbeddedStream, pixels.offset, expected.size(),
+                       "The pixel data at offset " + GroupedNumber(pixels.offset) + " does not start as a " + kind +
+                           " stream does.");
+        else
+            m_list.Add(Severity::Note, FindingCode::EmbeddedStream, pixels.offset, pixels.present,
+                       "The pixel data is a whole " + kind + " stream of " + ByteCount(pixels.present) +
+                           ", a form meant for printers that few readers decode.");
+    }
+
+    // Whether a code writes an index past the colour table: a run repeats the indices of its
+    // one byte, a literal stores its own.
+    static bool WritesBadIndex(const RleCode& code, std::uint64_t pixels, unsigned bits, std::uint64_t colorCount)
+    {
+        const bool run = code.op == RleOp::Run;
+        return LargestIndex(code.data, run ? std::min<std::uint64_t>(pixels, 8 / bits) : pixels, bits) >= colorCount;
+    }
+
+    // The indices past the colour table among the pixels a code writes into the picture.
+    [[gnu::cold, gnu::noinline]] static void ScanRleIndices(IndexScan& scan, std::uint64_t& lastBadRow,
+                                                             const BitmapFormat& format, RleCode code, RleStep step)
+    {
+        // A run repeats its first two pixels.
+        const std::uint64_t distinct = code.op == RleOp::Run ? std::min<std::uint64_t>(step.pixels, 2) : step.pixels;
+        for (std::uint64_t k = 0; k < distinct; ++k) {
+            const std::uint32_t index = RlePixel(format.encoding, code, k);
+            if (index < format.colorCount)
+                continue;
+            if (scan.offset == kNowhere)
+                scan = {.offset = RlePixelOffset(format.encoding, code, k), .index = index, .row = step.y,
+                        .column = step.x + k, .rowsWithBadIndex = 0};
+            if (lastBadRow != step.y) {
+                ++scan.rowsWithBadIndex;
+                lastBadRow = step.y;
+            }
+        }
+    }
+
+    // Walks the stream as the layout bounds it: the first code of each way out of the picture,
+    // the indices, the pixels left unwritten and how the stream ends.
+    void CheckRleStream()
+    {
+        const FileRange& pixels = m_format.pixels;
+        RleReader reader(m_file.first(pixels.offset + pixels.present), m_format.encoding, pixels.offset);
+        RleCursor cursor(m_format.columns, m_format.rows);
+        const bool checkIndices = m_format.encoding != PixelEncoding::Rle24 && !TableCoversEveryIndex(m_format);
+        const unsigned bits = RleBitsPerPixel(m_format.encoding);
+        const std::uint64_t colorCount = m_format.colorCount;
+        bool exitReported[4] = {};
+        IndexScan badIndex;
+        std::uint64_t lastBadRow = kNowhere;
+        std::uint64_t firstSkip = kNowhere;
+        RleCode code;
+        bool ended = false;
+        while (reader.Next(code)) {
+            const RleStep step = cursor.Apply(code);
+            if (step.exit != RleExit::None) [[unlikely]] {
+                const auto exit = static_cast<std::size_t>(step.exit);
+                if (!exitReported[exit])
+                    ReportRleExit(code, step);
+                exitReported[exit] = true;
+            }
+            if (step.skips && firstSkip == kNowhere) [[unlikely]]
+                firstSkip = code.offset;
+            if (checkIndices && step.pixels != 0 && WritesBadIndex(code, step.pixels, bits, colorCount)) [[unlikely]]
+                ScanRleIndices(badIndex, lastBadRow, m_format, code, step);
+            ended = code.op == RleOp::EndOfBitmap;
+            if (code.op == RleOp::CutShort) [[unlikely]]
+                ReportCutShort(code, cursor.X(), cursor.Y());
+        }
+        ReportBadIndex(badIndex);
+        if (firstSkip != kNowhere)
+            m_list.Add(Severity::Note, FindingCode::RleSkipsPixels, firstSkip, 2,
+                       "The stream leaves pixels unwritten (a delta or an early end code at offset " +
+                           GroupedNumber(firstSkip) + "); readers show them in colour 0 or transparent.");
+        CheckStreamSize("RLE", ended, "its end-of-bitmap code");
+    }
+
+    // The image size against a stream the layout bounds by its own end: `ended` when it has one
+    // (named by `end`) before the end of the file.
+    void CheckStreamSize(std::string_view kind, bool ended, std::string_view end)
+    {
+        const FileRange& pixels = m_format.pixels;
+        const bool pastEnd = SaturatingAdd(pixels.offset, m_format.sizeImage) > m_format.fileSize;
+        // A file cut inside the stream may well have the right size; the cut is the error then.
+        if (pastEnd && ended && m_format.sizeImage != pixels.present)
+            ReportSizeImagePastEnd();
+        else if (!pastEnd && m_format.sizeImage != 0 && m_format.sizeImage != pixels.present)
+            m_list.AddOnField(Severity::Warning, FindingCode::SizeImageMismatch, FieldId::ImageSize,
+                              m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) +
+                                  "; the " + std::string(kind) + " stream takes " + GroupedNumber(pixels.present) +
+                                  " from offset " + GroupedNumber(pixels.offset) + " to " +
+                                  std::string(ended ? end : "the end of the file") + ".");
+    }
+
+    // Walks the stream as the layout bounds it: the first fault of each kind with a count of the
+    // rows that have it too, the indices past a short colour table, and how the stream ends.
+    void CheckHuffmanStream()
+    {
+        const FileRange& pixels = m_format.pixels;
+        HuffmanWalker walker(m_file.first(pixels.offset + pixels.present), pixels.offset, m_format.columns,
+                             m_format.rows);
+        constexpr std::size_t kKinds = static_cast<std::size_t>(HuffmanEvent::CutShort) + 1;
+        std::array<HuffmanStep, kKinds> first{};
+        std::array<std::uint64_t, kKinds> counts{};
+        IndexScan badIndex;
+        std::uint64_t lastBadRow = kNowhere;
+        HuffmanStep step;
+        while (walker.Next(step)) {
+            const std::uint32_t index = step.black ? 1 : 0;
+            if (step.pixels != 0 && index >= m_format.colorCount) [[unlikely]] {
+                if (badIndex.offset == kNowhere)
+                    badIndex = {.offset = step.bit / 8, .index = index, .row = step.y, .column = step.x};
+                badIndex.rowsWithBadIndex += lastBadRow != step.y ? 1 : 0;
+                lastBadRow = step.y;
+            }
+            const auto kind = static_cast<std::size_t>(step.event);
+            if (step.event != HuffmanEvent::Run && counts[kind]++ == 0)
+                first[kind] = step;
+        }
+        std::array<std::size_t, kKinds> order{};
+        std::iota(order.begin(), order.end(), 0);
+        std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return first[a].bit < first[b].bit; });
+        for (const std::size_t kind : order)
+            if (counts[kind] != 0)
+                ReportHuffmanFault(first[kind], counts[kind] - 1);
+        ReportBadIndex(badIndex);
+        CheckStreamSize("Huffman", counts[kKinds - 1] == 0, "its last row");
+    }
+
+    [[gnu::cold, gnu::noinline]] void ReportHuffmanFault(const HuffmanStep& step, std::uint64_t moreRows)
+    {
+        const std::string at = BitPlaceText(step.bit);
+        const std::string from = StreamPlaceText(step.x, step.y, m_format);
+        const std::string colour = step.black ? "black" : "white";
+        const std::string more =
+            moreRows == 0 ? "."
+                          : ", and " + GroupedNumber(moreRows) + (moreRows == 1 ? " more row does" : " more rows do") +
+                                " the same.";
+        const std::uint64_t offset = std::min(step.bit / 8, m_format.fileSize - 1);
+        switch (step.event) {
+        case HuffmanEvent::Run: return;
+        case HuffmanEvent::RowTooLong:
+            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooLong, offset, 1,
+                       "A " + colour + " run of " + GroupedNumber(step.count) + " pixels at " + at + " starts at " +
+                           from + " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels" + more);
+            return;
+        case HuffmanEvent::RowTooShort:
+            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooShort, offset, 1,
+                       "An end-of-line code at " + at + " ends the row at " + from + ", short of its " +
+                           GroupedNumber(m_format.columns) + " pixels" + more);
+            return;
+        case HuffmanEvent::BadCode:
+            m_list.Add(Severity::Error, FindingCode::HuffmanBadCode, offset, 1,
+                       "The bits at " + at + " are no code of a " + colour + " run, at " + from +
+                           "; the rest of the row is lost up to the next end-of-line code" + more);
+            return;
+        case HuffmanEvent::MissingEol:
+            m_list.Add(Severity::Error, FindingCode::HuffmanMissingEol, offset, 1,
+                       Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it" + more);
+            return;
+        case HuffmanEvent::CutShort:
+            m_list.Add(Severity::Error, FindingCode::HuffmanTruncated, offset, m_format.fileSize - offset,
+                       "The Huffman stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
+                           " with " + GroupedNumber(step.y) + " of its " + GroupedNumber(m_format.rows) +
+                           " rows read, stopping at " + from + ".");
+            return;
+        }
+    }
+
+    [[gnu::cold, gnu::noinline]] void ReportRleExit(RleCode code, RleStep step)
+    {
+        const std::string at = " at offset " + GroupedNumber(code.offset);
+        const std::string from = StreamPlaceText(step.x, step.y, m_format);
+        switch (step.exit) {
+        case RleExit::None: return;
+        case RleExit::RunPastRow:
+            m_list.Add(Severity::Error, FindingCode::RleRunPastRow, code.offset, code.length,
+                       std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
+                           GroupedNumber(code.count) + " pixels" + at + " starts at " + from +
+                           " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels.");
+            return;
+        case RleExit::PastLastRow:
+            m_list.Add(Severity::Error, FindingCode::RlePastLastRow, code.offset, code.length,
+                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) +
+                           " rows: the code" + at + " is at " + from + ".");
+            return;
+        case RleExit::DeltaOutside:
+            m_list.Add(Severity::Error, FindingCode::RleDeltaOutside, code.offset, code.length,
+                       "A delta of " + GroupedNumber(code.count) + " columns and " + GroupedNumber(code.down) +
+                           " rows" + at + " from " + from + " moves out of the " + GroupedNumber(m_format.columns) +
+                           " by " + GroupedNumber(m_format.rows) + " picture.");
+            return;
+        }
+    }
+
+    // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
+    [[gnu::cold, gnu::noinline]] void ReportCutShort(RleCode code, std::uint64_t x, std::uint64_t y)
+    {
+        const std::string where = StreamPlaceText(x, y, m_format);
+        if (code.length != 0) {
+            m_list.Add(Severity::Error, FindingCode::RleTruncated, code.offset, code.length,
+                       "The file ends at offset " + GroupedNumber(m_format.fileSize) +
+                           " inside the RLE code at offset " + GroupedNumber(code.offset) + ", at " + where +
+                           ", before the end-of-bitmap code.");
+            return;
+        }
+        const FileRange& pixels = m_format.pixels;
+        const std::uint64_t lastBytes = std::min<std::uint64_t>(2, pixels.present);
+        m_list.Add(Severity::Error, FindingCode::RleMissingEnd, m_format.fileSize - lastBytes, lastBytes,
+                   "The RLE stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
+                       " without an end-of-bitmap code, at " + where + ".");
+    }
+};
+
+}  // namespace
+
+void CheckRleStream(Context& context)
+{
+    StreamCheck(context).CheckRleStream();
+}
+
+void CheckHuffmanStream(Context& context)
+{
+    StreamCheck(context).CheckHuffmanStream();
+}
+
+void CheckEmbeddedStream(Context& context)
+{
+    StreamCheck(context).CheckEmbeddedStream();
+}
+
+}  // namespace hexlume::format::check

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Every kind of finding, by the name scripts know it by. Code compares findings by these
+// identifiers; the kebab-case names are only ever printed.
+namespace hexlume::format {
+
+enum class FindingCode : std::uint8_t {
+    // The two headers (CheckHeaders).
+    FileTruncated,
+    BadSignature,
+    HeaderTruncated,
+    UnknownHeaderSize,
+    Os2Header,
+    BadPlanes,
+    UnusualBitCount,
+    BadBitCount,
+    BadCompression,
+    CompressionMismatch,
+    BadWidth,
+    BadHeight,
+    TopDownCompressed,
+    SizeOverflow,
+    FileSizeMismatch,
+    Os2HeadersSize,
+    Os2HotSpot,
+    ReservedNotZero,
+    // Colour table, masks, densities, colour space (CheckColours).
+    ColourTableTooLarge,
+    ShortColourTable,
+    ColourTableInTrueColour,
+    ColourTableTruncated,
+    ImportantColoursExceedTable,
+    MasksTruncated,
+    MasksOverlap,
+    MaskEmpty,
+    MaskNotContiguous,
+    MaskExceedsBitCount,
+    AbsurdDensity,
+    DensityMismatch,
+    UnknownColourSpace,
+    ColourProfile,
+    ProfileOutsideFile,
+    ProfileOverlapsHeaders,
+    // Where the pixel data starts (CheckPlacement).
+    PixelOffsetOverlaps,
+    PixelOffsetPastEnd,
+    // Uncompressed pixel data (CheckPixels).
+    SizeImageZero,
+    SizeImageMismatch,
+    SizeImagePastEnd,
+    PixelDataTruncated,
+    IndexPastTable,
+    PaddingNotZero,
+    BitsOutsideMasks,
+    // Streams: embedded, RLE, Huffman 1D (CheckStreams).
+    BadEmbeddedStream,
+    EmbeddedStream,
+    RleRunPastRow,
+    RlePastLastRow,
+    RleDeltaOutside,
+    RleTruncated,
+    RleMissingEnd,
+    RleSkipsPixels,
+    HuffmanRowTooLong,
+    HuffmanRowTooShort,
+    HuffmanBadCode,
+    HuffmanMissingEol,
+    HuffmanTruncated,
+    // Bytes no part claims (CheckUnclaimed).
+    Gap,
+    TrailingBytes,
+    // An OS/2 bitmap array's chain (Findings.cpp).
+    BitmapArray,
+    ArrayTruncated,
+    ArrayBadLink,
+    // How the window's dump relates to the layout (texts/DumpRelation).
+    DumpShowsOtherPart,
+    DumpHidesBytes,
+    DumpEntrySize,
+};
+
+// The stable kebab-case name: "file-truncated", "rle-run-past-row", …
+std::string_view CodeName(FindingCode code);
+
+}  // namespace hexlume::format

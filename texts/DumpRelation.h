@@ -1,0 +1,21 @@
+#pragma once
+
+#include "format/Findings.h"
+
+#include <cstdint>
+#include <vector>
+
+// How the window's simple dump (file header 0..14, info header 14..54, then a palette and a data
+// region by its own rule) relates to the real layout.
+namespace hexlume {
+
+// Where the window's palette and data regions lie: file offsets; size 0 = absent.
+struct DumpRegions {
+    std::uint64_t paletteOffset, paletteSize, dataOffset, dataSize;
+};
+
+// Notes on every difference: bytes of a header that no memo shows, masks or a gap shown as
+// palette or pixel data, 3-byte entries shown as 4-byte ones, …
+std::vector<format::Finding> DumpRelationNotes(const format::Layout& layout, const DumpRegions& dump);
+
+}  // namespace hexlume
