@@ -81,7 +81,7 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     std::string text = std::string(format::CodeName(first->code)) + ": " + first->message;
     if (more > 0)
         text += " (+" + std::to_string(more) + " more " + std::string(format::SeverityName(severity)) +
-                (more == 1 ? ")" : "s)");
+                std::string(format::CountWord(static_cast<std::uint64_t>(more), ")", "s)"));
     return text;
 }
 
@@ -94,9 +94,9 @@ std::string Summary(const format::Layout& layout)
     const bool embedded = format::IsEmbeddedStream(format.encoding);
     std::string text = std::to_string(format.columns) + "x" + std::to_string(format.rows) + ", " +
                        (embedded ? "embedded " + std::string(encoding)
-                                 : std::to_string(format.bitCount) + (format.bitCount == 1 ? " bit" : " bits"));
+                                 : format::Counted(format.bitCount, "bit", "bits"));
     if (format.bitCount <= 8 && format.colorCount != 0)
-        text += ", " + format::GroupedNumber(format.colorCount) + (format.colorCount == 1 ? " colour" : " colours");
+        text += ", " + format::Counted(format.colorCount, "colour", "colours");
     if (!encoding.empty() && !embedded)
         text += ", " + std::string(encoding);
     return text + ", " + std::string(format::HeaderVersionName(format.version));
@@ -235,8 +235,8 @@ public:
             return;
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
         const auto grouped = [](std::uint64_t value) { return format::GroupedNumber(value); };
-        std::fprintf(stderr, "%s %s: %s OK, %s WARN, %s ERROR, %s skipped, %.1f s\n", grouped(Files()).c_str(),
-                     Files() == 1 ? "file" : "files", grouped(Of(Outcome::Ok)).c_str(),
+        std::fprintf(stderr, "%s: %s OK, %s WARN, %s ERROR, %s skipped, %.1f s\n",
+                     format::Counted(Files(), "file", "files").c_str(), grouped(Of(Outcome::Ok)).c_str(),
                      grouped(Of(Outcome::Warn)).c_str(), grouped(Of(Outcome::Error)).c_str(),
                      grouped(Of(Outcome::Skipped)).c_str(), seconds);
     }

@@ -118,11 +118,12 @@ void WriteText(const BitmapDiff& diff, const Input& a, const Input& b, std::FILE
     if (!diff.hidden.empty()) {
         std::fprintf(out, "\nBytes outside the picture that differ:\n");
         for (const format::HiddenBytesDifference& hidden : diff.hidden)
-            std::fprintf(out, "  %s: %s %s; A has %s, B %s; first at A %s, B %s\n",
+            std::fprintf(out, "  %s: %s; A has %s, B %s; first at A %s, B %s\n",
                          std::string(format::HiddenPartName(hidden.part)).c_str(),
-                         format::GroupedNumber(hidden.differing).c_str(),
-                         hidden.part == format::HiddenPart::RowPadding ? (hidden.differing == 1 ? "row differs" : "rows differ")
-                                                      : (hidden.differing == 1 ? "byte differs" : "bytes differ"),
+                         (hidden.part == format::HiddenPart::RowPadding
+                              ? format::Counted(hidden.differing, "row differs", "rows differ")
+                              : format::Counted(hidden.differing, "byte differs", "bytes differ"))
+                             .c_str(),
                          format::ByteCount(hidden.sizeA).c_str(), format::ByteCount(hidden.sizeB).c_str(),
                          OffsetText(hidden.firstA).c_str(), OffsetText(hidden.firstB).c_str());
     }
