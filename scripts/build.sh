@@ -18,6 +18,11 @@ case "$kind" in
         echo "usage: $0 release|sanitize [TARGET…]" >&2
         exit 2 ;;
 esac
+# A sanitize tree left by g++ starts afresh (CMake cannot switch a tree's compiler in place).
+cache="build/$kind/CMakeCache.txt"
+if [ "$kind" = sanitize ] && [ -f "$cache" ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang++' "$cache"; then
+    rm -rf "build/$kind"
+fi
 cmake -S . -B "build/$kind" -G Ninja -DHEXLUME_WERROR=ON -DHEXLUME_BUILD_TESTS=ON "${options[@]}" >/dev/null
 if [ $# -gt 0 ]; then
     cmake --build "build/$kind" --target "$@"
