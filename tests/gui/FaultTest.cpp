@@ -142,9 +142,17 @@ TEST_F(FaultTest, HostileNamesAreExportedUnderTheirOwnName)
     EXPECT_EQ(platform.errors, QStringList());
 }
 
+// g++ says __SANITIZE_ADDRESS__, clang __has_feature(address_sanitizer).
+#if defined(__SANITIZE_ADDRESS__)
+#define HEXLUME_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define HEXLUME_ADDRESS_SANITIZER
+#endif
+#endif
 TEST_F(FaultTest, ThousandOpensDoNotGrowTheMemory)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(HEXLUME_ADDRESS_SANITIZER)
     GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine; LeakSanitizer checks this build";
 #endif
     constexpr int kOpens = 1000;
