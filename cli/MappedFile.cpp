@@ -11,6 +11,9 @@ namespace hexlume {
 
 namespace {
 
+// Files up to this size are read rather than mapped.
+constexpr std::uint64_t kReadLimit = 1 << 20;
+
 std::string SystemReason()
 {
     return errno != 0 ? std::string(std::strerror(errno)) : std::string("unknown error");
@@ -20,8 +23,31 @@ std::string SystemReason()
 
 MappedFile::~MappedFile()
 {
-    if (m_data != nullptr)
+    if (m_data != nullptr && !m_read)
         ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
+}
+
+bool MappedFile::ReadWhole(int descriptor, std::uint64_t size)
+{
+    m_read = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+    std::uint64_t done = 0;
+    while (done < size) {
+        errno = 0;
+        const ssize_t got = ::read(descriptor, m_read.get() + done, size - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            m_error = "cannot read the file: " + SystemReason();
+            m_read.reset();
+            return false;
+        }
+        if (got == 0)
+            break;  // the file shrank since its size was taken: judge the bytes it has
+        done += static_cast<std::uint64_t>(got);
+    }
+    m_data = m_read.get();
+    m_size = done;
+    return true;
 }
 
 bool MappedFile::Open(const std::string& path)
@@ -46,7 +72,9 @@ bool MappedFile::Open(const std::string& path)
         m_error = "cannot find the size of the file: " + SystemReason();
     else if (!S_ISREG(status.st_mode))
         m_error = "not a regular file", ok = false;
-    if (ok && status.st_size > 0) {
+    if (ok && status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= kReadLimit) {
+        ok = ReadWhole(descriptor, static_cast<std::uint64_t>(status.st_size));
+    } else if (ok && status.st_size > 0) {
         void* mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, descriptor, 0);
         if (mapped == MAP_FAILED) {
             m_error = "cannot read the file: " + SystemReason();

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
 namespace hexlume {
 
 // A whole file's bytes, read-only, for the commands that judge a file by its own bytes (any
-// length, any signature) rather than through the window's model. Mapped, so a large file costs
-// no fresh copy.
+// length, any signature) rather than through the window's model. A large file is mapped, so it
+// costs no fresh copy; a small one is read, since mapping and unmapping serialise the threads of a
+// check over many small files.
 class MappedFile {
 public:
     MappedFile() = default;
@@ -23,8 +25,11 @@ public:
     const std::string& Error() const { return m_error; }
 
 private:
+    bool ReadWhole(int descriptor, std::uint64_t size);
+
     const std::uint8_t* m_data = nullptr;
     std::uint64_t m_size = 0;
+    std::unique_ptr<std::uint8_t[]> m_read;  // a small file's bytes; a large one's are mapped
     std::string m_error;
 };
 
