@@ -106,10 +106,9 @@ std::string Summary(const format::Layout& layout)
 Verdict CheckOneFile(const CheckInput& input)
 {
     MappedFile file;
-    if (!file.Open(input.path))
-        return Refused(file.Error());
-    if (input.kind == CheckInput::Kind::InFolder && !HasBitmapSignature(file.Bytes()))
-        return Refused("no bitmap signature", Outcome::Skipped);
+    // In a folder, a file that does not start as a bitmap is skipped before the rest is read.
+    if (!file.Open(input.path, input.kind == CheckInput::Kind::InFolder ? HasBitmapSignature : nullptr))
+        return file.Unwanted() ? Refused("no bitmap signature", Outcome::Skipped) : Refused(file.Error());
     format::Inspection checked = format::Inspect(file.Bytes());
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
     Verdict verdict{.outcome = Outcome::Ok,

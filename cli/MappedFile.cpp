@@ -13,6 +13,8 @@ namespace {
 
 // Files up to this size are read rather than mapped.
 constexpr std::uint64_t kReadLimit = 1 << 20;
+// What a HeadTest sees: enough for any signature.
+constexpr std::size_t kHeadBytes = 16;
 
 std::string SystemReason()
 {
@@ -50,7 +52,7 @@ bool MappedFile::ReadWhole(int descriptor, std::uint64_t size)
     return true;
 }
 
-bool MappedFile::Open(const std::string& path)
+bool MappedFile::Open(const std::string& path, HeadTest wanted)
 {
     // A FIFO, socket or device is refused before it is opened: opening a FIFO waits for a
     // writer, for ever if none comes. O_NONBLOCK guards the moment between the two looks.
@@ -72,6 +74,12 @@ bool MappedFile::Open(const std::string& path)
         m_error = "cannot find the size of the file: " + SystemReason();
     else if (!S_ISREG(status.st_mode))
         m_error = "not a regular file", ok = false;
+    if (ok && wanted != nullptr) {
+        std::uint8_t head[kHeadBytes];
+        const ssize_t got = ::pread(descriptor, head, sizeof head, 0);
+        m_unwanted = got >= 0 && !wanted(std::span(head, static_cast<std::size_t>(got)));
+        ok = !m_unwanted;
+    }
     if (ok && status.st_size > 0 && static_cast<std::uint64_t>(status.st_size) <= kReadLimit) {
         ok = ReadWhole(descriptor, static_cast<std::uint64_t>(status.st_size));
     } else if (ok && status.st_size > 0) {

@@ -18,11 +18,16 @@ public:
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;
 
-    // False with error() saying why when the file cannot be read.
-    bool Open(const std::string& path);
+    // Whether a file's first bytes make it worth reading whole.
+    using HeadTest = bool (*)(std::span<const std::uint8_t> head);
+
+    // False with error() saying why when the file cannot be read, or with Unwanted() when
+    // `wanted` turned it down after its first bytes, before the rest was read.
+    bool Open(const std::string& path, HeadTest wanted = nullptr);
 
     std::span<const std::uint8_t> Bytes() const { return {m_data, m_size}; }
     const std::string& Error() const { return m_error; }
+    bool Unwanted() const { return m_unwanted; }
 
 private:
     bool ReadWhole(int descriptor, std::uint64_t size);
@@ -31,6 +36,7 @@ private:
     std::uint64_t m_size = 0;
     std::unique_ptr<std::uint8_t[]> m_read;  // a small file's bytes; a large one's are mapped
     std::string m_error;
+    bool m_unwanted = false;
 };
 
 }  // namespace hexlume
