@@ -93,7 +93,7 @@ void DumpInspector::MarkCells()
     const HeaderCellFindings cells = FindingsByCell(m_findings);
     const auto mark = [&](QTableWidget* grid, const CellFindings& findings, HeaderCell cell) {
         MarkCell(grid, static_cast<int>(cell.row), findings.mark,
-                 HeaderCellText(m_layout, m_dib->FileBytes(), cells, cell));
+                 HeaderCellText(m_layout, m_dib->FileBytes(), m_dib->GetInfoHeaderBytes(), cells, cell));
     };
     for (std::size_t row = 0; row < cells.fileHeader.size(); ++row)
         mark(m_fileGrid, cells.fileHeader[row], {.infoHeader = false, .row = row});

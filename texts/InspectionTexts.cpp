@@ -412,8 +412,8 @@ HeaderCellFindings FindingsByCell(std::span<const Finding> findings)
     return cells;
 }
 
-std::string HeaderCellText(const format::Layout& layout, format::Bytes file, const HeaderCellFindings& findings,
-                           HeaderCell cell)
+std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                           const HeaderCellFindings& findings, HeaderCell cell)
 {
     const ByteRange row = cell.infoHeader ? kInfoHeaderRanges.at(cell.row) : kFileHeaderRanges.at(cell.row);
     const std::uint64_t start = (cell.infoHeader ? kInfoHeaderStart : 0) + row.offset;
@@ -433,6 +433,12 @@ std::string HeaderCellText(const format::Layout& layout, format::Bytes file, con
             text += "\n" + PartLine(layout, file, what, at);
             at = std::max(at + 1, what.element->offset + what.element->size);
         }
+    }
+    if (cell.infoHeader && Holds(file, start, row.size)) {
+        const std::uint64_t shown = LeAt(tableInfoHeader, row.offset, row.size);
+        if (const std::uint64_t held = LeAt(file, start, row.size); shown != held)
+            text += "\nThe table shows " + GroupedNumber(shown) + " (" + HexNumber(shown) +
+                    ") here, the value the window derives; the file holds " + GroupedNumber(held) + ".";
     }
     const CellFindings& own = cell.infoHeader ? findings.infoHeader.at(cell.row) : findings.fileHeader.at(cell.row);
     for (const std::string& line : own.lines)

@@ -82,10 +82,11 @@ HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
 
 // A header table's value cell in the words of the dump's byte tooltips: the offset of the row's
 // bytes, what they are taken as a whole (the field with its value in decimal and hex and what it
-// means; each part the file really has there, when its header is not the table's), the cell's
-// findings, and for the biSize row the header's own fields (HeaderSizeNote).
-std::string HeaderCellText(const format::Layout& layout, format::Bytes file, const HeaderCellFindings& findings,
-                           HeaderCell cell);
+// means; each part the file really has there, when its header is not the table's), the value the
+// table shows when the window derives it, the cell's findings, and for the biSize row the header's
+// own fields (HeaderSizeNote). tableInfoHeader: the 40 bytes the info-header table reads.
+std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                           const HeaderCellFindings& findings, HeaderCell cell);
 
 // The biSize cell's extra tooltip: the header's version and the fields the table does not show
 // by their own names (past its 40 bytes, or all of a shorter header's), with their values.
