@@ -35,8 +35,8 @@ void FindingsBadge::Show(const FindingCounts& counts, const QString& firstFindin
     QString tip = firstFinding.isEmpty() ? tr("The checker finds nothing wrong or worth noting in this file.")
                                          : firstFinding + tr("\n\nClick or press F8 for the list of findings.");
     if (dumpLimited)
-        tip += tr("\n\nThe dump does not show all of this file as it is: the list says what it leaves out "
-                  "(not counted as findings).");
+        tip += tr("\n\nThe dump does not show all of this file as it is; the list (click, or F8) says what it "
+                  "leaves out, apart from the findings.");
     setToolTip(tip);
     show();
     update();
