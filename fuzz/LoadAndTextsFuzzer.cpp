@@ -5,6 +5,7 @@
 
 #include "ScratchFile.h"
 #include "texts/DumpPane.h"
+#include "texts/DumpRelation.h"
 #include "texts/FileNamePart.h"
 #include "texts/HeaderTexts.h"
 #include "texts/FindingsTexts.h"
@@ -14,6 +15,7 @@
 #include "model/Dib.h"
 #include "testsupport/ShrinkingStream.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -58,8 +60,15 @@ void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
         Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
     for (const format::Finding& finding : findings)
         Require(!PlaceInDump(finding, map).where.empty());
-    (void)FindingsByCell(findings);
-    (void)HeaderSizeNote(layout);
+    const HeaderCellFindings cells = FindingsByCell(findings);
+    for (std::size_t row = 0; row < kFileHeaderFields.size(); ++row)
+        (void)HeaderCellText(layout, dib.FileBytes(), dib.GetInfoHeaderBytes(), cells, {.infoHeader = false, .row = row});
+    for (std::size_t row = 0; row < kInfoHeaderFields.size(); ++row)
+        (void)HeaderCellText(layout, dib.FileBytes(), dib.GetInfoHeaderBytes(), cells, {.infoHeader = true, .row = row});
+    const FindingsApart apart = SplitDumpNotes(findings);
+    Require(std::none_of(apart.file.begin(), apart.file.end(), IsDumpNote));
+    Require(std::all_of(apart.dump.begin(), apart.dump.end(), IsDumpNote));
+    (void)DumpLimitLines(apart.dump, map);
 }
 
 void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t delivered)

@@ -32,22 +32,18 @@ QTextCharFormat MarkFormat(Mark mark)
     return format;
 }
 
-// The cell keeps its whole text: a tint says the field has findings, the tooltip says which.
-void MarkCell(QTableWidget* grid, int row, const CellFindings& findings, const std::string& note = {})
+// The cell keeps its whole text: a tint says the field has findings, the tooltip says what the
+// field is and which findings.
+void MarkCell(QTableWidget* grid, int row, Mark mark, const std::string& text)
 {
     QTableWidgetItem* cell = grid->item(row, kValueColumn);
-    if (cell == nullptr || (findings.messages.empty() && note.empty()))
+    if (cell == nullptr)
         return;
-    if (findings.mark != Mark::None && findings.mark != Mark::Note) {
-        cell->setBackground(MarkTint(findings.mark));
+    if (mark != Mark::None && mark != Mark::Note) {
+        cell->setBackground(MarkTint(mark));
         cell->setForeground(kMarkText);
     }
-    QString tip = grid->toolTip();  // the grid's own hint stays first
-    for (const std::string& line : findings.messages)
-        tip += QLatin1Char('\n') + FromUtf8(line);
-    if (!note.empty())
-        tip += QLatin1Char('\n') + FromUtf8(note);
-    cell->setToolTip(tip);
+    cell->setToolTip(grid->toolTip() + QLatin1Char('\n') + FromUtf8(text));  // the grid's own hint stays first
 }
 
 }  // namespace
@@ -95,10 +91,14 @@ QString DumpInspector::ToolTipFor(std::size_t memo, std::uint64_t byte) const
 void DumpInspector::MarkCells()
 {
     const HeaderCellFindings cells = FindingsByCell(m_findings);
+    const auto mark = [&](QTableWidget* grid, const CellFindings& findings, HeaderCell cell) {
+        MarkCell(grid, static_cast<int>(cell.row), findings.mark,
+                 HeaderCellText(m_layout, m_dib->FileBytes(), m_dib->GetInfoHeaderBytes(), cells, cell));
+    };
     for (std::size_t row = 0; row < cells.fileHeader.size(); ++row)
-        MarkCell(m_fileGrid, static_cast<int>(row), cells.fileHeader[row]);
+        mark(m_fileGrid, cells.fileHeader[row], {.infoHeader = false, .row = row});
     for (std::size_t row = 0; row < cells.infoHeader.size(); ++row)
-        MarkCell(m_infoGrid, static_cast<int>(row), cells.infoHeader[row], row == 0 ? HeaderSizeNote(m_layout) : "");
+        mark(m_infoGrid, cells.infoHeader[row], {.infoHeader = true, .row = row});
 }
 
 std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)

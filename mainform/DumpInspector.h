@@ -41,6 +41,8 @@ public:
     void ClearHighlight();
 
     const format::Layout& Layout() const { return m_layout; }
+    // Where the memos' bytes stand in the inspected file.
+    const DumpFileMap& Map() const { return m_map; }
     // The file offset of a byte of a memo, while a file is inspected.
     std::optional<std::uint64_t> FileOffset(std::size_t memo, std::uint64_t byte) const;
     // Tints the bytes of the inspected file that differ from `previous`, the version read before,

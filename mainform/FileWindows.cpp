@@ -39,12 +39,19 @@ FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadg
 void FileWindows::Show(const CDib& model)
 {
     m_model = &model;
-    const std::vector<format::Finding>& findings = m_inspector->Findings();
+    // The badge and the list count the file's findings as the checker does; what the dump cannot
+    // show is the window's own limit, said under the list.
+    const FindingsApart findings = SplitDumpNotes(m_inspector->Findings());
     std::vector<std::string> where;
     for (const FindingPlace& place : m_inspector->Places())
         where.push_back(place.where);
-    m_badge->Show(CountFindings(findings), FromUtf8(FirstFindingText(findings)));
-    m_findings->ShowFindings(FromUtf8(NamePart(model.GetFileName())), findings, std::move(where));
+    where.resize(findings.file.size());
+    QStringList limits;
+    for (const std::string& line : DumpLimitLines(findings.dump, m_inspector->Map()))
+        limits << FromUtf8(line);
+    m_badge->Show(CountFindings(findings.file), FromUtf8(FirstFindingText(findings.file)), !limits.isEmpty());
+    m_findings->ShowFindings(FromUtf8(NamePart(model.GetFileName())), {findings.file.begin(), findings.file.end()},
+                             std::move(where), limits);
     if (m_picture->isVisible())
         ShowPictureOfFile();
 }

@@ -26,14 +26,18 @@ FindingsBadge::FindingsBadge(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void FindingsBadge::Show(const FindingCounts& counts, const QString& firstFinding)
+void FindingsBadge::Show(const FindingCounts& counts, const QString& firstFinding, bool dumpLimited)
 {
     m_text = FromUtf8(FindingCountsText(counts));
     const std::optional<format::Severity> worst = WorstSeverity(counts);
     m_icon = worst ? SeverityIcon(*worst) : style()->standardIcon(QStyle::SP_DialogApplyButton);
     setAccessibleName(m_text);
-    setToolTip(firstFinding.isEmpty() ? tr("The checker finds nothing wrong or worth noting in this file.")
-                                      : firstFinding + tr("\n\nClick or press F8 for the list of findings."));
+    QString tip = firstFinding.isEmpty() ? tr("The checker finds nothing wrong or worth noting in this file.")
+                                         : firstFinding + tr("\n\nClick or press F8 for the list of findings.");
+    if (dumpLimited)
+        tip += tr("\n\nThe dump does not show all of this file as it is; the list (click, or F8) says what it "
+                  "leaves out, apart from the findings.");
+    setToolTip(tip);
     show();
     update();
 }

@@ -14,8 +14,9 @@ class FindingsBadge : public QWidget {
 public:
     explicit FindingsBadge(QWidget* parent);
 
-    // firstFinding: the tooltip's opening line ("" when there are none).
-    void Show(const FindingCounts& counts, const QString& firstFinding);
+    // firstFinding: the tooltip's opening line ("" when there are none); dumpLimited: the dump
+    // cannot show all of the file as it is, which the list says below its rows.
+    void Show(const FindingCounts& counts, const QString& firstFinding, bool dumpLimited);
     QString Text() const { return m_text; }
 
 signals:

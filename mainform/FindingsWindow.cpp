@@ -23,7 +23,7 @@ constexpr int kFindingRole = Qt::UserRole;
 }  // namespace
 
 FindingsWindow::FindingsWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), m_list(new QTreeWidget(this)), m_place(new QLabel(this))
+    : QWidget(owner, Qt::Window), m_list(new QTreeWidget(this)), m_place(new QLabel(this)), m_limits(new QLabel(this))
 {
     setObjectName(QStringLiteral("FindingsWindow"));
     setWindowTitle(tr("Findings"));
@@ -37,11 +37,16 @@ FindingsWindow::FindingsWindow(QWidget* owner)
     m_list->header()->setStretchLastSection(true);
     m_place->setObjectName(QStringLiteral("lblFindingPlace"));
     m_place->setWordWrap(true);
+    m_limits->setObjectName(QStringLiteral("lblDumpLimits"));
+    m_limits->setWordWrap(true);
+    m_limits->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_limits->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_place);
+    layout->addWidget(m_limits);
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &FindingsWindow::ChooseCurrent);
     m_list->installEventFilter(this);
@@ -59,7 +64,7 @@ bool FindingsWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::Finding> findings,
-                                  std::vector<std::string> where)
+                                  std::vector<std::string> where, const QStringList& dumpLimits)
 {
     Clear();
     setWindowTitle(tr("Findings — %1").arg(fileName));
@@ -81,6 +86,11 @@ void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::F
         m_list->resizeColumnToContents(column);
     m_place->setText(m_findings.empty() ? tr("The checker finds nothing wrong or worth noting in this file.")
                                         : tr("Choose a finding to see its bytes in the dump."));
+    if (!dumpLimits.isEmpty()) {
+        m_limits->setText(tr("What the dump cannot show as the file has it (limits of this window, not findings):") +
+                          QStringLiteral("\n• ") + dumpLimits.join(QStringLiteral("\n• ")));
+        m_limits->show();
+    }
 }
 
 void FindingsWindow::Clear()
@@ -89,6 +99,8 @@ void FindingsWindow::Clear()
     m_list->clear();
     m_findings.clear();
     m_place->clear();
+    m_limits->clear();
+    m_limits->hide();
     setWindowTitle(tr("Findings"));
 }
 

@@ -21,8 +21,10 @@ class FindingsWindow : public QWidget {
 public:
     explicit FindingsWindow(QWidget* owner);
 
-    // where: for each finding, its dump line or why the dump does not show it.
-    void ShowFindings(const QString& fileName, std::vector<format::Finding> findings, std::vector<std::string> where);
+    // where: for each finding, its dump line or why the dump does not show it; dumpLimits: what
+    // the dump cannot show as the file has it, said below the list and not counted among the findings.
+    void ShowFindings(const QString& fileName, std::vector<format::Finding> findings, std::vector<std::string> where,
+                      const QStringList& dumpLimits);
     void Clear();
     // Chooses the next finding in the list's order (direction 1) or the one before (-1), round
     // the end.
@@ -42,6 +44,7 @@ private:
 
     QTreeWidget* m_list;
     QLabel* m_place;
+    QLabel* m_limits;
     std::vector<format::Finding> m_findings;
 };
 

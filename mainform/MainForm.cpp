@@ -142,7 +142,8 @@ void TMainForm::CreateInspection()
     m_followSign->setFont(QApplication::font());  // the status bar's, so a whole sentence fits
     m_followSign->setAutoFillBackground(true);
     m_followSign->setAlignment(Qt::AlignCenter);
-    m_followSign->setGeometry(0, ui->pnlBmp->height() - m_lineHeight - 4, ui->pnlBmp->width(), m_lineHeight + 4);
+    m_followSign->setWordWrap(true);  // a sentence wider than the preview takes a second line, never loses words
+    m_followSign->setMargin(2);
     m_followSign->hide();
 
     // On the caption strip between the buttons and the ruler, which the layout leaves bare.
@@ -383,6 +384,10 @@ void TMainForm::ShowFollowSign(const QString& text, const QString& toolTip)
 {
     m_followSign->setText(text);
     m_followSign->setToolTip(toolTip);
+    // As tall as its wrapped text needs, standing on the preview's lower edge.
+    const QWidget* panel = ui->pnlBmp;
+    const int height = std::min(m_followSign->heightForWidth(panel->width()), panel->height());
+    m_followSign->setGeometry(0, panel->height() - height, panel->width(), height);
     m_followSign->setVisible(!text.isEmpty());
 }
 

@@ -182,4 +182,14 @@ std::vector<Finding> DumpRelationNotes(const Layout& layout, const DumpRegions& 
     return DumpRelation(layout, dump).Run();
 }
 
+bool IsDumpNote(const Finding& finding)
+{
+    switch (finding.code) {
+    case FindingCode::DumpShowsOtherPart:
+    case FindingCode::DumpHidesBytes:
+    case FindingCode::DumpEntrySize: return true;
+    default: return false;
+    }
+}
+
 }  // namespace hexlume

@@ -18,4 +18,7 @@ struct DumpRegions {
 // palette or pixel data, 3-byte entries shown as 4-byte ones, …
 std::vector<format::Finding> DumpRelationNotes(const format::Layout& layout, const DumpRegions& dump);
 
+// Whether a finding is one of those notes: a limit of the window's dump, not a fault of the file.
+bool IsDumpNote(const format::Finding& finding);
+
 }  // namespace hexlume

@@ -1,5 +1,6 @@
 #include "FindingsTexts.h"
 
+#include "DumpRelation.h"
 #include "RegionText.h"
 #include "format/NumberText.h"
 
@@ -10,6 +11,25 @@ namespace hexlume {
 
 using format::Finding;
 using format::Severity;
+
+FindingsApart SplitDumpNotes(std::span<const Finding> findings)
+{
+    const auto notes = std::find_if(findings.begin(), findings.end(), IsDumpNote);
+    const auto split = static_cast<std::size_t>(notes - findings.begin());
+    return {.file = findings.first(split), .dump = findings.subspan(split)};
+}
+
+std::vector<std::string> DumpLimitLines(std::span<const Finding> dumpNotes, const DumpFileMap& map)
+{
+    std::vector<std::string> lines;
+    for (const Finding& note : dumpNotes)
+        lines.push_back(note.message);
+    if (const MemoBytes& data = map[kDataMemo]; data.held > data.shown)
+        lines.push_back("The dump stops before line " + format::GroupedNumber(data.firstLine + data.shown / kBytesPerLine) +
+                        ": the last " + format::ByteCount(data.held - data.shown) + " of the pixel data, from offset " +
+                        format::HexNumber(data.fileOffset + data.shown) + ", are past the cut.");
+    return lines;
+}
 
 FindingCounts CountFindings(std::span<const Finding> findings)
 {

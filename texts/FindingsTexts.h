@@ -13,6 +13,17 @@
 // rows, the copied text, and where each finding stands in the dump.
 namespace hexlume {
 
+// InspectLoadedFile's findings apart: the file's own, the very list the checker gives, and the
+// notes on what the window's dump shows otherwise than the file has it, which are no fault of the file.
+struct FindingsApart {
+    std::span<const format::Finding> file;
+    std::span<const format::Finding> dump;
+};
+FindingsApart SplitDumpNotes(std::span<const format::Finding> findings);
+// What the dump cannot show as the file has it: the dump notes' messages, then, when the pixel-data
+// memo is cut, where it stops. Empty when the dump shows the whole file as it is.
+std::vector<std::string> DumpLimitLines(std::span<const format::Finding> dumpNotes, const DumpFileMap& map);
+
 struct FindingCounts {
     std::uint64_t errors = 0;
     std::uint64_t warnings = 0;

@@ -60,11 +60,14 @@ std::string ValueText(const Field& field)
     return " = " + decimal + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
 }
 
-std::string FieldLine(const Element& element, const Field& field, std::uint64_t byteInField)
+// byteInField: which of the field's bytes a byte's tooltip is about; none for the field as a whole.
+std::string FieldLine(const Element& element, const Field& field, std::optional<std::uint64_t> byteInField)
 {
     std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) +
                        ", bytes " + std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
-                       "; byte " + std::to_string(byteInField + 1) + " of " + std::to_string(field.size) + ")";
+                       (byteInField ? "; byte " + std::to_string(*byteInField + 1) + " of " + std::to_string(field.size)
+                                    : std::string()) +
+                       ")";
     if (!field.present)
         return line + ": cut off by the end of the file";
     line += ValueText(field);
@@ -276,10 +279,16 @@ Mark MarkOf(Severity severity)
     return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::Note;
 }
 
+// A finding as every tooltip names it: "warning: bfSize says 100 bytes …".
+std::string FindingTipLine(const Finding& finding)
+{
+    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+}
+
 void AddTo(CellFindings& cell, const Finding& finding)
 {
     cell.mark = std::max(cell.mark, MarkOf(finding.severity));
-    cell.messages.push_back(finding.message);
+    cell.lines.push_back(FindingTipLine(finding));
 }
 
 // A byte's text: the lines about the dump's reading of it, if any, go between what the byte is
@@ -299,7 +308,7 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
     }
     for (const Finding& finding : findings)
         if (Covers(finding, offset))
-            text += "\n" + std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+            text += "\n" + FindingTipLine(finding);
     return text;
 }
 
@@ -401,6 +410,43 @@ HeaderCellFindings FindingsByCell(std::span<const Finding> findings)
         if (const std::optional<HeaderCell> cell = CellOf(finding))
             AddTo(cell->infoHeader ? cells.infoHeader[cell->row] : cells.fileHeader[cell->row], finding);
     return cells;
+}
+
+std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                           const HeaderCellFindings& findings, HeaderCell cell)
+{
+    const ByteRange row = cell.infoHeader ? kInfoHeaderRanges.at(cell.row) : kFileHeaderRanges.at(cell.row);
+    const std::uint64_t start = (cell.infoHeader ? kInfoHeaderStart : 0) + row.offset;
+    std::string text = OffsetLine(start);
+    // What the row's bytes really are, a line for each part the file places there: one field as a
+    // rule, two or more where a shorter header than the table's has other fields or parts there.
+    for (std::uint64_t at = start; at < start + row.size;) {
+        const format::ByteDescription what = format::DescribeByte(layout, at);
+        if (what.element == nullptr) {
+            text += "\nPast the end of the file.";
+            break;
+        }
+        if (what.field != nullptr) {
+            text += "\n" + FieldLine(*what.element, *what.field, std::nullopt);
+            at = std::max(at + 1, what.field->offset + what.field->size);
+        } else {
+            text += "\n" + PartLine(layout, file, what, at);
+            at = std::max(at + 1, what.element->offset + what.element->size);
+        }
+    }
+    if (cell.infoHeader && Holds(file, start, row.size)) {
+        const std::uint64_t shown = LeAt(tableInfoHeader, row.offset, row.size);
+        if (const std::uint64_t held = LeAt(file, start, row.size); shown != held)
+            text += "\nThe table shows " + GroupedNumber(shown) + " (" + HexNumber(shown) +
+                    ") here, the value the window derives; the file holds " + GroupedNumber(held) + ".";
+    }
+    const CellFindings& own = cell.infoHeader ? findings.infoHeader.at(cell.row) : findings.fileHeader.at(cell.row);
+    for (const std::string& line : own.lines)
+        text += "\n" + line;
+    if (cell.infoHeader && cell.row == 0)
+        if (const std::string note = HeaderSizeNote(layout); !note.empty())
+            text += "\n" + note;
+    return text;
 }
 
 std::string HeaderSizeNote(const format::Layout& layout)

@@ -33,7 +33,7 @@ DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane);
 // The file offset of a memo's byte; nullopt when the memo holds no such byte.
 std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo);
 // A loaded file as the format sees it, with the notes on how the window's dump relates to its
-// real layout among the findings.
+// real layout among the findings: the checker's findings first, as it gives them, then the notes.
 format::Inspection InspectLoadedFile(const CDib& dib);
 
 // The tooltip of one dump byte: its offset, what it really is (for pixel data, also what its
@@ -64,7 +64,7 @@ enum class Mark { None, Changed, Note, Warning, Error };
 // A header table's value cell with the findings about its field.
 struct CellFindings {
     Mark mark = Mark::None;
-    std::vector<std::string> messages;  // every finding on the field, notes included
+    std::vector<std::string> lines;  // every finding on the field, notes included, as the byte tooltips name it
 };
 struct HeaderCellFindings {
     std::array<CellFindings, 5> fileHeader;
@@ -79,6 +79,14 @@ struct HeaderCell {
 };
 std::optional<HeaderCell> CellOf(const format::Finding& finding);
 HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
+
+// A header table's value cell in the words of the dump's byte tooltips: the offset of the row's
+// bytes, what they are taken as a whole (the field with its value in decimal and hex and what it
+// means; each part the file really has there, when its header is not the table's), the value the
+// table shows when the window derives it, the cell's findings, and for the biSize row the header's
+// own fields (HeaderSizeNote). tableInfoHeader: the 40 bytes the info-header table reads.
+std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                           const HeaderCellFindings& findings, HeaderCell cell);
 
 // The biSize cell's extra tooltip: the header's version and the fields the table does not show
 // by their own names (past its 40 bytes, or all of a shorter header's), with their values.

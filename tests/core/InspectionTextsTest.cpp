@@ -139,6 +139,42 @@ TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)
     EXPECT_EQ(cells.fileHeader[0].mark, Mark::None);
 }
 
+TEST(HeaderCellText, TheRowsBytesInTheByteTooltipsWordsWithTheirFindings)
+{
+    const Inspected planes(Pal8({.planes = 2}));
+    const HeaderCell row{.infoHeader = true, .row = 3};
+    std::vector<std::uint8_t> table(planes.bytes.begin() + 14, planes.bytes.begin() + 54);  // as the table reads it
+    const HeaderCellFindings planeCells = FindingsByCell(planes.findings);
+    const std::string cell = HeaderCellText(planes.layout, planes.bytes, table, planeCells, row);
+    EXPECT_NE(cell.find("Offset 0x0000001A (26)\nBITMAPINFOHEADER, biPlanes (WORD, bytes 26–27) = 2 (0x0002)"),
+              std::string::npos) << cell;
+    // The finding in the very words the field's bytes give it in the dump.
+    const std::string byte = planes.Tip(kInfoHeaderMemo, 26);
+    const std::size_t error = byte.find("\nerror: ");
+    ASSERT_NE(error, std::string::npos) << byte;
+    EXPECT_NE(cell.find(byte.substr(error)), std::string::npos) << cell;
+    EXPECT_EQ(cell.find("The table shows"), std::string::npos) << cell;
+    // A value the window fills in where the file stores 0 is told apart from the file's.
+    table[20] = 0x20;  // biSizeImage
+    const std::string image = HeaderCellText(planes.layout, planes.bytes, table, planeCells, {.infoHeader = true, .row = 6});
+    EXPECT_NE(image.find("\nThe table shows 32 (0x20) here, the value the window derives; the file holds 0."),
+              std::string::npos) << image;
+
+    // A 12-byte header has two fields where the table's biWidth row stands, and its colour
+    // table where the biPlanes row does.
+    // bcWidth 2 and bcHeight 2 in biWidth's bytes, bcPlanes 1 and bcBitCount 8 in biHeight's; the
+    // 256 3-byte entries run from offset 26 to the pixels at 54 + 740.
+    const Inspected core(BuildBitmap({.infoSize = 12, .width = 0x20002, .height = 0x80001,
+                                      .palette = CountingBytes(740), .pixels = std::vector<std::uint8_t>(8)}));
+    const HeaderCellFindings cells = FindingsByCell(core.findings);
+    const std::span<const std::uint8_t> coreTable(core.bytes.data() + 14, 40);
+    const std::string width = HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 1});
+    EXPECT_NE(width.find("\nBITMAPCOREHEADER, bcWidth (WORD, bytes 18–19) = 2 (0x0002)"), std::string::npos) << width;
+    EXPECT_NE(width.find("\nBITMAPCOREHEADER, bcHeight (WORD, bytes 20–21) = 2 (0x0002)"), std::string::npos) << width;
+    const std::string plane = HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 3});
+    EXPECT_NE(plane.find("colour table, entry 0"), std::string::npos) << plane;
+}
+
 TEST(DumpMarks, OnlyTheBytesTheMemosHold)
 {
     DumpFileMap map{};

@@ -23,9 +23,17 @@ void WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes)
 
 class FollowTest : public MainFormTest {
 protected:
+    // The sign shows, and its whole text fits in it, as the label lays it out.
     bool WaitForSign(const QString& start)
     {
-        return QTest::qWaitFor([&] { return form.FollowSignText().startsWith(start); }, 5000);
+        if (!QTest::qWaitFor([&] { return form.FollowSignText().startsWith(start); }, 5000))
+            return false;
+        const QLabel* sign = Child<QLabel>("lblFollowSign");
+        const QRect room = sign->contentsRect().adjusted(sign->margin(), sign->margin(), -sign->margin(), -sign->margin());
+        const QRect needed = sign->fontMetrics().boundingRect(room, int(sign->alignment()) | Qt::TextWordWrap, sign->text());
+        EXPECT_TRUE(room.contains(needed)) << sign->text().toStdString() << " needs " << needed.width() << "x"
+                                           << needed.height() << ", has " << room.width() << "x" << room.height();
+        return true;
     }
     // The dump writes a byte as two digits and two blanks.
     bool DataShows(const char* hex) { return Memo("mmoData")->toPlainText().contains(QLatin1String(hex)); }

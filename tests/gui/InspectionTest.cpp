@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 #include "mainform/PictureView.h"
+#include "texts/FindingsTexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QTextBlock>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace hexlume {
@@ -119,6 +121,41 @@ TEST_F(InspectionTest, TheBadgeCountsAndTheListLeadsToEveryBadIndex)
         << QGuiApplication::clipboard()->text().toStdString();
     form.close();
     EXPECT_FALSE(list->isVisible()) << "the list closes with the window";
+}
+
+// The window's dump starts on the masks and is cut; neither is a fault of the file.
+TEST_F(InspectionTest, TheBadgeCountsTheFileAsTheCheckerDoesAndTheListSaysTheDumpsLimitsApart)
+{
+    BitmapFields fields{.width = 64, .height = 256, .bitCount = 32, .compression = 3, .sizeImage = 65536,
+                        .palette = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0}};
+    fields.pixels.assign(65536, 0x5A);
+    for (std::size_t alpha = 3; alpha < fields.pixels.size(); alpha += 4)
+        fields.pixels[alpha] = 0;  // no bits outside the masks
+    const std::vector<std::uint8_t> bytes = BuildBitmap(fields);
+    const std::string checked = FindingCountsText(CountFindings(format::Inspect(bytes).findings));
+    ASSERT_EQ(checked, "No findings") << "the file this test needs";
+    Open(WritePicture("clean.bmp", bytes));
+    EXPECT_EQ(Child<QWidget>("lblFindings")->accessibleName(), QString::fromStdString(checked));
+
+    QTest::keyClick(&form, Qt::Key_F8);
+    EXPECT_EQ(Child<QTreeWidget>("lstFindings")->topLevelItemCount(), 0);
+    const QLabel* limits = Child<QLabel>("lblDumpLimits");
+    EXPECT_FALSE(limits->isHidden());
+    EXPECT_TRUE(limits->text().contains(QStringLiteral("the bit-field masks"))) << limits->text().toStdString();
+    EXPECT_TRUE(limits->text().contains(QStringLiteral("past the cut"))) << limits->text().toStdString();
+}
+
+TEST_F(InspectionTest, AValueCellSaysItsFieldsValueMeaningAndFindings)
+{
+    std::vector<std::uint8_t> bytes = SmallBitmap();
+    bytes[26] = 2;  // biPlanes
+    Open(WritePicture("planes.bmp", bytes));
+    const QString tip = Grid("sgdInfoHeader")->item(3, 2)->toolTip();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("Bitmap Info Header 位图信息头信息\n"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("biPlanes (WORD, bytes 26–27) = 2 (0x0002)"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("\nerror: biPlanes is 2"))) << tip.toStdString();
+    EXPECT_TRUE(Grid("sgdInfoHeader")->item(1, 2)->toolTip().contains(QStringLiteral("biWidth (LONG, bytes 18–21) = 2")))
+        << "a cell without findings says its field too";
 }
 
 TEST_F(InspectionTest, ThePictureWindowOpensFromTheMenuAndAClickedPixelLightsExactlyItsBytes)
