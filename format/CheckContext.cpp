@@ -18,8 +18,9 @@ void Part::ReportBadIndex(const IndexScan& scan)
     const std::uint64_t others = scan.rowsWithBadIndex - 1;
     m_list.Add(Severity::Error, FindingCode::IndexPastTable, scan.offset, 1,
                Capitalised(PixelText(scan.column, m_format.ShownRow(scan.row), scan.row)) + " uses colour index " +
-                   GroupedNumber(scan.index) + "; the colour table has " + GroupedNumber(m_format.colorCount) +
-                   " entries" + (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
+                   GroupedNumber(scan.index) + "; the colour table has " +
+                   Counted(m_format.colorCount, "entry", "entries") +
+                   (others == 0 ? "." : ", and " + Counted(others, "more row does", "more rows do") + " the same."));
 }
 
 void Part::ReportSizeImagePastEnd()

@@ -17,7 +17,7 @@ std::string NoPictureReason(const BitmapFormat& format)
     if (format.encoding == PixelEncoding::Unknown)
         return "biCompression " + std::to_string(format.compression) + " is not a compression";
     if (!DrawsBitCount(format.encoding, format.bitCount)) {
-        std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
+        std::string reason = "biBitCount " + GroupedNumber(format.bitCount) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
             reason += " with biCompression " + std::to_string(format.compression);
         return reason;

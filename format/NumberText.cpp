@@ -36,6 +36,13 @@ std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
     return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
 }
 
+std::string BitRangeText(std::uint64_t first, std::uint64_t count)
+{
+    if (count == 1)
+        return "bit " + std::to_string(first);
+    return "bits " + std::to_string(first) + " to " + std::to_string(first + count - 1);
+}
+
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
 {
     return PixelSpanText(x, x, shownRow, storedRow);
