@@ -4,13 +4,6 @@
 
 namespace hexlume::format::check {
 
-std::string Capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
-
 void Part::ReportBadIndex(const IndexScan& scan)
 {
     if (scan.offset == kNowhere)

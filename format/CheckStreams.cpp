@@ -15,13 +15,6 @@ namespace hexlume::format::check {
 
 namespace {
 
-// A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
-std::string BitPlaceText(std::uint64_t bit)
-{
-    const std::string offset = "offset " + GroupedNumber(bit / 8);
-    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
-}
-
 struct StreamCheck : Part {
     using Part::Part;
 
@@ -174,52 +167,24 @@ struct StreamCheck : Part {
         CheckStreamSize("Huffman", counts[kKinds - 1] == 0, "its last row");
     }
 
+    // The first fault of a kind, with the count of the others, which the walk meets once a row.
     [[gnu::cold, gnu::noinline]] void ReportHuffmanFault(const HuffmanStep& step, std::uint64_t moreRows)
     {
-        const std::string at = BitPlaceText(step.bit);
-        const std::string from = StreamPlaceText(step.x, step.y, m_format);
-        const std::string colour = step.black ? "black" : "white";
-        const std::string more =
-            moreRows == 0 ? "." : ", and " + Counted(moreRows, "more row does", "more rows do") + " the same.";
-        const std::uint64_t offset = std::min(step.bit / 8, m_format.fileSize - 1);
-        switch (step.event) {
-        case HuffmanEvent::Run: return;
-        case HuffmanEvent::RowTooLong:
-            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooLong, offset, 1,
-                       "A " + colour + " run of " + Counted(step.count, "pixel", "pixels") + " at " + at + " starts at " + from +
-                           " and goes past the row's " + Counted(m_format.columns, "pixel", "pixels") + more);
-            return;
-        case HuffmanEvent::RowTooShort:
-            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooShort, offset, 1,
-                       "An end-of-line code at " + at + " ends the row at " + from + ", short of its " +
-                           Counted(m_format.columns, "pixel", "pixels") + more);
-            return;
-        case HuffmanEvent::BadCode:
-            m_list.Add(Severity::Error, FindingCode::HuffmanBadCode, offset, 1,
-                       "The bits at " + at + " are no code of a " + colour + " run, at " + from +
-                           "; the rest of the row is lost up to the next end-of-line code" + more);
-            return;
-        case HuffmanEvent::MissingEol:
-            m_list.Add(Severity::Error, FindingCode::HuffmanMissingEol, offset, 1,
-                       Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it" + more);
-            return;
-        case HuffmanEvent::CutShort:
-            m_list.Add(Severity::Error, FindingCode::HuffmanTruncated, offset, m_format.fileSize - offset,
-                       "The Huffman stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
-                           " with " + GroupedNumber(step.y) + " of its " + Counted(m_format.rows, "row", "rows") +
-                           " read, stopping at " + from + ".");
-            return;
-        }
+        ReportStreamFault(DescribeHuffmanFault(m_format, step), moreRows, "more row does", "more rows do");
     }
 
     [[gnu::cold, gnu::noinline]] void ReportRleExit(const RleCode& code, const RleStep& step, std::uint64_t more)
     {
-        RleExitText text = DescribeRleExit(m_format, code, step);
+        ReportStreamFault(DescribeRleExit(m_format, code, step), more, "more code does", "more codes do");
+    }
+
+    void ReportStreamFault(StreamFault fault, std::uint64_t more, std::string_view one, std::string_view many)
+    {
         if (more != 0) {
-            text.message.pop_back();  // the sentence goes on
-            text.message += ", and " + Counted(more, "more code does", "more codes do") + " the same.";
+            fault.message.pop_back();  // the sentence goes on
+            fault.message += ", and " + Counted(more, one, many) + " the same.";
         }
-        m_list.Add(Severity::Error, text.code, code.offset, code.length, std::move(text.message));
+        m_list.Add(Severity::Error, fault.code, fault.offset, fault.length, std::move(fault.message));
     }
 
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.

@@ -35,6 +35,9 @@ std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64
 // in the picture, else "stored row 70, past the picture".
 std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
 
+// "pixel (3, 0)" → "Pixel (3, 0)": a place that starts a sentence.
+std::string Capitalised(std::string text);
+
 // A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
 std::string SignatureText(std::uint64_t value);
 

@@ -14,23 +14,23 @@ std::uint64_t RleStreamEnd(Bytes file, PixelEncoding encoding, std::uint64_t sta
     return end;
 }
 
-RleExitText DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step)
+StreamFault DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step)
 {
     const std::string at = " at offset " + GroupedNumber(code.offset);
     const std::string from = StreamPlaceText(step.x, step.y, format);
     switch (step.exit) {
     case RleExit::None: break;
     case RleExit::RunPastRow:
-        return {FindingCode::RleRunPastRow, std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
+        return {FindingCode::RleRunPastRow, code.offset, code.length, std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
                                                 Counted(code.count, "pixel", "pixels") + at + " starts at " + from +
                                                 " and goes past the row's " +
                                                 Counted(format.columns, "pixel", "pixels") + "."};
     case RleExit::PastLastRow:
-        return {FindingCode::RlePastLastRow, "The stream goes on past the last of its " +
+        return {FindingCode::RlePastLastRow, code.offset, code.length, "The stream goes on past the last of its " +
                                                  Counted(format.rows, "row", "rows") + ": the code" + at + " is at " +
                                                  from + "."};
     case RleExit::DeltaOutside:
-        return {FindingCode::RleDeltaOutside, "A delta of " + Counted(code.count, "column", "columns") + " and " +
+        return {FindingCode::RleDeltaOutside, code.offset, code.length, "A delta of " + Counted(code.count, "column", "columns") + " and " +
                                                   Counted(code.down, "row", "rows") + at + " from " + from +
                                                   " moves out of the " + GroupedNumber(format.columns) + " by " +
                                                   GroupedNumber(format.rows) + " picture."};

@@ -236,14 +236,8 @@ private:
     std::uint64_t m_y = 0;
 };
 
-// A code that leaves the picture as the findings say it: its finding code and one sentence with
-// the file's numbers. The checks report the first code of each way out with a count of the rest;
-// a byte's text names each of the rest in the same words.
-struct RleExitText {
-    FindingCode code = FindingCode::RleRunPastRow;
-    std::string message;
-};
-RleExitText DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step);
+// A code that leaves the picture (step.exit is not None) as its error says it, over the code's bytes.
+StreamFault DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step);
 
 // The codes within `range` that leave the picture, each as its bytes, for a view that marks every
 // one it shows. The stream is walked from its start to the range's end.

@@ -5,6 +5,7 @@
 #include "HexText.h"
 #include "RegionText.h"
 #include "format/ByteDescription.h"
+#include "format/Huffman1D.h"
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
 #include "format/PixelScan.h"
@@ -292,6 +293,19 @@ void AddTo(CellFindings& cell, const Finding& finding)
     cell.messages.push_back(finding.message);
 }
 
+// The stream faults at a byte that the checks report only the first of, with a count of the
+// rest: the RLE code holding it when that code leaves the picture, the Huffman faults starting in it.
+std::vector<format::StreamFault> CountedFaultsAt(const format::BitmapFormat& bitmap, format::Bytes file,
+                                                 const std::optional<format::RleByte>& rle, std::uint64_t offset)
+{
+    std::vector<format::StreamFault> faults;
+    if (rle && rle->step.exit != format::RleExit::None)
+        faults.push_back(format::DescribeRleExit(bitmap, rle->code, rle->step));
+    for (const format::HuffmanStep& step : format::HuffmanFaultsIn(file, bitmap, {offset, 1}))
+        faults.push_back(format::DescribeHuffmanFault(bitmap, step));
+    return faults;
+}
+
 // A byte's text: the lines about the dump's reading of it, if any, go between what the byte is
 // and the findings.
 std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
@@ -311,15 +325,12 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
     for (const Finding& finding : findings)
         if (Covers(finding, offset))
             text += "\n" + std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
-    // The checks report the first code of each way out of the picture and count the rest; each of
-    // the rest is named here in the same words.
-    if (rle && rle->step.exit != format::RleExit::None) {
-        const format::RleExitText exit = format::DescribeRleExit(layout.format, rle->code, rle->step);
+    for (const format::StreamFault& fault : CountedFaultsAt(layout.format, file, rle, offset)) {
         const bool reported = std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
-            return finding.code == exit.code && Covers(finding, offset);
+            return finding.code == fault.code && Covers(finding, offset);
         });
         if (!reported)
-            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + exit.message;
+            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + fault.message;
     }
     return text;
 }
@@ -506,6 +517,13 @@ std::vector<MemoMark> CountedFaultMarks(std::span<const Finding> findings, const
     using enum format::FindingCode;
     if (reported({RleRunPastRow, RlePastLastRow, RleDeltaOutside}))
         AddErrorMarks(marks, map, [&](const ByteRange& shown) { return format::RleExitBytes(file, format, shown); });
+    if (reported({HuffmanRowTooLong, HuffmanRowTooShort, HuffmanBadCode, HuffmanMissingEol}))
+        AddErrorMarks(marks, map, [&](const ByteRange& shown) {
+            std::vector<ByteRange> bytes;
+            for (const format::HuffmanStep& step : format::HuffmanFaultsIn(file, format, shown))
+                bytes.push_back({step.bit / 8, 1});
+            return bytes;
+        });
     return marks;
 }
 

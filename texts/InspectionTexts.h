@@ -99,8 +99,8 @@ std::vector<MemoMark> MarksOver(std::uint64_t offset, std::uint64_t length, Mark
 // reports only the first.
 std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map);
 // Every byte the memos hold of a fault the checker reports once with a count of the rest, when
-// `findings` report it: the colour indices past the table (BadIndexMarks) and the RLE codes that
-// leave the picture.
+// `findings` report it: the colour indices past the table (BadIndexMarks), the RLE codes that
+// leave the picture and the Huffman faults.
 std::vector<MemoMark> CountedFaultMarks(std::span<const format::Finding> findings, const format::BitmapFormat& format,
                                         format::Bytes file, const DumpFileMap& map);
 
