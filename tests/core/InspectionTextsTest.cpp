@@ -1,6 +1,7 @@
 #include "texts/DumpRelation.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
+#include "texts/PictureTexts.h"
 #include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,24 @@ TEST(ByteTooltip, EveryCodeThatLeavesThePictureIsCountedMarkedAndNamed)
     // The first is named once, by its finding.
     const std::string first = ByteText(file.layout, file.findings, file.bytes, 72);
     EXPECT_EQ(first.find("error: "), first.rfind("error: ")) << first;
+}
+
+// The Picture window's pixel line: one bit is "bit 3"; an embedded JPEG's pixel is coded in a
+// stream the library does not take apart, and its colour is the one the window draws.
+TEST(PixelLine, NamesASingleBitAndSaysWhereAnEmbeddedStreamsPixelIsCoded)
+{
+    const std::vector<std::uint8_t> oneBit = BuildBitmap({.width = 8, .height = 1, .bitCount = 1, .clrUsed = 2,
+                                                          .palette = CountingBytes(8), .pixels = {0x10, 0, 0, 0}});
+    const std::string bit = PixelStatusText(oneBit, format::ReadBitmapFormat(oneBit), 3, 0, false);
+    EXPECT_TRUE(bit.ends_with("\nHeld by the byte at offset 0x3E (62), bit 3 (0 = most significant)")) << bit;
+
+    const std::vector<std::uint8_t> jpeg = BuildBitmap({.width = 3, .height = 2, .bitCount = 0, .compression = 4,
+                                                        .pixels = {0xFF, 0xD8, 0xFF, 0xD9}});
+    const format::BitmapFormat embedded = format::ReadBitmapFormat(jpeg);
+    const std::string where = "\nCoded in the embedded JPEG stream of 4 bytes at offset 0x36 (54), which Hexlume does "
+                              "not take apart: no bytes of the file hold this pixel alone";
+    EXPECT_EQ(PixelStatusText(jpeg, embedded, 2, 1, false, 0xFF804020), "pixel (2, 1): colour #804020FF as the window draws it" + where);
+    EXPECT_EQ(PixelStatusText(jpeg, embedded, 2, 1, false), "pixel (2, 1): no colour: the JPEG stream is not decoded here" + where);
 }
 
 TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)
