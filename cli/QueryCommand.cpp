@@ -71,6 +71,10 @@ std::string NoPlaceReason(const format::Inspection& inspected, std::uint64_t x, 
     if (x >= bitmap.columns || y >= bitmap.rows)
         return "pixel (" + GroupedNumber(x) + ", " + GroupedNumber(y) + ") lies outside the " +
                GroupedNumber(bitmap.columns) + " by " + GroupedNumber(bitmap.rows) + " picture";
+    if (format::IsEmbeddedStream(bitmap.encoding))
+        return "pixel (" + GroupedNumber(x) + ", " + GroupedNumber(y) + ") is coded in the embedded " +
+               std::string(format::EncodingName(bitmap.encoding)) +
+               " stream, which hexlume-dump does not decode: no bytes of the file hold it alone";
     return "the " + std::string(format::EncodingName(bitmap.encoding)) + " pixel data is not stored pixel by pixel";
 }
 

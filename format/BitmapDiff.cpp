@@ -166,8 +166,7 @@ std::string TableText(const BitmapFormat& format)
 {
     if (!format.HasColorTable())
         return "none";
-    return GroupedNumber(format.colorCount) + (format.colorCount == 1 ? " entry" : " entries") + " of " +
-           std::to_string(format.colorEntrySize) + " bytes";
+    return Counted(format.colorCount, "entry", "entries") + " of " + ByteCount(format.colorEntrySize);
 }
 
 std::string MasksText(const BitmapFormat& format)

@@ -38,7 +38,7 @@ struct ColourCheck : Part {
         if (!indexed && table.claimed != 0)
             m_list.Add(Severity::Note, FindingCode::ColourTableInTrueColour, table.offset, table.claimed,
                        "A " + std::to_string(bits) + "-bit bitmap needs no colour table; this one has " +
-                           GroupedNumber(m_format.colorCount) + " entries, a hint for displays with fewer colours.");
+                           Counted(m_format.colorCount, "entry", "entries") + ", a hint for displays with fewer colours.");
         if (table.claimed != 0 && !table.Complete())
             m_list.Add(Severity::Error, FindingCode::ColourTableTruncated, table.offset, table.present,
                        "The colour table takes " + ByteCount(table.claimed) + " from offset " +
@@ -47,7 +47,7 @@ struct ColourCheck : Part {
         if (m_format.clrImportant > std::max<std::uint64_t>(m_format.colorCount, full))
             m_list.AddOnField(Severity::Note, FindingCode::ImportantColoursExceedTable, FieldId::ColorsImportant,
                               m_list.NameOf(FieldId::ColorsImportant) + " is " + GroupedNumber(m_format.clrImportant) +
-                                  ", more than the " + GroupedNumber(m_format.colorCount) + " colours there are.");
+                                  ", more than the " + Counted(m_format.colorCount, "colour there is", "colours there are") + ".");
     }
 
     void CheckMasks()

@@ -4,13 +4,6 @@
 
 namespace hexlume::format::check {
 
-std::string Capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
-
 void Part::ReportBadIndex(const IndexScan& scan)
 {
     if (scan.offset == kNowhere)
@@ -18,8 +11,9 @@ void Part::ReportBadIndex(const IndexScan& scan)
     const std::uint64_t others = scan.rowsWithBadIndex - 1;
     m_list.Add(Severity::Error, FindingCode::IndexPastTable, scan.offset, 1,
                Capitalised(PixelText(scan.column, m_format.ShownRow(scan.row), scan.row)) + " uses colour index " +
-                   GroupedNumber(scan.index) + "; the colour table has " + GroupedNumber(m_format.colorCount) +
-                   " entries" + (others == 0 ? "." : ", and " + GroupedNumber(others) + " more rows do the same."));
+                   GroupedNumber(scan.index) + "; the colour table has " +
+                   Counted(m_format.colorCount, "entry", "entries") +
+                   (others == 0 ? "." : ", and " + Counted(others, "more row does", "more rows do") + " the same."));
 }
 
 void Part::ReportSizeImagePastEnd()

@@ -44,9 +44,6 @@ protected:
     FindingList& m_list;
 };
 
-// "pixel (3, 0)" → "Pixel (3, 0)".
-std::string Capitalised(std::string text);
-
 // The two headers. Each Broken check returns true when the header stops the rest of the checks.
 bool FileHeaderBroken(Context& context);
 bool InfoHeaderBroken(Context& context);

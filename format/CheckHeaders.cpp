@@ -200,7 +200,7 @@ struct HeaderCheck : Part {
             m_list.AddOnField(Severity::Error, FindingCode::SizeOverflow, FieldId::Width,
                               "The rows take more bytes than the 4 GiB a bitmap's 32-bit sizes can hold (" +
                                   GroupedNumber(m_format.columns) + " by " + GroupedNumber(m_format.rows) + " at " +
-                                  std::to_string(m_format.bitCount) + " bits).");
+                                  Counted(m_format.bitCount, "bit", "bits") + ").");
             sized = false;
         }
         return sized;

@@ -54,13 +54,13 @@ struct PixelCheck : Part {
         if (padding.count != 0)
             m_list.Add(Severity::Warning, FindingCode::PaddingNotZero, padding.firstOffset, 1,
                        GroupedNumber(padding.count) + " of the " + GroupedNumber(m_format.rows) +
-                           (padding.count == 1 ? " rows has" : " rows have") +
+                           std::string(CountWord(padding.count, " rows has", " rows have")) +
                            " padding that is not zero, the first at offset " + GroupedNumber(padding.firstOffset) +
                            ": no reader shows it, so it can hide data.");
         const HiddenBits outside = ScanBitsOutsideMasks(m_file, m_format);
         if (outside.count != 0)
             m_list.Add(Severity::Note, FindingCode::BitsOutsideMasks, outside.firstOffset, m_format.bitCount / 8u,
-                       GroupedNumber(outside.count) + (outside.count == 1 ? " pixel sets" : " pixels set") +
+                       Counted(outside.count, "pixel sets", "pixels set") +
                            " bits outside the channel masks (" +
                            HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4) + "), the first at offset " +
                            GroupedNumber(outside.firstOffset) + "; readers ignore them.");

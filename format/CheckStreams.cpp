@@ -8,17 +8,12 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace hexlume::format::check {
 
 namespace {
-
-// A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
-std::string BitPlaceText(std::uint64_t bit)
-{
-    const std::string offset = "offset " + GroupedNumber(bit / 8);
-    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
-}
 
 struct StreamCheck : Part {
     using Part::Part;
@@ -77,33 +72,46 @@ struct StreamCheck : Part {
         const bool checkIndices = m_format.encoding != PixelEncoding::Rle24 && !TableCoversEveryIndex(m_format);
         const unsigned bits = RleBitsPerPixel(m_format.encoding);
         const std::uint64_t colorCount = m_format.colorCount;
-        bool exitReported[4] = {};
+        // The first code of each way out, and how many codes take it.
+        std::array<std::pair<RleCode, RleStep>, 4> firstExit{};
+        std::array<std::uint64_t, 4> exits{};
         IndexScan badIndex;
         std::uint64_t lastBadRow = kNowhere;
-        std::uint64_t firstSkip = kNowhere;
+        RleCode firstSkip{.length = 0};
+        std::optional<std::pair<RleCode, RleStep>> cut;
         RleCode code;
         bool ended = false;
         while (reader.Next(code)) {
             const RleStep step = cursor.Apply(code);
             if (step.exit != RleExit::None) [[unlikely]] {
                 const auto exit = static_cast<std::size_t>(step.exit);
-                if (!exitReported[exit])
-                    ReportRleExit(code, step);
-                exitReported[exit] = true;
+                if (exits[exit]++ == 0)
+                    firstExit[exit] = {code, step};
             }
-            if (step.skips && firstSkip == kNowhere) [[unlikely]]
-                firstSkip = code.offset;
+            if (step.skips && firstSkip.length == 0) [[unlikely]]
+                firstSkip = code;
             if (checkIndices && step.pixels != 0 && WritesBadIndex(code, step.pixels, bits, colorCount)) [[unlikely]]
                 ScanRleIndices(badIndex, lastBadRow, m_format, code, step);
             ended = code.op == RleOp::EndOfBitmap;
             if (code.op == RleOp::CutShort) [[unlikely]]
-                ReportCutShort(code, cursor.X(), cursor.Y());
+                cut = {code, {.x = cursor.X(), .y = cursor.Y()}};
         }
+        // In the order the stream meets them; the cut is the stream's last code.
+        std::array<std::size_t, 4> order{};
+        std::iota(order.begin(), order.end(), 0);
+        std::ranges::sort(order, [&](std::size_t a, std::size_t b) {
+            return firstExit[a].first.offset < firstExit[b].first.offset;
+        });
+        for (const std::size_t exit : order)
+            if (exits[exit] != 0)
+                ReportRleExit(firstExit[exit].first, firstExit[exit].second, exits[exit] - 1);
+        if (cut)
+            ReportCutShort(cut->first, cut->second.x, cut->second.y);
         ReportBadIndex(badIndex);
-        if (firstSkip != kNowhere)
-            m_list.Add(Severity::Note, FindingCode::RleSkipsPixels, firstSkip, 2,
+        if (firstSkip.length != 0)
+            m_list.Add(Severity::Note, FindingCode::RleSkipsPixels, firstSkip.offset, firstSkip.length,
                        "The stream leaves pixels unwritten (a delta or an early end code at offset " +
-                           GroupedNumber(firstSkip) + "); readers show them in colour 0 or transparent.");
+                           GroupedNumber(firstSkip.offset) + "); readers show them in colour 0 or transparent.");
         CheckStreamSize("RLE", ended, "its end-of-bitmap code");
     }
 
@@ -159,70 +167,24 @@ struct StreamCheck : Part {
         CheckStreamSize("Huffman", counts[kKinds - 1] == 0, "its last row");
     }
 
+    // The first fault of a kind, with the count of the others, which the walk meets once a row.
     [[gnu::cold, gnu::noinline]] void ReportHuffmanFault(const HuffmanStep& step, std::uint64_t moreRows)
     {
-        const std::string at = BitPlaceText(step.bit);
-        const std::string from = StreamPlaceText(step.x, step.y, m_format);
-        const std::string colour = step.black ? "black" : "white";
-        const std::string more =
-            moreRows == 0 ? "."
-                          : ", and " + GroupedNumber(moreRows) + (moreRows == 1 ? " more row does" : " more rows do") +
-                                " the same.";
-        const std::uint64_t offset = std::min(step.bit / 8, m_format.fileSize - 1);
-        switch (step.event) {
-        case HuffmanEvent::Run: return;
-        case HuffmanEvent::RowTooLong:
-            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooLong, offset, 1,
-                       "A " + colour + " run of " + GroupedNumber(step.count) + " pixels at " + at + " starts at " +
-                           from + " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels" + more);
-            return;
-        case HuffmanEvent::RowTooShort:
-            m_list.Add(Severity::Error, FindingCode::HuffmanRowTooShort, offset, 1,
-                       "An end-of-line code at " + at + " ends the row at " + from + ", short of its " +
-                           GroupedNumber(m_format.columns) + " pixels" + more);
-            return;
-        case HuffmanEvent::BadCode:
-            m_list.Add(Severity::Error, FindingCode::HuffmanBadCode, offset, 1,
-                       "The bits at " + at + " are no code of a " + colour + " run, at " + from +
-                           "; the rest of the row is lost up to the next end-of-line code" + more);
-            return;
-        case HuffmanEvent::MissingEol:
-            m_list.Add(Severity::Error, FindingCode::HuffmanMissingEol, offset, 1,
-                       Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it" + more);
-            return;
-        case HuffmanEvent::CutShort:
-            m_list.Add(Severity::Error, FindingCode::HuffmanTruncated, offset, m_format.fileSize - offset,
-                       "The Huffman stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
-                           " with " + GroupedNumber(step.y) + " of its " + GroupedNumber(m_format.rows) +
-                           " rows read, stopping at " + from + ".");
-            return;
-        }
+        ReportStreamFault(DescribeHuffmanFault(m_format, step), moreRows, "more row does", "more rows do");
     }
 
-    [[gnu::cold, gnu::noinline]] void ReportRleExit(RleCode code, RleStep step)
+    [[gnu::cold, gnu::noinline]] void ReportRleExit(const RleCode& code, const RleStep& step, std::uint64_t more)
     {
-        const std::string at = " at offset " + GroupedNumber(code.offset);
-        const std::string from = StreamPlaceText(step.x, step.y, m_format);
-        switch (step.exit) {
-        case RleExit::None: return;
-        case RleExit::RunPastRow:
-            m_list.Add(Severity::Error, FindingCode::RleRunPastRow, code.offset, code.length,
-                       std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
-                           GroupedNumber(code.count) + " pixels" + at + " starts at " + from +
-                           " and goes past the row's " + GroupedNumber(m_format.columns) + " pixels.");
-            return;
-        case RleExit::PastLastRow:
-            m_list.Add(Severity::Error, FindingCode::RlePastLastRow, code.offset, code.length,
-                       "The stream goes on past the last of its " + GroupedNumber(m_format.rows) +
-                           " rows: the code" + at + " is at " + from + ".");
-            return;
-        case RleExit::DeltaOutside:
-            m_list.Add(Severity::Error, FindingCode::RleDeltaOutside, code.offset, code.length,
-                       "A delta of " + GroupedNumber(code.count) + " columns and " + GroupedNumber(code.down) +
-                           " rows" + at + " from " + from + " moves out of the " + GroupedNumber(m_format.columns) +
-                           " by " + GroupedNumber(m_format.rows) + " picture.");
-            return;
+        ReportStreamFault(DescribeRleExit(m_format, code, step), more, "more code does", "more codes do");
+    }
+
+    void ReportStreamFault(StreamFault fault, std::uint64_t more, std::string_view one, std::string_view many)
+    {
+        if (more != 0) {
+            fault.message.pop_back();  // the sentence goes on
+            fault.message += ", and " + Counted(more, one, many) + " the same.";
         }
+        m_list.Add(Severity::Error, fault.code, fault.offset, fault.length, std::move(fault.message));
     }
 
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.

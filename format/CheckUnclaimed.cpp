@@ -34,11 +34,11 @@ struct UnclaimedCheck : Part {
     {
         const Bytes bytes = m_file.subspan(element.offset, element.size);
         if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; }))
-            return element.size == 1 ? " It is zero." : " They are all zero.";
+            return std::string(CountWord(element.size, " It is zero.", " They are all zero."));
         constexpr std::size_t kNamed = 3;
         const SignatureSearch search = FindSignatures(m_file, {element.offset, element.size}, kNamed);
         if (search.count == 0)
-            return element.size == 1 ? " It is not zero." : " They are not all zero.";
+            return std::string(CountWord(element.size, " It is not zero.", " They are not all zero."));
         std::string text = " They hold ";
         const bool allNamed = search.count == search.first.size();
         for (std::size_t i = 0; i < search.first.size(); ++i) {
@@ -47,7 +47,7 @@ struct UnclaimedCheck : Part {
                     std::string(search.first[i].name) + " at offset " + GroupedNumber(search.first[i].offset);
         }
         if (search.count > search.first.size())
-            text += " and " + GroupedNumber(search.count - search.first.size()) + " more file signatures";
+            text += " and " + Counted(search.count - search.first.size(), "more file signature", "more file signatures");
         return text + ".";
     }
 };

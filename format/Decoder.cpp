@@ -10,16 +10,16 @@ using namespace decoding;
 std::string NoPictureReason(const BitmapFormat& format)
 {
     if (format.version == HeaderVersion::Unknown)
-        return "biSize " + std::to_string(format.headerSize) + " is not an info header size";
+        return "biSize " + GroupedNumber(format.headerSize) + " is not an info header size";
     if (!format.header.Complete())
         return "the file ends inside the " + std::string(HeaderVersionName(format.version)) + " (" +
-               std::to_string(format.header.present) + " of " + std::to_string(format.header.claimed) + " bytes)";
+               GroupedNumber(format.header.present) + " of " + ByteCount(format.header.claimed) + ")";
     if (format.encoding == PixelEncoding::Unknown)
-        return "biCompression " + std::to_string(format.compression) + " is not a compression";
+        return "biCompression " + GroupedNumber(format.compression) + " is not a compression";
     if (!DrawsBitCount(format.encoding, format.bitCount)) {
-        std::string reason = "biBitCount " + HexNumber(format.bitCount, 4) + " is not a pixel format";
+        std::string reason = "biBitCount " + GroupedNumber(format.bitCount) + " is not a pixel format";
         if (format.encoding != PixelEncoding::Rgb)
-            reason += " with biCompression " + std::to_string(format.compression);
+            reason += " with biCompression " + GroupedNumber(format.compression);
         return reason;
     }
     if (format.columns == 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // Every kind of finding, by the name scripts know it by. Code compares findings by these
@@ -84,5 +85,15 @@ enum class FindingCode : std::uint8_t {
 
 // The stable kebab-case name: "file-truncated", "rle-run-past-row", …
 std::string_view CodeName(FindingCode code);
+
+// One fault of a pixel stream as its error says it, with the file's numbers. The checks report
+// the first of each kind with a count of the rest; a byte's text names each of the rest in the
+// same words.
+struct StreamFault {
+    FindingCode code = FindingCode::RleRunPastRow;
+    std::uint64_t offset = 0;  // the bytes it covers
+    std::uint64_t length = 0;
+    std::string message;       // one sentence, ending in "."
+};
 
 }  // namespace hexlume::format

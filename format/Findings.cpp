@@ -31,7 +31,7 @@ std::vector<Finding> CheckArrayChain(const Layout& layout, Bytes file)
     const std::uint64_t fileSize = layout.format.fileSize;
     list.Add(Severity::Note, FindingCode::BitmapArray, 0, kArrayHeaderBytes,
              "The file is an OS/2 bitmap array of " +
-                 (array.entries.size() == 1 ? std::string("1 bitmap") : GroupedNumber(array.entries.size()) + " bitmaps") +
+                 Counted(array.entries.size(), "bitmap", "bitmaps") +
                  "; each is checked at its own offset.");
     if (array.fault == ArrayFault::Truncated) {
         list.Add(Severity::Error, FindingCode::ArrayTruncated, array.faultEntry, fileSize - array.faultEntry,

@@ -1,5 +1,7 @@
 #include "Huffman1D.h"
 
+#include "NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -240,6 +242,70 @@ std::uint64_t HuffmanStreamEnd(Bytes file, std::uint64_t start, std::uint64_t co
     while (walker.Next(step)) {
     }
     return (walker.Bit() + 7) / 8;
+}
+
+namespace {
+
+// A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
+std::string BitPlaceText(std::uint64_t bit)
+{
+    const std::string offset = "offset " + GroupedNumber(bit / 8);
+    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
+}
+
+}  // namespace
+
+StreamFault DescribeHuffmanFault(const BitmapFormat& format, const HuffmanStep& step)
+{
+    const std::string at = BitPlaceText(step.bit);
+    const std::string from = StreamPlaceText(step.x, step.y, format);
+    const std::string colour = step.black ? "black" : "white";
+    const std::uint64_t offset = std::min(step.bit / 8, format.fileSize - 1);
+    const auto fault = [&](FindingCode code, std::string message) {
+        return StreamFault{.code = code, .offset = offset, .length = 1, .message = std::move(message)};
+    };
+    switch (step.event) {
+    case HuffmanEvent::Run: break;
+    case HuffmanEvent::RowTooLong:
+        return fault(FindingCode::HuffmanRowTooLong, "A " + colour + " run of " + Counted(step.count, "pixel", "pixels") +
+                                                         " at " + at + " starts at " + from + " and goes past the row's " +
+                                                         Counted(format.columns, "pixel", "pixels") + ".");
+    case HuffmanEvent::RowTooShort:
+        return fault(FindingCode::HuffmanRowTooShort, "An end-of-line code at " + at + " ends the row at " + from +
+                                                          ", short of its " + Counted(format.columns, "pixel", "pixels") +
+                                                          ".");
+    case HuffmanEvent::BadCode:
+        return fault(FindingCode::HuffmanBadCode, "The bits at " + at + " are no code of a " + colour + " run, at " +
+                                                      from + "; the rest of the row is lost up to the next end-of-line "
+                                                      "code.");
+    case HuffmanEvent::MissingEol:
+        return fault(FindingCode::HuffmanMissingEol,
+                     Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it.");
+    case HuffmanEvent::CutShort: {
+        StreamFault cut = fault(FindingCode::HuffmanTruncated,
+                                "The Huffman stream runs to the end of the file at offset " +
+                                    GroupedNumber(format.fileSize) + " with " + GroupedNumber(step.y) + " of its " +
+                                    Counted(format.rows, "row", "rows") + " read, stopping at " + from + ".");
+        cut.length = format.fileSize - offset;
+        return cut;
+    }
+    }
+    return {};
+}
+
+std::vector<HuffmanStep> HuffmanFaultsIn(Bytes file, const BitmapFormat& format, ByteRange range)
+{
+    std::vector<HuffmanStep> faults;
+    const FileRange& pixels = format.pixels;
+    if (format.encoding != PixelEncoding::Huffman1D || range.Meet(pixels.Present()).Empty())
+        return faults;
+    HuffmanWalker walker(file.first(std::min<std::uint64_t>(file.size(), pixels.offset + pixels.present)),
+                         pixels.offset, format.columns, format.rows);
+    HuffmanStep step;
+    while (walker.Next(step) && step.bit / 8 < range.End())
+        if (step.event != HuffmanEvent::Run && range.Contains(step.bit / 8))
+            faults.push_back(step);
+    return faults;
 }
 
 }  // namespace hexlume::format

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "format/FindingCode.h"
 
 #include <cstdint>
+#include <vector>
 
 // OS/2's Huffman 1D pixel data: the one-dimensional fax code. Each row is a run of white, then
 // of black, and so on (a row that starts black starts with a white run of 0), each run coded as
@@ -77,5 +79,12 @@ private:
 // last code, or the end-of-line codes after it), or the end of the file when its rows are not
 // all there.
 std::uint64_t HuffmanStreamEnd(Bytes file, std::uint64_t start, std::uint64_t columns, std::uint64_t rows);
+
+// A fault (any event but Run) as its error says it, on the byte holding its first bit.
+StreamFault DescribeHuffmanFault(const BitmapFormat& format, const HuffmanStep& step);
+
+// The faults whose first bit lies in `range`, in stream order, for a view that marks or names
+// every one. The stream is walked from its start to the range's end.
+std::vector<HuffmanStep> HuffmanFaultsIn(Bytes file, const BitmapFormat& format, ByteRange range);
 
 }  // namespace hexlume::format

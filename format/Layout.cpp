@@ -24,7 +24,7 @@ std::string MaskMeaning(std::uint32_t mask)
     const int bits = __builtin_popcount(mask);
     if ((mask >> low) != (std::uint32_t{0xFFFFFFFF} >> (32 - bits)))
         return Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ", not contiguous";
-    return "bits " + std::to_string(low) + " to " + std::to_string(low + bits - 1) + " (" +
+    return BitRangeText(static_cast<std::uint64_t>(low), static_cast<std::uint64_t>(bits)) + " (" +
            Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ")";
 }
 
@@ -104,7 +104,8 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::HeaderSize:
         return GroupedNumber(value) + " = " +
                std::string(HeaderVersionName(HeaderVersionFor(static_cast<std::uint32_t>(value))));
-    case FieldId::Width: return Signed(signedValue) + (signedValue == 1 ? " pixel" : " pixels");
+    case FieldId::Width: // A negative width casts to a count other than 1.
+        return Signed(signedValue) + std::string(CountWord(static_cast<std::uint64_t>(signedValue), " pixel", " pixels"));
     case FieldId::Height: return HeightMeaning(signedValue);
     case FieldId::Planes: return value == 1 ? std::string{} : "must be 1";
     case FieldId::BitCount: return Counted(value, "bit per pixel", "bits per pixel");

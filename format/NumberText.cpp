@@ -36,6 +36,20 @@ std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
     return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
 }
 
+std::string Capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+std::string BitRangeText(std::uint64_t first, std::uint64_t count)
+{
+    if (count == 1)
+        return "bit " + std::to_string(first);
+    return "bits " + std::to_string(first) + " to " + std::to_string(first + count - 1);
+}
+
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
 {
     return PixelSpanText(x, x, shownRow, storedRow);

@@ -22,6 +22,8 @@ std::string ByteCount(std::uint64_t count);
 
 // "bytes 54 to 65": a range of the file by its first byte and length (at least 1).
 std::string ByteRangeText(std::uint64_t offset, std::uint64_t length);
+// "bits 5 to 10", or for one bit "bit 5": `count` bits (at least 1) from bit `first` on.
+std::string BitRangeText(std::uint64_t first, std::uint64_t count);
 
 // A pixel as every message names it: "pixel (3, 0)", y counted from the top as the picture is
 // shown, and the stored row after it where the two differ: "pixel (3, 0) (stored row 63)".
@@ -32,6 +34,9 @@ std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64
 // Where an RLE stream stands, which may be past the picture's last row: a pixel while the row is
 // in the picture, else "stored row 70, past the picture".
 std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
+
+// "pixel (3, 0)" → "Pixel (3, 0)": a place that starts a sentence.
+std::string Capitalised(std::string text);
 
 // A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
 std::string SignatureText(std::uint64_t value);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "format/FindingCode.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Run-length pixel data (RLE8, RLE4 and OS/2's RLE24) read code by code, and the position in
 // the picture the codes move. The layout, the checks and the decoder all read streams through
@@ -232,5 +235,12 @@ private:
     std::uint64_t m_x = 0;
     std::uint64_t m_y = 0;
 };
+
+// A code that leaves the picture (step.exit is not None) as its error says it, over the code's bytes.
+StreamFault DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step);
+
+// The codes within `range` that leave the picture, each as its bytes, for a view that marks every
+// one it shows. The stream is walked from its start to the range's end.
+std::vector<ByteRange> RleExitBytes(Bytes file, const BitmapFormat& format, ByteRange range);
 
 }  // namespace hexlume::format

@@ -56,7 +56,7 @@ void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
     }
     for (const MemoMark& mark : MarksInDump(findings, map))
         Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
-    for (const MemoMark& mark : BadIndexMarks(layout.format, dib.FileBytes(), map))
+    for (const MemoMark& mark : CountedFaultMarks(findings, layout.format, dib.FileBytes(), map))
         Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
     for (const format::Finding& finding : findings)
         Require(!PlaceInDump(finding, map).where.empty());

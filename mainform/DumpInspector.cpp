@@ -113,10 +113,8 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
 void DumpInspector::MarkDump()
 {
     std::vector<MemoMark> all = MarksInDump(m_findings, m_map);
-    const bool badIndex = std::any_of(m_findings.begin(), m_findings.end(),
-                                      [](const format::Finding& finding) { return finding.code == format::FindingCode::IndexPastTable; });
-    if (badIndex && m_dib != nullptr)
-        for (const MemoMark& mark : BadIndexMarks(m_layout.format, m_dib->FileBytes(), m_map))
+    if (m_dib != nullptr)
+        for (const MemoMark& mark : CountedFaultMarks(m_findings, m_layout.format, m_dib->FileBytes(), m_map))
             all.push_back(mark);
     all.insert(all.end(), m_changed.begin(), m_changed.end());
     // Later selections paint over earlier ones: the heaviest mark shows where marks meet.

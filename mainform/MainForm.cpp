@@ -432,7 +432,7 @@ void TMainForm::ReloadFollowedFile()
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
-    ShowFollowSign(tr("Reloaded: %1 %2 changed").arg(changed).arg(FromUtf8(format::CountWord(changed, "byte", "bytes"))),
+    ShowFollowSign(tr("Reloaded: %1 changed").arg(FromUtf8(format::ByteCount(changed))),
                    tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
                       "dump until the next open."));
 }

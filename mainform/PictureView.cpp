@@ -67,6 +67,16 @@ void PictureView::SetFile(format::Bytes file)
     Fit();
 }
 
+std::optional<format::Argb> PictureView::EmbeddedColor(PixelPosition pixel) const
+{
+    if (m_embedded.isNull() || pixel.x >= m_format.columns || pixel.y >= m_format.rows)
+        return std::nullopt;
+    // The image may be read smaller than the picture: the pixel it draws there.
+    const auto x = static_cast<int>(pixel.x * static_cast<std::uint64_t>(m_embedded.width()) / m_format.columns);
+    const auto y = static_cast<int>(pixel.y * static_cast<std::uint64_t>(m_embedded.height()) / m_format.rows);
+    return m_embedded.pixel(x, y);
+}
+
 void PictureView::Clear()
 {
     m_file = {};

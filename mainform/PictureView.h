@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "format/Decoder.h"
 
 #include <QImage>
 #include <QWidget>
@@ -34,6 +35,9 @@ public:
     bool HasPicture() const { return m_drawable; }
     const format::BitmapFormat& Format() const { return m_format; }
     bool AlphaUsed() const { return m_alphaUsed; }
+    // The colour drawn at a pixel of an embedded JPEG or PNG, which only the toolkit decodes;
+    // nullopt for other pixel data.
+    std::optional<format::Argb> EmbeddedColor(PixelPosition pixel) const;
 
     void Fit();
     void ActualSize();

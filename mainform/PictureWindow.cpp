@@ -91,7 +91,8 @@ void PictureWindow::SetLinkText(const QString& text)
 void PictureWindow::ShowHovered(std::optional<PixelPosition> pixel)
 {
     if (pixel && m_view->HasPicture())
-        m_pixel->setText(FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed())));
+        m_pixel->setText(FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
+                                                  m_view->EmbeddedColor(*pixel))));
 }
 
 void PictureWindow::ShowScale(double scale)

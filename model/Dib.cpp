@@ -102,8 +102,9 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
         return Refuse("cannot find the size of the file: " + SystemReason());
     const auto fileSize = static_cast<std::uint64_t>(endPosition);
     if (fileSize < kMinimumFileSize)
-        return Refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) +
-                      " bytes, at least " + std::to_string(kMinimumFileSize) + " needed)");
+        // Said against the headers' size, so a 1-byte file needs no second plural rule here.
+        return Refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) + " of the " +
+                      std::to_string(kMinimumFileSize) + " bytes they need)");
 
     State next;
     next.fileName = path;

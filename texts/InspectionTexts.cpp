@@ -5,12 +5,14 @@
 #include "HexText.h"
 #include "RegionText.h"
 #include "format/ByteDescription.h"
+#include "format/Huffman1D.h"
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
 #include "format/PixelScan.h"
 #include "model/VersionDiff.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -230,8 +232,18 @@ std::string RleLine(const Element& element, const format::BitmapFormat& bitmap, 
     return line;
 }
 
+// The RLE code holding a byte of the pixel data, where the pixel data is an RLE stream.
+std::optional<format::RleByte> RleByteOf(const format::Layout& layout, format::Bytes file,
+                                         const format::ByteDescription& what, std::uint64_t offset)
+{
+    if (what.element == nullptr || what.element->kind != ElementKind::PixelData || what.field != nullptr ||
+        what.paletteEntry || what.pixelRow)
+        return std::nullopt;
+    return format::RleCodeOf(file, layout.format, offset);
+}
+
 std::string PartLine(const format::Layout& layout, format::Bytes file, const format::ByteDescription& what,
-                     std::uint64_t offset)
+                     const std::optional<format::RleByte>& rle, std::uint64_t offset)
 {
     const Element& element = *what.element;
     if (what.field != nullptr)
@@ -248,9 +260,8 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
                    GroupedNumber(what.storedRow) + "): padding to the row's 32-bit end";
         return UncompressedPixelLine(element, bitmap, file, what, offset);
     }
-    if (element.kind == ElementKind::PixelData)
-        if (const std::optional<format::RleByte> rle = format::RleCodeOf(file, bitmap, offset))
-            return RleLine(element, bitmap, *rle);
+    if (rle)
+        return RleLine(element, bitmap, *rle);
     return element.name + ": byte " + GroupedNumber(offset - element.offset) + " of " + GroupedNumber(element.size);
 }
 
@@ -291,6 +302,19 @@ void AddTo(CellFindings& cell, const Finding& finding)
     cell.lines.push_back(FindingTipLine(finding));
 }
 
+// The stream faults at a byte that the checks report only the first of, with a count of the
+// rest: the RLE code holding it when that code leaves the picture, the Huffman faults starting in it.
+std::vector<format::StreamFault> CountedFaultsAt(const format::BitmapFormat& bitmap, format::Bytes file,
+                                                 const std::optional<format::RleByte>& rle, std::uint64_t offset)
+{
+    std::vector<format::StreamFault> faults;
+    if (rle && rle->step.exit != format::RleExit::None)
+        faults.push_back(format::DescribeRleExit(bitmap, rle->code, rle->step));
+    for (const format::HuffmanStep& step : format::HuffmanFaultsIn(file, bitmap, {offset, 1}))
+        faults.push_back(format::DescribeHuffmanFault(bitmap, step));
+    return faults;
+}
+
 // A byte's text: the lines about the dump's reading of it, if any, go between what the byte is
 // and the findings.
 std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
@@ -300,7 +324,8 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
     const format::ByteDescription what = format::DescribeByte(layout, offset);
     if (what.element == nullptr)
         return text + "\nPast the end of the file.";
-    text += "\n" + PartLine(layout, file, what, offset);
+    const std::optional<format::RleByte> rle = RleByteOf(layout, file, what, offset);
+    text += "\n" + PartLine(layout, file, what, rle, offset);
     if (dumpByte) {
         const auto [memo, shownByte] = *dumpByte;
         if (const std::string dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.empty())
@@ -309,6 +334,13 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
     for (const Finding& finding : findings)
         if (Covers(finding, offset))
             text += "\n" + FindingTipLine(finding);
+    for (const format::StreamFault& fault : CountedFaultsAt(layout.format, file, rle, offset)) {
+        const bool reported = std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
+            return finding.code == fault.code && Covers(finding, offset);
+        });
+        if (!reported)
+            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + fault.message;
+    }
     return text;
 }
 
@@ -456,7 +488,7 @@ std::string HeaderSizeNote(const format::Layout& layout)
     if (header == layout.elements.end())
         return {};
     const std::uint64_t size = layout.format.headerSize;
-    std::string text = header->name + ", " + GroupedNumber(size) + " bytes.";
+    std::string text = header->name + ", " + format::ByteCount(size) + ".";
     if (size == kInfoHeaderSize)
         return text;
     text += size < kInfoHeaderSize ? " The table reads 40 bytes; the header's own fields are:"
@@ -493,16 +525,51 @@ std::vector<MemoMark> MarksInDump(std::span<const Finding> findings, const DumpF
     return marks;
 }
 
-std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map)
+namespace {
+
+// Error marks over the bytes `find` gives for the part of the file each memo shows.
+template <typename Find>
+void AddErrorMarks(std::vector<MemoMark>& marks, const DumpFileMap& map, Find find)
 {
-    std::vector<MemoMark> marks;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         const ByteRange shown{map[memo].fileOffset, map[memo].shown};
         if (shown.Empty())
             continue;
-        for (const ByteRange& bad : format::BadIndexBytes(file, format, shown))
+        for (const ByteRange& bad : find(shown))
             marks.push_back({memo, bad.offset - shown.offset, bad.End() - shown.offset, Mark::Error});
     }
+}
+
+}  // namespace
+
+std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map)
+{
+    std::vector<MemoMark> marks;
+    AddErrorMarks(marks, map, [&](const ByteRange& shown) { return format::BadIndexBytes(file, format, shown); });
+    return marks;
+}
+
+std::vector<MemoMark> CountedFaultMarks(std::span<const Finding> findings, const format::BitmapFormat& format,
+                                        format::Bytes file, const DumpFileMap& map)
+{
+    const auto reported = [&](std::initializer_list<format::FindingCode> codes) {
+        return std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
+            return std::find(codes.begin(), codes.end(), finding.code) != codes.end();
+        });
+    };
+    std::vector<MemoMark> marks;
+    if (reported({format::FindingCode::IndexPastTable}))
+        marks = BadIndexMarks(format, file, map);
+    using enum format::FindingCode;
+    if (reported({RleRunPastRow, RlePastLastRow, RleDeltaOutside}))
+        AddErrorMarks(marks, map, [&](const ByteRange& shown) { return format::RleExitBytes(file, format, shown); });
+    if (reported({HuffmanRowTooLong, HuffmanRowTooShort, HuffmanBadCode, HuffmanMissingEol}))
+        AddErrorMarks(marks, map, [&](const ByteRange& shown) {
+            std::vector<ByteRange> bytes;
+            for (const format::HuffmanStep& step : format::HuffmanFaultsIn(file, format, shown))
+                bytes.push_back({step.bit / 8, 1});
+            return bytes;
+        });
     return marks;
 }
 

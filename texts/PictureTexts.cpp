@@ -10,10 +10,20 @@ using format::GroupedNumber;
 using format::HexNumber;
 
 std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
-                            bool alphaUsed)
+                            bool alphaUsed, std::optional<format::Argb> drawnColor)
 {
     if (x >= format.columns || y >= format.rows)
         return {};
+    if (format::IsEmbeddedStream(format.encoding)) {
+        // The stream's rows are its own, top first: no stored row to name.
+        const std::string kind(format::EncodingName(format.encoding));
+        std::string text = format::PixelText(x, y, y) + ": ";
+        text += drawnColor ? "colour " + ColorText(*drawnColor, true) + " as the window draws it"
+                           : "no colour: the " + kind + " stream is not decoded here";
+        return text + "\nCoded in the embedded " + kind + " stream of " + format::ByteCount(format.pixels.present) +
+               " at offset " + HexNumber(format.pixels.offset) + " (" + GroupedNumber(format.pixels.offset) +
+               "), which Hexlume does not take apart: no bytes of the file hold this pixel alone";
+    }
     const std::optional<format::PixelLocation> at = format::LocatePixel(file, format, x, y);
     if (!at)  // a fax-coded stream: its codes stand for runs of pixels, not for one
         return format::PixelText(x, y, format.ShownRow(y)) + ": the pixel data codes runs of pixels, so no bytes hold this one alone";
@@ -31,7 +41,7 @@ std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& form
     if (at->index) {
         text += ", index " + GroupedNumber(*at->index);
         text += *at->index < format.colorCount ? ", " + ColorEntryText(format, file, *at->index)
-                                               : ", past the table's " + GroupedNumber(format.colorCount) + " entries";
+                                               : ", past the table's " + format::Counted(format.colorCount, "entry", "entries");
     }
     if (at->code) {
         text += "\n" + RleCodeText(format, file, at->code->offset);
@@ -39,7 +49,7 @@ std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& form
         text += "\nHeld by " + (at->length == 1 ? "the byte" : "the " + GroupedNumber(at->length) + " bytes") +
                 " at offset " + HexNumber(at->offset) + " (" + GroupedNumber(at->offset) + ")";
         if (at->bits < 8)
-            text += ", bits " + std::to_string(at->bitOffset) + "–" + std::to_string(at->bitOffset + at->bits - 1) +
+            text += ", " + format::BitRangeText(at->bitOffset, at->bits) +
                     " (0 = most significant)";
     }
     return text;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "format/Decoder.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // What the picture window says about the pixel under the pointer.
@@ -12,7 +14,9 @@ namespace hexlume {
 // line on the bytes that hold it: offset, length and bits, or for an RLE stream the code that
 // draws it. alphaUsed: whether the whole picture uses its alpha (an alpha of 0 everywhere is
 // drawn opaque). Empty for a pixel outside the picture; a Huffman 1D pixel gets its place only.
+// An embedded JPEG or PNG is not decoded here: drawnColor is the colour the window's own decoder
+// draws at the pixel, if it has one.
 std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
-                            bool alphaUsed);
+                            bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
 
 }  // namespace hexlume

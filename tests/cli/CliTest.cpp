@@ -900,7 +900,7 @@ TEST(CliPicture, NoPictureAndAbsurdSizesExitWithTheReason)
     const std::string out = (dir.path() / "out.png").string();
     const Outcome none = RunDump({"--picture", dir.Write("nobits.bmp", noBits), "-o", out});
     ExpectOneErrorLine(none, 1);
-    EXPECT_NE(none.err.find("biBitCount 0x0000 is not a pixel format"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("biBitCount 0 is not a pixel format"), std::string::npos) << none.err;
     const std::string hugePath = dir.Write("huge.bmp", BuildBitmap(huge));
     const Outcome absurd = RunDump({"--picture", hugePath, "-o", out});
     ExpectOneErrorLine(absurd, 1);
@@ -973,6 +973,13 @@ TEST(CliQuery, OutsideTheFileOrPictureExitsOneAndBadUsageTwo)
         SCOPED_TRACE(arguments[1]);
         ExpectOneErrorLine(RunDump(arguments), 1);
     }
+    // An embedded JPEG's pixel is said to be in the stream, not in RLE or row words.
+    const std::string jpeg = dir.Write("j.bmp", BuildBitmap({.width = 3, .height = 2, .bitCount = 0,
+                                                             .compression = hexlume::format::kBiJpeg,
+                                                             .pixels = {0xFF, 0xD8, 0xFF, 0xD9}}));
+    const Outcome coded = RunDump({"--pixel", "2,1", jpeg});
+    ExpectOneErrorLine(coded, 1);
+    EXPECT_NE(coded.err.find("pixel (2, 1) is coded in the embedded JPEG stream"), std::string::npos) << coded.err;
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {"--at", "12"}, {"--at", path}, {"--at", "1x", path}, {"--at", "-1", path}, {"--at", "0x", path},
              {"--pixel", "1", path}, {"--pixel", "1,", path}, {"--pixel", "1,2,3", path},

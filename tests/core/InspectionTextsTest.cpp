@@ -1,9 +1,12 @@
 #include "texts/DumpRelation.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
+#include "texts/PictureTexts.h"
 #include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace hexlume {
 namespace {
@@ -119,6 +122,76 @@ TEST(ByteTooltip, RleBytesNameTheirCodeAndThePixelsTheyHold)
               std::string::npos) << literal;
     const std::string padding = rle.Tip(kDataMemo, 73);
     EXPECT_NE(padding.find("\nthis byte pads the literal to 16 bits"), std::string::npos) << padding;
+}
+
+// A stream whose every row moves out of the picture: one error with the exact count of the rest,
+// and each of the rest marked in the dump and named as an error in its own bytes' text.
+TEST(ByteTooltip, EveryCodeThatLeavesThePictureIsCountedMarkedAndNamed)
+{
+    // RLE8, 4 x rows: each row a run of 2, a delta 3 columns on (out of the row) and an end of line.
+    const auto build = [](std::uint8_t rows) {
+        std::vector<std::uint8_t> stream;
+        for (std::uint8_t row = 0; row < rows; ++row)
+            stream.insert(stream.end(), {2, 1, 0, 2, 3, 0, 0, 0});
+        stream.insert(stream.end(), {0, 1});
+        return Inspected(BuildBitmap({.width = 4, .height = rows, .bitCount = 8, .compression = 1, .clrUsed = 4,
+                                      .palette = CountingBytes(16), .pixels = stream}));
+    };
+    const auto errors = [](const Inspected& file) {
+        std::vector<std::string> messages;
+        for (const format::Finding& finding : file.findings)
+            if (finding.severity == format::Severity::Error)
+                messages.push_back(finding.message);
+        return messages;
+    };
+    EXPECT_EQ(errors(build(2)), std::vector<std::string>{"A delta of 3 columns and 0 rows at offset 72 from pixel (2, 1) "
+                                                         "(stored row 0) moves out of the 4 by 2 picture, and 1 more "
+                                                         "code does the same."});
+    const Inspected file = build(10);
+    EXPECT_EQ(errors(file), std::vector<std::string>{"A delta of 3 columns and 0 rows at offset 72 from pixel (2, 9) "
+                                                     "(stored row 0) moves out of the 4 by 10 picture, and 9 more codes "
+                                                     "do the same."});
+    // The note on the first delta covers its 4 bytes, as the error does.
+    const auto skips = std::find_if(file.findings.begin(), file.findings.end(), [](const format::Finding& finding) {
+        return finding.code == format::FindingCode::RleSkipsPixels;
+    });
+    ASSERT_NE(skips, file.findings.end());
+    EXPECT_EQ(skips->length, 4u);
+
+    DumpFileMap map{};
+    map[kDataMemo] = {.fileOffset = 70, .shown = 82, .held = 82, .firstLine = 5};
+    const std::vector<MemoMark> marks = CountedFaultMarks(file.findings, file.layout.format, file.bytes, map);
+    ASSERT_EQ(marks.size(), 10u);
+    for (std::size_t row = 0; row < marks.size(); ++row) {
+        EXPECT_EQ(marks[row].first, 2 + 8 * row);
+        EXPECT_EQ(marks[row].end, 6 + 8 * row);
+    }
+    // The fourth delta: its byte's tooltip and hexlume-dump --at name it in the checker's words.
+    const std::string named = "\nerror: A delta of 3 columns and 0 rows at offset 96 from pixel (2, 6) (stored row 3) "
+                              "moves out of the 4 by 10 picture.";
+    EXPECT_NE(file.Tip(kDataMemo, 98).find(named), std::string::npos) << file.Tip(kDataMemo, 98);
+    EXPECT_TRUE(ByteText(file.layout, file.findings, file.bytes, 99).ends_with(named));
+    // The first is named once, by its finding.
+    const std::string first = ByteText(file.layout, file.findings, file.bytes, 72);
+    EXPECT_EQ(first.find("error: "), first.rfind("error: ")) << first;
+}
+
+// The Picture window's pixel line: one bit is "bit 3"; an embedded JPEG's pixel is coded in a
+// stream the library does not take apart, and its colour is the one the window draws.
+TEST(PixelLine, NamesASingleBitAndSaysWhereAnEmbeddedStreamsPixelIsCoded)
+{
+    const std::vector<std::uint8_t> oneBit = BuildBitmap({.width = 8, .height = 1, .bitCount = 1, .clrUsed = 2,
+                                                          .palette = CountingBytes(8), .pixels = {0x10, 0, 0, 0}});
+    const std::string bit = PixelStatusText(oneBit, format::ReadBitmapFormat(oneBit), 3, 0, false);
+    EXPECT_TRUE(bit.ends_with("\nHeld by the byte at offset 0x3E (62), bit 3 (0 = most significant)")) << bit;
+
+    const std::vector<std::uint8_t> jpeg = BuildBitmap({.width = 3, .height = 2, .bitCount = 0, .compression = 4,
+                                                        .pixels = {0xFF, 0xD8, 0xFF, 0xD9}});
+    const format::BitmapFormat embedded = format::ReadBitmapFormat(jpeg);
+    const std::string where = "\nCoded in the embedded JPEG stream of 4 bytes at offset 0x36 (54), which Hexlume does "
+                              "not take apart: no bytes of the file hold this pixel alone";
+    EXPECT_EQ(PixelStatusText(jpeg, embedded, 2, 1, false, 0xFF804020), "pixel (2, 1): colour #804020FF as the window draws it" + where);
+    EXPECT_EQ(PixelStatusText(jpeg, embedded, 2, 1, false), "pixel (2, 1): no colour: the JPEG stream is not decoded here" + where);
 }
 
 TEST(ByteTooltip, SaysWhatTheDumpShowsWronglyAndTheFindingsOnTheByte)

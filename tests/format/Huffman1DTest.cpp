@@ -1,6 +1,7 @@
 // OS/2 Huffman 1D streams as the layout, the checks and the decoder see them. The streams are
 // written out bit by bit here, from the fax code's tables.
 #include "format/Decoder.h"
+#include "format/Huffman1D.h"
 #include "format/Inspection.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -129,6 +130,16 @@ TEST(Huffman1D, FaultsNameTheirBitsAndPixelAndOnlyACutStreamDrawsMissingPixels)
         EXPECT_EQ(problems[0].code, test.code);
         EXPECT_EQ(problems[0].offset, test.offset);
         EXPECT_EQ(problems[0].message, test.message);
+        // The faults the error counts, each in the words a byte's text names it by.
+        const BitmapFormat format = ReadBitmapFormat(Bytes(bytes));
+        const std::vector<HuffmanStep> faults = HuffmanFaultsIn(Bytes(bytes), format, {0, bytes.size()});
+        ASSERT_EQ(faults.size(), test.code == FindingCode::HuffmanMissingEol ? 2u : 1u);
+        EXPECT_EQ(DescribeHuffmanFault(format, faults[0]).code, test.code);
+        if (faults.size() == 2) {
+            EXPECT_EQ(DescribeHuffmanFault(format, faults[1]).message,
+                      "Pixel (0, 0) (stored row 1) starts a row at offset 87 (bit 2 from the high end) with no "
+                      "end-of-line code before it.");
+        }
         const Pixels pixels = Drawn(bytes);
         const bool missing = std::any_of(pixels.begin(), pixels.end(), [](Argb pixel) {
             return pixel == kMissingLight || pixel == kMissingDark;

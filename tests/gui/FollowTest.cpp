@@ -60,7 +60,7 @@ TEST_F(FollowTest, ReloadsWhatAnotherProgramWritesAndKeepsThePlace)
 
     WriteFile(path, Picture(2));
     ASSERT_TRUE(WaitForSign("Reloaded")) << form.FollowSignText().toStdString();
-    EXPECT_EQ(form.FollowSignText(), "Reloaded: 4096 bytes changed");
+    EXPECT_EQ(form.FollowSignText(), "Reloaded: 4 096 bytes changed");
     EXPECT_TRUE(DataShows("02  02  02  02"));
     EXPECT_EQ(PaneBar()->value(), 200);
     EXPECT_FALSE(Memo("mmoData")->extraSelections().isEmpty());

@@ -200,7 +200,7 @@ TEST_F(MainFormTest, FileWithoutAPixelFormatShowsWhyInThePreview)
     Open(WritePicture("bits.bmp", bitmap));
     EXPECT_EQ(platform.errors, QStringList());
     QLabel* preview = Child<QLabel>("imgRevView");
-    EXPECT_EQ(preview->text(), "biBitCount 0x0D23 is not a pixel format");
+    EXPECT_EQ(preview->text(), "biBitCount 3 363 is not a pixel format");
     EXPECT_TRUE(preview->pixmap().isNull());
     EXPECT_EQ(Status(0), "图像名称:bits.bmp");
     EXPECT_EQ(Column(Child<QTableWidget>("sgdInfoHeader"), 2)[4], "D23");
