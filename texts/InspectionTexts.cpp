@@ -462,7 +462,7 @@ std::string HeaderCellText(const format::Layout& layout, format::Bytes file, for
             text += "\n" + FieldLine(*what.element, *what.field, std::nullopt);
             at = std::max(at + 1, what.field->offset + what.field->size);
         } else {
-            text += "\n" + PartLine(layout, file, what, at);
+            text += "\n" + PartLine(layout, file, what, RleByteOf(layout, file, what, at), at);
             at = std::max(at + 1, what.element->offset + what.element->size);
         }
     }
