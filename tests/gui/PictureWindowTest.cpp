@@ -3,6 +3,7 @@
 #include "mainform/WindowPlacement.h"
 
 #include <QAction>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 namespace hexlume {
@@ -39,7 +40,10 @@ TEST_F(PictureWindowTest, TheFirstHoverNamesThePixelThatIsThenClickedMarkedAndLi
     OpenPictureWindow();
     const QRect before = view->geometry();
     const QPoint at = view->CentreOf({.x = 59, .y = 41}).toPoint();
-    QTest::mouseMove(view, at);
+    // Sent as the window system sends it: QTest moves the cursor instead, which the offscreen
+    // platform does not turn into events.
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
     QTest::qWait(50);  // the layout settles, as it does before a user's click
     EXPECT_EQ(view->geometry(), before) << "saying the pixel moved the picture under the pointer";
     QTest::mouseClick(view, Qt::LeftButton, {}, at);
