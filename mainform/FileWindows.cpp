@@ -15,6 +15,7 @@
 
 #include <QScreen>
 #include <QShortcut>
+#include <QTableWidget>
 
 namespace hexlume {
 
@@ -105,6 +106,18 @@ void FileWindows::ShowChosenFinding(std::size_t finding)
 void FileWindows::ShowChosenByte(std::uint64_t offset)
 {
     ShowPixelsOfBytes(offset, tr("The chosen byte"));
+}
+
+void FileWindows::FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields)
+{
+    connect(grid, &QTableWidget::itemSelectionChanged, this, [this, grid, memo, fields] {
+        const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+        const int row = ranges.isEmpty() ? -1 : ranges.first().topRow();
+        if (row < 0 || static_cast<std::size_t>(row) >= fields.size())
+            return;
+        if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, fields[static_cast<std::size_t>(row)].offset))
+            ShowPixelsOfBytes(*offset, tr("The chosen field"));
+    });
 }
 
 void FileWindows::OpenPicture()

@@ -2,12 +2,15 @@
 
 #include "PictureView.h"
 #include "texts/DumpPane.h"
+#include "texts/HeaderTexts.h"
 
 #include <QObject>
 
 #include <array>
 #include <cstdint>
+#include <span>
 
+class QTableWidget;
 class QWidget;
 
 namespace hexlume {
@@ -37,6 +40,8 @@ public:
     // Says in the picture window what a byte of the file lit elsewhere (by a go-to, a find, a
     // header field) stands for, so the window follows the dump's latest highlight.
     void ShowChosenByte(std::uint64_t offset);
+    // A field chosen in a header table (`fields`, dumped by memo `memo`) is the latest choice too.
+    void FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields);
 
 private:
     void ShowPictureOfFile();

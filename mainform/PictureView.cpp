@@ -189,13 +189,17 @@ void PictureView::MarkPixels(PixelPosition first, std::uint64_t count)
     if (!m_drawable || count == 0)
         return;
     m_mark = Mark{first, count};
-    // Brought into view: centred on the span when any of it lies outside.
+    // Brought into view: centred on the span when any of it lies outside, unless the pointer is
+    // on it (a clicked pixel at the view's edge): moved, it would leave the pointer on another.
     const double viewWidth = width() / m_scale;
     const double viewHeight = height() / m_scale;
     const auto x = static_cast<double>(first.x);
     const auto y = static_cast<double>(first.y);
-    if (x < m_origin.x() || x + static_cast<double>(count) > m_origin.x() + viewWidth || y < m_origin.y() ||
-        y + 1 > m_origin.y() + viewHeight) {
+    const bool pointedAt =
+        m_hovered && m_hovered->y == first.y && m_hovered->x >= first.x && m_hovered->x - first.x < count;
+    const bool outside = x < m_origin.x() || x + static_cast<double>(count) > m_origin.x() + viewWidth ||
+                         y < m_origin.y() || y + 1 > m_origin.y() + viewHeight;
+    if (outside && !pointedAt) {
         m_origin = {x + static_cast<double>(count) / 2 - viewWidth / 2, y + 0.5 - viewHeight / 2};
         m_fitted = false;
     }

@@ -72,6 +72,8 @@ TEST_F(PictureWindowTest, TheFirstHoverNamesThePixelThatIsThenClickedMarkedAndLi
     QTest::mouseClick(Memo("mmoFileHeader")->viewport(), Qt::LeftButton, {}, QPoint(charWidth, kLine / 2));
     EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x0")) << chosenLine->text().toStdString();
     EXPECT_FALSE(pixelLine->text().startsWith(QStringLiteral("pixel"))) << "a header byte holds no pixel";
+    Child<QTableWidget>("sgdInfoHeader")->selectRow(1);  // biWidth, 4 bytes into the info header
+    EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x12")) << chosenLine->text().toStdString();
 }
 
 TEST_F(PictureWindowTest, ArrowKeysPanOnlyAPictureLargerThanTheView)
