@@ -110,14 +110,19 @@ void PictureWindow::ReserveStatusLines()
 
 void PictureWindow::KeepRoomFor(QLabel* label, const QString& text)
 {
-    // Only ever more, until the width or the file changes.
-    // The window's own width, not the label's: a window not shown yet has not laid it out.
+    // Only ever more, until the width or the file changes; measured at the window's width, as a
+    // window not shown yet has not laid out its labels. Never while the pointer is on a pixel,
+    // which would then move from under it: the text is cut short until the pointer leaves.
     const QMargins margins = layout()->contentsMargins();
     const int width = contentsRect().width() - margins.left() - margins.right();
     if (width <= 0)
         return;
     const int height = label->fontMetrics().boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text).height();
-    if (height > label->minimumHeight())
+    if (height <= label->minimumHeight())
+        return;
+    if (m_hovered)
+        m_roomWanted = true;
+    else
         label->setMinimumHeight(height);
 }
 
@@ -154,6 +159,10 @@ void PictureWindow::ShowHovered(std::optional<PixelPosition> pixel)
 {
     m_hovered = pixel;
     ShowPixelLine();
+    if (!m_hovered && m_roomWanted) {
+        m_roomWanted = false;
+        KeepRoomFor(m_link, m_link->text());
+    }
 }
 
 void PictureWindow::ShowPixelLine()

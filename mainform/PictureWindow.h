@@ -49,6 +49,7 @@ private:
     format::Bytes m_file;
     std::optional<PixelPosition> m_hovered;
     std::optional<PixelPosition> m_chosen;
+    bool m_roomWanted = false;  // a status line wants more room once the pointer leaves the picture
 };
 
 }  // namespace hexlume
