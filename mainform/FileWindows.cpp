@@ -76,8 +76,8 @@ void FileWindows::PlaceBesideWindow(QWidget* other) const
             owner = owner.united(sibling->frameGeometry());
     // A window not yet shown has no frame: the main window's stands in for it.
     const QSize frame = m_window->frameGeometry().size() - m_window->geometry().size();
-    const QRect place = PlaceBeside(owner, other->size() + frame, other->minimumSizeHint().expandedTo(other->minimumSize()) + frame,
-                                    m_window->screen()->availableGeometry());
+    const QSize smallest = other->minimumSizeHint().expandedTo(other->minimumSize()) + frame;
+    const QRect place = PlaceBeside(owner, other->size() + frame, smallest, m_window->screen()->availableGeometry());
     other->resize(place.size() - frame);
     other->move(place.topLeft());
 }
@@ -115,7 +115,8 @@ void FileWindows::FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::s
         const int row = ranges.isEmpty() ? -1 : ranges.first().topRow();
         if (row < 0 || static_cast<std::size_t>(row) >= fields.size())
             return;
-        if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, fields[static_cast<std::size_t>(row)].offset))
+        const std::uint64_t first = fields[static_cast<std::size_t>(row)].offset;
+        if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, first))
             ShowPixelsOfBytes(*offset, tr("The chosen field"));
     });
 }
@@ -172,9 +173,11 @@ void FileWindows::ShowPixelsOfBytes(std::uint64_t offset, const QString& chosen)
         return;
     }
     const std::uint64_t y = layout.format.ShownRow(span.storedRow);
-    const std::string pixels = span.count == 1 ? format::PixelText(span.x, y, span.storedRow)
-                                               : format::PixelSpanText(span.x, span.x + span.count - 1, y, span.storedRow);
-    m_picture->ShowChosen(PixelPosition{.x = span.x, .y = y}, span.count, tr("%1 draws %2.").arg(byte, FromUtf8(pixels)));
+    const std::string pixels = span.count == 1
+                                   ? format::PixelText(span.x, y, span.storedRow)
+                                   : format::PixelSpanText(span.x, span.x + span.count - 1, y, span.storedRow);
+    m_picture->ShowChosen(PixelPosition{.x = span.x, .y = y}, span.count,
+                          tr("%1 draws %2.").arg(byte, FromUtf8(pixels)));
 }
 
 }  // namespace hexlume

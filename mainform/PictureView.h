@@ -18,9 +18,9 @@ struct PixelPosition {
 };
 
 // The picture of a bitmap, sharp at any zoom: fit to the view, 1:1, or zoomed in steps up to
-// 64 times around a point, panned by dragging, the wheel or the arrow keys. Each paint draws only the part in view, straight
-// from the file's bytes, so the picture's size does not matter; from 8 times on a grid parts
-// the pixels. It can mark a span of pixels of one row and bring it into view.
+// 64 times around a point, panned by dragging, the wheel or the arrow keys. Each paint draws
+// only the part in view, straight from the file's bytes, so the picture's size does not matter;
+// from 8 times on a grid parts the pixels. It can mark a span of pixels of one row and bring it into view.
 class PictureView : public QWidget {
     Q_OBJECT
 
