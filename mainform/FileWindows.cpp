@@ -5,6 +5,7 @@
 #include "FindingsBadge.h"
 #include "FindingsWindow.h"
 #include "PictureWindow.h"
+#include "WindowPlacement.h"
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
 #include "model/Dib.h"
@@ -14,6 +15,7 @@
 
 #include <QScreen>
 #include <QShortcut>
+#include <QTableWidget>
 
 namespace hexlume {
 
@@ -71,20 +73,27 @@ void FileWindows::CloseAll()
     m_picture->close();
 }
 
-void FileWindows::PlaceOnce(QWidget* other, QPoint at) const
+void FileWindows::PlaceBesideWindow(QWidget* other) const
 {
-    if (other->isVisible() || other->pos() != QPoint(0, 0))
-        return;
-    const QRect screen = m_window->screen() != nullptr ? m_window->screen()->availableGeometry() : QRect();
-    if (screen.contains(QRect(at, other->size())))
-        other->move(at);
+    if (other->isVisible() || m_window->screen() == nullptr)
+        return;  // where it stands, or where the user moved it
+    QRect owner = m_window->frameGeometry();
+    for (QWidget* sibling : std::initializer_list<QWidget*>{m_findings, m_picture})
+        if (sibling != other && sibling->isVisible())
+            owner = owner.united(sibling->frameGeometry());
+    // A window not yet shown has no frame: the main window's stands in for it.
+    const QSize frame = m_window->frameGeometry().size() - m_window->geometry().size();
+    const QSize smallest = other->minimumSizeHint().expandedTo(other->minimumSize()) + frame;
+    const QRect place = PlaceBeside(owner, other->size() + frame, smallest, m_window->screen()->availableGeometry());
+    other->resize(place.size() - frame);
+    other->move(place.topLeft());
 }
 
 void FileWindows::OpenFindings(int direction)
 {
     if (m_model == nullptr)
         return;  // no file, or one being opened
-    PlaceOnce(m_findings, m_window->frameGeometry().bottomLeft() + QPoint(0, 8));
+    PlaceBesideWindow(m_findings);
     m_findings->show();
     m_findings->raise();
     if (direction != 0)
@@ -96,11 +105,32 @@ void FileWindows::OpenFindings(int direction)
 void FileWindows::ShowChosenFinding(std::size_t finding)
 {
     m_findings->SetPlaceText(FromUtf8(m_inspector->ShowFinding(finding).sentence));
+    const std::vector<format::Finding>& findings = m_inspector->Findings();
+    if (finding < findings.size())
+        ShowPixelsOfBytes(findings[finding].offset, tr("The finding's first byte"));
+}
+
+void FileWindows::ShowChosenByte(std::uint64_t offset)
+{
+    ShowPixelsOfBytes(offset, tr("The chosen byte"));
+}
+
+void FileWindows::FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields)
+{
+    connect(grid, &QTableWidget::itemSelectionChanged, this, [this, grid, memo, fields] {
+        const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+        const int row = ranges.isEmpty() ? -1 : ranges.first().topRow();
+        if (row < 0 || static_cast<std::size_t>(row) >= fields.size())
+            return;
+        const std::uint64_t first = fields[static_cast<std::size_t>(row)].offset;
+        if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, first))
+            ShowPixelsOfBytes(*offset, tr("The chosen field"));
+    });
 }
 
 void FileWindows::OpenPicture()
 {
-    PlaceOnce(m_picture, m_window->frameGeometry().topRight() + QPoint(8, 0));
+    PlaceBesideWindow(m_picture);
     m_picture->show();
     m_picture->raise();
     m_picture->activateWindow();
@@ -122,28 +152,39 @@ void FileWindows::ShowBytesOfPixel(PixelPosition pixel)
         format::LocatePixel(m_model->FileBytes(), m_inspector->Layout().format, pixel.x, pixel.y);
     if (!at || at->length == 0) {
         m_inspector->ClearHighlight();
-        m_picture->SetLinkText(tr("No bytes of the file hold this pixel."));
+        m_picture->ShowChosen(pixel, 1, tr("No bytes of the file hold this pixel."));
         return;
     }
     const FindingPlace place = m_inspector->ShowBytes(at->offset, at->length);
-    m_picture->View()->MarkPixels(pixel, 1);
-    m_picture->SetLinkText(tr("Offset %1, %2. %3")
-                               .arg(FromUtf8(format::HexNumber(at->offset)), FromUtf8(format::ByteCount(at->length)),
-                                    FromUtf8(place.sentence)));
+    m_picture->ShowChosen(pixel, 1,
+                          tr("Offset %1, %2. %3")
+                              .arg(FromUtf8(format::HexNumber(at->offset)), FromUtf8(format::ByteCount(at->length)),
+                                   FromUtf8(place.sentence)));
 }
 
 void FileWindows::MarkPixelsOfByte(std::size_t memo, std::uint64_t byte)
 {
-    if (!m_pictureShowsFile || !m_picture->isVisible())
+    if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, byte))
+        ShowPixelsOfBytes(*offset, tr("The clicked byte"));
+}
+
+void FileWindows::ShowPixelsOfBytes(std::uint64_t offset, const QString& chosen)
+{
+    if (!m_pictureShowsFile)
         return;
-    const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, byte);
-    const format::PixelSpan span =
-        offset ? format::PixelsDrawnByByte(m_model->FileBytes(), m_inspector->Layout(), *offset) : format::PixelSpan{};
-    if (span.count != 0)
-        m_picture->View()->MarkPixels({.x = span.x, .y = m_inspector->Layout().format.ShownRow(span.storedRow)},
-                                      span.count);
-    else
-        m_picture->View()->ClearMark();
+    const format::Layout& layout = m_inspector->Layout();
+    const format::PixelSpan span = format::PixelsDrawnByByte(m_model->FileBytes(), layout, offset);
+    const QString byte = tr("%1 at offset %2").arg(chosen, FromUtf8(format::HexNumber(offset)));
+    if (span.count == 0) {
+        m_picture->ShowChosen(std::nullopt, 0, tr("%1 holds no pixel of the picture.").arg(byte));
+        return;
+    }
+    const std::uint64_t y = layout.format.ShownRow(span.storedRow);
+    const std::string pixels = span.count == 1
+                                   ? format::PixelText(span.x, y, span.storedRow)
+                                   : format::PixelSpanText(span.x, span.x + span.count - 1, y, span.storedRow);
+    m_picture->ShowChosen(PixelPosition{.x = span.x, .y = y}, span.count,
+                          tr("%1 draws %2.").arg(byte, FromUtf8(pixels)));
 }
 
 }  // namespace hexlume

@@ -2,12 +2,15 @@
 
 #include "PictureView.h"
 #include "texts/DumpPane.h"
+#include "texts/HeaderTexts.h"
 
 #include <QObject>
 
 #include <array>
 #include <cstdint>
+#include <span>
 
+class QTableWidget;
 class QWidget;
 
 namespace hexlume {
@@ -34,14 +37,22 @@ public:
     void OpenFindings(int direction = 0);
     void OpenPicture();
     void CloseAll();
+    // Says in the picture window what a byte of the file lit elsewhere (by a go-to, a find, a
+    // header field) stands for, so the window follows the dump's latest highlight.
+    void ShowChosenByte(std::uint64_t offset);
+    // A field chosen in a header table (`fields`, dumped by memo `memo`) is the latest choice too.
+    void FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields);
 
 private:
     void ShowPictureOfFile();
     void ShowBytesOfPixel(PixelPosition pixel);
     void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
     void ShowChosenFinding(std::size_t finding);
-    // The first time a window opens: placed at `at` when the screen has room for it there.
-    void PlaceOnce(QWidget* other, QPoint at) const;
+    // The picture window's mark and lines for a byte chosen in the dump or the findings list:
+    // the pixels it draws, or that it draws none.
+    void ShowPixelsOfBytes(std::uint64_t offset, const QString& chosen);
+    // A window about to open: beside the main window and the other file window, inside the screen.
+    void PlaceBesideWindow(QWidget* other) const;
 
     QWidget* m_window;
     DumpInspector* m_inspector;

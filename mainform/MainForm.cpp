@@ -152,6 +152,9 @@ void TMainForm::CreateInspection()
     badge->setGeometry(buttons.right() + 3, buttons.top(), ui->lblNumbers->x() - buttons.right() - 5, buttons.height());
     m_fileWindows = new FileWindows(this, m_inspector, badge,
                                     {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
+    // The memos in the order given above: the file header's first, the info header's second.
+    m_fileWindows->FollowHeaderTable(ui->sgdFileHeader, 0, kFileHeaderRanges);
+    m_fileWindows->FollowHeaderTable(ui->sgdInfoHeader, 1, kInfoHeaderRanges);
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.

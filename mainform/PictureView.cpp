@@ -4,6 +4,7 @@
 #include "picture/PreviewPicture.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -87,6 +88,7 @@ void PictureView::Clear()
     m_mark.reset();
     m_pressedAt.reset();
     update();
+    Hover(m_pointer);
 }
 
 double PictureView::FitScale() const
@@ -100,9 +102,8 @@ void PictureView::Fit()
 {
     m_fitted = true;
     m_scale = std::min(FitScale(), kMaxScale);
-    ClampOrigin();
     emit ScaleChanged(m_scale);
-    update();
+    Moved();
 }
 
 void PictureView::ActualSize()
@@ -135,9 +136,8 @@ void PictureView::SetScale(double scale, QPointF around)
     m_scale = scale;
     m_fitted = false;
     m_origin = fixed - around / m_scale;
-    ClampOrigin();
     emit ScaleChanged(m_scale);
-    update();
+    Moved();
 }
 
 void PictureView::ClampOrigin()
@@ -151,6 +151,36 @@ void PictureView::ClampOrigin()
     };
     m_origin = {clamp(m_origin.x(), width() / m_scale, static_cast<double>(m_format.columns)),
                 clamp(m_origin.y(), height() / m_scale, static_cast<double>(m_format.rows))};
+}
+
+void PictureView::Pan(double right, double down)
+{
+    if (!m_drawable)
+        return;
+    const QPointF before = m_origin;
+    m_origin += QPointF(right * width(), down * height()) / m_scale;
+    ClampOrigin();
+    if (m_origin != before) {
+        m_fitted = false;
+        Moved();
+    }
+}
+
+void PictureView::Moved()
+{
+    ClampOrigin();
+    update();
+    Hover(m_pointer);
+}
+
+void PictureView::Hover(std::optional<QPointF> point)
+{
+    m_pointer = point;
+    const std::optional<PixelPosition> pixel = point ? PixelAt(*point) : std::nullopt;
+    if (pixel == m_hovered)
+        return;
+    m_hovered = pixel;
+    emit PixelHovered(pixel);
 }
 
 std::optional<PixelPosition> PictureView::PixelAt(QPointF point) const
@@ -169,18 +199,21 @@ void PictureView::MarkPixels(PixelPosition first, std::uint64_t count)
     if (!m_drawable || count == 0)
         return;
     m_mark = Mark{first, count};
-    // Brought into view: centred on the span when any of it lies outside.
+    // Brought into view: centred on the span when any of it lies outside, unless the pointer is
+    // on it (a clicked pixel at the view's edge): moved, it would leave the pointer on another.
     const double viewWidth = width() / m_scale;
     const double viewHeight = height() / m_scale;
     const auto x = static_cast<double>(first.x);
     const auto y = static_cast<double>(first.y);
-    if (x < m_origin.x() || x + static_cast<double>(count) > m_origin.x() + viewWidth || y < m_origin.y() ||
-        y + 1 > m_origin.y() + viewHeight) {
+    const bool pointedAt =
+        m_hovered && m_hovered->y == first.y && m_hovered->x >= first.x && m_hovered->x - first.x < count;
+    const bool outside = x < m_origin.x() || x + static_cast<double>(count) > m_origin.x() + viewWidth ||
+                         y < m_origin.y() || y + 1 > m_origin.y() + viewHeight;
+    if (outside && !pointedAt) {
         m_origin = {x + static_cast<double>(count) / 2 - viewWidth / 2, y + 0.5 - viewHeight / 2};
         m_fitted = false;
-        ClampOrigin();
     }
-    update();
+    Moved();
 }
 
 void PictureView::ClearMark()
@@ -269,7 +302,7 @@ void PictureView::resizeEvent(QResizeEvent* event)
     if (m_fitted)
         Fit();
     else
-        ClampOrigin();
+        Moved();
 }
 
 void PictureView::wheelEvent(QWheelEvent* event)
@@ -282,9 +315,21 @@ void PictureView::wheelEvent(QWheelEvent* event)
             ZoomStep(delta.y() > 0 ? 1 : -1, event->position());
     } else {
         // A notch moves a tenth of the view.
-        m_origin -= QPointF(delta.x() / 120.0 * width() / 10, delta.y() / 120.0 * height() / 10) / m_scale;
-        ClampOrigin();
-        update();
+        Pan(-delta.x() / 120.0 / 10, -delta.y() / 120.0 / 10);
+    }
+    event->accept();
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event)
+{
+    // A tenth of the view a press, as a wheel notch; with Shift or Ctrl half of it.
+    const double step = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) != 0 ? 0.5 : 0.1;
+    switch (event->key()) {
+    case Qt::Key_Left: Pan(-step, 0); break;
+    case Qt::Key_Right: Pan(step, 0); break;
+    case Qt::Key_Up: Pan(0, -step); break;
+    case Qt::Key_Down: Pan(0, step); break;
+    default: return QWidget::keyPressEvent(event);
     }
     event->accept();
 }
@@ -310,7 +355,7 @@ void PictureView::mouseMoveEvent(QMouseEvent* event)
             update();
         }
     }
-    emit PixelHovered(PixelAt(event->position()));
+    Hover(event->position());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event)
@@ -325,7 +370,7 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureView::leaveEvent(QEvent* event)
 {
-    emit PixelHovered(std::nullopt);
+    Hover(std::nullopt);
     QWidget::leaveEvent(event);
 }
 

@@ -15,12 +15,13 @@ namespace hexlume {
 struct PixelPosition {
     std::uint64_t x = 0;
     std::uint64_t y = 0;
+    bool operator==(const PixelPosition&) const = default;
 };
 
 // The picture of a bitmap, sharp at any zoom: fit to the view, 1:1, or zoomed in steps up to
-// 64 times around a point, panned by dragging. Each paint draws only the part in view, straight
-// from the file's bytes, so the picture's size does not matter; from 8 times on a grid parts
-// the pixels. It can mark a span of pixels of one row and bring it into view.
+// 64 times around a point, panned by dragging, the wheel or the arrow keys. Each paint draws
+// only the part in view, straight from the file's bytes, so the picture's size does not matter;
+// from 8 times on a grid parts the pixels. It can mark a span of pixels of one row and bring it into view.
 class PictureView : public QWidget {
     Q_OBJECT
 
@@ -45,6 +46,9 @@ public:
     void ZoomStep(int steps, QPointF around);
     void ZoomStep(int steps) { ZoomStep(steps, rect().center()); }
     double Scale() const { return m_scale; }
+    // Moves the view over the picture by a part of its own size (0.1 = a tenth) along each axis;
+    // an axis the picture fits in stays centred.
+    void Pan(double right, double down);
 
     // The view's point at the centre of a pixel.
     QPointF CentreOf(PixelPosition pixel) const
@@ -57,6 +61,8 @@ public:
     void ClearMark();
 
 signals:
+    // The pixel under the pointer, also when the picture moves under a still pointer; nullopt
+    // when the pointer leaves the picture.
     void PixelHovered(std::optional<PixelPosition> pixel);
     void PixelClicked(PixelPosition pixel);
     void ScaleChanged(double scale);
@@ -65,6 +71,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -75,6 +82,10 @@ private:
     void SetScale(double scale, QPointF around);
     // Keeps the picture in view: centred along an axis it does not fill, else within its edges.
     void ClampOrigin();
+    // After the origin or scale changed: kept in view, repainted, and the pixel under a still
+    // pointer said again, so the status line never names a pixel of an earlier layout.
+    void Moved();
+    void Hover(std::optional<QPointF> point);
     std::optional<PixelPosition> PixelAt(QPointF point) const;
     void PaintPicture(QPainter& painter);
     void PaintGrid(QPainter& painter, QRectF shown, double x0, double y0, double x1, double y1);
@@ -92,6 +103,8 @@ private:
     std::optional<QPointF> m_pressedAt;
     QPointF m_originAtPress;
     bool m_dragged = false;
+    std::optional<QPointF> m_pointer;  // where the pointer stands over the view
+    std::optional<PixelPosition> m_hovered;
     struct Mark {
         PixelPosition first;
         std::uint64_t count = 0;

@@ -9,8 +9,9 @@ class QLabel;
 namespace hexlume {
 
 // The open file's picture in a window of its own, zoomable and linked to the dump: the status
-// line says what the pixel under the pointer is and which bytes hold it. Not modal; it belongs
-// to the main window and closes with it.
+// line says what the pixel under the pointer is and which bytes hold it, and with the pointer off
+// the picture, the pixel chosen last; the line under it says what was chosen last, here or in the
+// dump. Not modal; it belongs to the main window and closes with it.
 class PictureWindow : public QWidget {
     Q_OBJECT
 
@@ -21,14 +22,24 @@ public:
     void ShowFile(const QString& fileName, format::Bytes file);
     void Clear();
     PictureView* View() const { return m_view; }
-    // What the main window says of the bytes of a clicked pixel.
-    void SetLinkText(const QString& text);
+    // What was chosen last, here or in the dump: `count` pixels along a row from `first` (marked,
+    // the first said on the status line while the pointer is off the picture), or none, and what
+    // the main window says of it.
+    void ShowChosen(std::optional<PixelPosition> first, std::uint64_t count, const QString& text);
 
 signals:
     void PixelChosen(PixelPosition pixel);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void ReserveStatusLines();
+    void KeepRoomFor(QLabel* label, const QString& text);
     void ShowHovered(std::optional<PixelPosition> pixel);
+    // The pixel under the pointer, else the one chosen last, else a hint.
+    void ShowPixelLine();
     void ShowScale(double scale);
 
     PictureView* m_view;
@@ -36,6 +47,9 @@ private:
     QLabel* m_link;
     QLabel* m_scale;
     format::Bytes m_file;
+    std::optional<PixelPosition> m_hovered;
+    std::optional<PixelPosition> m_chosen;
+    bool m_roomWanted = false;  // a status line wants more room once the pointer leaves the picture
 };
 
 }  // namespace hexlume
