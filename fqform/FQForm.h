@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPlainTextEdit;
+
 #include <memory>
 
 namespace Ui {
@@ -30,6 +33,8 @@ protected:
 
 private:
     void FormCreate();
+    void CreateGuide(const QPalette& linkPalette);
+    void ShowGuide(bool shown);
     void ShowOKNormal();
     void ShowOKHover();
     void Button1Click();
@@ -37,6 +42,8 @@ private:
 
     std::unique_ptr<Ui::TFQForm> ui;
     Platform& m_platform;
+    QPlainTextEdit* m_guide = nullptr;
+    QLabel* m_guideLink = nullptr;
 };
 
 }  // namespace hexlume
