@@ -97,10 +97,12 @@ void TFQForm::CreateGuide(const QPalette& linkPalette)
            "finds hex bytes (?? for any byte) or text, F3 and Shift+F3 the next and previous. Rest the "
            "pointer on a byte or a table cell to learn what it is.\n\n"
            "hexlume-dump reads bitmaps without a window:\n"
-           "  hexlume-dump FILE: the tables, the dump, the layout, the findings\n"
-           "  --check [-v] FILE|FOLDER...: OK, WARN or ERROR a file\n"
-           "  --at OFFSET FILE, --pixel X,Y FILE: one byte, one pixel\n"
-           "  --picture FILE -o OUT.png, --export FILE, --json FILE, --diff A B\n"
+           "  hexlume-dump FILE: tables, dump and findings\n"
+           "  --check [-v] FILE|FOLDER...: OK, WARN or ERROR\n"
+           "  --at OFFSET FILE: what one byte is\n"
+           "  --pixel X,Y FILE: where one pixel lives\n"
+           "  --picture FILE -o OUT.png, --export FILE\n"
+           "  --json FILE, --diff A B\n"
            "hexlume-dump --help lists every option."));
     m_guide->hide();
 
