@@ -2,10 +2,10 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPlainTextEdit;
-
-#include <memory>
 
 namespace Ui {
 class TFQForm;
@@ -15,8 +15,9 @@ namespace hexlume {
 
 class Platform;
 
-// The help window: what the tool is for, how to use it, who made it, and a link to its web
-// page. Built fresh for every opening, borderless, on top, in the colour it is given.
+// The help window: what the tool is for, how to use it, who made it, a link to its web page,
+// and on request a guide to the keys and windows. Built fresh for every opening, borderless, on
+// top, in the colour it is given, its texts in a colour that reads there.
 class TFQForm : public QDialog {
     Q_OBJECT
 
