@@ -4,6 +4,9 @@
 
 #include <memory>
 
+class QLabel;
+class QPlainTextEdit;
+
 namespace Ui {
 class TFQForm;
 }
@@ -12,8 +15,9 @@ namespace hexlume {
 
 class Platform;
 
-// The help window: what the tool is for, how to use it, who made it, and a link to its web
-// page. Built fresh for every opening, borderless, on top, in the colour it is given.
+// The help window: what the tool is for, how to use it, who made it, a link to its web page,
+// and on request a guide to the keys and windows. Built fresh for every opening, borderless, on
+// top, in the colour it is given, its texts in a colour that reads there.
 class TFQForm : public QDialog {
     Q_OBJECT
 
@@ -30,6 +34,8 @@ protected:
 
 private:
     void FormCreate();
+    void CreateGuide(const QPalette& linkPalette);
+    void ShowGuide(bool shown);
     void ShowOKNormal();
     void ShowOKHover();
     void Button1Click();
@@ -37,6 +43,8 @@ private:
 
     std::unique_ptr<Ui::TFQForm> ui;
     Platform& m_platform;
+    QPlainTextEdit* m_guide = nullptr;
+    QLabel* m_guideLink = nullptr;
 };
 
 }  // namespace hexlume

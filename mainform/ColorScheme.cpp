@@ -20,7 +20,11 @@ ColorScheme RollColorScheme(RandomGenerator& generator)
     const std::uint32_t green = generator.Next() & 0xFF;
     const std::uint32_t blue = generator.Next() & 0xFF;
     const std::uint32_t background = red | (green << 8) | (blue << 16);
-    return {.background = background, .inverse = InverseColor(background)};
+    const std::uint32_t inverse = InverseColor(background);
+    return {.background = background,
+            .inverse = inverse,
+            .numbers = ReadableTextColor(inverse, background),
+            .text = WindowTextOn(background)};
 }
 
 }  // namespace hexlume

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Contrast.h"
+
 #include <cstdint>
 
 namespace hexlume {
@@ -17,9 +19,12 @@ private:
 };
 
 // Colours are 0x00BBGGRR (red in the low byte).
+// The background is rolled; the texts on it are made to read there (widgets/Contrast.h).
 struct ColorScheme {
     std::uint32_t background = 0;
-    std::uint32_t inverse = 0;  // for the ruler and the line numbers
+    std::uint32_t inverse = 0;
+    std::uint32_t numbers = 0;  // the ruler and the line numbers: the inverse where it reads
+    std::uint32_t text = 0;     // the tables, the status bar, the help window: the layouts' black where it reads
 };
 
 inline constexpr std::uint32_t InverseColor(std::uint32_t color) { return (color ^ 0xFFFFFFu) & 0xFFFFFFu; }

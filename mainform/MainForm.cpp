@@ -300,9 +300,13 @@ void TMainForm::SetRandomColors()
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(scheme.background));
     palette.setColor(QPalette::Base, ToQColor(scheme.background));
+    // Every text standing on the background: the tables, the preview's caption, the follow sign.
+    palette.setColor(QPalette::WindowText, ToQColor(scheme.text));
+    palette.setColor(QPalette::Text, ToQColor(scheme.text));
     setPalette(palette);
-    SetColor(ui->lblNumbers, QPalette::WindowText, scheme.inverse);
-    SetColor(ui->mmoNumbers, QPalette::Text, scheme.inverse);
+    SetColor(ui->stbMain, QPalette::WindowText, scheme.text);  // the bar keeps a colour of its own
+    SetColor(ui->lblNumbers, QPalette::WindowText, scheme.numbers);
+    SetColor(ui->mmoNumbers, QPalette::Text, scheme.numbers);
 }
 
 void TMainForm::ShowCloseNormal()

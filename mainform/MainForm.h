@@ -50,7 +50,7 @@ public:
     void OpenAtStart(const QString& path);
     // What the window says about the followed file beside the preview ("" when nothing).
     QString FollowSignText() const;
-    // Rolls a new background colour; the ruler and line numbers take its inverse.
+    // Rolls a new background colour; the ruler and line numbers take its inverse, where it reads.
     void SetRandomColors();
 
     int LineHeight() const { return m_lineHeight; }

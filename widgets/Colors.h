@@ -15,6 +15,12 @@ inline QColor ToQColor(std::uint32_t color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+inline std::uint32_t FromQColor(const QColor& color)
+{
+    return static_cast<std::uint32_t>(color.red()) | (static_cast<std::uint32_t>(color.green()) << 8) |
+           (static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
 // Gives one role of the widget's palette the colour.
 inline void SetColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t color)
 {

@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 #include "fqform/HelpTexts.h"
+#include "widgets/Colors.h"
 #include "widgets/QtText.h"
 
 #include <QAction>
@@ -212,6 +213,19 @@ TEST_F(HelpWindowTest, ShowsColourFrameTextAndLink)
         EXPECT_EQ(Part<QPlainTextEdit>(help, "Memo1")->toPlainText(),
                   FromUtf8(kUsageParagraph1) + '\n' + FromUtf8(kUsageParagraph2));
         EXPECT_TRUE(Part(help, "Button1")->isHidden());
+        EXPECT_EQ(Part(help, "Memo1")->palette().color(QPalette::Text), ToQColor(WindowTextOn(FromQColor(background))));
+
+        // The guide lies over the panel on request and goes again; the window keeps its size.
+        auto* guide = Part<QPlainTextEdit>(help, "mmoGuide");
+        EXPECT_TRUE(guide->isHidden());
+        QTest::mouseClick(Part(help, "lblGuide"), Qt::LeftButton);
+        EXPECT_TRUE(guide->isVisible());
+        EXPECT_EQ(guide->geometry(), Part(help, "pnlMain")->geometry());
+        EXPECT_EQ(help.size(), QSize(368, 241));
+        for (const char* key : {"F8", "Ctrl+Shift+P", "Ctrl+G", "Ctrl+F", "Shift+F3", "hexlume-dump --help"})
+            EXPECT_TRUE(guide->toPlainText().contains(QLatin1String(key))) << key;
+        QTest::mouseClick(Part(help, "lblGuide"), Qt::LeftButton);
+        EXPECT_TRUE(guide->isHidden());
 
         auto* link = Part(help, "StaticText1");
         QTest::mouseClick(link, Qt::RightButton);

@@ -3,6 +3,7 @@
 #include "format/Decoder.h"
 #include "texts/RegionText.h"
 #include "model/Dib.h"
+#include "widgets/Colors.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -318,13 +319,18 @@ TEST_F(MainFormTest, PopupMenusHoldTheirItems)
     EXPECT_TRUE(global[1]->isSeparator());
     EXPECT_EQ(global[2]->text(), "Contact..");
 
-    // New colours: the ruler and the line numbers always take the background's inverse.
+    // New colours: the ruler and the line numbers take the background's inverse where it reads,
+    // the other texts on the background the layout's black where it reads.
     global[0]->trigger();
     const QColor background = form.palette().color(QPalette::Window);
-    const QColor inverse(background.rgb() ^ 0xFFFFFF);
-    EXPECT_EQ(Child<QLabel>("lblNumbers")->palette().color(QPalette::WindowText), inverse);
-    EXPECT_EQ(Memo("mmoNumbers")->palette().color(QPalette::Text), inverse);
+    const QColor numbers = ToQColor(ReadableTextColor(FromQColor(background) ^ 0xFFFFFF, FromQColor(background)));
+    const QColor text = ToQColor(WindowTextOn(FromQColor(background)));
+    EXPECT_EQ(Child<QLabel>("lblNumbers")->palette().color(QPalette::WindowText), numbers);
+    EXPECT_EQ(Memo("mmoNumbers")->palette().color(QPalette::Text), numbers);
     EXPECT_EQ(Memo("mmoNumbers")->palette().color(QPalette::Base), background);
+    EXPECT_EQ(Child<QTableWidget>("sgdInfoHeader")->palette().color(QPalette::Text), text);
+    EXPECT_EQ(Child<QLabel>("stbMainPanel0")->palette().color(QPalette::WindowText), text);
+    EXPECT_EQ(Child<QLabel>("pnlBmpCaption")->palette().color(QPalette::WindowText), text);
 }
 
 TEST_F(MainFormTest, OpenItemAndLeftClickOnThePreviewBothOpen)
