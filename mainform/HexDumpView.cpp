@@ -1,14 +1,20 @@
 #include "HexDumpView.h"
 
 #include "BusyCursor.h"
+#include "format/NumberText.h"
+#include "texts/RegionText.h"
 #include "io/ExportWriter.h"
 #include "platform/Platform.h"
 #include "texts/FileNamePart.h"
 #include "widgets/Colors.h"
 #include "widgets/QtText.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -40,8 +46,28 @@ void ConfigureMemo(QPlainTextEdit* memo)
 }  // namespace
 
 HexDumpView::HexDumpView(const Widgets& widgets, int lineHeight, Platform& platform, QWidget* window)
-    : m_widgets(widgets), m_lineHeight(lineHeight), m_platform(platform), m_window(window)
+    : m_widgets(widgets), m_windowNote(new QWidget(widgets.box)), m_windowNoteText(new QLabel(m_windowNote)),
+      m_lineHeight(lineHeight), m_platform(platform), m_window(window)
 {
+    // Over the pane's lower edge, outside the scrolled stack, so it stays while the stack scrolls;
+    // the stack grows by its height so that no line has to stay under it.
+    m_windowNote->setObjectName(QStringLiteral("pnlDataWindow"));
+    m_windowNote->setAutoFillBackground(true);
+    m_windowNote->setFont(QApplication::font());
+    m_windowNoteText->setObjectName(QStringLiteral("lblDataWindow"));
+    auto* row = new QHBoxLayout(m_windowNote);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(m_windowNoteText, 1);
+    m_windowNote->hide();
+}
+
+void HexDumpView::SetBackToTop(QAction* backToTop)
+{
+    auto* button = new QToolButton(m_windowNote);
+    button->setObjectName(QStringLiteral("btnBackToTop"));
+    button->setDefaultAction(backToTop);
+    button->setAutoRaise(true);
+    m_windowNote->layout()->addWidget(button);
 }
 
 void HexDumpView::ShowCaptions()
@@ -64,7 +90,10 @@ void HexDumpView::Show(const CDib& model, bool reload)
         m_widgets.box->horizontalScrollBar()->setValue(0);
     }
 
-    const DumpPaneView pane = DescribeDumpPane(model, m_lineHeight);
+    // A reload keeps the window of the data it had, as far as the new version reaches.
+    const std::uint64_t window = reload ? m_pane.memos[kDataMemo].firstLine : 0;
+    m_pane = DescribeDumpPane(model, m_lineHeight, window);
+    const DumpPaneView& pane = m_pane;
     for (std::size_t index = 0; index < kMemoCount; ++index) {
         const MemoView& view = pane.memos[index];
         QPlainTextEdit* memo = m_widgets.memos[index];
@@ -73,9 +102,7 @@ void HexDumpView::Show(const CDib& model, bool reload)
         Place(memo, view.placement.top, view.placement.height);
         memo->setPlainText(MemoDisplayText(MemoShownText(view)));
     }
-    const MemoPlacement& last = pane.memos[kDataMemo].placement;
-    m_widgets.contents->resize(m_widgets.contents->width(),
-                               WidgetLength(std::max(last.top + last.height, pane.numbersHeight)));
+    ShowWindowNote();
 
     if (ShowLineNumbers(pane, !reload))
         ExportDataText(std::string(NamePart(model.GetFileName())), pane.memos[kDataMemo].bytes.value_or(ByteSpan()));
@@ -87,8 +114,46 @@ bool HexDumpView::ShowLineNumbers(const DumpPaneView& pane, bool mayAsk)
     const bool exportWanted = mayAsk && pane.prompt &&
                               m_platform.AskYesNo(m_window, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
     Place(m_widgets.numbers, 0, pane.numbersHeight);
-    m_widgets.numbers->setPlainText(MemoDisplayText(LineNumbersText(0, pane.numbersShown)));
+    m_widgets.numbers->setPlainText(MemoDisplayText(PaneNumbersText(pane)));
     return exportWanted;
+}
+
+bool HexDumpView::ShowDataWindow(const CDib& model, std::uint64_t firstLine)
+{
+    const std::uint64_t before = m_pane.memos[kDataMemo].firstLine;
+    m_pane = DescribeDumpPane(model, m_lineHeight, firstLine);
+    const MemoView& data = m_pane.memos[kDataMemo];
+    if (data.firstLine == before)
+        return false;
+    m_widgets.memos[kDataMemo]->setPlainText(MemoDisplayText(MemoShownText(data)));
+    m_widgets.numbers->setPlainText(MemoDisplayText(PaneNumbersText(m_pane)));
+    ShowWindowNote();
+    return true;
+}
+
+void HexDumpView::ShowWindowNote()
+{
+    const MemoView& data = m_pane.memos[kDataMemo];
+    const bool windowed = data.firstLine > 0;
+    const MemoPlacement& last = data.placement;
+    const std::int64_t stack = std::max(last.top + last.height, m_pane.numbersHeight);
+    const QRect viewport = m_widgets.box->viewport()->geometry();
+    const int noteHeight = m_lineHeight + 4;
+    m_widgets.contents->resize(m_widgets.contents->width(), WidgetLength(stack + (windowed ? noteHeight : 0)));
+    m_windowNote->setVisible(windowed);
+    if (!windowed)
+        return;
+    const std::uint64_t first = DataFirstDumpLine(m_pane);
+    const std::uint64_t held = std::min(data.placement.linesShown, LineCount(data.bytes->size()) - data.firstLine);
+    m_windowNoteText->setText(QObject::tr("A window of the pixel data: dump lines %1–%2 of %3")
+                                  .arg(FromUtf8(format::GroupedNumber(first)),
+                                       FromUtf8(format::GroupedNumber(first + held - 1)),
+                                       FromUtf8(format::GroupedNumber(first - data.firstLine + LineCount(data.bytes->size())))));
+    m_windowNote->setToolTip(QObject::tr("The dump is cut at %1 pixels; its pixel-data memo shows these lines of the "
+                                         "data instead of its first ones. Ctrl+Home goes back to the top.")
+                                 .arg(kMaxStackHeight));
+    m_windowNote->setGeometry(viewport.left(), viewport.bottom() + 1 - noteHeight, viewport.width(), noteHeight);
+    m_windowNote->raise();
 }
 
 void HexDumpView::ExportDataText(const std::string& name, ByteSpan data)
