@@ -20,6 +20,17 @@ std::optional<ByteSpan> Region(const std::uint8_t* start, ByteSpan bytes)
     return start != nullptr ? std::optional<ByteSpan>(bytes) : std::nullopt;
 }
 
+// The data memo's lines that have a line number beside them: a cut memo's last line may stand
+// only partly within the stack, past the last number.
+std::uint64_t NumberedDataLines(const DumpPaneView& view)
+{
+    std::uint64_t above = 0;
+    for (std::size_t memo = 0; memo < kDataMemo; ++memo)
+        above += MemoLines(view.memos[memo]);
+    const std::uint64_t numbered = view.numbersShown > above ? view.numbersShown - above : 0;
+    return std::min(numbered, view.memos[kDataMemo].placement.linesShown);
+}
+
 }  // namespace
 
 DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dataWindow)
@@ -38,14 +49,15 @@ DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dat
     const PaneLayout layout = LayoutPane(lines, lineHeight);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         view.memos[memo].placement = layout.memos[memo];
-    MemoView& data = view.memos[kDataMemo];
-    // Only a cut memo with room for some lines has lines further down to show instead.
-    if (layout.cut && data.bytes && data.placement.linesShown > 0)
-        data.firstLine = std::min(dataWindow, lines[kDataMemo] - std::min(lines[kDataMemo], data.placement.linesShown));
     view.prompt = layout.cut;
     view.numbersHeight = layout.numbersHeight;
     view.numberCount = layout.numberCount;
     view.numbersShown = layout.numbersShown;
+    MemoView& data = view.memos[kDataMemo];
+    // Only a cut memo with room for some lines has lines further down to show instead; the
+    // last window ends on the data's last line with a number beside it.
+    if (layout.cut && data.bytes && data.placement.linesShown > 0)
+        data.firstLine = std::min(dataWindow, lines[kDataMemo] - std::min(lines[kDataMemo], NumberedDataLines(view)));
     return view;
 }
 
@@ -65,7 +77,7 @@ std::uint64_t DataWindowFor(const DumpPaneView& pane, std::uint64_t byte)
     const MemoView& data = pane.memos[kDataMemo];
     if (!pane.prompt || !data.bytes)
         return 0;
-    return WindowStart(byte / kBytesPerLine, data.placement.linesShown, MemoLines(data));
+    return WindowStart(byte / kBytesPerLine, NumberedDataLines(pane), MemoLines(data));
 }
 
 std::uint64_t DataFirstDumpLine(const DumpPaneView& pane)

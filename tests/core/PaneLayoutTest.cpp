@@ -115,14 +115,15 @@ TEST_F(DumpPaneTest, TallDataIsCutAndPrompts)
     EXPECT_EQ(MemoText(view.memos[kDataMemo]).size(), 2500u * 64);  // the whole text stays available
 }
 
-// 2500 data lines of which the cut memo holds 1980, under 68 lines of headers and palette.
+// 2500 data lines of which the cut memo holds 1980 (1979 beside a line number), under 68 lines
+// of headers and palette.
 TEST_F(DumpPaneTest, WindowOfCutDataKeepsTextNumbersAndMapInStep)
 {
     const auto pixels = testing::CountingBytes(40000, 7);
     const DumpPaneView view = Describe({.width = 200, .height = 200, .bitCount = 8,
                                         .palette = testing::CountingBytes(1024), .pixels = pixels},
                                        1000);
-    const std::uint64_t window = 2500 - 1980;  // asked for 1000: as far as the data reaches
+    const std::uint64_t window = 2500 - 1979;  // asked for 1000: the last line numbered is the data's last
     EXPECT_EQ(view.memos[kDataMemo].firstLine, window);
     EXPECT_TRUE(MemoShownText(view.memos[kDataMemo]) == RegionLinesText(pixels, window, 1980));
     EXPECT_EQ(view.memos[kDataMemo].placement.height, 31679);  // the place stays; only the lines move
@@ -137,7 +138,7 @@ TEST_F(DumpPaneTest, WindowOfCutDataKeepsTextNumbersAndMapInStep)
     EXPECT_TRUE(MarksOver(dataOffset, window * 16, Mark::None, map).empty());
 
     // The window that brings a byte into view holds it with a third of the memo above it.
-    EXPECT_EQ(DataWindowFor(view, 800 * 16), 800 - 1980 / 3);
+    EXPECT_EQ(DataWindowFor(view, 800 * 16), 800 - 1979 / 3);
     EXPECT_EQ(DataWindowFor(view, 100 * 16), 0u);
     EXPECT_EQ(DataWindowFor(view, 39999), window);
     // A whole stack never moves.
