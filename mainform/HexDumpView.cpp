@@ -47,12 +47,20 @@ void ConfigureMemo(QPlainTextEdit* memo)
 
 HexDumpView::HexDumpView(const Widgets& widgets, int lineHeight, Platform& platform, QWidget* window)
     : m_widgets(widgets), m_windowNote(new QWidget(widgets.box)), m_windowNoteText(new QLabel(m_windowNote)),
-      m_lineHeight(lineHeight), m_platform(platform), m_window(window)
+      m_rulerToolTip(widgets.ruler != nullptr ? widgets.ruler->toolTip() : QString()),
+      m_numbersWidth(widgets.numbers->width()), m_contentsWidth(widgets.contents->width()), m_lineHeight(lineHeight),
+      m_platform(platform), m_window(window)
 {
     // Over the pane's lower edge, outside the scrolled stack, so it stays while the stack scrolls;
     // the stack grows by its height so that no line has to stay under it.
     m_windowNote->setObjectName(QStringLiteral("pnlDataWindow"));
     m_windowNote->setAutoFillBackground(true);
+    // A tooltip's colours: readable over whatever colour the window rolled.
+    QPalette note = m_windowNote->palette();
+    note.setColor(QPalette::Window, note.color(QPalette::ToolTipBase));
+    note.setColor(QPalette::WindowText, note.color(QPalette::ToolTipText));
+    note.setColor(QPalette::ButtonText, note.color(QPalette::ToolTipText));
+    m_windowNote->setPalette(note);
     m_windowNote->setFont(QApplication::font());
     m_windowNoteText->setObjectName(QStringLiteral("lblDataWindow"));
     auto* row = new QHBoxLayout(m_windowNote);
@@ -139,19 +147,29 @@ void HexDumpView::ShowWindowNote()
     const std::int64_t stack = std::max(last.top + last.height, m_pane.numbersHeight);
     const QRect viewport = m_widgets.box->viewport()->geometry();
     const int noteHeight = m_lineHeight + 4;
-    m_widgets.contents->resize(m_widgets.contents->width(), WidgetLength(stack + (windowed ? noteHeight : 0)));
+    // The numbers of a window far down may be longer than the column the layout gives them.
+    const std::uint64_t lastNumber = windowed ? data.firstLine + m_pane.numbersShown - 1 : 0;
+    const int numbersWidth = std::max(m_numbersWidth, m_widgets.numbers->fontMetrics().horizontalAdvance(
+                                                          QString::number(lastNumber)) + 2);
+    m_widgets.numbers->resize(numbersWidth, m_widgets.numbers->height());
+    m_widgets.contents->resize(m_contentsWidth + numbersWidth - m_numbersWidth,
+                               WidgetLength(stack + (windowed ? noteHeight : 0)));
     m_windowNote->setVisible(windowed);
+    if (m_widgets.ruler != nullptr)
+        m_widgets.ruler->setToolTip(m_rulerToolTip);
     if (!windowed)
         return;
-    const std::uint64_t first = DataFirstDumpLine(m_pane);
-    const std::uint64_t held = std::min(data.placement.linesShown, LineCount(data.bytes->size()) - data.firstLine);
+    const std::uint64_t above = DataFirstDumpLine(m_pane) - data.firstLine;  // lines of the memos above
+    const std::uint64_t dumpLines = above + LineCount(data.bytes->size());
     m_windowNoteText->setText(QObject::tr("A window of the pixel data: dump lines %1–%2 of %3")
-                                  .arg(FromUtf8(format::GroupedNumber(first)),
-                                       FromUtf8(format::GroupedNumber(first + held - 1)),
-                                       FromUtf8(format::GroupedNumber(first - data.firstLine + LineCount(data.bytes->size())))));
+                                  .arg(FromUtf8(format::GroupedNumber(above + data.firstLine)),
+                                       FromUtf8(format::GroupedNumber(std::min(lastNumber + 1, dumpLines) - 1)),
+                                       FromUtf8(format::GroupedNumber(dumpLines))));
     m_windowNote->setToolTip(QObject::tr("The dump is cut at %1 pixels; its pixel-data memo shows these lines of the "
                                          "data instead of its first ones. Ctrl+Home goes back to the top.")
                                  .arg(kMaxStackHeight));
+    if (m_widgets.ruler != nullptr)
+        m_widgets.ruler->setToolTip(m_windowNoteText->text());
     m_windowNote->setGeometry(viewport.left(), viewport.bottom() + 1 - noteHeight, viewport.width(), noteHeight);
     m_windowNote->raise();
 }

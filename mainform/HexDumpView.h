@@ -3,6 +3,8 @@
 #include "model/Dib.h"
 #include "texts/DumpPane.h"
 
+#include <QString>
+
 #include <array>
 #include <string>
 
@@ -25,6 +27,7 @@ public:
         QPlainTextEdit* numbers = nullptr;
         QScrollArea* box = nullptr;  // scrolls `contents`, which holds the memos and the numbers
         QWidget* contents = nullptr;
+        QWidget* ruler = nullptr;  // the column ruler above the pane
     };
     // lineHeight: the pixels of one memo line. Dialogs and messages sit over `window`.
     HexDumpView(const Widgets& widgets, int lineHeight, Platform& platform, QWidget* window);
@@ -55,6 +58,9 @@ private:
     DumpPaneView m_pane;
     QWidget* m_windowNote;
     QLabel* m_windowNoteText;
+    QString m_rulerToolTip;  // the layout's own
+    int m_numbersWidth;   // as the layout gives them
+    int m_contentsWidth;
     int m_lineHeight;
     Platform& m_platform;
     QWidget* m_window;

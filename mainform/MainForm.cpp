@@ -78,7 +78,8 @@ void TMainForm::FormCreate()
         HexDumpView::Widgets{.memos = {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
                              .numbers = ui->mmoNumbers,
                              .box = ui->sbxFile,
-                             .contents = ui->sbxFileContents},
+                             .contents = ui->sbxFileContents,
+                             .ruler = ui->lblNumbers},
         m_lineHeight, m_platform, this);
     m_dump->ShowCaptions();
 
