@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace hexlume {
@@ -80,11 +81,32 @@ void DumpQueryDialog::Say(const QString& sentence, bool error)
 
 void DumpQueryDialog::Open()
 {
+    if (!m_placed && parentWidget() != nullptr) {
+        m_placed = true;
+        PlaceBesideOwner();
+    }
     show();
     raise();
     activateWindow();
     m_text->setFocus();
     m_text->selectAll();
+}
+
+// Centred over the window it would hide the very bytes it finds: above the window when the screen
+// has room there, else below it, else over its left-hand tables.
+void DumpQueryDialog::PlaceBesideOwner()
+{
+    adjustSize();
+    const QRect owner = parentWidget()->window()->frameGeometry();
+    const QRect screen = parentWidget()->screen() != nullptr ? parentWidget()->screen()->availableGeometry() : QRect();
+    const QSize size = frameGeometry().size();
+    for (const QPoint at : {QPoint(owner.left(), owner.top() - size.height() - 8), QPoint(owner.left(), owner.bottom() + 8)}) {
+        if (screen.contains(QRect(at, size))) {
+            move(at);
+            return;
+        }
+    }
+    move(owner.left() + 4, owner.top() + 139);
 }
 
 }  // namespace hexlume

@@ -30,9 +30,12 @@ signals:
     void Asked(int direction);
 
 private:
+    void PlaceBesideOwner();
+
     QLineEdit* m_text;
     QComboBox* m_kind = nullptr;
     QLabel* m_message;
+    bool m_placed = false;
 };
 
 }  // namespace hexlume

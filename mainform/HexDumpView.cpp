@@ -145,7 +145,6 @@ void HexDumpView::ShowWindowNote()
     const bool windowed = data.firstLine > 0;
     const MemoPlacement& last = data.placement;
     const std::int64_t stack = std::max(last.top + last.height, m_pane.numbersHeight);
-    const QRect viewport = m_widgets.box->viewport()->geometry();
     const int noteHeight = m_lineHeight + 4;
     // The numbers of a window far down may be longer than the column the layout gives them.
     const std::uint64_t lastNumber = windowed ? data.firstLine + m_pane.numbersShown - 1 : 0;
@@ -161,7 +160,7 @@ void HexDumpView::ShowWindowNote()
         return;
     const std::uint64_t above = DataFirstDumpLine(m_pane) - data.firstLine;  // lines of the memos above
     const std::uint64_t dumpLines = above + LineCount(data.bytes->size());
-    m_windowNoteText->setText(QObject::tr("A window of the pixel data: dump lines %1–%2 of %3")
+    m_windowNoteText->setText(QObject::tr("Window of the data: lines %1–%2 of %3")
                                   .arg(FromUtf8(format::GroupedNumber(above + data.firstLine)),
                                        FromUtf8(format::GroupedNumber(std::min(lastNumber + 1, dumpLines) - 1)),
                                        FromUtf8(format::GroupedNumber(dumpLines))));
@@ -170,7 +169,13 @@ void HexDumpView::ShowWindowNote()
                                  .arg(kMaxStackHeight));
     if (m_widgets.ruler != nullptr)
         m_widgets.ruler->setToolTip(m_windowNoteText->text());
-    m_windowNote->setGeometry(viewport.left(), viewport.bottom() + 1 - noteHeight, viewport.width(), noteHeight);
+    // Where the viewport will stand once the stack's new size has shown the scroll bars (the box
+    // lays them out later): a window is always taller than the box, and may be wider.
+    QScrollArea* box = m_widgets.box;
+    const QSize room = box->maximumViewportSize() - QSize(box->verticalScrollBar()->sizeHint().width(), 0);
+    const int below = m_widgets.contents->width() > room.width() ? box->horizontalScrollBar()->sizeHint().height() : 0;
+    const QPoint origin = box->viewport()->geometry().topLeft();
+    m_windowNote->setGeometry(origin.x(), origin.y() + room.height() - below - noteHeight, room.width(), noteHeight);
     m_windowNote->raise();
 }
 
