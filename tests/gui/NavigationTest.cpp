@@ -2,6 +2,9 @@
 #include "mainform/DumpInspector.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QToolButton>
 #include <QDialog>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -95,8 +98,19 @@ TEST_F(NavigationTest, GoToPastTheCutShowsTheByteLitAmongItsOwnLineNumbers)
     Ask("dlgGoTo", Qt::CTRL | Qt::Key_G, QStringLiteral("- 0x10"));
     EXPECT_EQ(Lit(), QStringList{QStringLiteral("mmoData:DE")});
 
-    // Back to the top: the data's first lines again, under the first line numbers.
-    QTest::keyClick(&form, Qt::Key_Home, Qt::ControlModifier);
+    // The dump's popup menu offers the same, and the note under the pane the way back to the top.
+    QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(5, 5), Memo("mmoData")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Memo("mmoData")->viewport(), &menuAsked);
+    auto* menu = Memo("mmoData")->findChild<QMenu*>(QStringLiteral("ppmDump"));
+    ASSERT_NE(menu, nullptr);
+    QStringList offered;
+    for (const QAction* action : menu->actions())
+        offered << action->objectName();
+    menu->close();
+    EXPECT_TRUE(offered.contains(QStringLiteral("actGoTo")) && offered.contains(QStringLiteral("actFind")) &&
+                offered.contains(QStringLiteral("actBackToTop")))
+        << offered.join(u' ').toStdString();
+    QTest::mouseClick(Child<QToolButton>("btnBackToTop"), Qt::LeftButton);
     EXPECT_FALSE(Child<QWidget>("pnlDataWindow")->isVisible());
     EXPECT_EQ(Pane()->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(Memo("mmoData")->toPlainText().startsWith(QStringLiteral("00  01  02  03")));
@@ -188,6 +202,7 @@ TEST_F(NavigationTest, TabLeavesTheTablesAndPagingKeysMoveTheDump)
     const QString numbers = Memo("mmoNumbers")->toPlainText().trimmed();
     EXPECT_TRUE(numbers.endsWith(QStringLiteral("\n6148"))) << numbers.right(20).toStdString();
     EXPECT_TRUE(Memo("mmoData")->toPlainText().trimmed().endsWith(QStringLiteral("F9  FA  FB  FC  FD  FE  FF")));
+    EXPECT_TRUE(Child<QWidget>("pnlDataWindow")->isVisible());
     // PageUp at the window's top moves the window back a page.
     bar->setValue(0);
     const QString before = Memo("mmoData")->document()->firstBlock().text();
