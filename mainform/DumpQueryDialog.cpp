@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace hexlume {
@@ -46,6 +47,9 @@ DumpQueryDialog::DumpQueryDialog(Mode mode, QWidget* parent)
         QPushButton* previous = buttons->addButton(tr("Find &previous"), QDialogButtonBox::ActionRole);
         previous->setAutoDefault(false);
         connect(previous, &QPushButton::clicked, this, [this] { emit Asked(-1); });
+        // The main window's keys for the next and previous match work here too.
+        connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, this, [this] { emit Asked(1); });
+        connect(new QShortcut(Qt::SHIFT | Qt::Key_F3, this), &QShortcut::activated, this, [this] { emit Asked(-1); });
     }
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setAutoDefault(false);
