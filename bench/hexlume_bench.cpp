@@ -1,9 +1,11 @@
-// hexlume_bench: loading a 64 MB bitmap, building its dump text and exporting it.
+// hexlume_bench: loading a 64 MB bitmap, building its dump text, exporting it and finding bytes in it.
 //
 // The bitmap is generated once into a fresh temporary folder on first use and the folder is
 // removed when the run ends, so nothing is needed beforehand and nothing is left behind.
 
 #include "io/ExportWriter.h"
+#include "model/ByteSearch.h"
+#include "texts/DumpQuery.h"
 #include "texts/RegionText.h"
 #include "model/Dib.h"
 #include "primitives/Arithmetic.h"
@@ -167,6 +169,19 @@ void BM_WriteDataExport(benchmark::State& state)
                                                       RegionTextSize(bytes.size(), kExportLineEnd)));
 }
 BENCHMARK(BM_WriteDataExport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The find of the window over the whole file, for a pattern it does not hold (so every byte is
+// passed, going round), keyed on a byte that noise holds once in 256.
+void BM_FindPattern(benchmark::State& state)
+{
+    const Workspace& workspace = GetWorkspace();
+    const ByteSpan file = workspace.dib.FileBytes();
+    const BytePattern pattern = ParsePattern("42 ?? 4D 00 DE AD BE EF", PatternKind::HexBytes).pattern;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindForward(file, pattern, file.size() / 2));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(BM_FindPattern)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "DumpInspector.h"
 
 #include "DumpMemo.h"
+#include "HexDumpView.h"
 #include "SeverityLook.h"
 #include "model/Dib.h"
 #include "model/VersionDiff.h"
@@ -49,11 +50,14 @@ void MarkCell(QTableWidget* grid, int row, Mark mark, const std::string& text)
 }  // namespace
 
 DumpInspector::DumpInspector(std::array<DumpMemo*, kMemoCount> memos, QTableWidget* fileGrid,
-                             QTableWidget* infoGrid, QScrollArea* pane, QObject* parent)
-    : QObject(parent), m_memos(memos), m_fileGrid(fileGrid), m_infoGrid(infoGrid), m_pane(pane)
+                             QTableWidget* infoGrid, QScrollArea* pane, HexDumpView* dump, QObject* parent)
+    : QObject(parent), m_memos(memos), m_fileGrid(fileGrid), m_infoGrid(infoGrid), m_pane(pane), m_dump(dump)
 {
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo)
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         m_memos[memo]->SetByteToolTip([this, memo](std::uint64_t byte) { return ToolTipFor(memo, byte); });
+        connect(m_memos[memo], &DumpMemo::ByteClicked, this,
+                [this, memo](std::uint64_t byte) { LightClicked(memo, byte); });
+    }
 }
 
 void DumpInspector::Clear()
@@ -65,14 +69,15 @@ void DumpInspector::Clear()
     m_changed.clear();
     for (DumpMemo* memo : m_memos)
         memo->SetMarks({});
+    ClearHighlight();
 }
 
-void DumpInspector::Inspect(const CDib& dib, int lineHeight)
+void DumpInspector::Inspect(const CDib& dib)
 {
     format::Inspection inspected = InspectLoadedFile(dib);
     m_layout = std::move(inspected.layout);
     m_findings = std::move(inspected.findings);
-    m_map = MapDumpToFile(dib, DescribeDumpPane(dib, lineHeight));
+    m_map = MapDumpToFile(dib, m_dump->Pane());
     m_dib = &dib;
     MarkCells();
     MarkDump();
@@ -105,7 +110,9 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
 {
     if (m_dib == nullptr)
         return 0;
-    m_changed = ChangedMarks(previous, m_dib->FileBytes(), m_map);
+    m_changed.clear();
+    for (const MemoMark& mark : ChangedMarks(previous, m_dib->FileBytes(), m_map))
+        m_changed.push_back({m_map[mark.memo].fileOffset + mark.first, mark.end - mark.first});
     MarkDump();
     return CountChangedBytes(previous, m_dib->FileBytes());
 }
@@ -116,7 +123,9 @@ void DumpInspector::MarkDump()
     if (m_dib != nullptr)
         for (const MemoMark& mark : CountedFaultMarks(m_findings, m_layout.format, m_dib->FileBytes(), m_map))
             all.push_back(mark);
-    all.insert(all.end(), m_changed.begin(), m_changed.end());
+    for (const ByteRange& changed : m_changed)
+        for (const MemoMark& mark : MarksOver(changed.offset, changed.size, Mark::Changed, m_map))
+            all.push_back(mark);
     // Later selections paint over earlier ones: the heaviest mark shows where marks meet.
     std::stable_sort(all.begin(), all.end(), [](const MemoMark& a, const MemoMark& b) { return a.mark < b.mark; });
     std::array<QList<QTextEdit::ExtraSelection>, kMemoCount> marks;
@@ -148,7 +157,7 @@ FindingPlace DumpInspector::ShowFinding(std::size_t finding)
         else
             grid->clearSelection();
     }
-    return ShowBytes(m_findings[finding].offset, m_findings[finding].length);
+    return LightAndReveal(m_findings[finding].offset, m_findings[finding].length);
 }
 
 std::optional<std::uint64_t> DumpInspector::FileOffset(std::size_t memo, std::uint64_t byte) const
@@ -160,21 +169,98 @@ std::optional<std::uint64_t> DumpInspector::FileOffset(std::size_t memo, std::ui
 
 void DumpInspector::ClearHighlight()
 {
+    const bool wasLit = m_lit.length > 0;
+    m_lit = {};
     for (DumpMemo* memo : m_memos)
         memo->SetHighlight(std::nullopt);
+    if (wasLit)
+        emit Selected(0, 0);
+}
+
+void DumpInspector::Light(std::uint64_t offset, std::uint64_t length)
+{
+    const std::vector<MemoMark> marks = MarksOver(offset, length, Mark::None, m_map);
+    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
+        const auto mark = std::find_if(marks.begin(), marks.end(), [memo](const MemoMark& each) { return each.memo == memo; });
+        m_memos[memo]->SetHighlight(mark == marks.end() ? std::nullopt : std::optional(std::pair{mark->first, mark->end}));
+    }
+    m_lit = {offset, std::max<std::uint64_t>(length, 1), marks.empty() ? kMemoCount : marks.front().memo};
+    emit Selected(m_lit.offset, m_lit.length);
+}
+
+void DumpInspector::LightMemoBytes(std::size_t memo, std::uint64_t first, std::uint64_t end)
+{
+    const std::optional<std::uint64_t> offset = FileOffset(memo, first);
+    if (!offset || end <= first)
+        return;
+    Light(*offset, end - first);
+}
+
+void DumpInspector::UnlightMemo(std::size_t memo)
+{
+    if (m_lit.length > 0 && m_lit.memo == memo)
+        ClearHighlight();
+}
+
+void DumpInspector::LightClicked(std::size_t memo, std::uint64_t byte)
+{
+    // A header byte lights its whole field through its table's row (HeaderLink).
+    if (memo == kFileHeaderMemo || memo == kInfoHeaderMemo)
+        return;
+    const std::optional<std::uint64_t> offset = FileOffset(memo, byte);
+    if (!offset)
+        return;
+    ClearRows();
+    Light(*offset, 1);
+}
+
+void DumpInspector::ClearRows()
+{
+    for (QTableWidget* grid : {m_fileGrid, m_infoGrid})
+        grid->clearSelection();
+}
+
+void DumpInspector::Remap()
+{
+    m_map = MapDumpToFile(*m_dib, m_dump->Pane());
+    MarkDump();
+    if (m_lit.length > 0)
+        Light(m_lit.offset, m_lit.length);
+}
+
+void DumpInspector::MoveDataWindow(std::uint64_t firstLine)
+{
+    if (m_dib != nullptr && m_dump->ShowDataWindow(*m_dib, firstLine))
+        Remap();
+}
+
+void DumpInspector::BringIntoView(std::uint64_t offset)
+{
+    const MemoBytes& data = m_map[kDataMemo];
+    if (m_dib == nullptr || data.held == 0)
+        return;
+    const std::uint64_t regionStart = data.fileOffset - data.skipped;
+    const bool inRegion = offset >= regionStart && offset - regionStart < data.skipped + data.held;
+    const bool shown = offset >= data.fileOffset && offset - data.fileOffset < data.shown;
+    if (inRegion && !shown)
+        MoveDataWindow(DataWindowFor(m_dump->Pane(), offset - regionStart));
 }
 
 FindingPlace DumpInspector::ShowBytes(std::uint64_t offset, std::uint64_t length)
 {
     if (m_dib == nullptr)
         return {};
+    ClearRows();
+    return LightAndReveal(offset, length);
+}
+
+FindingPlace DumpInspector::LightAndReveal(std::uint64_t offset, std::uint64_t length)
+{
+    if (m_dib == nullptr)
+        return {};
+    BringIntoView(offset);
     const FindingPlace place = PlaceOfBytes(offset, length, m_map);
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        const auto mark = std::find_if(place.marks.begin(), place.marks.end(),
-                                       [memo](const MemoMark& each) { return each.memo == memo; });
-        m_memos[memo]->SetHighlight(mark == place.marks.end() ? std::nullopt
-                                                              : std::optional(std::pair{mark->first, mark->end}));
-    }
+    Light(offset, length);
     if (!place.marks.empty()) {
         const MemoMark& first = place.marks.front();
         DumpMemo* memo = m_memos[first.memo];

@@ -1,6 +1,8 @@
 #include "DumpMemo.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QHelpEvent>
 #include <QTextBlock>
 #include <QToolTip>
@@ -110,6 +112,18 @@ void DumpMemo::mouseReleaseEvent(QMouseEvent* event)
         return;  // a dragged selection is not a click on a byte
     if (const auto byte = ByteAt(viewport()->mapFromGlobal(event->globalPosition().toPoint())))
         emit ByteClicked(*byte);
+}
+
+void DumpMemo::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu(event->pos());
+    menu->setObjectName(QStringLiteral("ppmDump"));
+    if (!m_menuActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_menuActions);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 bool DumpMemo::viewportEvent(QEvent* event)

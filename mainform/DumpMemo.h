@@ -29,6 +29,8 @@ public:
 
     // Text for the tooltip of a byte; an empty text shows none.
     void SetByteToolTip(std::function<QString(std::uint64_t byte)> text) { m_toolTip = std::move(text); }
+    // Commands its popup menu offers after the text's own (copy, select all).
+    void SetMenuActions(QList<QAction*> actions) { m_menuActions = std::move(actions); }
     // Wavy underlines (or any other format) over byte ranges, kept until replaced.
     void SetMarks(QList<QTextEdit::ExtraSelection> marks);
     void SetHighlight(std::optional<std::pair<std::uint64_t, std::uint64_t>> bytes);
@@ -41,6 +43,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ApplySelections();
@@ -48,6 +51,7 @@ private:
     std::function<QString(std::uint64_t)> m_toolTip;
     QList<QTextEdit::ExtraSelection> m_marks;
     QList<QTextEdit::ExtraSelection> m_highlight;
+    QList<QAction*> m_menuActions;
 };
 
 }  // namespace hexlume

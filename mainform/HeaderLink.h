@@ -12,13 +12,16 @@ class QTableWidget;
 
 namespace hexlume {
 
+class DumpInspector;
 class DumpMemo;
 
 // Ties a header table to the memo that dumps its header: selecting a row lights the field's
-// bytes in the memo and scrolls the pane to them; clicking a byte of the memo selects its row.
+// bytes in the memo (through the inspector, which keeps the dump's one lit range) and scrolls the
+// pane to them; clicking a byte of the memo selects its row.
 class HeaderLink : public QObject {
 public:
-    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::span<const ByteRange> fields, QScrollArea* pane);
+    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::size_t memoIndex, std::span<const ByteRange> fields,
+               QScrollArea* pane, DumpInspector* inspector);
 
     // Off while no file is shown (the memo holds its caption) and while a file is being opened.
     void SetActive(bool active);
@@ -29,6 +32,8 @@ private:
 
     QTableWidget* m_grid;
     DumpMemo* m_memo;
+    std::size_t m_memoIndex;
+    DumpInspector* m_inspector;
     std::span<const ByteRange> m_fields;  // the header's field table, which outlives the link
     QScrollArea* m_pane;
     bool m_active = false;

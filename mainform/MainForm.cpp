@@ -4,6 +4,7 @@
 #include "DroppedFile.h"
 #include "DumpInspector.h"
 #include "DumpMemo.h"
+#include "DumpNavigator.h"
 #include "FileFollower.h"
 #include "FileWindows.h"
 #include "FindingsBadge.h"
@@ -77,7 +78,8 @@ void TMainForm::FormCreate()
         HexDumpView::Widgets{.memos = {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
                              .numbers = ui->mmoNumbers,
                              .box = ui->sbxFile,
-                             .contents = ui->sbxFileContents},
+                             .contents = ui->sbxFileContents,
+                             .ruler = ui->lblNumbers},
         m_lineHeight, m_platform, this);
     m_dump->ShowCaptions();
 
@@ -127,10 +129,14 @@ void TMainForm::CreatePopupMenus()
 
 void TMainForm::CreateInspection()
 {
-    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderRanges, ui->sbxFile),
-                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderRanges, ui->sbxFile)};
     m_inspector = new DumpInspector({ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
-                                    ui->sgdFileHeader, ui->sgdInfoHeader, ui->sbxFile, this);
+                                    ui->sgdFileHeader, ui->sgdInfoHeader, ui->sbxFile, m_dump.get(), this);
+    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderMemo, kFileHeaderRanges,
+                                    ui->sbxFile, m_inspector),
+                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderMemo, kInfoHeaderRanges,
+                                    ui->sbxFile, m_inspector)};
+    new DumpNavigator(this, m_inspector, m_dump.get(), ui->sbxFile,
+                      {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::OpenPicture);
 
@@ -161,7 +167,7 @@ void TMainForm::CreateInspection()
 void TMainForm::SetInspecting(bool inspecting)
 {
     if (inspecting) {
-        m_inspector->Inspect(*m_model, m_lineHeight);
+        m_inspector->Inspect(*m_model);
         m_fileWindows->Show(*m_model);
     } else {
         m_inspector->Clear();

@@ -58,4 +58,12 @@ PaneLayout LayoutPane(const std::array<std::uint64_t, kMemoCount>& lines, int li
     return layout;
 }
 
+std::uint64_t WindowStart(std::uint64_t line, std::uint64_t linesShown, std::uint64_t lineCount)
+{
+    if (linesShown >= lineCount)
+        return 0;
+    const std::uint64_t above = linesShown / 3;
+    return std::min(line > above ? line - above : 0, lineCount - linesShown);
+}
+
 }  // namespace hexlume

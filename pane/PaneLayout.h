@@ -34,4 +34,9 @@ struct PaneLayout {
 // lineHeight pixels to a line (a smaller one counts as 1).
 PaneLayout LayoutPane(const std::array<std::uint64_t, kMemoCount>& lines, int lineHeight);
 
+// A cut memo holds a window of its region's lines: `linesShown` of `lineCount`. The first line of
+// the window that brings `line` into it with a third of the window above it, as far as the
+// region's ends allow.
+std::uint64_t WindowStart(std::uint64_t line, std::uint64_t linesShown, std::uint64_t lineCount);
+
 }  // namespace hexlume

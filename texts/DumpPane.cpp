@@ -2,6 +2,7 @@
 
 #include "RegionText.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace hexlume {
@@ -19,9 +20,20 @@ std::optional<ByteSpan> Region(const std::uint8_t* start, ByteSpan bytes)
     return start != nullptr ? std::optional<ByteSpan>(bytes) : std::nullopt;
 }
 
+// The data memo's lines that have a line number beside them: a cut memo's last line may stand
+// only partly within the stack, past the last number.
+std::uint64_t NumberedDataLines(const DumpPaneView& view)
+{
+    std::uint64_t above = 0;
+    for (std::size_t memo = 0; memo < kDataMemo; ++memo)
+        above += MemoLines(view.memos[memo]);
+    const std::uint64_t numbered = view.numbersShown > above ? view.numbersShown - above : 0;
+    return std::min(numbered, view.memos[kDataMemo].placement.linesShown);
+}
+
 }  // namespace
 
-DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight)
+DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dataWindow)
 {
     DumpPaneView view;
     // name, text colour, placement (set below), bytes, notice when absent
@@ -41,6 +53,11 @@ DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight)
     view.numbersHeight = layout.numbersHeight;
     view.numberCount = layout.numberCount;
     view.numbersShown = layout.numbersShown;
+    MemoView& data = view.memos[kDataMemo];
+    // Only a cut memo with room for some lines has lines further down to show instead; the
+    // last window ends on the data's last line with a number beside it.
+    if (layout.cut && data.bytes && data.placement.linesShown > 0)
+        data.firstLine = std::min(dataWindow, lines[kDataMemo] - std::min(lines[kDataMemo], NumberedDataLines(view)));
     return view;
 }
 
@@ -51,7 +68,34 @@ std::string MemoText(const MemoView& memo)
 
 std::string MemoShownText(const MemoView& memo)
 {
-    return memo.bytes ? RegionLinesText(*memo.bytes, 0, memo.placement.linesShown) : std::string(memo.absentText);
+    return memo.bytes ? RegionLinesText(*memo.bytes, memo.firstLine, memo.placement.linesShown)
+                      : std::string(memo.absentText);
+}
+
+std::uint64_t DataWindowFor(const DumpPaneView& pane, std::uint64_t byte)
+{
+    const MemoView& data = pane.memos[kDataMemo];
+    if (!pane.prompt || !data.bytes)
+        return 0;
+    return WindowStart(byte / kBytesPerLine, NumberedDataLines(pane), MemoLines(data));
+}
+
+std::uint64_t DataFirstDumpLine(const DumpPaneView& pane)
+{
+    std::uint64_t line = 0;
+    for (std::size_t memo = 0; memo < kDataMemo; ++memo)
+        line += MemoLines(pane.memos[memo]);
+    return line + pane.memos[kDataMemo].firstLine;
+}
+
+std::string PaneNumbersText(const DumpPaneView& pane)
+{
+    const std::uint64_t window = pane.memos[kDataMemo].firstLine;
+    if (window == 0)
+        return LineNumbersText(0, pane.numbersShown);
+    // A window means the memos above the data stand whole: their lines come first, unmoved.
+    const std::uint64_t above = DataFirstDumpLine(pane) - window;
+    return LineNumbersText(0, above) + LineNumbersText(above + window, pane.numbersShown - above);
 }
 
 std::string LineNumbersText(std::uint64_t first, std::uint64_t count)

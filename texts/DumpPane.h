@@ -38,6 +38,9 @@ struct MemoView {
     MemoPlacement placement;
     std::optional<ByteSpan> bytes;  // nullopt: the region is absent and absentText is shown
     std::string_view absentText;
+    // The first line of the region's text the memo holds: past 0 only for a cut pixel-data memo
+    // showing a window of the data further down.
+    std::uint64_t firstLine = 0;
 };
 
 struct DumpPaneView {
@@ -48,14 +51,27 @@ struct DumpPaneView {
     std::uint64_t numbersShown = 0;
 };
 
-// What the dump pane shows for a loaded model, with memos lineHeight pixels to a line.
-DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight);
+// What the dump pane shows for a loaded model, with memos lineHeight pixels to a line. A cut
+// pixel-data memo holds its lines from dataWindow on (as far as its region's end allows; nothing
+// moves when the stack is whole).
+DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dataWindow = 0);
 
-// The memo's whole text, and the part of it the memo holds on screen (its first linesShown lines).
+// The line of the pixel-data region's text at which the pane's data memo starts a window that
+// brings the region's byte `byte` into view.
+std::uint64_t DataWindowFor(const DumpPaneView& pane, std::uint64_t byte);
+// The dump line (as the line numbers count) on which the data memo's first held line stands in
+// the whole, uncut dump.
+std::uint64_t DataFirstDumpLine(const DumpPaneView& pane);
+
+// The memo's whole text, and the part of it the memo holds on screen (linesShown lines from its
+// firstLine).
 std::string MemoText(const MemoView& memo);
 std::string MemoShownText(const MemoView& memo);
 
 // "first\r\n" … "(first + count − 1)\r\n": the line-number column.
 std::string LineNumbersText(std::uint64_t first, std::uint64_t count);
+// The pane's line-number column: the lines the memos hold, by their place in the whole dump
+// (those of a window of the pixel data continue from its first line).
+std::string PaneNumbersText(const DumpPaneView& pane);
 
 }  // namespace hexlume

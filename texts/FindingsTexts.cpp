@@ -123,7 +123,9 @@ FindingPlace PlaceOfBytes(std::uint64_t offset, std::uint64_t length, const Dump
     // A memo whose region holds the bytes but not the pane: the stack was cut above them.
     const ByteRange bytes{offset, std::max<std::uint64_t>(length, 1)};
     for (const MemoBytes& memo : map) {
-        if (memo.held > memo.shown && !bytes.Meet({memo.fileOffset + memo.shown, memo.held - memo.shown}).Empty()) {
+        const bool beforeWindow = !bytes.Meet({memo.fileOffset - memo.skipped, memo.skipped}).Empty();
+        if (beforeWindow ||
+            (memo.held > memo.shown && !bytes.Meet({memo.fileOffset + memo.shown, memo.held - memo.shown}).Empty())) {
             place.where = "past the cut";
             place.sentence = "The dump is cut before these bytes: open the file again and answer Yes to export "
                              "the whole pixel-data dump.";

@@ -358,14 +358,18 @@ DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
         line += view.bytes ? LineCount(view.bytes->size()) : 1;  // an absent region's notice takes a line
         if (!view.bytes || view.bytes->empty())
             continue;
-        map[memo].held = view.bytes->size();
-        map[memo].shown = std::min<std::uint64_t>(view.bytes->size(), view.placement.linesShown * kBytesPerLine);
+        // A window of the data: the memo's bytes start at its first line, and so do its numbers.
+        const std::uint64_t skipped = std::min<std::uint64_t>(view.bytes->size(), view.firstLine * kBytesPerLine);
+        map[memo].firstLine += view.firstLine;
+        map[memo].skipped = skipped;
+        map[memo].held = view.bytes->size() - skipped;
+        map[memo].shown = std::min<std::uint64_t>(map[memo].held, view.placement.linesShown * kBytesPerLine);
     }
     map[kInfoHeaderMemo].fileOffset = kInfoHeaderStart;  // the memo shows the model's copy of these bytes
     if (dib.GetPalette() != nullptr)
         map[kPaletteMemo].fileOffset = OffsetIn(dib, dib.GetPalette());
     if (dib.GetData() != nullptr)
-        map[kDataMemo].fileOffset = OffsetIn(dib, dib.GetData());
+        map[kDataMemo].fileOffset = OffsetIn(dib, dib.GetData()) + map[kDataMemo].skipped;
     return map;
 }
 

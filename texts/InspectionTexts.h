@@ -20,12 +20,15 @@ namespace hexlume {
 
 // Where a memo's bytes stand in the file: the offset of its first byte and how many of its
 // bytes the pane holds (0 for an absent region, or the memos before a load), of the `held`
-// bytes its region has; and the dump line, as the line numbers count, of its first line.
+// bytes its region has from there on; and the dump line, as the line numbers count, of its first
+// line. A memo showing a window of its region further down has `skipped` its region's bytes
+// before the window.
 struct MemoBytes {
     std::uint64_t fileOffset = 0;
     std::uint64_t shown = 0;
     std::uint64_t held = 0;
     std::uint64_t firstLine = 0;
+    std::uint64_t skipped = 0;
 };
 using DumpFileMap = std::array<MemoBytes, kMemoCount>;
 

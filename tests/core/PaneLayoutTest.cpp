@@ -1,5 +1,7 @@
 #include "pane/PaneLayout.h"
 #include "texts/DumpPane.h"
+#include "texts/FindingsTexts.h"
+#include "texts/InspectionTexts.h"
 #include "texts/RegionText.h"
 #include "testsupport/BmpBuilder.h"
 
@@ -63,10 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 class DumpPaneTest : public ::testing::Test {
 protected:
-    DumpPaneView Describe(const testing::BitmapFields& bitmap)
+    DumpPaneView Describe(const testing::BitmapFields& bitmap, std::uint64_t dataWindow = 0)
     {
         EXPECT_TRUE(dib.LoadFile(dir.Write("p.bmp", testing::BuildBitmap(bitmap)))) << dib.LastError();
-        return DescribeDumpPane(dib, 16);
+        return DescribeDumpPane(dib, 16, dataWindow);
     }
 
     testing::TempDir dir;
@@ -111,6 +113,38 @@ TEST_F(DumpPaneTest, TallDataIsCutAndPrompts)
     EXPECT_EQ(shown.size(), 1980u * 64);
     EXPECT_TRUE(shown == RegionLinesText(pixels, 0, 1980));
     EXPECT_EQ(MemoText(view.memos[kDataMemo]).size(), 2500u * 64);  // the whole text stays available
+}
+
+// 2500 data lines of which the cut memo holds 1980 (1979 beside a line number), under 68 lines
+// of headers and palette.
+TEST_F(DumpPaneTest, WindowOfCutDataKeepsTextNumbersAndMapInStep)
+{
+    const auto pixels = testing::CountingBytes(40000, 7);
+    const DumpPaneView view = Describe({.width = 200, .height = 200, .bitCount = 8,
+                                        .palette = testing::CountingBytes(1024), .pixels = pixels},
+                                       1000);
+    const std::uint64_t window = 2500 - 1979;  // asked for 1000: the last line numbered is the data's last
+    EXPECT_EQ(view.memos[kDataMemo].firstLine, window);
+    EXPECT_TRUE(MemoShownText(view.memos[kDataMemo]) == RegionLinesText(pixels, window, 1980));
+    EXPECT_EQ(view.memos[kDataMemo].placement.height, 31679);  // the place stays; only the lines move
+    EXPECT_EQ(DataFirstDumpLine(view), 68 + window);
+    EXPECT_EQ(PaneNumbersText(view), LineNumbersText(0, 68) + LineNumbersText(68 + window, 2047 - 68));
+
+    const DumpFileMap map = MapDumpToFile(dib, view);
+    const std::uint64_t dataOffset = 54 + 1024;
+    EXPECT_EQ(FileOffsetOf(map, kDataMemo, 0), dataOffset + window * 16);
+    EXPECT_EQ(PlaceOfBytes(dataOffset + 39999, 1, map).line, 68 + 2499u);
+    EXPECT_EQ(PlaceOfBytes(dataOffset + 16, 1, map).where, "past the cut");  // above the window
+    EXPECT_TRUE(MarksOver(dataOffset, window * 16, Mark::None, map).empty());
+
+    // The window that brings a byte into view holds it with a third of the memo above it.
+    EXPECT_EQ(DataWindowFor(view, 800 * 16), 800 - 1979 / 3);
+    EXPECT_EQ(DataWindowFor(view, 100 * 16), 0u);
+    EXPECT_EQ(DataWindowFor(view, 39999), window);
+    // A whole stack never moves.
+    EXPECT_EQ(Describe({.width = 2, .height = 2, .bitCount = 8, .pixels = testing::CountingBytes(8)}, 5)
+                  .memos[kDataMemo].firstLine,
+              0u);
 }
 
 TEST_F(DumpPaneTest, AbsentDataShowsNotice)
