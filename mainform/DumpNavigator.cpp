@@ -97,6 +97,7 @@ QString DumpNavigator::GoTo(const QString& typed)
     if (!answer.offset)
         return FromUtf8(answer.error);
     const FindingPlace place = m_inspector->ShowBytes(*answer.offset, 1);
+    emit Reached(*answer.offset);
     return place.marks.empty() ? FromUtf8(place.sentence) : QString();
 }
 
@@ -139,6 +140,7 @@ QString DumpNavigator::Find(int direction)
         return tr("Not in the file: %1").arg(sought);
     const FindingPlace place = m_inspector->ShowBytes(hit->offset, m_pattern->bytes.size());
     m_lastFoundLit = true;
+    emit Reached(hit->offset);
     QString sentence = tr("Found at offset %1. %2").arg(FromUtf8(format::HexNumber(hit->offset)), FromUtf8(place.sentence));
     if (hit->wrapped)
         sentence = (direction >= 0 ? tr("Went round past the end of the file, back to its start. ")

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 class QAction;
@@ -41,6 +42,10 @@ public:
     void ToTop();
     void ToEnd();
     void Page(int direction);
+
+signals:
+    // A go-to or find lit this byte: the Picture window says which pixel it draws.
+    void Reached(std::uint64_t offset);
 
 private:
     void AnswerGoTo();

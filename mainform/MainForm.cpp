@@ -135,7 +135,7 @@ void TMainForm::CreateInspection()
                                     ui->sbxFile, m_inspector),
                      new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderMemo, kInfoHeaderRanges,
                                     ui->sbxFile, m_inspector)};
-    new DumpNavigator(this, m_inspector, m_dump.get(), ui->sbxFile,
+    auto* navigator = new DumpNavigator(this, m_inspector, m_dump.get(), ui->sbxFile,
                       {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TMainForm::OpenPicture);
@@ -159,6 +159,7 @@ void TMainForm::CreateInspection()
     m_fileWindows = new FileWindows(this, m_inspector, badge,
                                     {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
     // The memos in the order given above: the file header's first, the info header's second.
+    connect(navigator, &DumpNavigator::Reached, m_fileWindows, &FileWindows::ShowChosenByte);
     m_fileWindows->FollowHeaderTable(ui->sgdFileHeader, 0, kFileHeaderRanges);
     m_fileWindows->FollowHeaderTable(ui->sgdInfoHeader, 1, kInfoHeaderRanges);
 }

@@ -3,6 +3,8 @@
 #include "mainform/WindowPlacement.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
 
@@ -74,6 +76,14 @@ TEST_F(PictureWindowTest, TheFirstHoverNamesThePixelThatIsThenClickedMarkedAndLi
     EXPECT_FALSE(pixelLine->text().startsWith(QStringLiteral("pixel"))) << "a header byte holds no pixel";
     Child<QTableWidget>("sgdInfoHeader")->selectRow(1);  // biWidth, 4 bytes into the info header
     EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x12")) << chosenLine->text().toStdString();
+
+    // A go-to lights its byte too: data byte 6 holds pixel (6, 63).
+    Child<QAction>("actGoTo")->trigger();
+    auto* offset = Child<QDialog>("dlgGoTo")->findChild<QLineEdit*>(QStringLiteral("edtQuery"));
+    offset->setText(QStringLiteral("0x43C"));
+    QTest::keyClick(offset, Qt::Key_Return);
+    EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x43C")) << chosenLine->text().toStdString();
+    EXPECT_TRUE(chosenLine->text().contains(QStringLiteral("pixel (6, 63)"))) << chosenLine->text().toStdString();
 }
 
 TEST_F(PictureWindowTest, ArrowKeysPanOnlyAPictureLargerThanTheView)
