@@ -1,9 +1,9 @@
 #include "DumpArguments.h"
 
 #include "platform/CommandArguments.h"
+#include "primitives/WholeNumber.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 #include <vector>
 
@@ -12,22 +12,6 @@ namespace hexlume {
 namespace {
 
 using Command = DumpArguments::Command;
-
-// Decimal, or hexadecimal after "0x": nothing else, no sign.
-std::optional<std::uint64_t> ParseNumber(std::string_view text)
-{
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [parsedEnd, error] = std::from_chars(text.data(), end, value, base);
-    if (text.empty() || error != std::errc() || parsedEnd != end)
-        return std::nullopt;
-    return value;
-}
 
 // "WxH", both from 1 on.
 std::optional<QSize> ParseSize(std::string_view text)
@@ -142,7 +126,7 @@ std::optional<DumpArguments> CheckArguments(const Parser& line)
     if (line.Given(line.filesFrom))
         options.filesFrom = line.Value(line.filesFrom);
     if (line.Given(line.jobs)) {
-        const std::optional<std::uint64_t> jobs = ParseNumber(line.Value(line.jobs));
+        const std::optional<std::uint64_t> jobs = ParseWholeNumber(line.Value(line.jobs));
         if (!jobs || *jobs < 1 || *jobs > kMostJobs)
             return std::nullopt;
         options.jobs = static_cast<unsigned>(*jobs);
@@ -167,15 +151,15 @@ std::optional<DumpArguments> QueryArguments(const Parser& line)
     options.json = line.Given(line.json);
     options.file = line.Files().front();
     if (line.Given(line.at)) {
-        options.offset = ParseNumber(line.Value(line.at));
+        options.offset = ParseWholeNumber(line.Value(line.at));
         return options.offset ? std::optional(arguments) : std::nullopt;
     }
     const std::string place = line.Value(line.pixel);
     const std::size_t comma = place.find(',');
     if (comma == std::string::npos)
         return std::nullopt;
-    options.x = ParseNumber(std::string_view(place).substr(0, comma));
-    options.y = ParseNumber(std::string_view(place).substr(comma + 1));
+    options.x = ParseWholeNumber(std::string_view(place).substr(0, comma));
+    options.y = ParseWholeNumber(std::string_view(place).substr(comma + 1));
     if (!options.x || !options.y)
         return std::nullopt;
     return arguments;

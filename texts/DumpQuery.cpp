@@ -2,6 +2,7 @@
 
 #include "format/NumberText.h"
 #include "primitives/Arithmetic.h"
+#include "primitives/WholeNumber.h"
 
 #include <charconv>
 #include <limits>
@@ -33,21 +34,6 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// A whole number in decimal, or in hex after "0x".
-std::optional<std::uint64_t> ReadNumber(std::string_view digits)
-{
-    int base = 10;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        digits.remove_prefix(2);
-    }
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<int> HexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -71,7 +57,7 @@ OffsetAnswer ParseOffset(std::string_view text, std::uint64_t caret, std::uint64
     const char sign = digits.front() == '+' || digits.front() == '-' ? digits.front() : '\0';
     if (sign != '\0')
         digits.remove_prefix(1);
-    const std::optional<std::uint64_t> number = ReadNumber(digits);
+    const std::optional<std::uint64_t> number = ParseWholeNumber(digits);
     if (!number)
         return {std::nullopt, "not an offset: " + typed};
     if (sign == '-' && *number > caret)
