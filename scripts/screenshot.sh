@@ -71,11 +71,13 @@ printf "$bytes" >"$picture"
 # ---- a virtual screen --------------------------------------------------------------------------
 # The first display from SCREENSHOT_DISPLAY (93) on that no server holds and Xvfb can take.
 number=${SCREENSHOT_DISPLAY:-93}
+# Wide enough for the main window with a companion on each side.
+screen_width=1680 screen_height=800
 xvfb=""
 for ((tries = 0; tries < 20; ++tries, ++number)); do
     [ -n "$xvfb" ] && break
     xwininfo -root -display ":$number" >/dev/null 2>&1 && continue  # taken
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb ":$number" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     pid=$!
     for ((try = 0; try < 100; ++try)); do
         kill -0 "$pid" 2>/dev/null || break  # it gave up: a lock of another server
@@ -141,10 +143,10 @@ geometry() {  # x y width height of a window on the screen
 }
 read -r left top right bottom < <(
     for id in "$main" "$findings" "$picture_window"; do geometry "$id"; done |
-        awk 'NR == 1 {l = $1; t = $2; r = $1 + $3; b = $2 + $4}
+        awk -v width="$screen_width" -v height="$screen_height" 'NR == 1 {l = $1; t = $2; r = $1 + $3; b = $2 + $4}
              {if ($1 < l) l = $1; if ($2 < t) t = $2; if ($1 + $3 > r) r = $1 + $3; if ($2 + $4 > b) b = $2 + $4}
              END {m = 8; l -= m; t -= m; r += m; b += m; if (l < 0) l = 0; if (t < 0) t = 0;
-                  if (r > 1280) r = 1280; if (b > 800) b = 800; print l, t, r, b}')
+                  if (r > width) r = width; if (b > height) b = height; print l, t, r, b}')
 mkdir -p "$(dirname "$out")"
 import -window root "$work/screen.png"
 convert "$work/screen.png" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -strip \
