@@ -27,7 +27,8 @@ std::vector<std::string> DumpLimitLines(std::span<const Finding> dumpNotes, cons
     if (const MemoBytes& data = map[kDataMemo]; data.held > data.shown)
         lines.push_back("The dump stops before line " + format::GroupedNumber(data.firstLine + data.shown / kBytesPerLine) +
                         ": the last " + format::ByteCount(data.held - data.shown) + " of the pixel data, from offset " +
-                        format::HexNumber(data.fileOffset + data.shown) + ", are past the cut.");
+                        format::HexNumber(data.fileOffset + data.shown) +
+                        ", are past the cut; go to an offset (Ctrl+G) or find (Ctrl+F) to show them.");
     return lines;
 }
 
