@@ -89,7 +89,7 @@ void TFQForm::CreateGuide(const QPalette& linkPalette)
            "Click it or press F8 for the Findings window; F8 and Shift+F8 step to the next and previous "
            "finding, and choosing one lights its bytes in the dump.\n\n"
            "Picture: Ctrl+Shift+P, or the preview's right-click menu, opens the Picture window, drawn from "
-           "the file's own bytes. Ctrl+wheel or +/− zooms, Ctrl+0 fits; the line under the picture "
+           "the file's own bytes. Ctrl+wheel or +/− zooms, Ctrl+0 fits, the arrow keys pan; the line under the picture "
            "names the pixel under the pointer, and a click lights its bytes in the dump.\n\n"
            "Following the file: when another program rewrites the open file, the window reads it again, "
            "tints the bytes that changed and says so over the preview.\n\n"
