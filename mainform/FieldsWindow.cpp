@@ -1,7 +1,10 @@
 #include "FieldsWindow.h"
 
 #include "FieldsModel.h"
+#include "widgets/QtText.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -12,8 +15,14 @@ namespace hexlume {
 
 namespace {
 
-// A CIEXYZTRIPLE's 36 bytes would push the meanings out of sight; its tooltip and width tell the rest.
-constexpr int kWidestHexColumn = 240;
+// Room for a colour entry's four bytes: a CIEXYZTRIPLE's 36 bytes or a part's first eight would
+// push the meanings out of sight, so they are cut there (the column widens by hand).
+int WidestHexColumn()
+{
+    return QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+               .horizontalAdvance(QStringLiteral("00 00 00 00 …")) +
+           12;
+}
 
 }  // namespace
 
@@ -33,13 +42,16 @@ FieldsWindow::FieldsWindow(QWidget* owner)
     m_view->header()->setStretchLastSection(true);
     m_place->setObjectName(QStringLiteral("lblFieldPlace"));
     m_place->setWordWrap(true);
+    m_place->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_place);
 
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &FieldsWindow::ChooseCurrent);
+    // Chosen rows only: the view makes its first row current on focus, unselected, and that
+    // lights nothing.
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FieldsWindow::ChooseSelected);
 }
 
 void FieldsWindow::ShowFields(const QString& fileName, std::vector<FieldGroup> groups)
@@ -54,8 +66,9 @@ void FieldsWindow::ShowFields(const QString& fileName, std::vector<FieldGroup> g
     m_view->expandAll();
     for (int column = 0; column < FieldsModel::kMeaning; ++column)
         m_view->resizeColumnToContents(column);
-    m_view->setColumnWidth(FieldsModel::kHex, std::min(m_view->columnWidth(FieldsModel::kHex), kWidestHexColumn));
+    m_view->setColumnWidth(FieldsModel::kHex, std::min(m_view->columnWidth(FieldsModel::kHex), WidestHexColumn()));
     m_view->verticalScrollBar()->setValue(scroll);
+    m_chosenTip.clear();
     m_place->setText(tr("Choose a row to light its bytes in the dump."));
 }
 
@@ -64,19 +77,24 @@ void FieldsWindow::Clear()
     m_keptScroll = m_view->verticalScrollBar()->value();
     const QSignalBlocker quiet(m_view->selectionModel());
     m_model->SetGroups({});
+    m_chosenTip.clear();
     m_place->clear();
     setWindowTitle(tr("Fields"));
 }
 
 void FieldsWindow::SetPlaceText(const QString& text)
 {
-    m_place->setText(text);
+    m_place->setText(m_chosenTip.isEmpty() ? text : m_chosenTip + QLatin1Char('\n') + text);
 }
 
-void FieldsWindow::ChooseCurrent()
+void FieldsWindow::ChooseSelected()
 {
-    if (const FieldRow* row = m_model->RowAt(m_view->currentIndex()))
-        emit FieldChosen(row->offset, row->size);
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    const FieldRow* row = rows.isEmpty() ? nullptr : m_model->RowAt(rows.first());
+    if (row == nullptr)
+        return;
+    m_chosenTip = FromUtf8(row->tip);
+    emit FieldChosen(row->offset, row->size);
 }
 
 }  // namespace hexlume

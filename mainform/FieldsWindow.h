@@ -26,18 +26,20 @@ public:
     // The same file shown again (a reload) keeps the list's place.
     void ShowFields(const QString& fileName, std::vector<FieldGroup> groups);
     void Clear();
-    // What the window says below the list about the chosen row's bytes.
+    // What the window says below the list about the chosen row's bytes, after the row's own words
+    // (its columns may be cut where the window is narrow).
     void SetPlaceText(const QString& text);
 
 signals:
     void FieldChosen(std::uint64_t offset, std::uint64_t size);
 
 private:
-    void ChooseCurrent();
+    void ChooseSelected();
 
     FieldsModel* m_model;
     QTreeView* m_view;
     QLabel* m_place;
+    QString m_chosenTip;  // the chosen row's words, its findings included
     QString m_fileName;  // of the file shown, or shown last before a Clear
     int m_keptScroll = 0;
 };

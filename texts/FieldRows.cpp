@@ -39,7 +39,7 @@ FieldRow Placed(std::string name, std::uint64_t offset, std::uint64_t size)
     row.name = std::move(name);
     row.offset = offset;
     row.size = size;
-    row.offsetText = format::HexNumber(offset) + " (" + GroupedNumber(offset) + ")";
+    row.offsetText = format::HexNumber(offset);  // the tip gives the bytes in decimal
     row.sizeText = GroupedNumber(size);
     return row;
 }

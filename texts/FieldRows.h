@@ -19,7 +19,7 @@ struct FieldRow {
     std::string name;    // "bV5Height", "entry 3", "pixel data"
     std::uint64_t offset = 0;
     std::uint64_t size = 0;  // bytes inside the file
-    std::string offsetText;  // "0x16 (22)"
+    std::string offsetText;  // "0x16"
     std::string sizeText;    // "4"
     std::string type;        // "LONG", "RGBQUAD"; empty for a part
     std::string hex;         // as the header tables show a value ("FFFFFFC0"), or the bytes ("00 80 FF 00")

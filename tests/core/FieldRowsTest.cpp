@@ -76,7 +76,7 @@ TEST(FieldRows, AV5FileHasEveryFieldInFileOrderInTheTooltipsWords)
     EXPECT_EQ(header.rows.back().name, "bV5Reserved");
 
     const FieldRow& height = v5.Row("bV5Height");
-    EXPECT_EQ(height.offsetText, "0x16 (22)");
+    EXPECT_EQ(height.offsetText, "0x16");
     EXPECT_EQ(height.type, "LONG");
     EXPECT_EQ(height.hex, "FFFFFFFE");
     EXPECT_EQ(height.decimal, "-2");

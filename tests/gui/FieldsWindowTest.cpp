@@ -43,6 +43,9 @@ TEST_F(MainFormTest, TheFieldsWindowListsLightsAndMarksEveryFieldAndFollowsARelo
     view->setCurrentIndex(model->index(1, 0, model->index(1, 0)));
     EXPECT_EQ(LitText(Memo("mmoInfoHeader")), QStringLiteral("04  00  00  00"));
     EXPECT_TRUE(LitText(Memo("mmoPalette")).isEmpty()) << "one lit range";
+    const QString place = Child<QLabel>("lblFieldPlace")->text();
+    EXPECT_TRUE(place.startsWith(QStringLiteral("BITMAPINFOHEADER, biWidth (LONG, bytes 18–21) = 4 (0x00000004)")))
+        << place.toStdString();
 
     // Mended by another program: the window follows, the finding goes.
     bytes[26] = 1;
