@@ -129,8 +129,10 @@ void AddFinding(std::vector<FieldGroup>& groups, const format::Finding& finding)
         group = &groups.front();
     if (group == nullptr)
         return;
+    // A finding on more than one row's bytes (a whole table) is the part's.
     FieldRow* row = RowAt(group->rows, finding.offset);
-    if (row == nullptr || finding.offset - row->offset >= std::max<std::uint64_t>(row->size, 1))
+    if (row == nullptr ||
+        finding.offset - row->offset + std::max<std::uint64_t>(finding.length, 1) > std::max<std::uint64_t>(row->size, 1))
         row = &group->part;
     row->mark = std::max(row->mark, MarkOf(finding.severity));
     row->tip += "\n" + FindingTipLine(finding);

@@ -39,8 +39,8 @@ struct FieldGroup {
 // A part's row shows at most this many of its first bytes.
 inline constexpr std::uint64_t kPartBytesShown = 8;
 
-// Each finding lands on the row holding its first byte: a field, an entry, or else its part (a
-// finding past the end of the file, on the last part before it).
+// Each finding lands on the row holding its bytes: a field, an entry, or else the part holding
+// its first byte (a finding past the end of the file, the last part before it).
 std::vector<FieldGroup> BuildFieldRows(const format::Layout& layout, std::span<const format::Finding> findings,
                                        format::Bytes file);
 

@@ -136,6 +136,9 @@ TEST(FieldRows, AColourTableIsAnEntryARowAndFindingsLandOnTheirRows)
     EXPECT_NE(planes.tip.find("\nerror: biPlanes is 2"), std::string::npos) << planes.tip;
     EXPECT_EQ(pal8.Group("BITMAPINFOHEADER").part.mark, Mark::Error) << "a group shows its worst row";
     EXPECT_EQ(pal8.Row("biWidth").mark, Mark::None);
+    // 16 of the 256 entries 8 bits can index: a note on the whole table, not on its first entry.
+    EXPECT_NE(table.part.tip.find("\nnote: The colour table has 16 of the 256"), std::string::npos) << table.part.tip;
+    EXPECT_EQ(table.rows[0].mark, Mark::None);
 }
 
 }  // namespace
