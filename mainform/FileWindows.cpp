@@ -2,6 +2,7 @@
 
 #include "DumpInspector.h"
 #include "DumpMemo.h"
+#include "FieldsWindow.h"
 #include "FindingsBadge.h"
 #include "FindingsWindow.h"
 #include "PictureWindow.h"
@@ -9,6 +10,7 @@
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
 #include "model/Dib.h"
+#include "texts/FieldRows.h"
 #include "texts/FileNamePart.h"
 #include "texts/FindingsTexts.h"
 #include "widgets/QtText.h"
@@ -22,7 +24,7 @@ namespace hexlume {
 FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadge* badge,
                          const std::array<DumpMemo*, kMemoCount>& memos)
     : QObject(window), m_window(window), m_inspector(inspector), m_badge(badge),
-      m_findings(new FindingsWindow(window)), m_picture(new PictureWindow(window))
+      m_findings(new FindingsWindow(window)), m_picture(new PictureWindow(window)), m_fields(new FieldsWindow(window))
 {
     connect(m_badge, &FindingsBadge::Clicked, this, [this] { OpenFindings(); });
     connect(m_findings, &FindingsWindow::FindingChosen, this, &FileWindows::ShowChosenFinding);
@@ -33,6 +35,7 @@ FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadg
                 [this] { OpenFindings(-1); });
     }
     connect(m_picture, &PictureWindow::PixelChosen, this, &FileWindows::ShowBytesOfPixel);
+    connect(m_fields, &FieldsWindow::FieldChosen, this, &FileWindows::ShowChosenField);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         connect(memos[memo], &DumpMemo::ByteClicked, this,
                 [this, memo](std::uint64_t byte) { MarkPixelsOfByte(memo, byte); });
@@ -56,6 +59,8 @@ void FileWindows::Show(const CDib& model)
                              std::move(where), limits);
     if (m_picture->isVisible())
         ShowPictureOfFile();
+    if (m_fields->isVisible())
+        ShowFieldsOfFile();
 }
 
 void FileWindows::Clear()
@@ -65,12 +70,15 @@ void FileWindows::Clear()
     m_findings->Clear();
     m_picture->Clear();
     m_pictureShowsFile = false;
+    m_fields->Clear();
+    m_fieldsShowFile = false;
 }
 
 void FileWindows::CloseAll()
 {
     m_findings->close();
     m_picture->close();
+    m_fields->close();
 }
 
 void FileWindows::PlaceBesideWindow(QWidget* other) const
@@ -78,7 +86,7 @@ void FileWindows::PlaceBesideWindow(QWidget* other) const
     if (other->isVisible() || m_window->screen() == nullptr)
         return;  // where it stands, or where the user moved it
     QRect owner = m_window->frameGeometry();
-    for (QWidget* sibling : std::initializer_list<QWidget*>{m_findings, m_picture})
+    for (QWidget* sibling : std::initializer_list<QWidget*>{m_findings, m_picture, m_fields})
         if (sibling != other && sibling->isVisible())
             owner = owner.united(sibling->frameGeometry());
     // A window not yet shown has no frame: the main window's stands in for it.
@@ -136,6 +144,33 @@ void FileWindows::OpenPicture()
     m_picture->activateWindow();
     if (!m_pictureShowsFile && m_model != nullptr)
         ShowPictureOfFile();
+}
+
+void FileWindows::OpenFields()
+{
+    PlaceBesideWindow(m_fields);
+    m_fields->show();
+    m_fields->raise();
+    m_fields->activateWindow();
+    if (!m_fieldsShowFile && m_model != nullptr)
+        ShowFieldsOfFile();
+}
+
+// Built only while the window is open: the rows say everything about every field.
+void FileWindows::ShowFieldsOfFile()
+{
+    m_fields->ShowFields(FromUtf8(NamePart(m_model->GetFileName())),
+                         BuildFieldRows(m_inspector->Layout(), SplitDumpNotes(m_inspector->Findings()).file,
+                                        m_model->FileBytes()));
+    m_fieldsShowFile = true;
+}
+
+void FileWindows::ShowChosenField(std::uint64_t offset, std::uint64_t size)
+{
+    if (m_model == nullptr)
+        return;
+    m_fields->SetPlaceText(FromUtf8(m_inspector->ShowBytes(offset, size).sentence));
+    ShowPixelsOfBytes(offset, tr("The chosen row's first byte"));
 }
 
 void FileWindows::ShowPictureOfFile()

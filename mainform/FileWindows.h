@@ -18,12 +18,13 @@ namespace hexlume {
 class CDib;
 class DumpInspector;
 class DumpMemo;
+class FieldsWindow;
 class FindingsBadge;
 class FindingsWindow;
 class PictureWindow;
 
-// The views of the open file beside the main window's own: the findings badge and list, and the
-// picture window, each linked to the dump through the inspector. They show a file only while
+// The views of the open file beside the main window's own: the findings badge and list, the
+// picture window and the fields window, each linked to the dump through the inspector. They show a file only while
 // the inspector has one, so none of them reads the bytes of a file being replaced.
 class FileWindows : public QObject {
 public:
@@ -36,6 +37,7 @@ public:
     // Opens the findings list and, with a direction, chooses the next (1) or previous (-1) finding.
     void OpenFindings(int direction = 0);
     void OpenPicture();
+    void OpenFields();
     void CloseAll();
     // Says in the picture window what a byte of the file lit elsewhere (by a go-to, a find, a
     // header field) stands for, so the window follows the dump's latest highlight.
@@ -48,6 +50,8 @@ private:
     void ShowBytesOfPixel(PixelPosition pixel);
     void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
     void ShowChosenFinding(std::size_t finding);
+    void ShowFieldsOfFile();
+    void ShowChosenField(std::uint64_t offset, std::uint64_t size);
     // The picture window's mark and lines for a byte chosen in the dump or the findings list:
     // the pixels it draws, or that it draws none.
     void ShowPixelsOfBytes(std::uint64_t offset, const QString& chosen);
@@ -59,8 +63,10 @@ private:
     FindingsBadge* m_badge;
     FindingsWindow* m_findings;
     PictureWindow* m_picture;
+    FieldsWindow* m_fields;
     const CDib* m_model = nullptr;  // the file shown, while there is one
     bool m_pictureShowsFile = false;
+    bool m_fieldsShowFile = false;
 };
 
 }  // namespace hexlume

@@ -106,6 +106,12 @@ void TMainForm::CreatePopupMenus()
     addAction(pmiPicture);  // so its shortcut works anywhere in the window
     m_ppmOpenPic->addAction(pmiPicture);
     connect(pmiPicture, &QAction::triggered, this, [this] { m_fileWindows->OpenPicture(); });
+    auto* pmiFields = new QAction(tr("&Fields..."), this);
+    pmiFields->setObjectName(QStringLiteral("pmiFields"));
+    pmiFields->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    addAction(pmiFields);
+    m_ppmOpenPic->addAction(pmiFields);
+    connect(pmiFields, &QAction::triggered, this, [this] { m_fileWindows->OpenFields(); });
 
     m_ppmGlobal = new QMenu(this);
     m_ppmGlobal->setObjectName(QStringLiteral("ppmGlobal"));

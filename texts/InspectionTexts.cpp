@@ -37,32 +37,25 @@ constexpr std::array<ElementKind, kMemoCount> kMemoElements{ElementKind::FileHea
 constexpr std::array<std::string_view, kMemoCount> kMemoRegionNames{"file header", "info header", "palette",
                                                                     "pixel data"};
 
-std::uint64_t OffsetIn(const CDib& dib, const std::uint8_t* start)
-{
-    return static_cast<std::uint64_t>(start - dib.FileBytes().data());
-}
-
-std::string OffsetLine(std::uint64_t offset)
-{
-    return "Offset " + HexNumber(offset, 8) + " (" + GroupedNumber(offset) + ")";
-}
-
 std::string ValueText(const Field& field)
 {
     if (field.size > 8)
         return {};
-    // LONG and SHORT fields are signed: a top-down height reads -64, not 4 294 967 232.
-    std::string decimal;
-    if (format::TypeSigned(field.type) && field.size == 4)
-        decimal = std::to_string(static_cast<std::int32_t>(field.value));
-    else if (format::TypeSigned(field.type) && field.size == 2)
-        decimal = std::to_string(static_cast<std::int16_t>(field.value));
-    else
-        decimal = GroupedNumber(field.value);
-    return " = " + decimal + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
+    return " = " + FieldDecimalText(field) + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
 }
 
-// byteInField: which of the field's bytes a byte's tooltip is about; none for the field as a whole.
+}  // namespace
+
+std::string FieldDecimalText(const Field& field)
+{
+    // LONG and SHORT fields are signed: a top-down height reads -64, not 4 294 967 232.
+    if (format::TypeSigned(field.type) && field.size == 4)
+        return std::to_string(static_cast<std::int32_t>(field.value));
+    if (format::TypeSigned(field.type) && field.size == 2)
+        return std::to_string(static_cast<std::int16_t>(field.value));
+    return GroupedNumber(field.value);
+}
+
 std::string FieldLine(const Element& element, const Field& field, std::optional<std::uint64_t> byteInField)
 {
     std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) +
@@ -76,6 +69,28 @@ std::string FieldLine(const Element& element, const Field& field, std::optional<
     if (!field.meaning.empty())
         line += ": " + field.meaning;
     return line;
+}
+
+Mark MarkOf(Severity severity)
+{
+    return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::Note;
+}
+
+std::string FindingTipLine(const Finding& finding)
+{
+    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+}
+
+namespace {
+
+std::uint64_t OffsetIn(const CDib& dib, const std::uint8_t* start)
+{
+    return static_cast<std::uint64_t>(start - dib.FileBytes().data());
+}
+
+std::string OffsetLine(std::uint64_t offset)
+{
+    return "Offset " + HexNumber(offset, 8) + " (" + GroupedNumber(offset) + ")";
 }
 
 // "entry 3 (blue 0x00, green 0x80, red 0xFF, reserved 0x00)": as many channels as the file holds.
@@ -283,17 +298,6 @@ std::string DumpLine(const format::Layout& layout, format::Bytes file, const Ele
 bool Covers(const Finding& finding, std::uint64_t offset)
 {
     return offset >= finding.offset && offset - finding.offset < std::max<std::uint64_t>(finding.length, 1);
-}
-
-Mark MarkOf(Severity severity)
-{
-    return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::Note;
-}
-
-// A finding as every tooltip names it: "warning: bfSize says 100 bytes …".
-std::string FindingTipLine(const Finding& finding)
-{
-    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
 }
 
 void AddTo(CellFindings& cell, const Finding& finding)

@@ -63,6 +63,18 @@ std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, 
 
 // Changed: differs from the version read before. Ordered by weight: a heavier mark wins.
 enum class Mark { None, Changed, Note, Warning, Error };
+Mark MarkOf(format::Severity severity);
+// A finding as every tooltip names it: "warning: bfSize says 100 bytes …".
+std::string FindingTipLine(const format::Finding& finding);
+
+// A field's value in decimal as the tooltips write it: signed for LONG and SHORT fields ("-64"),
+// else grouped in threes ("19 778"). For fields up to 8 bytes.
+std::string FieldDecimalText(const format::Field& field);
+// A field as the byte tooltips name it: "BITMAPV5HEADER, bV5Height (LONG, bytes 22–25) = -64
+// (0xFFFFFFC0): top-down, 64 rows". byteInField: which of the field's bytes a byte's tooltip is
+// about; none for the field as a whole.
+std::string FieldLine(const format::Element& element, const format::Field& field,
+                      std::optional<std::uint64_t> byteInField = std::nullopt);
 
 // A header table's value cell with the findings about its field.
 struct CellFindings {

@@ -222,7 +222,7 @@ TEST_F(HelpWindowTest, ShowsColourFrameTextAndLink)
         EXPECT_TRUE(guide->isVisible());
         EXPECT_EQ(guide->geometry(), Part(help, "pnlMain")->geometry());
         EXPECT_EQ(help.size(), QSize(368, 241));
-        for (const char* key : {"F8", "Ctrl+Shift+P", "Ctrl+G", "Ctrl+F", "Shift+F3", "hexlume-dump --help"})
+        for (const char* key : {"F8", "Ctrl+Shift+P", "Ctrl+Shift+F", "Ctrl+G", "Ctrl+F", "Shift+F3", "hexlume-dump --help"})
             EXPECT_TRUE(guide->toPlainText().contains(QLatin1String(key))) << key;
         QTest::mouseClick(Part(help, "lblGuide"), Qt::LeftButton);
         EXPECT_TRUE(guide->isHidden());

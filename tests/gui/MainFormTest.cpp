@@ -309,9 +309,10 @@ TEST_F(TallStackTest, UnwritableExportIsReportedAndNotOpened)
 TEST_F(MainFormTest, PopupMenusHoldTheirItems)
 {
     const QList<QAction*> open = Child<QMenu>("ppmOpenPic")->actions();
-    ASSERT_EQ(open.size(), 2);
+    ASSERT_EQ(open.size(), 3);
     EXPECT_EQ(open[0]->text(), "&Open...");
     EXPECT_EQ(open[1]->text(), "&Picture...");
+    EXPECT_EQ(open[2]->text(), "&Fields...");
 
     const QList<QAction*> global = Child<QMenu>("ppmGlobal")->actions();
     ASSERT_EQ(global.size(), 3);

@@ -1,0 +1,140 @@
+#include "FieldsModel.h"
+
+#include "SeverityLook.h"
+#include "widgets/QtText.h"
+
+#include <QFontDatabase>
+
+namespace hexlume {
+
+namespace {
+
+// A child's internal id is its group's number plus one; a part's is 0.
+constexpr quintptr kPartId = 0;
+
+std::optional<format::Severity> SeverityOf(Mark mark)
+{
+    switch (mark) {
+    case Mark::Error: return format::Severity::Error;
+    case Mark::Warning: return format::Severity::Warning;
+    case Mark::Note: return format::Severity::Note;
+    case Mark::Changed:
+    case Mark::None: break;
+    }
+    return std::nullopt;
+}
+
+const std::string& CellText(const FieldRow& row, int column)
+{
+    static const std::string kNone;
+    switch (column) {
+    case FieldsModel::kName: return row.name;
+    case FieldsModel::kOffset: return row.offsetText;
+    case FieldsModel::kSize: return row.sizeText;
+    case FieldsModel::kType: return row.type;
+    case FieldsModel::kHex: return row.hex;
+    case FieldsModel::kDecimal: return row.decimal;
+    case FieldsModel::kMeaning: return row.meaning;
+    default: return kNone;
+    }
+}
+
+bool IsValueColumn(int column)
+{
+    return column == FieldsModel::kHex || column == FieldsModel::kDecimal;
+}
+
+}  // namespace
+
+FieldsModel::FieldsModel(QObject* parent) : QAbstractItemModel(parent) {}
+
+void FieldsModel::SetGroups(std::vector<FieldGroup> groups)
+{
+    beginResetModel();
+    m_groups = std::move(groups);
+    endResetModel();
+}
+
+const FieldRow* FieldsModel::RowAt(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return nullptr;
+    if (index.internalId() == kPartId)
+        return &m_groups.at(static_cast<std::size_t>(index.row())).part;
+    return &m_groups.at(index.internalId() - 1).rows.at(static_cast<std::size_t>(index.row()));
+}
+
+QModelIndex FieldsModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!hasIndex(row, column, parent))
+        return {};
+    return createIndex(row, column, parent.isValid() ? static_cast<quintptr>(parent.row()) + 1 : kPartId);
+}
+
+QModelIndex FieldsModel::parent(const QModelIndex& child) const
+{
+    if (!child.isValid() || child.internalId() == kPartId)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, kPartId);
+}
+
+int FieldsModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return static_cast<int>(m_groups.size());
+    if (parent.internalId() != kPartId || parent.column() != 0)
+        return 0;
+    return static_cast<int>(m_groups.at(static_cast<std::size_t>(parent.row())).rows.size());
+}
+
+int FieldsModel::columnCount(const QModelIndex&) const
+{
+    return kColumnCount;
+}
+
+QVariant FieldsModel::data(const QModelIndex& index, int role) const
+{
+    const FieldRow* row = RowAt(index);
+    if (row == nullptr)
+        return {};
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole: return FromUtf8(CellText(*row, column));
+    case Qt::ToolTipRole: return FromUtf8(row->tip);
+    case Qt::DecorationRole:
+        if (column == kName)
+            if (const std::optional<format::Severity> severity = SeverityOf(row->mark))
+                return SeverityIcon(*severity);
+        if (column == kMeaning && row->color)
+            return QColor::fromRgb(*row->color & 0xFFFFFF);
+        return {};
+    // The value cells take a finding's tint, as the header tables' cells do.
+    case Qt::BackgroundRole:
+        return IsValueColumn(column) && MarkTint(row->mark).isValid() ? QVariant(MarkTint(row->mark)) : QVariant();
+    case Qt::ForegroundRole:
+        return IsValueColumn(column) && MarkTint(row->mark).isValid() ? QVariant(kMarkText) : QVariant();
+    case Qt::FontRole:
+        return column == kHex ? QVariant(QFontDatabase::systemFont(QFontDatabase::FixedFont)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return column == kSize || column == kDecimal ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    default: return {};
+    }
+}
+
+QVariant FieldsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case kName: return tr("Name");
+    case kOffset: return tr("Offset");
+    case kSize: return tr("Size");
+    case kType: return tr("Type");
+    case kHex: return tr("Hex");
+    case kDecimal: return tr("Decimal");
+    case kMeaning: return tr("Meaning");
+    default: return {};
+    }
+}
+
+}  // namespace hexlume

@@ -1,0 +1,100 @@
+#include "FieldsWindow.h"
+
+#include "FieldsModel.h"
+#include "widgets/QtText.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace hexlume {
+
+namespace {
+
+// Room for a colour entry's four bytes: a CIEXYZTRIPLE's 36 bytes or a part's first eight would
+// push the meanings out of sight, so they are cut there (the column widens by hand).
+int WidestHexColumn()
+{
+    return QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+               .horizontalAdvance(QStringLiteral("00 00 00 00 …")) +
+           12;
+}
+
+}  // namespace
+
+FieldsWindow::FieldsWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window), m_model(new FieldsModel(this)), m_view(new QTreeView(this)), m_place(new QLabel(this))
+{
+    setObjectName(QStringLiteral("FieldsWindow"));
+    setWindowTitle(tr("Fields"));
+    resize(820, 560);
+    m_view->setObjectName(QStringLiteral("tvwFields"));
+    m_view->setModel(m_model);
+    m_view->setUniformRowHeights(true);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->header()->setStretchLastSection(true);
+    m_place->setObjectName(QStringLiteral("lblFieldPlace"));
+    m_place->setWordWrap(true);
+    m_place->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_place);
+
+    // Chosen rows only: the view makes its first row current on focus, unselected, and that
+    // lights nothing.
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FieldsWindow::ChooseSelected);
+}
+
+void FieldsWindow::ShowFields(const QString& fileName, std::vector<FieldGroup> groups)
+{
+    const int scroll = fileName == m_fileName ? m_keptScroll : 0;
+    m_fileName = fileName;
+    setWindowTitle(tr("Fields — %1").arg(fileName));
+    {
+        const QSignalBlocker quiet(m_view->selectionModel());
+        m_model->SetGroups(std::move(groups));
+    }
+    m_view->expandAll();
+    for (int column = 0; column < FieldsModel::kMeaning; ++column)
+        m_view->resizeColumnToContents(column);
+    m_view->setColumnWidth(FieldsModel::kHex, std::min(m_view->columnWidth(FieldsModel::kHex), WidestHexColumn()));
+    m_view->verticalScrollBar()->setValue(scroll);
+    m_chosenTip.clear();
+    m_place->setText(tr("Choose a row to light its bytes in the dump."));
+}
+
+void FieldsWindow::Clear()
+{
+    m_keptScroll = m_view->verticalScrollBar()->value();
+    const QSignalBlocker quiet(m_view->selectionModel());
+    m_model->SetGroups({});
+    m_chosenTip.clear();
+    m_place->clear();
+    setWindowTitle(tr("Fields"));
+}
+
+void FieldsWindow::SetPlaceText(const QString& text)
+{
+    m_place->setText(m_chosenTip.isEmpty() ? text : m_chosenTip + QLatin1Char('\n') + text);
+}
+
+void FieldsWindow::ChooseSelected()
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    const FieldRow* row = rows.isEmpty() ? nullptr : m_model->RowAt(rows.first());
+    if (row == nullptr)
+        return;
+    m_chosenTip = FromUtf8(row->tip);
+    emit FieldChosen(row->offset, row->size);
+}
+
+}  // namespace hexlume
