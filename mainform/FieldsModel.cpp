@@ -5,6 +5,9 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
+#include <iterator>
+
 namespace hexlume {
 
 namespace {
@@ -62,6 +65,23 @@ const FieldRow* FieldsModel::RowAt(const QModelIndex& index) const
     if (index.internalId() == kPartId)
         return &m_groups.at(static_cast<std::size_t>(index.row())).part;
     return &m_groups.at(index.internalId() - 1).rows.at(static_cast<std::size_t>(index.row()));
+}
+
+QModelIndex FieldsModel::IndexOf(std::uint64_t offset) const
+{
+    // Parts and their rows are in file order: the last one starting at or before the byte.
+    const auto holds = [offset](const FieldRow& row) { return offset >= row.offset && offset - row.offset < row.size; };
+    const auto group = std::upper_bound(m_groups.begin(), m_groups.end(), offset,
+                                        [](std::uint64_t at, const FieldGroup& each) { return at < each.part.offset; });
+    if (group == m_groups.begin() || !holds(std::prev(group)->part))
+        return {};
+    const auto part = static_cast<int>(std::prev(group) - m_groups.begin());
+    const std::vector<FieldRow>& rows = std::prev(group)->rows;
+    const auto row = std::upper_bound(rows.begin(), rows.end(), offset,
+                                      [](std::uint64_t at, const FieldRow& each) { return at < each.offset; });
+    if (row != rows.begin() && holds(*std::prev(row)))
+        return index(static_cast<int>(std::prev(row) - rows.begin()), 0, index(part, 0));
+    return index(part, 0);
 }
 
 QModelIndex FieldsModel::index(int row, int column, const QModelIndex& parent) const

@@ -22,6 +22,8 @@ public:
     void SetGroups(std::vector<FieldGroup> groups);
     // The row behind an index (a part or one of its rows); null for none.
     const FieldRow* RowAt(const QModelIndex& index) const;
+    // The most precise row holding a byte: a field or an entry, else its part; invalid for none.
+    QModelIndex IndexOf(std::uint64_t offset) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

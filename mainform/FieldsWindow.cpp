@@ -87,8 +87,29 @@ void FieldsWindow::SetPlaceText(const QString& text)
     m_place->setText(m_chosenTip.isEmpty() ? text : m_chosenTip + QLatin1Char('\n') + text);
 }
 
+void FieldsWindow::ShowLitByte(std::uint64_t offset)
+{
+    // A row chosen here lit its own bytes: it stays chosen, even where a finer row holds the byte.
+    const QModelIndexList chosen = m_view->selectionModel()->selectedRows();
+    if (const FieldRow* row = chosen.isEmpty() ? nullptr : m_model->RowAt(chosen.first());
+        row != nullptr && offset >= row->offset && offset - row->offset < row->size)
+        return;
+    const QModelIndex index = m_model->IndexOf(offset);
+    if (!index.isValid())
+        return;
+    const FieldRow* row = m_model->RowAt(index);
+    m_following = true;
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_following = false;
+    m_view->scrollTo(index);
+    m_chosenTip = FromUtf8(row->tip);
+    m_place->setText(m_chosenTip);
+}
+
 void FieldsWindow::ChooseSelected()
 {
+    if (m_following)
+        return;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     const FieldRow* row = rows.isEmpty() ? nullptr : m_model->RowAt(rows.first());
     if (row == nullptr)

@@ -29,6 +29,9 @@ public:
     // What the window says below the list about the chosen row's bytes, after the row's own words
     // (its columns may be cut where the window is narrow).
     void SetPlaceText(const QString& text);
+    // A byte lit elsewhere (the dump, a table, a finding, go-to): its row becomes the chosen one,
+    // without lighting anything again.
+    void ShowLitByte(std::uint64_t offset);
 
 signals:
     void FieldChosen(std::uint64_t offset, std::uint64_t size);
@@ -42,6 +45,7 @@ private:
     QString m_chosenTip;  // the chosen row's words, its findings included
     QString m_fileName;  // of the file shown, or shown last before a Clear
     int m_keptScroll = 0;
+    bool m_following = false;  // selecting a row for a byte lit elsewhere
 };
 
 }  // namespace hexlume

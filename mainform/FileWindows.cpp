@@ -36,6 +36,10 @@ FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadg
     }
     connect(m_picture, &PictureWindow::PixelChosen, this, &FileWindows::ShowBytesOfPixel);
     connect(m_fields, &FieldsWindow::FieldChosen, this, &FileWindows::ShowChosenField);
+    connect(m_inspector, &DumpInspector::Selected, this, [this](std::uint64_t offset, std::uint64_t length) {
+        if (length > 0 && m_fieldsShowFile && m_fields->isVisible())
+            m_fields->ShowLitByte(offset);
+    });
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)
         connect(memos[memo], &DumpMemo::ByteClicked, this,
                 [this, memo](std::uint64_t byte) { MarkPixelsOfByte(memo, byte); });

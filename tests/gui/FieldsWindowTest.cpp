@@ -43,6 +43,11 @@ TEST_F(MainFormTest, TheFieldsWindowListsLightsAndMarksEveryFieldAndFollowsARelo
     view->setCurrentIndex(model->index(1, 0, model->index(1, 0)));
     EXPECT_EQ(LitText(Memo("mmoInfoHeader")), QStringLiteral("04  00  00  00"));
     EXPECT_TRUE(LitText(Memo("mmoPalette")).isEmpty()) << "one lit range";
+    // A byte lit in the dump chooses its row here: palette byte 5 is entry 1's green.
+    const int charWidth = Memo("mmoPalette")->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QTest::mouseClick(Memo("mmoPalette")->viewport(), Qt::LeftButton, {}, QPoint((5 * 4 + 1) * charWidth, kLine / 2));
+    EXPECT_EQ(view->currentIndex(), model->index(1, 0, model->index(2, 0)));
+    view->setCurrentIndex(model->index(1, 0, model->index(1, 0)));
     const QString place = Child<QLabel>("lblFieldPlace")->text();
     EXPECT_TRUE(place.startsWith(QStringLiteral("BITMAPINFOHEADER, biWidth (LONG, bytes 18–21) = 4 (0x00000004)")))
         << place.toStdString();
