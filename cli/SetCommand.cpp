@@ -172,10 +172,11 @@ std::optional<Refusal> Apply(const std::string& edit, const format::Layout& layo
 int EditAndSave(const SetOptions& options, std::vector<Change>& changes)
 {
     MappedFile file;
-    if (!file.Open(options.file))
+    // Kept open so the save copies the unedited bytes from it as cp does.
+    if (!file.Open(options.file, nullptr, true))
         return Fail(options.file, file.Error());
     const format::Layout layout = format::ReadLayout(file.Bytes());
-    EditedBytes document(std::make_shared<SpanSource>(file.Bytes()));
+    EditedBytes document(std::make_shared<SpanSource>(file.Bytes(), nullptr, file.Descriptor()));
     for (const std::string& edit : options.edits)
         if (const std::optional<Refusal> refused = Apply(edit, layout, document, changes))
             return Fail(refused->what, refused->reason, kExitUsage);

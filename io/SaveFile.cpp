@@ -1,5 +1,6 @@
 #include "SaveFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,6 +8,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace hexlume {
 
@@ -30,6 +32,53 @@ bool WriteAll(int descriptor, std::span<const std::uint8_t> bytes, int& error)
             return false;
         }
         bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The kernel cannot copy between these files (another file system, an old kernel): the bytes
+// are written the ordinary way instead.
+bool CannotCopyHere(int error)
+{
+    return error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL || error == EBADF;
+}
+
+// The source's bytes [offset, offset + length) onto the end of the target: copied from the
+// source's file inside the kernel, as cp does, else read and written.
+bool CopySourceRun(const ByteSource& source, int target, std::uint64_t offset, std::uint64_t length, int& error)
+{
+    const int from = source.FileDescriptor();
+    while (from >= 0 && length > 0) {
+        loff_t at = static_cast<loff_t>(offset);
+        const ssize_t copied = ::copy_file_range(from, &at, target, nullptr, length, 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && !CannotCopyHere(errno)) {
+            error = errno;
+            return false;
+        }
+        if (copied <= 0)
+            break;  // the file ends early or cannot be copied from: the source's bytes are written
+        offset += static_cast<std::uint64_t>(copied);
+        length -= static_cast<std::uint64_t>(copied);
+    }
+    constexpr std::uint64_t kPiece = std::uint64_t{1} << 20;
+    const std::span<const std::uint8_t> whole = source.Whole();
+    std::vector<std::uint8_t> buffer;
+    for (; length > 0;) {
+        const std::uint64_t size = std::min(length, kPiece);
+        std::span<const std::uint8_t> piece;
+        if (!whole.empty()) {
+            piece = whole.subspan(offset, size);
+        } else {
+            buffer.resize(size);
+            source.ReadAt(offset, buffer);
+            piece = buffer;
+        }
+        if (!WriteAll(target, piece, error))
+            return false;
+        offset += size;
+        length -= size;
     }
     return true;
 }
@@ -98,7 +147,13 @@ SaveResult SaveDocument(const EditedBytes& document, const std::string& target, 
         ::unlink(temporary.c_str());
         return SaveResult{false, why};
     };
-    if (!document.WriteTo([&](std::span<const std::uint8_t> piece) { return WriteAll(descriptor, piece, error); }))
+    const ByteSource& source = document.Source();
+    const EditedBytes::SourceRunSink copyRuns = [&](std::uint64_t offset, std::uint64_t length) {
+        return CopySourceRun(source, descriptor, offset, length, error);
+    };
+    const auto writeBytes = [&](std::span<const std::uint8_t> piece) { return WriteAll(descriptor, piece, error); };
+    if (!document.WriteTo(writeBytes, std::uint64_t{1} << 20,
+                          source.FileDescriptor() >= 0 ? copyRuns : EditedBytes::SourceRunSink{}))
         return fail(Because("cannot write the file", error));
     if (::fsync(descriptor) != 0)
         return fail(Because("cannot flush the file to the disk", errno));

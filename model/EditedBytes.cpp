@@ -257,13 +257,19 @@ bool EditedBytes::IsEdited(std::uint64_t offset) const
     return At(offset) != BaseAt(offset);
 }
 
-bool EditedBytes::WriteTo(const Sink& sink, std::uint64_t piece) const
+bool EditedBytes::WriteTo(const Sink& sink, std::uint64_t piece, const SourceRunSink& sourceRuns) const
 {
     piece = std::max<std::uint64_t>(piece, 1);
     const std::span<const std::uint8_t> whole = m_source->Whole();
     std::vector<std::uint8_t> buffer;
     // The bytes of [from, to) that no run covers, in pieces.
     const auto base = [&](std::uint64_t from, std::uint64_t to) {
+        if (sourceRuns && from < std::min(to, m_sourceShown)) {
+            const std::uint64_t shown = std::min(to, m_sourceShown);
+            if (!sourceRuns(from, shown - from))
+                return false;
+            from = shown;
+        }
         while (from < to) {
             const std::uint64_t length = std::min(piece, to - from);
             if (from < m_sourceShown && !whole.empty()) {

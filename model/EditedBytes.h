@@ -23,23 +23,30 @@ public:
     // All the bytes as one span when they are in memory (read or mapped), so a save can hand
     // them on without copying; empty for a source that reads on demand.
     virtual std::span<const std::uint8_t> Whole() const { return {}; }
+    // An open file that holds the same bytes at the same offsets, or -1: a save copies the
+    // runs nobody edited from it inside the kernel, as cp does, without reading them.
+    virtual int FileDescriptor() const { return -1; }
 };
 
 // A source over bytes in memory. `owner` keeps them alive (a vector, a mapping); it may be
 // empty when the caller keeps them alive for longer than the document.
+// `descriptor`, when not -1, is a file holding the same bytes, which the caller keeps open.
 class SpanSource final : public ByteSource {
 public:
-    explicit SpanSource(std::span<const std::uint8_t> bytes, std::shared_ptr<const void> owner = {})
-        : m_bytes(bytes), m_owner(std::move(owner))
+    explicit SpanSource(std::span<const std::uint8_t> bytes, std::shared_ptr<const void> owner = {},
+                        int descriptor = -1)
+        : m_bytes(bytes), m_owner(std::move(owner)), m_descriptor(descriptor)
     {
     }
     std::uint64_t Size() const override { return m_bytes.size(); }
     void ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const override;
     std::span<const std::uint8_t> Whole() const override { return m_bytes; }
+    int FileDescriptor() const override { return m_descriptor; }
 
 private:
     std::span<const std::uint8_t> m_bytes;
     std::shared_ptr<const void> m_owner;
+    int m_descriptor;
 };
 
 // A run of the document's bytes: [offset, offset + size).
@@ -62,6 +69,7 @@ public:
 
     std::uint64_t Size() const { return m_size; }
     std::uint64_t SourceSize() const { return m_source->Size(); }
+    const ByteSource& Source() const { return *m_source; }
 
     // Copies the current bytes from offset into out; returns how many there were (fewer than
     // out.size() at the end, 0 from Size() on).
@@ -97,9 +105,13 @@ public:
 
     // Hands the current bytes to sink in order, in pieces of at most `piece` bytes (the
     // source's own memory where it has it whole, so saving copies nothing); stops and returns
-    // false as soon as sink does.
+    // false as soon as sink does. With sourceRuns, the runs that are the source's own bytes at
+    // the same offsets go to it instead, by offset and length, for a caller that copies them
+    // from the source's file itself.
     using Sink = std::function<bool(std::span<const std::uint8_t>)>;
-    bool WriteTo(const Sink& sink, std::uint64_t piece = std::uint64_t{1} << 20) const;
+    using SourceRunSink = std::function<bool(std::uint64_t offset, std::uint64_t length)>;
+    bool WriteTo(const Sink& sink, std::uint64_t piece = std::uint64_t{1} << 20,
+                 const SourceRunSink& sourceRuns = {}) const;
 
     // Changes with every edit, undo and redo.
     std::uint64_t Revision() const { return m_revision; }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <filesystem>
 #include <sys/resource.h>
 
@@ -16,16 +18,25 @@ using testing::ReadFileBytes;
 
 class SaveFileTest : public ::testing::Test {
 protected:
-    SaveFileTest() : opened(dir.Write("opened.bmp", CountingBytes(5000))), document(Source())
+    SaveFileTest()
+        : opened(dir.Write("opened.bmp", CountingBytes(5000))),
+          descriptor(::open(opened.c_str(), O_RDONLY | O_CLOEXEC)),
+          document(Source(-1)),
+          copying(Source(descriptor))
     {
         const std::uint8_t edit[] = {0xAB, 0xCD};
-        document.Write(22, edit);
+        for (EditedBytes* edited : {&document, &copying}) {
+            edited->Write(22, edit);
+            edited->Resize(6000);
+        }
     }
+    ~SaveFileTest() override { ::close(descriptor); }
 
-    std::shared_ptr<const ByteSource> Source()
+    // The opened file's bytes; with a descriptor, the save copies the unedited ones from the file.
+    std::shared_ptr<const ByteSource> Source(int file)
     {
         auto bytes = std::make_shared<const std::vector<std::uint8_t>>(ReadFileBytes(opened));
-        return std::make_shared<SpanSource>(*bytes, bytes);
+        return std::make_shared<SpanSource>(*bytes, bytes, file);
     }
 
     std::vector<std::string> Names() const
@@ -41,18 +52,22 @@ protected:
 
     testing::TempDir dir;
     std::string opened;
+    int descriptor;
     EditedBytes document;
+    EditedBytes copying;
 };
 
 TEST_F(SaveFileTest, WritesTheEditedBytesAndNothingElse)
 {
     dir.Write("old.bmp", CountingBytes(9000));
-    for (const std::string name : {"new.bmp", "old.bmp"}) {
-        const SaveResult saved = SaveDocument(document, Path(name), opened);
+    ASSERT_GE(descriptor, 0);
+    for (const auto& [edited, name] : {std::pair{&document, "new.bmp"}, {&document, "old.bmp"}, {&copying, "copied.bmp"}}) {
+        const SaveResult saved = SaveDocument(*edited, Path(name), opened);
         ASSERT_TRUE(saved.ok) << saved.reason;
-        EXPECT_EQ(ReadFileBytes(Path(name)), document.Copy()) << name;
+        EXPECT_EQ(ReadFileBytes(Path(name)), edited->Copy()) << name;
     }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"new.bmp", "old.bmp", "opened.bmp"}));
+    EXPECT_EQ(document.Copy(), copying.Copy());
+    EXPECT_EQ(Names(), (std::vector<std::string>{"copied.bmp", "new.bmp", "old.bmp", "opened.bmp"}));
     EXPECT_EQ(ReadFileBytes(opened), CountingBytes(5000));
 }
 
@@ -82,10 +97,13 @@ TEST_F(SaveFileTest, AWriteThatFailsPartWayLeavesNoPartialFile)
     const rlimit small{.rlim_cur = 4096, .rlim_max = limit.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const SaveResult saved = SaveDocument(document, Path("old.bmp"), opened);
+    const SaveResult copied = SaveDocument(copying, Path("old.bmp"), opened);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_TRUE(saved.reason.starts_with("cannot write the file: ")) << saved.reason;
+    for (const SaveResult& result : {saved, copied}) {
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.reason.starts_with("cannot write the file: ")) << result.reason;
+    }
     EXPECT_EQ(Names(), (std::vector<std::string>{"old.bmp", "opened.bmp"}));
     EXPECT_EQ(ReadFileBytes(Path("old.bmp")), CountingBytes(3));
 }
