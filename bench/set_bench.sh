@@ -49,7 +49,7 @@ median() {
         tail -n 1 "$work/time" >>"$work/runs"
     done
     sort -g "$work/runs" | awk -v n="$name" '{ s[NR] = $1; m[NR] = $2 }
-        END { i = int((NR + 1) / 2); printf "%-44s %7.2f s %6d MiB peak\n", n, s[i], m[i] / 1024 }'
+        END { i = int((NR + 1) / 2); printf "%-52s %6.2f s %5d MiB peak\n", n, s[i], m[i] / 1024 }'
 }
 
 echo "machine: $(nproc) cores, shared; load before: $(cut -d' ' -f1-3 /proc/loadavg)"
