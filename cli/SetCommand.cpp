@@ -36,13 +36,6 @@ struct Refusal {
     std::string reason;
 };
 
-bool IsHeader(format::ElementKind kind)
-{
-    using format::ElementKind;
-    return kind == ElementKind::ArrayHeader || kind == ElementKind::FileHeader || kind == ElementKind::InfoHeader ||
-           kind == ElementKind::BitMasks;
-}
-
 const Field* FieldAt(const format::Layout& layout, format::FieldId id, std::uint64_t offset)
 {
     for (const format::Element& element : layout.elements)
@@ -72,11 +65,11 @@ bool KnownName(std::string_view name)
 const Field* FindNamedField(const format::Layout& layout, std::string_view name, std::string& why)
 {
     using namespace format;
+    // Only the headers' elements have fields.
     for (const Element& element : layout.elements)
-        if (IsHeader(element.kind))
-            for (const Field& field : element.fields)
-                if (field.name == name)
-                    return &field;
+        for (const Field& field : element.fields)
+            if (field.name == name)
+                return &field;
     const HeaderVersion version = layout.format.version;
     if (!IsOs2Header(version) && version != HeaderVersion::Unknown)
         for (const FieldEntry& entry : dictionary::kV3Header)

@@ -15,7 +15,8 @@ struct SetOptions {
     std::optional<std::string> output;  // -o: required, and never the file read
 };
 
-// FIELD is a header field as FILE's own header version names it; a 40-byte header's names
+// FIELD is a header field as FILE's own header version names it (in an OS/2 bitmap array, the
+// first field of that name in file order); a 40-byte header's names
 // (biWidth …, and the masks' biRedMask …) also reach the same bytes of the later Windows headers
 // (biHeight is bV5Height in a V5 file). VALUE is decimal (negative only for a signed field) or
 // 0x hex. Writes one line a change ("biHeight: 64 → -64 (bytes 22 to 25)"), then OUT's --check
