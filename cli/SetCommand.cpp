@@ -50,10 +50,11 @@ bool KnownName(std::string_view name)
 {
     using namespace format;
     const auto has = [name](FieldTable table) {
-        return std::any_of(table.begin(), table.end(), [name](const FieldEntry& entry) { return entry.name.View() == name; });
+        return std::any_of(table.begin(), table.end(),
+                           [name](const FieldEntry& entry) { return entry.name.View() == name; });
     };
-    for (const HeaderVersion version : {HeaderVersion::Core, HeaderVersion::Os2v2, HeaderVersion::Info, HeaderVersion::V2,
-                                        HeaderVersion::V3, HeaderVersion::V4, HeaderVersion::V5})
+    for (const HeaderVersion version : {HeaderVersion::Core, HeaderVersion::Os2v2, HeaderVersion::Info,
+                                        HeaderVersion::V2, HeaderVersion::V3, HeaderVersion::V4, HeaderVersion::V5})
         if (has(FileHeaderFields(version)) || has(InfoHeaderFields(version)))
             return true;
     return has(kMaskFields) || has(kArrayHeaderFields);
@@ -76,8 +77,9 @@ const Field* FindNamedField(const format::Layout& layout, std::string_view name,
             if (entry.name.View() == name)
                 if (const Field* field = FieldAt(layout, entry.id, layout.format.header.offset + entry.offset))
                     return field;
-    why = KnownName(name) ? "the file's " + std::string(HeaderVersionName(version)) + " has no field " + std::string(name)
-                          : "no header field is named " + std::string(name);
+    const std::string named(name);
+    why = KnownName(name) ? "the file's " + std::string(HeaderVersionName(version)) + " has no field " + named
+                          : "no header field is named " + named;
     return nullptr;
 }
 
@@ -131,13 +133,15 @@ std::optional<Refusal> Apply(const std::string& edit, const format::Layout& layo
         const std::optional<std::uint64_t> offset = ParseWholeNumber(name.substr(1));
         const std::optional<std::vector<std::uint8_t>> bytes = HexBytes(value);
         if (!offset || !bytes)
-            return Refusal{what, "@OFFSET=HEXBYTES takes an offset in decimal or 0x hex and pairs of hex digits: @0x36=FF00FF"};
+            return Refusal{what, "@OFFSET=HEXBYTES takes an offset in decimal or 0x hex and pairs of hex digits: "
+                                 "@0x36=FF00FF"};
         if (std::optional<Refusal> past = PastEnd(what, *offset, bytes->size(), document.Size()))
             return past;
         std::vector<std::uint8_t> old(bytes->size());
         document.Read(*offset, old);
         change = {*offset, *bytes,
-                  format::ByteRangeText(*offset, bytes->size()) + ": " + HexBytesText(old) + " → " + HexBytesText(*bytes)};
+                  format::ByteRangeText(*offset, bytes->size()) + ": " + HexBytesText(old) + " → " +
+                      HexBytesText(*bytes)};
     } else {
         std::string why;
         const Field* field = FindNamedField(layout, name, why);

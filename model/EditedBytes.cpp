@@ -26,7 +26,8 @@ std::uint8_t EditedBytes::BaseAt(std::uint64_t offset) const
 
 void EditedBytes::ReadBase(std::uint64_t offset, std::span<std::uint8_t> out) const
 {
-    const std::uint64_t shown = offset < m_sourceShown ? std::min<std::uint64_t>(out.size(), m_sourceShown - offset) : 0;
+    const std::uint64_t shown =
+        offset < m_sourceShown ? std::min<std::uint64_t>(out.size(), m_sourceShown - offset) : 0;
     if (shown != 0)
         m_source->ReadAt(offset, out.first(shown));
     std::fill(out.begin() + static_cast<std::ptrdiff_t>(shown), out.end(), std::uint8_t{0});
@@ -82,10 +83,13 @@ void EditedBytes::CutOverlay(std::uint64_t from, std::uint64_t to)
         }
         std::vector<std::uint8_t> bytes = std::move(run->second);
         run = m_overlay.erase(run);
+        const auto at = [&bytes, start](std::uint64_t offset) {
+            return bytes.begin() + static_cast<std::ptrdiff_t>(offset - start);
+        };
         if (start < from)
-            m_overlay.emplace(start, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(from - start)));
+            m_overlay.emplace(start, std::vector<std::uint8_t>(bytes.begin(), at(from)));
         if (end > to) {
-            run = m_overlay.emplace(to, std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(to - start), bytes.end())).first;
+            m_overlay.emplace(to, std::vector<std::uint8_t>(at(to), bytes.end()));
             break;
         }
     }
@@ -125,7 +129,8 @@ EditedBytes::State EditedBytes::Capture(std::uint64_t from, std::uint64_t to) co
         const std::uint64_t end = std::min(to, run->first + run->second.size());
         if (start < end) {
             const auto first = run->second.begin() + static_cast<std::ptrdiff_t>(start - run->first);
-            state.runs.emplace(start, std::vector<std::uint8_t>(first, first + static_cast<std::ptrdiff_t>(end - start)));
+            state.runs.emplace(start,
+                               std::vector<std::uint8_t>(first, first + static_cast<std::ptrdiff_t>(end - start)));
         }
     }
     return state;

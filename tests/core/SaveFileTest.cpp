@@ -61,7 +61,8 @@ TEST_F(SaveFileTest, WritesTheEditedBytesAndNothingElse)
 {
     dir.Write("old.bmp", CountingBytes(9000));
     ASSERT_GE(descriptor, 0);
-    for (const auto& [edited, name] : {std::pair{&document, "new.bmp"}, {&document, "old.bmp"}, {&copying, "copied.bmp"}}) {
+    for (const auto& [edited, name] :
+         {std::pair{&document, "new.bmp"}, {&document, "old.bmp"}, {&copying, "copied.bmp"}}) {
         const SaveResult saved = SaveDocument(*edited, Path(name), opened);
         ASSERT_TRUE(saved.ok) << saved.reason;
         EXPECT_EQ(ReadFileBytes(Path(name)), edited->Copy()) << name;

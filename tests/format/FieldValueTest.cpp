@@ -46,7 +46,8 @@ TEST(FieldValueTest, SaysWhyAndWritesLittleEndian)
     EXPECT_EQ(FieldRangeText("yHotspot", FieldType::Short), "yHotspot is a SHORT: -32 768 to 32 767");
     EXPECT_EQ(ParseFieldValue("1", "bV5Endpoints", FieldType::CieXyzTriple).error,
               "bV5Endpoints is a CIEXYZTRIPLE of 36 bytes, not one number: set its bytes");
-    EXPECT_EQ(ParseFieldValue("x", "biPlanes", FieldType::Word).error, "biPlanes takes a number: decimal, or hex after 0x");
+    EXPECT_EQ(ParseFieldValue("x", "biPlanes", FieldType::Word).error,
+              "biPlanes takes a number: decimal, or hex after 0x");
 
     EXPECT_EQ(FieldValueBytes(0xFFFFFFC0, FieldType::Long), (std::vector<std::uint8_t>{0xC0, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(FieldValueBytes(0x4D42, FieldType::Word), (std::vector<std::uint8_t>{0x42, 0x4D}));
