@@ -268,6 +268,12 @@ unsigned JobCount(unsigned asked)
 
 }  // namespace
 
+std::string CheckLine(const std::string& path)
+{
+    return TextLines(path, CheckSafely(CheckInput{.path = path, .kind = CheckInput::Kind::Named, .reason = {}}),
+                     CheckVerbosity::Normal);
+}
+
 int RunCheck(const CheckOptions& options, std::FILE* out)
 {
     // The list is opened first: a run that cannot read it checks nothing.

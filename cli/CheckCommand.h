@@ -32,4 +32,8 @@ inline constexpr int kCheckJsonVersion = 1;
 // list cannot be read or the output cannot be written.
 int RunCheck(const CheckOptions& options, std::FILE* out);
 
+// The verdict line the check prints for one named file (with its line end), as another command
+// reports on a file it wrote.
+std::string CheckLine(const std::string& path);
+
 }  // namespace hexlume

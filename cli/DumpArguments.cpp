@@ -53,6 +53,7 @@ class Parser {
         QCommandLineOption(QStringList{"j", "jobs"}, {}, "N"),
         QCommandLineOption("files-from", {}, "FILE"),
         QCommandLineOption("0"),
+        QCommandLineOption("set", {}, "FIELD=VALUE"),
     };
 
 public:
@@ -70,6 +71,13 @@ public:
     qsizetype Times(const QCommandLineOption& option) const { return TimesGiven(m_parser, option); }
     bool Given(const QCommandLineOption& option) const { return Times(option) != 0; }
     std::string Value(const QCommandLineOption& option) const { return ArgumentBytes(m_parser.value(option)); }
+    std::vector<std::string> Values(const QCommandLineOption& option) const
+    {
+        std::vector<std::string> values;
+        for (const QString& value : m_parser.values(option))
+            values.push_back(ArgumentBytes(value));
+        return values;
+    }
     const std::vector<std::string>& Files() const { return m_files; }
 
     // No option outside `allowed` is given, and none of `once` more than once.
@@ -104,6 +112,7 @@ public:
     const QCommandLineOption& jobs = m_all[14];
     const QCommandLineOption& filesFrom = m_all[15];
     const QCommandLineOption& nulSeparated = m_all[16];
+    const QCommandLineOption& set = m_all[17];
 
 private:
     QCommandLineParser m_parser;
@@ -181,6 +190,21 @@ std::optional<DumpArguments> DiffArguments(const Parser& line)
     return arguments;
 }
 
+// Without -o it is still the --set command: it says in a sentence what is missing.
+std::optional<DumpArguments> SetArguments(const Parser& line)
+{
+    if (!line.Only({&line.set, &line.output}, {&line.output}) || line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Set;
+    SetOptions& options = arguments.set;
+    options.edits = line.Values(line.set);
+    options.file = line.Files().front();
+    if (line.Given(line.output))
+        options.output = line.Value(line.output);
+    return arguments;
+}
+
 // The report, --json, --export or --picture of one file.
 std::optional<DumpArguments> FileArguments(const Parser& line)
 {
@@ -229,6 +253,8 @@ std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* arg
         return QueryArguments(line);
     if (line.Given(line.diff))
         return DiffArguments(line);
+    if (line.Given(line.set))
+        return SetArguments(line);
     return FileArguments(line);
 }
 

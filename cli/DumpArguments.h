@@ -3,6 +3,7 @@
 #include "CheckCommand.h"
 #include "DiffCommand.h"
 #include "QueryCommand.h"
+#include "SetCommand.h"
 
 #include <QSize>
 
@@ -13,7 +14,7 @@ namespace hexlume {
 
 // What one hexlume-dump command line asks for.
 struct DumpArguments {
-    enum class Command { Help, Version, Report, Json, Export, Picture, Check, Query, Diff };
+    enum class Command { Help, Version, Report, Json, Export, Picture, Check, Query, Diff, Set };
     Command command = Command::Report;
     std::string file;                   // Report, Json, Export, Picture
     std::optional<std::string> output;  // Export, Picture: -o
@@ -21,11 +22,12 @@ struct DumpArguments {
     CheckOptions check;
     QueryOptions query;
     DiffOptions diff;
+    SetOptions set;
 };
 
 // nullopt for a usage error: an unknown option, one the command does not take or given twice,
-// a bad value, or the wrong number of files. --check, then --at or --pixel, then --diff choose
-// the command; without them it is the report, --json, --export or --picture of one file.
+// a bad value, or the wrong number of files. --check, then --at or --pixel, then --diff, then
+// --set choose the command; without them it is the report, --json, --export or --picture of one file.
 std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* argv);
 
 }  // namespace hexlume

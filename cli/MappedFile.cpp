@@ -25,6 +25,8 @@ std::string SystemReason()
 
 MappedFile::~MappedFile()
 {
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
     if (m_data != nullptr && !m_read)
         ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
 }
@@ -52,7 +54,7 @@ bool MappedFile::ReadWhole(int descriptor, std::uint64_t size)
     return true;
 }
 
-bool MappedFile::Open(const std::string& path, HeadTest wanted)
+bool MappedFile::Open(const std::string& path, HeadTest wanted, bool keepOpen)
 {
     // A FIFO, socket or device is refused before it is opened: opening a FIFO waits for a
     // writer, for ever if none comes. O_NONBLOCK guards the moment between the two looks.
@@ -94,7 +96,10 @@ bool MappedFile::Open(const std::string& path, HeadTest wanted)
             ::madvise(mapped, m_size, MADV_SEQUENTIAL);
         }
     }
-    ::close(descriptor);
+    if (ok && keepOpen)
+        m_descriptor = descriptor;
+    else
+        ::close(descriptor);
     return ok;
 }
 

@@ -23,11 +23,14 @@ public:
 
     // False with error() saying why when the file cannot be read, or with Unwanted() when
     // `wanted` turned it down after its first bytes, before the rest was read.
-    bool Open(const std::string& path, HeadTest wanted = nullptr);
+    // keepOpen keeps the file open while this lives, for a caller that copies from it.
+    bool Open(const std::string& path, HeadTest wanted = nullptr, bool keepOpen = false);
 
     std::span<const std::uint8_t> Bytes() const { return {m_data, m_size}; }
     const std::string& Error() const { return m_error; }
     bool Unwanted() const { return m_unwanted; }
+    // The open file, when Open was asked to keep it; -1 otherwise.
+    int Descriptor() const { return m_descriptor; }
 
 private:
     bool ReadWhole(int descriptor, std::uint64_t size);
@@ -37,6 +40,7 @@ private:
     std::unique_ptr<std::uint8_t[]> m_read;  // a small file's bytes; a large one's are mapped
     std::string m_error;
     bool m_unwanted = false;
+    int m_descriptor = -1;
 };
 
 }  // namespace hexlume

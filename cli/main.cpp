@@ -51,6 +51,13 @@ constexpr std::string_view kUsage =
     "                                          compare two bitmaps' pictures, then how they\n"
     "                                          store them; exit 0 same picture, 1 different;\n"
     "                                          -o: B's picture with differing pixels in red\n"
+    "       hexlume-dump --set FIELD=VALUE [--set ...] FILE -o OUT\n"
+    "                                          write FILE with header fields changed as OUT\n"
+    "                                          (FILE itself is never written): FIELD as the\n"
+    "                                          file's header version names it (biHeight also\n"
+    "                                          reaches bV5Height), VALUE decimal or 0x hex;\n"
+    "                                          @OFFSET=HEXBYTES overwrites bytes (@0x36=FF00FF);\n"
+    "                                          prints each change and OUT's --check line\n"
     "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
@@ -122,6 +129,7 @@ int Run(const DumpArguments& arguments)
     case Command::Check: return RunCheck(arguments.check, stdout);
     case Command::Query: return RunQuery(arguments.query, stdout);
     case Command::Diff: return RunDiff(arguments.diff, stdout);
+    case Command::Set: return RunSet(arguments.set, stdout);
     case Command::Report:
     case Command::Json:
     case Command::Export:

@@ -4,6 +4,7 @@
 #include "texts/RegionText.h"
 #include "format/PixelFormats.h"
 #include "model/Dib.h"
+#include "primitives/LittleEndian.h"
 #include "testsupport/BmpBuilder.h"
 
 #include <QByteArray>
@@ -1087,5 +1088,105 @@ TEST(WindowCommandLine, HelpVersionUsageAndNoDisplay)
     EXPECT_TRUE(dump.out.starts_with("hexlume-dump ")) << dump.out;
 }
 
-}  // namespace
 
+
+// Every file in the folder, by name.
+std::vector<std::string> FolderNames(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A 2x2 bitmap with a 124-byte header: the 84 bytes past the 40-byte part are zeros but for the
+// rendering intent (LCS_GM_IMAGES).
+std::vector<std::uint8_t> TwoByTwoV5()
+{
+    BitmapFields fields = Fields(2, 2, kTwoByTwoPixels);
+    fields.infoSize = 124;
+    fields.palette.assign(84, 0);
+    fields.palette[68] = 4;
+    return BuildBitmap(fields);
+}
+
+TEST(CliSet, ChangesAFieldOfEachTypeOrBytesAndReportsEachChange)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> info = TwoByTwo();
+    const std::string file = dir.Write("in.bmp", info);
+    const std::string out = (dir.path() / "out.bmp").string();
+    const Outcome run = RunDump({"--set", "biHeight=-2", "--set", "biPlanes=0x1", "--set", "bfSize=70",
+                                 "--set", "@0x36=FF00FE", file, "-o", out});
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"biHeight: 2 → -2 (bytes 22 to 25)",
+                                                        "biPlanes: 1 → 1 (bytes 26 to 27)",
+                                                        "bfSize: 70 → 70 (bytes 2 to 5)",
+                                                        "bytes 54 to 56: FF 00 00 → FF 00 FE",
+                                                        "OK  " + out + "  2x2, 24 bits, BITMAPINFOHEADER"}));
+    std::vector<std::uint8_t> expected = info;
+    std::copy_n(std::begin({0xFE, 0xFF, 0xFF, 0xFF}), 4, expected.begin() + 22);
+    expected[56] = 0xFE;
+    EXPECT_EQ(ReadFileBytes(out), expected);
+    EXPECT_EQ(ReadFileBytes(file), info);
+
+    // A 40-byte header's name reaches the same field of a V5 header; later edits see earlier ones.
+    const std::string v5 = dir.Write("v5.bmp", TwoByTwoV5());
+    const Outcome alias = RunDump({"--set", "biHeight=-2", "--set", "bV5Height=0xFFFFFFFD", "--set", "bV5Intent=2",
+                                   v5, "-o", out});
+    EXPECT_EQ(alias.Code(), 0) << alias.Describe();
+    const std::vector<std::string> lines = Lines(alias.out);
+    ASSERT_EQ(lines.size(), 4u) << alias.out;
+    EXPECT_EQ(lines[0], "bV5Height: 2 → -2 (bytes 22 to 25)");
+    EXPECT_EQ(lines[1], "bV5Height: -2 → -3 (bytes 22 to 25)");
+    EXPECT_EQ(lines[2], "bV5Intent: 4 → 2 (bytes 122 to 125)");
+    // The verdict is OUT's own: three rows need more pixel data than the file has.
+    EXPECT_TRUE(lines[3].starts_with("ERROR  " + out + "  pixel-data-truncated: ")) << lines[3];
+    const std::vector<std::uint8_t> saved = ReadFileBytes(out);
+    ASSERT_EQ(saved.size(), TwoByTwoV5().size());
+    EXPECT_EQ(hexlume::Le32At(saved, 22), 0xFFFFFFFDu);
+    EXPECT_EQ(saved[122], 2);
+}
+
+TEST(CliSet, RefusalsExitTwoAndWriteNothing)
+{
+    TempDir dir;
+    const std::string file = dir.Write("in.bmp", TwoByTwo());
+    const std::string v5 = dir.Write("v5.bmp", TwoByTwoV5());
+    const std::string out = (dir.path() / "out.bmp").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string reason;
+    } cases[] = {
+        {{"--set", "biFrobs=1", file, "-o", out}, "no header field is named biFrobs"},
+        {{"--set", "bV5Intent=1", file, "-o", out}, "the file's BITMAPINFOHEADER has no field bV5Intent"},
+        {{"--set", "biPlanes=65536", file, "-o", out}, "biPlanes is a WORD: 0 to 65 535"},
+        {{"--set", "biPlanes=-1", file, "-o", out}, "biPlanes is a WORD: 0 to 65 535"},
+        {{"--set", "biHeight=-2147483649", file, "-o", out}, "biHeight is a LONG: -2 147 483 648 to 2 147 483 647"},
+        {{"--set", "biWidth=ten", file, "-o", out}, "biWidth takes a number: decimal, or hex after 0x"},
+        {{"--set", "bV5Endpoints=0", v5, "-o", out}, "bV5Endpoints is a CIEXYZTRIPLE of 36 bytes"},
+        {{"--set", "@70=0000", file, "-o", out}, "bytes 70 to 71 lie past the end of the file (70 bytes)"},
+        {{"--set", "@0x36=F", file, "-o", out}, "@OFFSET=HEXBYTES takes"},
+        // A good edit before a bad one writes nothing either.
+        {{"--set", "biHeight=5", "--set", "biHeight", file, "-o", out}, "--set takes FIELD=VALUE"},
+        {{"--set", "biHeight=5", file}, "name it with -o OUT"},
+        {{"--set", "biHeight=5", file, "-o", (dir.path() / "." / "in.bmp").string()}, "never writes"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.reason);
+        const Outcome run = RunDump(row.arguments);
+        ExpectOneErrorLine(run, 2);
+        EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
+        EXPECT_EQ(FolderNames(dir.path()), (std::vector<std::string>{"in.bmp", "v5.bmp"}));
+    }
+    EXPECT_EQ(ReadFileBytes(file), TwoByTwo());
+    // Another command's option is a usage error; a folder that is not there is a failure to write.
+    const Outcome usage = RunDump({"--set", "biHeight=5", "--json", file, "-o", out});
+    EXPECT_EQ(usage.Code(), 2);
+    EXPECT_NE(usage.err.find("usage"), std::string::npos);
+    ExpectOneErrorLine(RunDump({"--set", "biHeight=5", file, "-o", (dir.path() / "no" / "out.bmp").string()}), 1);
+    EXPECT_EQ(FolderNames(dir.path()), (std::vector<std::string>{"in.bmp", "v5.bmp"}));
+}
+
+}  // namespace

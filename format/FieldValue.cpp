@@ -1,0 +1,106 @@
+#include "FieldValue.h"
+
+#include "NumberText.h"
+
+#include <charconv>
+
+namespace hexlume::format {
+
+namespace {
+
+std::uint64_t AllBits(FieldType type)
+{
+    const unsigned bits = 8 * TypeSize(type);
+    return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+}
+
+// The largest magnitude of a negative value the type holds; 0 for an unsigned type.
+std::uint64_t MostNegative(FieldType type)
+{
+    return TypeSigned(type) ? (AllBits(type) >> 1) + 1 : 0;
+}
+
+std::uint64_t MostPositive(FieldType type)
+{
+    return TypeSigned(type) ? AllBits(type) >> 1 : AllBits(type);
+}
+
+std::optional<std::uint64_t> Digits(std::string_view text, int base)
+{
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [parsedEnd, error] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || error != std::errc() || parsedEnd != end)
+        return std::nullopt;
+    return value;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::string FieldRangeText(std::string_view name, FieldType type)
+{
+    std::string text = std::string(name) + " is a " + std::string(TypeName(type));
+    if (!HoldsOneNumber(type))
+        return text + " of " + ByteCount(TypeSize(type)) + ", not one number: set its bytes";
+    const std::uint64_t negative = MostNegative(type);
+    return text + ": " + (negative != 0 ? "-" + GroupedNumber(negative) : "0") + " to " +
+           GroupedNumber(MostPositive(type));
+}
+
+ParsedFieldValue ParseFieldValue(std::string_view text, std::string_view name, FieldType type, ValueNotation notation)
+{
+    if (!HoldsOneNumber(type))
+        return {std::nullopt, FieldRangeText(name, type)};
+    text = Trimmed(text);
+    const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    bool negative = false;
+    bool decimal = notation == ValueNotation::Typed && !prefixed;
+    if (!prefixed && !text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        decimal = true;
+        text.remove_prefix(1);
+    }
+    if (notation == ValueNotation::Cell && !prefixed && text.size() > 1 && text.back() == '.') {
+        decimal = true;
+        text.remove_suffix(1);
+    }
+    const std::optional<std::uint64_t> magnitude = Digits(prefixed ? text.substr(2) : text, decimal ? 10 : 16);
+    if (!magnitude) {
+        const std::string_view how = notation == ValueNotation::Typed
+                                         ? "decimal, or hex after 0x"
+                                         : "hex digits as shown, or decimal with a sign or a trailing dot (64.)";
+        return {std::nullopt, std::string(name) + " takes a number: " + std::string(how)};
+    }
+    const std::uint64_t limit = !decimal ? AllBits(type) : negative ? MostNegative(type) : MostPositive(type);
+    if (*magnitude > limit || (negative && !TypeSigned(type)))
+        return {std::nullopt, FieldRangeText(name, type)};
+    const std::uint64_t stored = negative ? (~*magnitude + 1) & AllBits(type) : *magnitude;
+    return {stored, {}};
+}
+
+std::vector<std::uint8_t> FieldValueBytes(std::uint64_t stored, FieldType type)
+{
+    std::vector<std::uint8_t> bytes(TypeSize(type));
+    for (std::size_t i = 0; i < bytes.size() && i < 8; ++i)
+        bytes[i] = static_cast<std::uint8_t>(stored >> (8 * i));
+    return bytes;
+}
+
+std::string FieldValueText(std::uint64_t stored, FieldType type)
+{
+    stored &= AllBits(type);
+    if (TypeSigned(type) && stored > MostPositive(type))
+        return "-" + std::to_string(AllBits(type) - stored + 1);
+    return std::to_string(stored);
+}
+
+}  // namespace hexlume::format

@@ -1,0 +1,307 @@
+#include "EditedBytes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace hexlume {
+
+void SpanSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const
+{
+    std::memcpy(out.data(), m_bytes.data() + offset, out.size());
+}
+
+EditedBytes::EditedBytes(std::shared_ptr<const ByteSource> source)
+    : m_source(std::move(source)), m_size(m_source->Size()), m_sourceShown(m_size)
+{
+}
+
+std::uint8_t EditedBytes::BaseAt(std::uint64_t offset) const
+{
+    if (offset >= m_sourceShown)
+        return 0;
+    std::uint8_t byte = 0;
+    m_source->ReadAt(offset, std::span(&byte, 1));
+    return byte;
+}
+
+void EditedBytes::ReadBase(std::uint64_t offset, std::span<std::uint8_t> out) const
+{
+    const std::uint64_t shown =
+        offset < m_sourceShown ? std::min<std::uint64_t>(out.size(), m_sourceShown - offset) : 0;
+    if (shown != 0)
+        m_source->ReadAt(offset, out.first(shown));
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(shown), out.end(), std::uint8_t{0});
+}
+
+std::uint64_t EditedBytes::Read(std::uint64_t offset, std::span<std::uint8_t> out) const
+{
+    if (offset >= m_size)
+        return 0;
+    const std::uint64_t count = std::min<std::uint64_t>(out.size(), m_size - offset);
+    const std::uint64_t end = offset + count;
+    ReadBase(offset, out.first(count));
+    auto run = m_overlay.upper_bound(offset);
+    if (run != m_overlay.begin())
+        --run;
+    for (; run != m_overlay.end() && run->first < end; ++run) {
+        const std::uint64_t runEnd = run->first + run->second.size();
+        const std::uint64_t from = std::max(offset, run->first);
+        const std::uint64_t to = std::min(end, runEnd);
+        if (from < to)
+            std::memcpy(out.data() + (from - offset), run->second.data() + (from - run->first), to - from);
+    }
+    return count;
+}
+
+std::uint8_t EditedBytes::At(std::uint64_t offset) const
+{
+    std::uint8_t byte = 0;
+    Read(offset, std::span(&byte, 1));
+    return byte;
+}
+
+std::vector<std::uint8_t> EditedBytes::Copy() const
+{
+    std::vector<std::uint8_t> bytes(m_size);
+    Read(0, bytes);
+    return bytes;
+}
+
+void EditedBytes::CutOverlay(std::uint64_t from, std::uint64_t to)
+{
+    if (from >= to)
+        return;
+    auto run = m_overlay.upper_bound(from);
+    if (run != m_overlay.begin())
+        --run;
+    while (run != m_overlay.end() && run->first < to) {
+        const std::uint64_t start = run->first;
+        const std::uint64_t end = start + run->second.size();
+        if (end <= from) {
+            ++run;
+            continue;
+        }
+        std::vector<std::uint8_t> bytes = std::move(run->second);
+        run = m_overlay.erase(run);
+        const auto at = [&bytes, start](std::uint64_t offset) {
+            return bytes.begin() + static_cast<std::ptrdiff_t>(offset - start);
+        };
+        if (start < from)
+            m_overlay.emplace(start, std::vector<std::uint8_t>(bytes.begin(), at(from)));
+        if (end > to) {
+            m_overlay.emplace(to, std::vector<std::uint8_t>(at(to), bytes.end()));
+            break;
+        }
+    }
+}
+
+void EditedBytes::PutRun(std::uint64_t offset, std::vector<std::uint8_t> bytes)
+{
+    if (bytes.empty())
+        return;
+    const std::uint64_t end = offset + bytes.size();
+    CutOverlay(offset, end);
+    // Runs that touch become one, so the overlay stays a few runs however a run was typed.
+    auto next = m_overlay.find(end);
+    if (next != m_overlay.end()) {
+        bytes.insert(bytes.end(), next->second.begin(), next->second.end());
+        m_overlay.erase(next);
+    }
+    auto before = m_overlay.lower_bound(offset);
+    if (before != m_overlay.begin()) {
+        --before;
+        if (before->first + before->second.size() == offset) {
+            before->second.insert(before->second.end(), bytes.begin(), bytes.end());
+            return;
+        }
+    }
+    m_overlay.emplace(offset, std::move(bytes));
+}
+
+EditedBytes::State EditedBytes::Capture(std::uint64_t from, std::uint64_t to) const
+{
+    State state{.runs = {}, .size = m_size, .sourceShown = m_sourceShown};
+    auto run = m_overlay.upper_bound(from);
+    if (run != m_overlay.begin())
+        --run;
+    for (; run != m_overlay.end() && run->first < to; ++run) {
+        const std::uint64_t start = std::max(from, run->first);
+        const std::uint64_t end = std::min(to, run->first + run->second.size());
+        if (start < end) {
+            const auto first = run->second.begin() + static_cast<std::ptrdiff_t>(start - run->first);
+            state.runs.emplace(start,
+                               std::vector<std::uint8_t>(first, first + static_cast<std::ptrdiff_t>(end - start)));
+        }
+    }
+    return state;
+}
+
+void EditedBytes::Restore(const Step& step, const State& state)
+{
+    CutOverlay(step.from, step.to);
+    for (const auto& [offset, bytes] : state.runs)
+        PutRun(offset, bytes);
+    m_size = state.size;
+    m_sourceShown = state.sourceShown;
+    ++m_revision;
+}
+
+void EditedBytes::Push(Step step)
+{
+    step.id = m_nextStep++;
+    m_done.push_back(std::move(step));
+    m_undone.clear();
+    ++m_revision;
+}
+
+bool EditedBytes::Write(std::uint64_t offset, std::span<const std::uint8_t> bytes, bool joinPrevious)
+{
+    if (offset > m_size || bytes.size() > m_size - offset)
+        return false;
+    if (bytes.empty())
+        return true;
+    const std::uint64_t end = offset + bytes.size();
+    if (joinPrevious && m_joinable && !m_done.empty() && m_done.back().isWrite) {
+        Step step = std::move(m_done.back());
+        m_done.pop_back();
+        // Before the joined step, the bytes outside the earlier write's run were as they are now.
+        const std::uint64_t from = std::min(step.from, offset);
+        const std::uint64_t to = std::max(step.to, end);
+        step.before.runs.merge(Capture(from, step.from).runs);
+        step.before.runs.merge(Capture(step.to, to).runs);
+        step.from = from;
+        step.to = to;
+        PutRun(offset, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        step.after = Capture(from, to);
+        Push(std::move(step));
+    } else {
+        Step step{.id = 0, .from = offset, .to = end, .isWrite = true, .before = Capture(offset, end), .after = {}};
+        PutRun(offset, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        step.after = Capture(offset, end);
+        Push(std::move(step));
+    }
+    m_joinable = true;
+    return true;
+}
+
+void EditedBytes::Resize(std::uint64_t size)
+{
+    const std::uint64_t from = std::min(size, m_size);
+    const std::uint64_t to = std::max(size, m_size);
+    Step step{.id = 0, .from = from, .to = to, .isWrite = false, .before = Capture(from, to), .after = {}};
+    CutOverlay(from, to);
+    m_size = size;
+    m_sourceShown = std::min(m_sourceShown, size);
+    step.after = Capture(from, to);
+    Push(std::move(step));
+    m_joinable = false;
+}
+
+bool EditedBytes::Undo()
+{
+    if (m_done.empty())
+        return false;
+    Restore(m_done.back(), m_done.back().before);
+    m_undone.push_back(std::move(m_done.back()));
+    m_done.pop_back();
+    m_joinable = false;
+    return true;
+}
+
+bool EditedBytes::Redo()
+{
+    if (m_undone.empty())
+        return false;
+    Restore(m_undone.back(), m_undone.back().after);
+    m_done.push_back(std::move(m_undone.back()));
+    m_undone.pop_back();
+    m_joinable = false;
+    return true;
+}
+
+std::vector<EditedRange> EditedBytes::EditedRanges() const
+{
+    std::vector<EditedRange> ranges;
+    const auto add = [&ranges](std::uint64_t offset, std::uint64_t size) {
+        if (!ranges.empty() && ranges.back().offset + ranges.back().size == offset)
+            ranges.back().size += size;
+        else
+            ranges.push_back({offset, size});
+    };
+    std::vector<std::uint8_t> source;
+    for (const auto& [offset, bytes] : m_overlay) {
+        if (offset >= m_sourceShown)
+            break;
+        const std::uint64_t compared = std::min<std::uint64_t>(bytes.size(), m_sourceShown - offset);
+        source.resize(compared);
+        m_source->ReadAt(offset, source);
+        for (std::uint64_t i = 0; i < compared; ++i)
+            if (bytes[i] != source[i])
+                add(offset + i, 1);
+    }
+    // Past what the source still shows every byte is new.
+    if (m_sourceShown < m_size)
+        add(m_sourceShown, m_size - m_sourceShown);
+    return ranges;
+}
+
+std::uint64_t EditedBytes::EditedByteCount() const
+{
+    std::uint64_t count = 0;
+    for (const EditedRange& range : EditedRanges())
+        count += range.size;
+    return count;
+}
+
+bool EditedBytes::IsEdited(std::uint64_t offset) const
+{
+    if (offset >= m_size)
+        return false;
+    if (offset >= m_sourceShown)
+        return true;
+    return At(offset) != BaseAt(offset);
+}
+
+bool EditedBytes::WriteTo(const Sink& sink, std::uint64_t piece, const SourceRunSink& sourceRuns) const
+{
+    piece = std::max<std::uint64_t>(piece, 1);
+    const std::span<const std::uint8_t> whole = m_source->Whole();
+    std::vector<std::uint8_t> buffer;
+    // The bytes of [from, to) that no run covers, in pieces.
+    const auto base = [&](std::uint64_t from, std::uint64_t to) {
+        if (sourceRuns && from < std::min(to, m_sourceShown)) {
+            const std::uint64_t shown = std::min(to, m_sourceShown);
+            if (!sourceRuns(from, shown - from))
+                return false;
+            from = shown;
+        }
+        while (from < to) {
+            const std::uint64_t length = std::min(piece, to - from);
+            if (from < m_sourceShown && !whole.empty()) {
+                const std::uint64_t shown = std::min(length, m_sourceShown - from);
+                if (!sink(whole.subspan(from, shown)))
+                    return false;
+                from += shown;
+                continue;
+            }
+            buffer.resize(length);
+            ReadBase(from, buffer);
+            if (!sink(buffer))
+                return false;
+            from += length;
+        }
+        return true;
+    };
+    std::uint64_t at = 0;
+    for (const auto& [offset, bytes] : m_overlay) {
+        if (!base(at, offset))
+            return false;
+        for (std::uint64_t done = 0; done < bytes.size(); done += piece)
+            if (!sink(std::span(bytes).subspan(done, std::min<std::uint64_t>(piece, bytes.size() - done))))
+                return false;
+        at = offset + bytes.size();
+    }
+    return base(at, m_size);
+}
+
+}  // namespace hexlume
