@@ -92,9 +92,19 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     EXPECT_FALSE(Child<QAction>("pmiUndo")->isEnabled());
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Bytes(form.Model()), edited);
+
     QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
     std::vector<std::uint8_t> third = edited;
     third[26] = 3;
+    EXPECT_EQ(Bytes(form.Model()), third);
+
+    // Bytes that are no bitmap's leave the last good views, saying so; undo brings the views back.
+    const std::uint8_t notBm[] = {'X', 'X'};
+    ASSERT_TRUE(form.Document()->Write(0, notBm));
+    EXPECT_EQ(Bytes(form.Model()), third);
+    EXPECT_TRUE(form.FollowSignText().startsWith(QStringLiteral("Not a bitmap as edited")));
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited"));
     EXPECT_EQ(Bytes(form.Model()), third);
 }
 
@@ -121,7 +131,8 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     const char* const reasons[] = {"opened file, which is never written", "a folder has that name",
                                    "cannot create a file"};
     for (int error = 0; error < 3; ++error)
-        EXPECT_TRUE(platform.errors[error].contains(QLatin1String(reasons[error]))) << platform.errors[error].toStdString();
+        EXPECT_TRUE(platform.errors[error].contains(QLatin1String(reasons[error])))
+            << platform.errors[error].toStdString();
     EXPECT_EQ(pics(), before) << "nothing left behind";
     EXPECT_EQ(ReadFile(opened), SmallBitmap());
     EXPECT_TRUE(form.Document()->HasUnsavedEdits());
