@@ -146,6 +146,11 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     EXPECT_FALSE(form.Document()->HasUnsavedEdits());
     EXPECT_TRUE(Status(0).contains(QStringLiteral("saved.bmp"))) << Status(0).toStdString();
     EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited, saved"));
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(form.Model()), SmallBitmap()) << "the history goes on across the save";
+    EXPECT_TRUE(form.Document()->HasUnsavedEdits());
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(form.Document()->HasUnsavedEdits());
 
     // Followed: another program's write to the saved file is read again, asking nothing.
     std::vector<std::uint8_t> rewritten = edited;
@@ -194,6 +199,25 @@ TEST_F(DocumentTest, UnsavedEditsAskBeforeAnotherFileOpensOrTheWindowCloses)
     EXPECT_EQ(ReadFile(kept)[60], 0);
     EXPECT_TRUE(Status(0).contains(QStringLiteral("first.bmp"))) << Status(0).toStdString();
     EXPECT_EQ(platform.unsavedQuestions.size(), 4);
+
+    // The followed file rewritten by another program under unsaved edits: Cancel keeps them and
+    // the views, Discard reads the file again.
+    ASSERT_TRUE(form.Document()->Write(60, std::span(&zero, 1)));
+    const std::vector<std::uint8_t> edits = Bytes(form.Model());
+    std::vector<std::uint8_t> rewritten = SmallBitmap();
+    const auto rewrite = [&](std::uint8_t value) {
+        rewritten[54] = value;
+        std::ofstream(first.toStdString(), std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(rewritten.data()), static_cast<std::streamsize>(rewritten.size()));
+    };
+    rewrite(0x11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform.unsavedQuestions.size() == 5; }, 5000));
+    EXPECT_TRUE(platform.unsavedQuestions[4].contains(QStringLiteral("changed on disk")));
+    EXPECT_EQ(Bytes(form.Model()), edits);
+    platform.unsavedAnswers = {Platform::UnsavedAnswer::Discard};
+    rewrite(0x22);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Bytes(form.Model()) == rewritten; }, 5000));
+    EXPECT_FALSE(form.Document()->CanUndo());
 }
 
 }  // namespace
