@@ -643,18 +643,24 @@ std::unique_ptr<CDib> TMainForm::ReplaceModel(std::unique_ptr<CDib> next, BusyCu
     const auto done = qScopeGuard([this] { m_opening = false; });
     const int vertical = ui->sbxFile->verticalScrollBar()->value();
     const int horizontal = ui->sbxFile->horizontalScrollBar()->value();
-    const int fileRow = ui->sgdFileHeader->currentRow();
-    const int infoRow = ui->sgdInfoHeader->currentRow();
+    // A table keeps a current row without a selection: only a chosen row is chosen again.
+    const auto chosenRow = [](const QTableWidget* grid) {
+        return grid->selectionModel()->hasSelection() ? grid->currentRow() : -1;
+    };
+    const int fileRow = chosenRow(ui->sgdFileHeader);
+    const int infoRow = chosenRow(ui->sgdInfoHeader);
+    const ByteRange lit = m_inspector->Lit();
 
     std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
     ShowFile(busy, true);
 
-    // The rows first: selecting one brings its field's bytes into view, and the pane's own place
-    // must win.
+    // The lit bytes first: lighting them brings them into view, and the pane's own place must win.
     if (fileRow >= 0)
         ui->sgdFileHeader->setCurrentCell(fileRow, ui->sgdFileHeader->currentColumn());
     if (infoRow >= 0)
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
+    if (fileRow < 0 && infoRow < 0 && lit.size > 0 && lit.End() <= m_model->FileBytes().size())
+        m_inspector->ShowBytes(lit.offset, lit.size);
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
     return previous;

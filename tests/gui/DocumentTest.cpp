@@ -64,8 +64,17 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     const QString badgeBefore = Child<FindingsBadge>("lblFindings")->Text();
     const QString dumpBefore = Memo("mmoInfoHeader")->toPlainText();
 
+    const auto* pixels = Memo("mmoData");
+    const int charWidth = pixels->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QTest::mouseClick(pixels->viewport(), Qt::LeftButton, {}, QPoint((3 * 4 + 1) * charWidth, kLine / 2));
+    const QString lit = pixels->extraSelections().value(pixels->extraSelections().size() - 1).cursor.selectedText();
+    ASSERT_EQ(lit, QStringLiteral("00"));  // pixel byte 3, the second pixel's blue
+
     const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
     EXPECT_EQ(Bytes(form.Model()), edited);
+    const QList<QTextEdit::ExtraSelection> stillLit = pixels->extraSelections();
+    ASSERT_FALSE(stillLit.isEmpty()) << "the lit byte stays lit";
+    EXPECT_EQ(stillLit.last().cursor.selectionStart(), 3 * 4);
     const QStringList valuesAfter = InfoValues();
     EXPECT_NE(valuesAfter[2], valuesBefore[2]) << "biHeight";
     EXPECT_NE(valuesAfter[3], valuesBefore[3]) << "biPlanes";
