@@ -487,7 +487,8 @@ void TMainForm::ShowDocument()
     } else if (edits.empty() && bytes.Size() == bytes.SourceSize()) {
         block = m_sourceBytes;
         m_editedBlock.reset();
-    } else if (m_editedBlock && m_editedBlock == m_model->SharedBytes() && m_model->FileBytes().size() == bytes.Size()) {
+    } else if (m_editedBlock && m_editedBlock == m_model->SharedBytes() &&
+               m_model->FileBytes().size() == bytes.Size()) {
         // The model goes with this call and nothing reads its bytes before the new one stands.
         for (const std::vector<ByteRange>* ranges : {&m_modelEdits, &edits})
             for (const ByteRange& range : *ranges)
