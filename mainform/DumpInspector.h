@@ -54,6 +54,8 @@ public:
     // The first byte of the lit range (the offset go-to counts from), 0 when none is lit.
     std::uint64_t Caret() const { return m_lit.length > 0 ? m_lit.offset : 0; }
     bool HasLit() const { return m_lit.length > 0; }
+    // The lit bytes of the file; size 0 when none are lit.
+    ByteRange Lit() const { return {m_lit.offset, m_lit.length}; }
     // The file inspected; null while there is none.
     const CDib* File() const { return m_dib; }
     // A cut pixel-data memo shows the data's lines from `firstLine` on (as far as the data
@@ -69,6 +71,8 @@ public:
     // Tints the bytes of the inspected file that differ from `previous`, the version read before,
     // until the next Clear; returns how many bytes differ.
     std::uint64_t MarkChangesFrom(ByteSpan previous);
+    // Tints the file ranges the user edited, in a colour of their own, until the next Clear.
+    void MarkEdits(std::vector<ByteRange> edited);
 
 signals:
     // The lit bytes of the file changed: [offset, offset + length); length 0 when none are lit.
@@ -101,6 +105,7 @@ private:
     std::vector<format::Finding> m_findings;
     DumpFileMap m_map{};
     std::vector<ByteRange> m_changed;  // file ranges that differ from the version read before
+    std::vector<ByteRange> m_edited;   // file ranges the user edited
     LitRange m_lit;
 };
 
