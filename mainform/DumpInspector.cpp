@@ -67,6 +67,7 @@ void DumpInspector::Clear()
     m_findings.clear();
     m_map = {};
     m_changed.clear();
+    m_edited.clear();
     for (DumpMemo* memo : m_memos)
         memo->SetMarks({});
     ClearHighlight();
@@ -117,6 +118,14 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
     return CountChangedBytes(previous, m_dib->FileBytes());
 }
 
+void DumpInspector::MarkEdits(std::vector<ByteRange> edited)
+{
+    if (m_dib == nullptr)
+        return;
+    m_edited = std::move(edited);
+    MarkDump();
+}
+
 void DumpInspector::MarkDump()
 {
     std::vector<MemoMark> all = MarksInDump(m_findings, m_map);
@@ -125,6 +134,9 @@ void DumpInspector::MarkDump()
             all.push_back(mark);
     for (const ByteRange& changed : m_changed)
         for (const MemoMark& mark : MarksOver(changed.offset, changed.size, Mark::Changed, m_map))
+            all.push_back(mark);
+    for (const ByteRange& edited : m_edited)
+        for (const MemoMark& mark : MarksOver(edited.offset, edited.size, Mark::Edited, m_map))
             all.push_back(mark);
     // Later selections paint over earlier ones: the heaviest mark shows where marks meet.
     std::stable_sort(all.begin(), all.end(), [](const MemoMark& a, const MemoMark& b) { return a.mark < b.mark; });

@@ -69,6 +69,8 @@ public:
     // Tints the bytes of the inspected file that differ from `previous`, the version read before,
     // until the next Clear; returns how many bytes differ.
     std::uint64_t MarkChangesFrom(ByteSpan previous);
+    // Tints the file ranges the user edited, in a colour of their own, until the next Clear.
+    void MarkEdits(std::vector<ByteRange> edited);
 
 signals:
     // The lit bytes of the file changed: [offset, offset + length); length 0 when none are lit.
@@ -101,6 +103,7 @@ private:
     std::vector<format::Finding> m_findings;
     DumpFileMap m_map{};
     std::vector<ByteRange> m_changed;  // file ranges that differ from the version read before
+    std::vector<ByteRange> m_edited;   // file ranges the user edited
     LitRange m_lit;
 };
 

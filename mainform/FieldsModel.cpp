@@ -22,6 +22,7 @@ std::optional<format::Severity> SeverityOf(Mark mark)
     case Mark::Warning: return format::Severity::Warning;
     case Mark::Note: return format::Severity::Note;
     case Mark::Changed:
+    case Mark::Edited:
     case Mark::None: break;
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "DumpNavigator.h"
+#include "FileDocument.h"
 #include "FileFollower.h"
 #include "FileWindows.h"
 #include "FindingsBadge.h"
@@ -17,6 +18,7 @@
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "format/NumberText.h"
+#include "io/SaveFile.h"
 #include "texts/FileNamePart.h"
 #include "platform/Platform.h"
 #include "widgets/Colors.h"
@@ -73,6 +75,8 @@ void TMainForm::FormCreate()
     InitGridKeys();
     InitStatusPanels();
     m_model = std::make_unique<CDib>();
+    m_document = new FileDocument(this);
+    connect(m_document, &FileDocument::Changed, this, &TMainForm::ShowDocument);
     m_lineHeight = std::abs(ui->mmoInfoHeader->font().pixelSize());
     m_previewToolTip = ui->imgRevView->toolTip();
 
@@ -133,6 +137,37 @@ void TMainForm::CreatePopupMenus()
     popUp(m_ppmOpenPic, ui->imgRevView);
     for (QWidget* owner : std::initializer_list<QWidget*>{this, ui->sgdFileHeader, ui->sgdInfoHeader, ui->stbMain})
         popUp(m_ppmGlobal, owner);
+    CreateEditActions();
+}
+
+// Window-wide, so their keys work wherever the focus is, and in both popup menus.
+void TMainForm::CreateEditActions()
+{
+    const auto add = [this](const char* name, const QString& text, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        addAction(action);
+        return action;
+    };
+    m_undo = add("pmiUndo", tr("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redo = add("pmiRedo", tr("&Redo"),
+                 {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QAction* saveAs = add("pmiSaveAs", tr("Save &As..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    connect(m_undo, &QAction::triggered, m_document, &FileDocument::Undo);
+    connect(m_redo, &QAction::triggered, m_document, &FileDocument::Redo);
+    connect(saveAs, &QAction::triggered, this, &TMainForm::SaveAs);
+    for (QMenu* menu : {m_ppmOpenPic, m_ppmGlobal}) {
+        menu->addSeparator();
+        menu->addActions({m_undo, m_redo, saveAs});
+    }
+    UpdateEditActions();
+}
+
+void TMainForm::UpdateEditActions()
+{
+    m_undo->setEnabled(m_document->CanUndo());
+    m_redo->setEnabled(m_document->CanRedo());
 }
 
 void TMainForm::CreateInspection()
@@ -243,6 +278,11 @@ void TMainForm::showEvent(QShowEvent* event)
 // The findings list and the picture belong to this window: it must not keep the program running alone.
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (!MayDropEdits(tr("%1 has edits that are not saved. Save them as a new file before closing?")
+                          .arg(QFileInfo(m_shownPath).fileName()))) {
+        event->ignore();
+        return;
+    }
     m_fileWindows->CloseAll();
     QWidget::closeEvent(event);
 }
@@ -325,7 +365,9 @@ void TMainForm::OnFQMouseOn()
 
 void TMainForm::OnCloseClick()
 {
-    QCoreApplication::quit();
+    // By the window's own close, which asks about unsaved edits first.
+    if (close())
+        QCoreApplication::quit();
 }
 
 void TMainForm::OnFQClick()
@@ -388,20 +430,146 @@ void TMainForm::OpenPath(const QString& path)
     m_opening = true;
     const auto done = qScopeGuard([this] { m_opening = false; });
 
-    m_lastFile = path;
+    const QString lastFile = std::exchange(m_lastFile, path);
+    const QString lastFolder = QDir::currentPath();
     // As the desktop's own dialog does: the next open starts here, and the export lands here.
     QDir::setCurrent(QFileInfo(path).absolutePath());
 
     BusyCursor busy;
-    if (!m_model->LoadFile(QFile::encodeName(path).toStdString())) {
+    auto next = std::make_unique<CDib>();
+    if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
         busy.Release();
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
-                                                          QString::fromStdString(m_model->LastError())));
+                                                          QString::fromStdString(next->LastError())));
         return;
     }
+    if (m_document->HasUnsavedEdits()) {
+        busy.Release();
+        if (!MayDropEdits(tr("%1 has edits that are not saved. Save them as a new file before opening %2?")
+                              .arg(QFileInfo(m_shownPath).fileName(), QFileInfo(path).fileName()))) {
+            m_lastFile = lastFile;
+            QDir::setCurrent(lastFolder);
+            return;
+        }
+    }
+    m_openedPath = m_shownPath = QFileInfo(path).absoluteFilePath();
     ShowFollowSign({}, {});
     m_follower->Follow(path);
+    // The views let go of the previous model's bytes in ShowFile, before it goes at the end.
+    const std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
+    ResetDocument();
     ShowFile(busy, false);
+}
+
+void TMainForm::ResetDocument()
+{
+    m_sourceBytes = m_model->SharedBytes();
+    // No file descriptor: the file on disk may no longer hold these bytes by the time of a save.
+    m_document->Reset(std::make_shared<SpanSource>(m_model->FileBytes(), m_sourceBytes));
+    m_modelRevision = m_document->Bytes().Revision();
+    UpdateEditActions();
+}
+
+bool TMainForm::MayDropEdits(const QString& question)
+{
+    if (!m_document->HasUnsavedEdits())
+        return true;
+    switch (m_platform.AskUnsaved(this, question)) {
+    case Platform::UnsavedAnswer::Save: return SaveAs();
+    case Platform::UnsavedAnswer::Discard: return true;
+    case Platform::UnsavedAnswer::Cancel: break;
+    }
+    return false;
+}
+
+// The model is read again from the document's bytes, as a reload reads the file, so every view
+// shows them by one road. The block is shared, not copied, while it already holds them.
+void TMainForm::ShowDocument()
+{
+    if (!m_document->HasFile() || m_opening)
+        return;
+    const EditedBytes& bytes = m_document->Bytes();
+    std::shared_ptr<const std::uint8_t[]> block;
+    if (bytes.Revision() == m_modelRevision) {
+        block = m_model->SharedBytes();
+    } else if (bytes.EditedByteCount() == 0 && bytes.Size() == bytes.SourceSize()) {
+        block = m_sourceBytes;
+    } else {
+        try {
+            auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(bytes.Size()));
+            bytes.Read(0, {copy.get(), static_cast<std::size_t>(bytes.Size())});
+            block = std::move(copy);
+        } catch (const std::bad_alloc&) {
+            ShowFollowSign(tr("Not enough memory to show the edits"), {});
+            UpdateEditActions();
+            return;
+        }
+    }
+    BusyCursor busy;
+    auto next = std::make_unique<CDib>();
+    if (!next->LoadBytes(std::move(block), bytes.Size(), QFile::encodeName(m_shownPath).toStdString())) {
+        busy.Release();
+        ShowFollowSign(tr("Not a bitmap as edited: last good version shown"),
+                       QString::fromStdString(next->LastError()));
+        UpdateEditActions();
+        return;
+    }
+    m_modelRevision = bytes.Revision();
+    ReplaceModel(std::move(next), busy);
+    std::vector<ByteRange> edited;
+    for (const EditedRange& range : bytes.EditedRanges())
+        edited.push_back({range.offset, range.size});
+    m_inspector->MarkEdits(std::move(edited));
+    ShowEditCount();
+    UpdateEditActions();
+}
+
+void TMainForm::ShowEditCount()
+{
+    const EditedBytes& bytes = m_document->Bytes();
+    const std::uint64_t edited = bytes.EditedByteCount();
+    if (edited == 0 && bytes.Size() == bytes.SourceSize()) {
+        ShowFollowSign({}, {});
+        return;
+    }
+    QString text = tr("%1 edited").arg(FromUtf8(format::Counted(edited, "byte", "bytes")));
+    if (bytes.Size() != bytes.SourceSize())
+        text += tr(", size %1").arg(FromUtf8(format::ByteCount(bytes.Size())));
+    if (!m_document->HasUnsavedEdits())
+        text += tr(", saved");
+    ShowFollowSign(text, tr("The bytes that differ from %1 as opened are tinted in the dump; Ctrl+Z takes the "
+                            "last edit back, Ctrl+Shift+S saves them as a new file.")
+                             .arg(QFileInfo(m_openedPath).fileName()));
+}
+
+bool TMainForm::SaveAs()
+{
+    if (!m_document->HasFile())
+        return false;
+    // The opened file is never written: offer a name beside it instead.
+    const QFileInfo shown(m_shownPath);
+    const QString suggested = m_shownPath != m_openedPath
+                                  ? m_shownPath
+                                  : shown.dir().filePath(shown.completeBaseName() + QStringLiteral("-edited.bmp"));
+    const std::optional<QString> chosen = m_platform.AskSavePath(this, suggested);
+    if (!chosen)
+        return false;
+    BusyCursor busy;
+    const SaveResult result = SaveDocument(m_document->Bytes(), QFile::encodeName(*chosen).toStdString(),
+                                           QFile::encodeName(m_openedPath).toStdString());
+    busy.Release();
+    if (!result.ok) {
+        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(*chosen), FromUtf8(result.reason)));
+        return false;
+    }
+    m_document->MarkSaved();
+    m_shownPath = m_lastFile = QFileInfo(*chosen).absoluteFilePath();
+    m_follower->Follow(m_shownPath);
+    // The same bytes under the new name: the status bar and the windows' titles name it.
+    m_modelRevision = m_document->Bytes().Revision();
+    if (!m_opening)
+        ShowDocument();
+    return true;
 }
 
 // The one road from a freshly read model to every view: preview, header tables, dump and status
@@ -441,7 +609,8 @@ void TMainForm::ShowFollowSign(const QString& text, const QString& toolTip)
 
 // The followed file has a new version, or is gone. A version the model cannot read (missing,
 // or caught half-written) leaves the last good views as they are, with a sign and no message
-// box; a good one replaces them in place, its changed bytes marked until the next open.
+// box; a good one replaces them in place, its changed bytes marked until the next open. Edits
+// not yet saved are asked about first.
 void TMainForm::ReloadFollowedFile()
 {
     if (m_opening || m_model->FileBytes().empty())
@@ -460,6 +629,26 @@ void TMainForm::ReloadFollowedFile()
                        QString::fromStdString(next->LastError()));
         return;
     }
+    if (m_document->HasUnsavedEdits()) {
+        busy.Release();
+        if (!MayDropEdits(tr("%1 changed on disk, and the edits here are not saved. Save them as a new file "
+                             "before it is read again?")
+                              .arg(QFileInfo(path).fileName())))
+            return;
+        if (m_follower->Path() != path)
+            return;  // saved as another file, which the window now follows
+    }
+    m_openedPath = m_shownPath = path;
+    const std::unique_ptr<CDib> previous = ReplaceModel(std::move(next), busy);
+    ResetDocument();
+    const std::uint64_t changed = m_inspector->MarkChangesFrom(previous->FileBytes());
+    ShowFollowSign(tr("Reloaded: %1 changed").arg(FromUtf8(format::ByteCount(changed))),
+                   tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
+                      "dump until the next open."));
+}
+
+std::unique_ptr<CDib> TMainForm::ReplaceModel(std::unique_ptr<CDib> next, BusyCursor& busy)
+{
     m_opening = true;
     const auto done = qScopeGuard([this] { m_opening = false; });
     const int vertical = ui->sbxFile->verticalScrollBar()->value();
@@ -467,10 +656,8 @@ void TMainForm::ReloadFollowedFile()
     const int fileRow = ui->sgdFileHeader->currentRow();
     const int infoRow = ui->sgdInfoHeader->currentRow();
 
-    // The views let go of the previous model's bytes before it goes, at the end of this call.
-    const std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
+    std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
     ShowFile(busy, true);
-    const std::uint64_t changed = m_inspector->MarkChangesFrom(previous->FileBytes());
 
     // The rows first: selecting one brings its field's bytes into view, and the pane's own place
     // must win.
@@ -480,9 +667,7 @@ void TMainForm::ReloadFollowedFile()
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
-    ShowFollowSign(tr("Reloaded: %1 changed").arg(FromUtf8(format::ByteCount(changed))),
-                   tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
-                      "dump until the next open."));
+    return previous;
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

@@ -14,6 +14,7 @@ class TMainForm;
 }
 class QDragEnterEvent;
 class QDropEvent;
+class QAction;
 class QLabel;
 class QMouseEvent;
 class QMenu;
@@ -23,6 +24,7 @@ namespace hexlume {
 class BusyCursor;
 class DumpEditing;
 class DumpInspector;
+class FileDocument;
 class FileFollower;
 class FileWindows;
 class HeaderLink;
@@ -57,6 +59,15 @@ public:
 
     int LineHeight() const { return m_lineHeight; }
 
+    // The open file's bytes as the user changed them. Every view follows its Changed(): the
+    // editors write through it, and undo, redo and Save As act on it.
+    FileDocument* Document() const { return m_document; }
+    // The bitmap every view shows: the document's current bytes.
+    const CDib& Model() const { return *m_model; }
+    // Save As: the dialog, then the edited bytes written as a new file, which the window then
+    // shows and follows. False when cancelled or refused, or when the save failed (said why).
+    bool SaveAs();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +81,7 @@ private:
     void FormCreate();
     void FormShow();
     void CreatePopupMenus();
+    void CreateEditActions();
     void InitGridTitles();
     void InitGridKeys();
     void InitStatusPanels();
@@ -83,6 +95,19 @@ private:
     void ShowHeaderValues();
     void ShowHexDump(bool reload);
     void ReloadFollowedFile();
+    // Puts `next` in the model's place and shows it by the reload's road: the pane, its place
+    // and the tables' rows stay, nothing asks. Returns the model it replaced, whose bytes the
+    // views have let go of.
+    std::unique_ptr<CDib> ReplaceModel(std::unique_ptr<CDib> next, BusyCursor& busy);
+    // The document's current bytes in every view, its edits tinted and counted.
+    void ShowDocument();
+    // The document starts afresh from the model just read.
+    void ResetDocument();
+    void ShowEditCount();
+    void UpdateEditActions();
+    // Before edits not yet saved would go: Save (Save As), Discard or Cancel. True when they
+    // may go (saved, discarded, or there were none).
+    bool MayDropEdits(const QString& question);
     void ShowFollowSign(const QString& text, const QString& toolTip);
     void ShowStatusInfo(const std::string& fileName);
     void stbMainResize();
@@ -113,6 +138,16 @@ private:
     std::array<HeaderLink*, 2> m_headerLinks{};
     DumpInspector* m_inspector = nullptr;
     FileFollower* m_follower = nullptr;
+    FileDocument* m_document = nullptr;
+    // The file whose bytes the document starts from: never written, refused as a Save As target.
+    QString m_openedPath;
+    // The name the model and the status bar give the bytes: the opened file, or the file saved as.
+    QString m_shownPath;
+    // The opened file's bytes, shared by the document (its source) and the model while unedited.
+    std::shared_ptr<const std::uint8_t[]> m_sourceBytes;
+    std::uint64_t m_modelRevision = 0;  // the document's revision the model shows
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     QLabel* m_followSign = nullptr;
     FileWindows* m_fileWindows = nullptr;
     std::array<ValueEditor*, 2> m_valueEditors{};

@@ -116,23 +116,44 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     const std::uint64_t wanted = fileSize - kFileHeaderBytes;
     if (fileSize > std::numeric_limits<std::size_t>::max() / 2)
         return Refuse("the file is too large to hold in memory");
+    std::unique_ptr<std::uint8_t[]> block;
     try {
-        next.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(fileSize));
+        block = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(fileSize));
     } catch (const std::bad_alloc&) {
         return Refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
     }
-    AdviseHugePages(next.buffer.get(), static_cast<std::size_t>(fileSize));
+    AdviseHugePages(block.get(), static_cast<std::size_t>(fileSize));
     // The block holds the whole file, so the format's reading sees one contiguous run of bytes.
-    std::copy(next.fileHeader.begin(), next.fileHeader.end(), next.buffer.get());
+    std::copy(next.fileHeader.begin(), next.fileHeader.end(), block.get());
 
     // The file may have shrunk since its size was taken: only the bytes actually read count.
-    file.read(reinterpret_cast<char*>(next.buffer.get() + kFileHeaderBytes), static_cast<std::streamsize>(wanted));
+    file.read(reinterpret_cast<char*>(block.get() + kFileHeaderBytes), static_cast<std::streamsize>(wanted));
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
         return Refuse("cannot read the file: " + SystemReason());
     if (next.bufferSize < kInfoHeaderSize)
         return Refuse("the file is too short for the bitmap headers (it shrank while being read)");
+    next.buffer = std::move(block);
+    return Accept(std::move(next));
+}
 
+bool CDib::LoadBytes(std::shared_ptr<const std::uint8_t[]> bytes, std::uint64_t size, const std::string& path)
+{
+    if (size < kMinimumFileSize || !bytes)
+        return Refuse("the bytes are too short for the bitmap headers (" + std::to_string(size) + " of the " +
+                      std::to_string(kMinimumFileSize) + " bytes they need)");
+    State next;
+    next.fileName = path;
+    std::copy_n(bytes.get(), kFileHeaderBytes, next.fileHeader.begin());
+    if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
+        return Refuse("the bytes do not start with \"BM\"; they are not a bitmap");
+    next.buffer = std::move(bytes);
+    next.bufferSize = size - kFileHeaderBytes;
+    return Accept(std::move(next));
+}
+
+bool CDib::Accept(State next)
+{
     LocateRegions(next);
     m_state = std::move(next);
     m_lastError.clear();

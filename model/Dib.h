@@ -16,7 +16,8 @@ using ByteSpan = std::span<const std::uint8_t>;
 // 14-byte file header beside it. The palette and the pixel data are views into that block, each
 // bounded by the bytes actually read, so nothing a header claims can point outside the file.
 //
-// The block itself is never modified: the two fields a load fills in (biClrUsed, biSizeImage)
+// The block itself is never modified (it may be shared with an edited document, which keeps it
+// as the file's own bytes): the two fields a load fills in (biClrUsed, biSizeImage)
 // live in a separate copy of the info header, so every byte shown as palette or pixel data is
 // the file's own byte even when a short info header (OS/2, 12 bytes) overlaps the palette.
 class CDib {
@@ -31,6 +32,9 @@ public:
     // The same on a file already opened; path is only recorded. Size and bytes come from the
     // stream, so a file that shrinks between the two is bounded by what was actually read.
     bool LoadStream(std::istream& file, const std::string& path);
+    // The same on bytes already in memory (an edited document's), shared and not copied: the
+    // block must not change while any CDib holds it. path is only recorded.
+    bool LoadBytes(std::shared_ptr<const std::uint8_t[]> bytes, std::uint64_t size, const std::string& path);
 
     bool IsLoaded() const { return m_loaded; }
     const std::string& LastError() const { return m_lastError; }
@@ -63,6 +67,8 @@ public:
     {
         return m_state.buffer ? ByteSpan(m_state.buffer.get(), kFileHeaderBytes + m_state.bufferSize) : ByteSpan();
     }
+    // What keeps FileBytes() alive, for a holder that must outlive this CDib (a document's source).
+    std::shared_ptr<const std::uint8_t[]> SharedBytes() const { return m_state.buffer; }
 
     // Number of palette entries a header stands for: biClrUsed, or when that is 0 the full
     // palette of the bit count (2^bits for 1 to 8 bits), 0 for 0 bits and for 9 bits or more.
@@ -76,7 +82,7 @@ private:
         std::string fileName;
         FileHeaderBytes fileHeader{};
         InfoHeaderBytes infoHeader{};
-        std::unique_ptr<std::uint8_t[]> buffer;
+        std::shared_ptr<const std::uint8_t[]> buffer;
         std::uint64_t bufferSize = 0;
         std::uint64_t imageSize = 0;
         ByteSpan palette;
@@ -87,6 +93,8 @@ private:
     bool Refuse(std::string reason);
     // Fills in the two derived header fields and places the regions in the block just read.
     static void LocateRegions(State& next);
+    // Takes a loaded state whose block holds at least the headers.
+    bool Accept(State next);
 
     State m_state;
     bool m_loaded = false;

@@ -12,11 +12,18 @@ namespace hexlume {
 // through here, so tests can script the answers and never block on a modal.
 class Platform {
 public:
+    // What to do with edits not yet saved before they would go.
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+
     virtual ~Platform() = default;
 
     // The open-picture dialog; nullopt when the user cancels.
     virtual std::optional<QString> AskOpenPicture(QWidget* parent, const QString& folder,
                                                   const QString& lastFile) = 0;
+    // The save-as dialog, starting at `suggested`; nullopt when the user cancels.
+    virtual std::optional<QString> AskSavePath(QWidget* parent, const QString& suggested) = 0;
+    // Save, Discard or Cancel about edits not yet saved; Cancel when the question is closed.
+    virtual UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text) = 0;
     // The Yes/No question with No as the default; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A plain message with one OK button.

@@ -72,6 +72,34 @@ std::optional<QString> QtPlatform::AskOpenPicture(QWidget* parent, const QString
     return dialog.selectedFiles().constFirst();
 }
 
+// The replace question is the Save As command's own: SaveDocument refuses the opened file.
+std::optional<QString> QtPlatform::AskSavePath(QWidget* parent, const QString& suggested)
+{
+    QFileDialog dialog(parent, QObject::tr("Save As"), suggested, QString::fromUtf8(kPictureFilter));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+Platform::UnsavedAnswer QtPlatform::AskUnsaved(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Save: return UnsavedAnswer::Save;
+    case QMessageBox::Discard: return UnsavedAnswer::Discard;
+    default: return UnsavedAnswer::Cancel;
+    }
+}
+
 bool QtPlatform::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);

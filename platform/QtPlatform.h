@@ -9,6 +9,8 @@ namespace hexlume {
 class QtPlatform final : public Platform {
 public:
     std::optional<QString> AskOpenPicture(QWidget* parent, const QString& folder, const QString& lastFile) override;
+    std::optional<QString> AskSavePath(QWidget* parent, const QString& suggested) override;
+    UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(const QString& text) override;

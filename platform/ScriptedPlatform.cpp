@@ -22,6 +22,23 @@ std::optional<QString> ScriptedPlatform::AskOpenPicture(QWidget*, const QString&
     return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
 }
 
+std::optional<QString> ScriptedPlatform::AskSavePath(QWidget*, const QString& suggested)
+{
+    saveSuggestions << suggested;
+    const QString answer = saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
+}
+
+Platform::UnsavedAnswer ScriptedPlatform::AskUnsaved(QWidget*, const QString& text)
+{
+    unsavedQuestions << text;
+    if (unsavedAnswers.empty())
+        return UnsavedAnswer::Cancel;
+    const UnsavedAnswer answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
+    return answer;
+}
+
 bool ScriptedPlatform::AskYesNo(QWidget*, const QString& caption, const QString& text)
 {
     questions << caption + '\n' + text;

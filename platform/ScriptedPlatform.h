@@ -21,16 +21,24 @@ public:
     // Runs while a Yes/No question is "on screen", before it is answered.
     std::function<void()> duringQuestion;
     bool browserStarts = true;
+    // Like openAnswers, for the save dialog.
+    QStringList saveAnswers;
+    // An empty queue answers Cancel.
+    std::deque<UnsavedAnswer> unsavedAnswers;
 
     // What the window asked for.
     QStringList openFolders;  // the folder each open dialog started in
     QStringList questions;    // caption + '\n' + text of each Yes/No question
+    QStringList saveSuggestions;    // the path each save dialog started at
+    QStringList unsavedQuestions;
     QStringList messages;
     QStringList errors;
     QStringList editorFiles;
     QStringList urls;
 
     std::optional<QString> AskOpenPicture(QWidget* parent, const QString& folder, const QString& lastFile) override;
+    std::optional<QString> AskSavePath(QWidget* parent, const QString& suggested) override;
+    UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(const QString& text) override;

@@ -61,8 +61,9 @@ std::string ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes fil
 // offset 70 (2 bytes): a run of …"; empty when no RLE stream holds the byte.
 std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset);
 
-// Changed: differs from the version read before. Ordered by weight: a heavier mark wins.
-enum class Mark { None, Changed, Note, Warning, Error };
+// Changed: differs from the version read before; Edited: changed by the user, not yet the file's.
+// Ordered by weight: a heavier mark wins.
+enum class Mark { None, Changed, Edited, Note, Warning, Error };
 Mark MarkOf(format::Severity severity);
 // A finding as every tooltip names it: "warning: bfSize says 100 bytes …".
 std::string FindingTipLine(const format::Finding& finding);

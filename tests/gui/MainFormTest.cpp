@@ -309,16 +309,24 @@ TEST_F(TallStackTest, UnwritableExportIsReportedAndNotOpened)
 TEST_F(MainFormTest, PopupMenusHoldTheirItems)
 {
     const QList<QAction*> open = Child<QMenu>("ppmOpenPic")->actions();
-    ASSERT_EQ(open.size(), 3);
+    ASSERT_EQ(open.size(), 7);
     EXPECT_EQ(open[0]->text(), "&Open...");
     EXPECT_EQ(open[1]->text(), "&Picture...");
     EXPECT_EQ(open[2]->text(), "&Fields...");
 
     const QList<QAction*> global = Child<QMenu>("ppmGlobal")->actions();
-    ASSERT_EQ(global.size(), 3);
+    ASSERT_EQ(global.size(), 7);
     EXPECT_EQ(global[0]->text(), "ChangeColors");
     EXPECT_TRUE(global[1]->isSeparator());
     EXPECT_EQ(global[2]->text(), "Contact..");
+    // Both end with the edit commands, which nothing can undo or redo before a file is edited.
+    for (const QList<QAction*>& menu : {open, global}) {
+        EXPECT_TRUE(menu[3]->isSeparator());
+        EXPECT_EQ(menu[4]->text(), "&Undo");
+        EXPECT_FALSE(menu[4]->isEnabled());
+        EXPECT_EQ(menu[5]->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+        EXPECT_EQ(menu[6]->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    }
 
     // New colours: the ruler and the line numbers take the background's inverse where it reads,
     // the other texts on the background the layout's black where it reads.

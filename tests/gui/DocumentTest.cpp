@@ -1,0 +1,189 @@
+#include "WindowTestSupport.h"
+#include "mainform/FieldsModel.h"
+#include "mainform/FileDocument.h"
+#include "mainform/FindingsBadge.h"
+#include "mainform/SeverityLook.h"
+
+#include <QTreeView>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace hexlume {
+namespace {
+
+std::vector<std::uint8_t> Bytes(const CDib& model)
+{
+    return {model.FileBytes().begin(), model.FileBytes().end()};
+}
+
+std::vector<std::uint8_t> ReadFile(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class DocumentTest : public MainFormTest {
+protected:
+    // biHeight 2 → -2 (bytes 22 to 25, four of them change) and biPlanes 1 → 2 (byte 26), an error.
+    std::vector<std::uint8_t> EditHeightAndPlanes()
+    {
+        const std::uint8_t height[] = {0xFE, 0xFF, 0xFF, 0xFF, 0x02};
+        EXPECT_TRUE(form.Document()->Write(22, height));
+        std::vector<std::uint8_t> edited = SmallBitmap();
+        std::copy(std::begin(height), std::end(height), edited.begin() + 22);
+        return edited;
+    }
+    // The memo's marks in the edited bytes' tint, as the text they cover.
+    QStringList EditTinted(const char* memo)
+    {
+        QStringList tinted;
+        for (const QTextEdit::ExtraSelection& mark : Memo(memo)->extraSelections())
+            if (mark.format.background().color() == MarkTint(Mark::Edited))
+                tinted << mark.cursor.selectedText();
+        return tinted;
+    }
+    QStringList InfoValues() { return Column(Child<QTableWidget>("sgdInfoHeader"), 2); }
+};
+
+// One edit, every view; then undo and redo give the bytes back exactly, by the window's keys.
+TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
+{
+    const std::vector<std::uint8_t> original = SmallBitmap();
+    Open(WritePicture("small.bmp", original));
+    QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* view = Child<QWidget>("FieldsWindow")->findChild<QTreeView*>(QStringLiteral("tvwFields"));
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* fields = view->model();
+    const auto heightDecimal = [&] {
+        return fields->index(2, FieldsModel::kDecimal, fields->index(1, 0)).data().toString();
+    };
+    ASSERT_EQ(heightDecimal(), QStringLiteral("2"));
+    const QStringList valuesBefore = InfoValues();
+    const QString badgeBefore = Child<FindingsBadge>("lblFindings")->Text();
+    const QString dumpBefore = Memo("mmoInfoHeader")->toPlainText();
+
+    const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
+    EXPECT_EQ(Bytes(form.Model()), edited);
+    const QStringList valuesAfter = InfoValues();
+    EXPECT_NE(valuesAfter[2], valuesBefore[2]) << "biHeight";
+    EXPECT_NE(valuesAfter[3], valuesBefore[3]) << "biPlanes";
+    EXPECT_EQ(valuesAfter[1], valuesBefore[1]) << "biWidth";
+    EXPECT_TRUE(Memo("mmoInfoHeader")->toPlainText().contains(QStringLiteral("FE  FF  FF  FF  02  00")));
+    EXPECT_EQ(EditTinted("mmoInfoHeader"), QStringList{QStringLiteral("FE  FF  FF  FF  02")});
+    EXPECT_NE(Child<FindingsBadge>("lblFindings")->Text(), badgeBefore) << "biPlanes 2 is an error";
+    EXPECT_EQ(heightDecimal(), QStringLiteral("-2"));
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited"));
+
+    // Keys of the whole window; no depth limit to reach the opened bytes again.
+    for (std::uint8_t value = 3; value < 40; ++value)
+        ASSERT_TRUE(form.Document()->Write(26, std::span(&value, 1)));
+    for (int step = 0; step < 37; ++step)
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(form.Model()), edited);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(form.Model()), original);
+    EXPECT_EQ(InfoValues(), valuesBefore);
+    EXPECT_EQ(Memo("mmoInfoHeader")->toPlainText(), dumpBefore);
+    EXPECT_TRUE(EditTinted("mmoInfoHeader").isEmpty());
+    EXPECT_EQ(Child<FindingsBadge>("lblFindings")->Text(), badgeBefore);
+    EXPECT_TRUE(form.FollowSignText().isEmpty());
+    EXPECT_FALSE(Child<QAction>("pmiUndo")->isEnabled());
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Bytes(form.Model()), edited);
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    std::vector<std::uint8_t> third = edited;
+    third[26] = 3;
+    EXPECT_EQ(Bytes(form.Model()), third);
+}
+
+// The opened file is refused as a target, a failed save leaves nothing, a good one writes the
+// edited bytes; the window then names and follows the saved file, and undo goes on across it.
+TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne)
+{
+    const QString opened = WritePicture("opened.bmp", SmallBitmap());
+    Open(opened);
+    const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
+    const auto pics = [&] {
+        QStringList names =
+            QDir(Q(dir.path() / "pics")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        names.sort();
+        return names;
+    };
+    std::filesystem::create_directory(dir.path() / "pics" / "folder.bmp");
+    const QStringList before = pics();
+
+    platform.saveAnswers << opened << Q(dir.path() / "pics" / "folder.bmp") << Q(dir.path() / "pics" / "no" / "x.bmp");
+    for (int attempt = 0; attempt < 3; ++attempt)
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(platform.errors.size(), 3);
+    const char* const reasons[] = {"opened file, which is never written", "a folder has that name",
+                                   "cannot create a file"};
+    for (int error = 0; error < 3; ++error)
+        EXPECT_TRUE(platform.errors[error].contains(QLatin1String(reasons[error]))) << platform.errors[error].toStdString();
+    EXPECT_EQ(pics(), before) << "nothing left behind";
+    EXPECT_EQ(ReadFile(opened), SmallBitmap());
+    EXPECT_TRUE(form.Document()->HasUnsavedEdits());
+    EXPECT_EQ(platform.saveSuggestions.value(0), Q(dir.path() / "pics" / "opened-edited.bmp"));
+
+    const QString saved = Q(dir.path() / "pics" / "saved.bmp");
+    platform.saveAnswers << saved;
+    Child<QAction>("pmiSaveAs")->trigger();
+    EXPECT_EQ(ReadFile(saved), edited);
+    EXPECT_EQ(ReadFile(opened), SmallBitmap());
+    EXPECT_FALSE(form.Document()->HasUnsavedEdits());
+    EXPECT_TRUE(Status(0).contains(QStringLiteral("saved.bmp"))) << Status(0).toStdString();
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited, saved"));
+
+    // Followed: another program's write to the saved file is read again, asking nothing.
+    std::vector<std::uint8_t> rewritten = edited;
+    rewritten[26] = 1;
+    std::ofstream(saved.toStdString(), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(rewritten.data()), static_cast<std::streamsize>(rewritten.size()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.FollowSignText().startsWith(QStringLiteral("Reloaded")); }, 5000));
+    EXPECT_EQ(Bytes(form.Model()), rewritten);
+    EXPECT_TRUE(platform.unsavedQuestions.isEmpty());
+}
+
+TEST_F(DocumentTest, UnsavedEditsAskBeforeAnotherFileOpensOrTheWindowCloses)
+{
+    const QString first = WritePicture("first.bmp", SmallBitmap());
+    const QString second = WritePicture("second.bmp", Pal8Bitmap(2, 2, CountingBytes(8)));
+    Open(first);
+    const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
+    const Views views = Snapshot();
+
+    platform.unsavedAnswers = {Platform::UnsavedAnswer::Cancel};
+    Open(second);
+    ASSERT_EQ(platform.unsavedQuestions.size(), 1);
+    EXPECT_TRUE(platform.unsavedQuestions[0].contains(QStringLiteral("first.bmp")));
+    ExpectSameViews(views);
+    EXPECT_EQ(Bytes(form.Model()), edited);
+    EXPECT_TRUE(form.Document()->CanUndo());
+
+    form.close();  // Cancel again: an empty queue
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(platform.unsavedQuestions.size(), 2);
+
+    platform.unsavedAnswers = {Platform::UnsavedAnswer::Discard};
+    Open(second);
+    EXPECT_TRUE(Status(0).contains(QStringLiteral("second.bmp"))) << Status(0).toStdString();
+    EXPECT_EQ(Bytes(form.Model()), Pal8Bitmap(2, 2, CountingBytes(8)));
+    EXPECT_FALSE(form.Document()->CanUndo());
+    EXPECT_EQ(ReadFile(first), SmallBitmap());
+
+    // Save: the edits go to a new file first, then the other file opens.
+    const std::uint8_t zero = 0;
+    ASSERT_TRUE(form.Document()->Write(60, std::span(&zero, 1)));
+    const QString kept = Q(dir.path() / "pics" / "kept.bmp");
+    platform.unsavedAnswers = {Platform::UnsavedAnswer::Save};
+    platform.saveAnswers << kept;
+    Open(first);
+    EXPECT_EQ(ReadFile(kept)[60], 0);
+    EXPECT_TRUE(Status(0).contains(QStringLiteral("first.bmp"))) << Status(0).toStdString();
+    EXPECT_EQ(platform.unsavedQuestions.size(), 4);
+}
+
+}  // namespace
+}  // namespace hexlume
