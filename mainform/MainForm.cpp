@@ -231,6 +231,10 @@ void TMainForm::CreateEditors()
                       tableEditor(ui->sgdInfoHeader, ElementKind::InfoHeader, kInfoHeaderRanges, kInfoHeaderFields)};
     m_dumpEditing =
         new DumpEditing(this, m_inspector, {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
+    for (ValueEditor* editor : m_valueEditors)
+        editor->SetDocument(m_document);
+    m_dumpEditing->SetDocument(m_document);
+    m_fileWindows->SetDocument(m_document);
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.

@@ -1,11 +1,10 @@
 #include "WindowTestSupport.h"
 
-#include "mainform/DumpEditing.h"
 #include "mainform/FieldsWindow.h"
 #include "mainform/FileDocument.h"
-#include "mainform/ValueEditor.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,20 +15,13 @@ namespace {
 
 class EditingTest : public MainFormTest {
 protected:
-    // Opens the bitmap and gives the editors a document over the same bytes.
-    void OpenEdited(const std::vector<std::uint8_t>& bytes)
-    {
-        Open(WritePicture("edited.bmp", bytes));
-        auto owned = std::make_shared<std::vector<std::uint8_t>>(bytes);
-        document.Reset(std::make_shared<SpanSource>(std::span<const std::uint8_t>(*owned), owned));
-        for (const char* grid : {"sgdFileHeader", "sgdInfoHeader"})
-            qobject_cast<ValueEditor*>(Child<QTableWidget>(grid)->itemDelegate())->SetDocument(&document);
-        Child<DumpEditing>("dumpEditing")->SetDocument(&document);
-    }
-    std::vector<std::uint8_t> Bytes(std::uint64_t offset, std::uint64_t count) const
+    void OpenEdited(const std::vector<std::uint8_t>& bytes) { Open(WritePicture("edited.bmp", bytes)); }
+    FileDocument& Document() { return *form.Document(); }
+    // The document's bytes, which every view shows.
+    std::vector<std::uint8_t> Bytes(std::uint64_t offset, std::uint64_t count)
     {
         std::vector<std::uint8_t> bytes(count);
-        bytes.resize(document.Bytes().Read(offset, bytes));
+        bytes.resize(Document().Bytes().Read(offset, bytes));
         return bytes;
     }
     // The open value editor of a view; null when none is open.
@@ -45,8 +37,6 @@ protected:
         const auto* line = view->viewport()->findChild<QLabel*>(QStringLiteral("lblValueProblem"));
         return line != nullptr && line->isVisible() ? line->text() : QString();
     }
-
-    FileDocument document;
 };
 
 TEST_F(EditingTest, ATableCellWritesItsFieldOnceRefusesWhatDoesNotFitAndEscapeWritesNothing)
@@ -64,7 +54,7 @@ TEST_F(EditingTest, ATableCellWritesItsFieldOnceRefusesWhatDoesNotFitAndEscapeWr
     EXPECT_EQ(Editor(grid), editor) << "stays open to be mended";
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(Editor(grid), nullptr);
-    EXPECT_FALSE(document.CanUndo()) << "Escape writes nothing";
+    EXPECT_FALSE(Document().CanUndo()) << "Escape writes nothing";
 
     QTest::keyClick(grid, Qt::Key_Return);
     ASSERT_NE(Editor(grid), nullptr);
@@ -72,8 +62,9 @@ TEST_F(EditingTest, ATableCellWritesItsFieldOnceRefusesWhatDoesNotFitAndEscapeWr
     QTest::keyClick(Editor(grid), Qt::Key_Return);
     EXPECT_EQ(Editor(grid), nullptr);
     EXPECT_EQ(Bytes(26, 2), (std::vector<std::uint8_t>{0x02, 0x00}));
-    EXPECT_TRUE(document.Undo());
-    EXPECT_FALSE(document.CanUndo()) << "one step";
+    EXPECT_EQ(grid->item(3, 2)->text(), QStringLiteral("02")) << "the table shows the edit";
+    EXPECT_TRUE(Document().Undo());
+    EXPECT_FALSE(Document().CanUndo()) << "one step";
     EXPECT_EQ(Bytes(26, 2), (std::vector<std::uint8_t>{0x01, 0x00}));
 }
 
@@ -107,7 +98,6 @@ TEST_F(EditingTest, TheFieldsWindowTakesDecimalAndAColourAndKeepsTheReservedByte
     OpenEdited(Pal8Bitmap(4, 4, CountingBytes(16)));
     QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     auto* window = Child<FieldsWindow>("FieldsWindow");
-    window->SetDocument(&document);
     auto* view = window->findChild<QTreeView*>(QStringLiteral("tvwFields"));
     const QAbstractItemModel* model = view->model();
 
@@ -150,19 +140,20 @@ TEST_F(EditingTest, HexTypedInTheDumpOverwritesBytesAsOneStepPerRun)
     EXPECT_EQ(Bytes(55, 2), (std::vector<std::uint8_t>{0xAB, 0x10}));
     QTest::keyClicks(data, QStringLiteral("2"));
     EXPECT_EQ(Bytes(54, 4), (std::vector<std::uint8_t>{0xFF, 0xAB, 0x12, 0x00}));
+    EXPECT_TRUE(data->toPlainText().startsWith(QStringLiteral("FF  AB  12  00"))) << "the dump shows the edit";
     QTest::keyClick(data, Qt::Key_Escape);
     QTest::keyClicks(data, QStringLiteral("c"));  // a new run, at the byte after the last typed
     EXPECT_EQ(Bytes(57, 1), (std::vector<std::uint8_t>{0xC0}));
-    ASSERT_TRUE(document.Undo());
+    ASSERT_TRUE(Document().Undo());
     EXPECT_EQ(Bytes(57, 1), (std::vector<std::uint8_t>{0x00}));
-    ASSERT_TRUE(document.Undo());
-    EXPECT_FALSE(document.CanUndo()) << "the first run was one step";
+    ASSERT_TRUE(Document().Undo());
+    EXPECT_FALSE(Document().CanUndo()) << "the first run was one step";
     EXPECT_EQ(Bytes(54, 4), (std::vector<std::uint8_t>{0xFF, 0x00, 0x00, 0x00}));
 
     // At the file's last byte the typing stops: the size stays.
     clickByte(15);
     QTest::keyClicks(data, QStringLiteral("123456"));
-    EXPECT_EQ(document.Bytes().Size(), 70U);
+    EXPECT_EQ(Document().Bytes().Size(), 70U);
     EXPECT_EQ(Bytes(69, 1), (std::vector<std::uint8_t>{0x12}));
 }
 
@@ -187,7 +178,7 @@ TEST_F(EditingTest, SetFileSizeCutsAndExtendsWithZerosAndRefusesNonsense)
               QStringLiteral("type a size in bytes: 1086, or 0x43E"));
     ask(QStringLiteral("0x40"));
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(document.Bytes().Copy(), std::vector<std::uint8_t>(small.begin(), small.begin() + 64));
+    EXPECT_EQ(Document().Bytes().Copy(), std::vector<std::uint8_t>(small.begin(), small.begin() + 64));
 
     Child<QAction>("actSetFileSize")->trigger();
     ask(QStringLiteral("0"));
@@ -195,7 +186,7 @@ TEST_F(EditingTest, SetFileSizeCutsAndExtendsWithZerosAndRefusesNonsense)
     ask(QStringLiteral("72"));
     std::vector<std::uint8_t> extended(small.begin(), small.begin() + 64);
     extended.resize(72, 0);
-    EXPECT_EQ(document.Bytes().Copy(), extended);
+    EXPECT_EQ(Document().Bytes().Copy(), extended);
 }
 
 }  // namespace
