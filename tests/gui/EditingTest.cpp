@@ -150,6 +150,13 @@ TEST_F(EditingTest, HexTypedInTheDumpOverwritesBytesAsOneStepPerRun)
     EXPECT_FALSE(Document().CanUndo()) << "the first run was one step";
     EXPECT_EQ(Bytes(54, 4), (std::vector<std::uint8_t>{0xFF, 0x00, 0x00, 0x00}));
 
+    // The caret moved elsewhere ends a run, even half way through a byte.
+    clickByte(0);
+    QTest::keyClicks(data, QStringLiteral("7"));
+    clickByte(3);
+    QTest::keyClicks(data, QStringLiteral("22"));
+    EXPECT_EQ(Bytes(54, 4), (std::vector<std::uint8_t>{0x7F, 0x00, 0x00, 0x22}));
+
     // At the file's last byte the typing stops: the size stays.
     clickByte(15);
     QTest::keyClicks(data, QStringLiteral("123456"));
