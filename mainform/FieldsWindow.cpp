@@ -29,19 +29,19 @@ int WidestHexColumn()
 
 FieldsWindow::FieldsWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), m_model(new FieldsModel(this)), m_view(new QTreeView(this)),
-      m_place(new QLabel(this)),
-      m_editor(new ValueEditor(
-          m_view, [this](const QModelIndex& index) { return m_model->ValueCell(index); },
-          [this](const QModelIndex& cell) -> std::optional<EditTarget> {
-              const FieldRow* row = m_model->RowAt(cell);
-              return row != nullptr ? std::optional(FieldRowTarget(*row)) : std::nullopt;
-          }))
+      m_place(new QLabel(this))
 {
     setObjectName(QStringLiteral("FieldsWindow"));
     setWindowTitle(tr("Fields"));
     resize(820, 560);
     m_view->setObjectName(QStringLiteral("tvwFields"));
     m_view->setModel(m_model);
+    m_editor = new ValueEditor(
+        m_view, [this](const QModelIndex& index) { return m_model->ValueCell(index); },
+        [this](const QModelIndex& cell) -> std::optional<EditTarget> {
+            const FieldRow* row = m_model->RowAt(cell);
+            return row != nullptr ? std::optional(FieldRowTarget(*row)) : std::nullopt;
+        });
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -47,7 +47,7 @@ private:
     FieldsModel* m_model;
     QTreeView* m_view;
     QLabel* m_place;
-    ValueEditor* m_editor;
+    ValueEditor* m_editor = nullptr;  // made after the model: it follows the view's selection
     QString m_chosenTip;  // the chosen row's words, its findings included
     QString m_fileName;  // of the file shown, or shown last before a Clear
     int m_keptScroll = 0;

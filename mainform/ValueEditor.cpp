@@ -31,6 +31,8 @@ ValueEditor::ValueEditor(QAbstractItemView* view, ValueCell valueCell, Resolve r
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::doubleClicked, this, &ValueEditor::Open);
     connect(this, &QAbstractItemDelegate::closeEditor, m_problem, &QWidget::hide);
+    // A refusal speaks of its cell: it goes when another is chosen.
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, m_problem, &QWidget::hide);
 }
 
 bool ValueEditor::Open(const QModelIndex& index)
@@ -57,7 +59,7 @@ QWidget* ValueEditor::createEditor(QWidget* parent, const QStyleOptionViewItem&,
     auto* editor = new QLineEdit(parent);
     editor->setObjectName(QStringLiteral("edtValue"));
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const_cast<ValueEditor*>(this)->m_editor = editor;  // the one open editor, for its sentences
+    m_editor = editor;
     return editor;
 }
 
@@ -74,10 +76,9 @@ void ValueEditor::setEditorData(QWidget* editor, const QModelIndex&) const
     line->setText(m_target.type ? FromUtf8(format::HexDigits(stored, static_cast<int>(size) * 2))
                                 : FromUtf8(ColorText(static_cast<format::Argb>(stored), false)));
     line->selectAll();
-    line->setToolTip(tr("Hex digits as shown, 0x and hex, or decimal with a sign or a trailing dot (64.); "
-                        "Enter writes, Escape cancels."));
-    if (!m_target.type)
-        line->setToolTip(tr("A colour as #RRGGBB; Enter writes, Escape cancels."));
+    line->setToolTip(m_target.type ? tr("Hex digits as shown, 0x and hex, or decimal with a sign or a trailing dot "
+                                        "(64.); Enter writes, Escape cancels.")
+                                   : tr("A colour as #RRGGBB; Enter writes, Escape cancels."));
 }
 
 // The document changes only on Enter or when the editor loses focus (Commit), never through the model.

@@ -61,7 +61,7 @@ private:
     FileDocument* m_document = nullptr;
     QLabel* m_problem;
     EditTarget m_target;  // of the open editor
-    QPointer<QLineEdit> m_editor;
+    mutable QPointer<QLineEdit> m_editor;  // the one open editor, for its sentences
 };
 
 }  // namespace hexlume

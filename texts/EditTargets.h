@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldRows.h"
+#include "format/FieldDictionary.h"
 #include "format/Layout.h"
 
 #include <cstdint>
@@ -38,7 +39,8 @@ struct SizeAnswer {
 };
 
 // The most bytes a bitmap's size field can say, and so the most a file may be extended to.
-inline constexpr std::uint64_t kLargestFileSize = 0xFFFFFFFF;
+inline constexpr std::uint64_t kLargestFileSize =
+    (std::uint64_t{1} << (8 * format::FieldOf(format::dictionary::kFileHeader, format::FieldId::FileSize).Size())) - 1;
 
 // "70", "1 086", "0x46": the size a file is cut to, or extended to with zero bytes.
 SizeAnswer ParseFileSize(std::string_view text);
