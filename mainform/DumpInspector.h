@@ -54,6 +54,8 @@ public:
     // The first byte of the lit range (the offset go-to counts from), 0 when none is lit.
     std::uint64_t Caret() const { return m_lit.length > 0 ? m_lit.offset : 0; }
     bool HasLit() const { return m_lit.length > 0; }
+    // The lit bytes of the file; size 0 when none are lit.
+    ByteRange Lit() const { return {m_lit.offset, m_lit.length}; }
     // The file inspected; null while there is none.
     const CDib* File() const { return m_dib; }
     // A cut pixel-data memo shows the data's lines from `firstLine` on (as far as the data

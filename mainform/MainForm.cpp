@@ -471,6 +471,8 @@ void TMainForm::ResetDocument()
     // No file descriptor: the file on disk may no longer hold these bytes by the time of a save.
     m_document->Reset(std::make_shared<SpanSource>(m_model->FileBytes(), m_sourceBytes));
     m_modelRevision = m_document->Bytes().Revision();
+    m_editedBlock.reset();
+    m_modelEdits.clear();
     UpdateEditActions();
 }
 
@@ -487,43 +489,59 @@ bool TMainForm::MayDropEdits(const QString& question)
 }
 
 // The model is read again from the document's bytes, as a reload reads the file, so every view
-// shows them by one road. The block is shared, not copied, while it already holds them.
+// shows them by one road. The block is the file's own while nothing is edited; then the window's
+// own copy, which later edits patch where they or the edits before them lie.
 void TMainForm::ShowDocument()
 {
     if (!m_document->HasFile() || m_opening)
         return;
     const EditedBytes& bytes = m_document->Bytes();
-    std::shared_ptr<const std::uint8_t[]> block;
-    if (bytes.Revision() == m_modelRevision) {
-        block = m_model->SharedBytes();
-    } else if (bytes.EditedByteCount() == 0 && bytes.Size() == bytes.SourceSize()) {
-        block = m_sourceBytes;
-    } else {
-        try {
-            auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(bytes.Size()));
-            bytes.Read(0, {copy.get(), static_cast<std::size_t>(bytes.Size())});
-            block = std::move(copy);
-        } catch (const std::bad_alloc&) {
-            ShowFollowSign(tr("Not enough memory to show the edits"), {});
-            UpdateEditActions();
-            return;
-        }
-    }
-    BusyCursor busy;
+    std::vector<ByteRange> edits;
+    for (const EditedRange& range : bytes.EditedRanges())
+        edits.push_back({range.offset, range.size});
+    const std::string name = QFile::encodeName(m_shownPath).toStdString();
+
+    // Refused before the model's copy changes: the bytes as edited must still be a bitmap's.
     auto next = std::make_unique<CDib>();
-    if (!next->LoadBytes(std::move(block), bytes.Size(), QFile::encodeName(m_shownPath).toStdString())) {
-        busy.Release();
+    const std::uint64_t head = std::min<std::uint64_t>(bytes.Size(), kFileHeaderBytes + kInfoHeaderSize);
+    std::shared_ptr<std::uint8_t[]> headBytes = CDib::NewBlock(head);
+    bytes.Read(0, {headBytes.get(), static_cast<std::size_t>(head)});
+    if (!next->LoadBytes(std::move(headBytes), head, name)) {
         ShowFollowSign(tr("Not a bitmap as edited: last good version shown"),
                        QString::fromStdString(next->LastError()));
         UpdateEditActions();
         return;
     }
+
+    std::shared_ptr<const std::uint8_t[]> block;
+    if (bytes.Revision() == m_modelRevision) {
+        block = m_model->SharedBytes();
+    } else if (edits.empty() && bytes.Size() == bytes.SourceSize()) {
+        block = m_sourceBytes;
+        m_editedBlock.reset();
+    } else if (m_editedBlock && m_editedBlock == m_model->SharedBytes() && m_model->FileBytes().size() == bytes.Size()) {
+        // The model goes with this call and nothing reads its bytes before the new one stands.
+        for (const std::vector<ByteRange>* ranges : {&m_modelEdits, &edits})
+            for (const ByteRange& range : *ranges)
+                bytes.Read(range.offset, {m_editedBlock.get() + range.offset, static_cast<std::size_t>(range.size)});
+        block = m_editedBlock;
+    } else {
+        try {
+            m_editedBlock = CDib::NewBlock(bytes.Size());
+        } catch (const std::bad_alloc&) {
+            ShowFollowSign(tr("Not enough memory to show the edits"), {});
+            UpdateEditActions();
+            return;
+        }
+        bytes.Read(0, {m_editedBlock.get(), static_cast<std::size_t>(bytes.Size())});
+        block = m_editedBlock;
+    }
+    BusyCursor busy;
+    next->LoadBytes(std::move(block), bytes.Size(), name);
     m_modelRevision = bytes.Revision();
+    m_modelEdits = edits;
     ReplaceModel(std::move(next), busy);
-    std::vector<ByteRange> edited;
-    for (const EditedRange& range : bytes.EditedRanges())
-        edited.push_back({range.offset, range.size});
-    m_inspector->MarkEdits(std::move(edited));
+    m_inspector->MarkEdits(std::move(edits));
     ShowEditCount();
     UpdateEditActions();
 }
@@ -657,18 +675,24 @@ std::unique_ptr<CDib> TMainForm::ReplaceModel(std::unique_ptr<CDib> next, BusyCu
     const auto done = qScopeGuard([this] { m_opening = false; });
     const int vertical = ui->sbxFile->verticalScrollBar()->value();
     const int horizontal = ui->sbxFile->horizontalScrollBar()->value();
-    const int fileRow = ui->sgdFileHeader->currentRow();
-    const int infoRow = ui->sgdInfoHeader->currentRow();
+    // A table keeps a current row without a selection: only a chosen row is chosen again.
+    const auto chosenRow = [](const QTableWidget* grid) {
+        return grid->selectionModel()->hasSelection() ? grid->currentRow() : -1;
+    };
+    const int fileRow = chosenRow(ui->sgdFileHeader);
+    const int infoRow = chosenRow(ui->sgdInfoHeader);
+    const ByteRange lit = m_inspector->Lit();
 
     std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
     ShowFile(busy, true);
 
-    // The rows first: selecting one brings its field's bytes into view, and the pane's own place
-    // must win.
+    // The lit bytes first: lighting them brings them into view, and the pane's own place must win.
     if (fileRow >= 0)
         ui->sgdFileHeader->setCurrentCell(fileRow, ui->sgdFileHeader->currentColumn());
     if (infoRow >= 0)
         ui->sgdInfoHeader->setCurrentCell(infoRow, ui->sgdInfoHeader->currentColumn());
+    if (fileRow < 0 && infoRow < 0 && lit.size > 0 && lit.End() <= m_model->FileBytes().size())
+        m_inspector->ShowBytes(lit.offset, lit.size);
     ui->sbxFile->verticalScrollBar()->setValue(vertical);
     ui->sbxFile->horizontalScrollBar()->setValue(horizontal);
     return previous;

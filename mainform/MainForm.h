@@ -2,12 +2,14 @@
 
 #include "ColorScheme.h"
 #include "model/Dib.h"
+#include "primitives/ByteRange.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Ui {
 class TMainForm;
@@ -146,6 +148,11 @@ private:
     // The opened file's bytes, shared by the document (its source) and the model while unedited.
     std::shared_ptr<const std::uint8_t[]> m_sourceBytes;
     std::uint64_t m_modelRevision = 0;  // the document's revision the model shows
+    // The model's block when it is the window's own copy of edited bytes (null while the model
+    // shows the file's own bytes), and the ranges edited in it: the next edit patches only
+    // those and its own instead of copying the whole file again.
+    std::shared_ptr<std::uint8_t[]> m_editedBlock;
+    std::vector<ByteRange> m_modelEdits;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QLabel* m_followSign = nullptr;

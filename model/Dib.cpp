@@ -74,6 +74,13 @@ std::uint64_t CDib::ImageSizeFor(const BitmapInfoHeader& header)
     return SaturatingMultiply(RowStride(width, header.biBitCount), rows);
 }
 
+std::unique_ptr<std::uint8_t[]> CDib::NewBlock(std::uint64_t size)
+{
+    auto block = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    AdviseHugePages(block.get(), static_cast<std::size_t>(size));
+    return block;
+}
+
 bool CDib::LoadFile(const std::string& path)
 {
     std::error_code statError;
@@ -118,11 +125,10 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
         return Refuse("the file is too large to hold in memory");
     std::unique_ptr<std::uint8_t[]> block;
     try {
-        block = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(fileSize));
+        block = NewBlock(fileSize);
     } catch (const std::bad_alloc&) {
         return Refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
     }
-    AdviseHugePages(block.get(), static_cast<std::size_t>(fileSize));
     // The block holds the whole file, so the format's reading sees one contiguous run of bytes.
     std::copy(next.fileHeader.begin(), next.fileHeader.end(), block.get());
 

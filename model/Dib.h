@@ -33,7 +33,7 @@ public:
     // stream, so a file that shrinks between the two is bounded by what was actually read.
     bool LoadStream(std::istream& file, const std::string& path);
     // The same on bytes already in memory (an edited document's), shared and not copied: the
-    // block must not change while any CDib holds it. path is only recorded.
+    // block must not change while this CDib is in use. path is only recorded.
     bool LoadBytes(std::shared_ptr<const std::uint8_t[]> bytes, std::uint64_t size, const std::string& path);
 
     bool IsLoaded() const { return m_loaded; }
@@ -69,6 +69,10 @@ public:
     }
     // What keeps FileBytes() alive, for a holder that must outlive this CDib (a document's source).
     std::shared_ptr<const std::uint8_t[]> SharedBytes() const { return m_state.buffer; }
+
+    // A block for a whole file's bytes, as LoadFile allocates its own (large ones on huge pages,
+    // where the system has them). Throws std::bad_alloc.
+    static std::unique_ptr<std::uint8_t[]> NewBlock(std::uint64_t size);
 
     // Number of palette entries a header stands for: biClrUsed, or when that is 0 the full
     // palette of the bit count (2^bits for 1 to 8 bits), 0 for 0 bits and for 9 bits or more.

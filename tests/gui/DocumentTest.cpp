@@ -64,8 +64,17 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     const QString badgeBefore = Child<FindingsBadge>("lblFindings")->Text();
     const QString dumpBefore = Memo("mmoInfoHeader")->toPlainText();
 
+    const auto* pixels = Memo("mmoData");
+    const int charWidth = pixels->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QTest::mouseClick(pixels->viewport(), Qt::LeftButton, {}, QPoint((3 * 4 + 1) * charWidth, kLine / 2));
+    const QString lit = pixels->extraSelections().value(pixels->extraSelections().size() - 1).cursor.selectedText();
+    ASSERT_EQ(lit, QStringLiteral("00"));  // pixel byte 3, the second pixel's blue
+
     const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
     EXPECT_EQ(Bytes(form.Model()), edited);
+    const QList<QTextEdit::ExtraSelection> stillLit = pixels->extraSelections();
+    ASSERT_FALSE(stillLit.isEmpty()) << "the lit byte stays lit";
+    EXPECT_EQ(stillLit.last().cursor.selectionStart(), 3 * 4);
     const QStringList valuesAfter = InfoValues();
     EXPECT_NE(valuesAfter[2], valuesBefore[2]) << "biHeight";
     EXPECT_NE(valuesAfter[3], valuesBefore[3]) << "biPlanes";
@@ -92,9 +101,19 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     EXPECT_FALSE(Child<QAction>("pmiUndo")->isEnabled());
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Bytes(form.Model()), edited);
+
     QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
     std::vector<std::uint8_t> third = edited;
     third[26] = 3;
+    EXPECT_EQ(Bytes(form.Model()), third);
+
+    // Bytes that are no bitmap's leave the last good views, saying so; undo brings the views back.
+    const std::uint8_t notBm[] = {'X', 'X'};
+    ASSERT_TRUE(form.Document()->Write(0, notBm));
+    EXPECT_EQ(Bytes(form.Model()), third);
+    EXPECT_TRUE(form.FollowSignText().startsWith(QStringLiteral("Not a bitmap as edited")));
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited"));
     EXPECT_EQ(Bytes(form.Model()), third);
 }
 
@@ -121,7 +140,8 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     const char* const reasons[] = {"opened file, which is never written", "a folder has that name",
                                    "cannot create a file"};
     for (int error = 0; error < 3; ++error)
-        EXPECT_TRUE(platform.errors[error].contains(QLatin1String(reasons[error]))) << platform.errors[error].toStdString();
+        EXPECT_TRUE(platform.errors[error].contains(QLatin1String(reasons[error])))
+            << platform.errors[error].toStdString();
     EXPECT_EQ(pics(), before) << "nothing left behind";
     EXPECT_EQ(ReadFile(opened), SmallBitmap());
     EXPECT_TRUE(form.Document()->HasUnsavedEdits());
@@ -135,6 +155,11 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     EXPECT_FALSE(form.Document()->HasUnsavedEdits());
     EXPECT_TRUE(Status(0).contains(QStringLiteral("saved.bmp"))) << Status(0).toStdString();
     EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited, saved"));
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(form.Model()), SmallBitmap()) << "the history goes on across the save";
+    EXPECT_TRUE(form.Document()->HasUnsavedEdits());
+    QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(form.Document()->HasUnsavedEdits());
 
     // Followed: another program's write to the saved file is read again, asking nothing.
     std::vector<std::uint8_t> rewritten = edited;
@@ -183,6 +208,25 @@ TEST_F(DocumentTest, UnsavedEditsAskBeforeAnotherFileOpensOrTheWindowCloses)
     EXPECT_EQ(ReadFile(kept)[60], 0);
     EXPECT_TRUE(Status(0).contains(QStringLiteral("first.bmp"))) << Status(0).toStdString();
     EXPECT_EQ(platform.unsavedQuestions.size(), 4);
+
+    // The followed file rewritten by another program under unsaved edits: Cancel keeps them and
+    // the views, Discard reads the file again.
+    ASSERT_TRUE(form.Document()->Write(60, std::span(&zero, 1)));
+    const std::vector<std::uint8_t> edits = Bytes(form.Model());
+    std::vector<std::uint8_t> rewritten = SmallBitmap();
+    const auto rewrite = [&](std::uint8_t value) {
+        rewritten[54] = value;
+        std::ofstream(first.toStdString(), std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(rewritten.data()), static_cast<std::streamsize>(rewritten.size()));
+    };
+    rewrite(0x11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform.unsavedQuestions.size() == 5; }, 5000));
+    EXPECT_TRUE(platform.unsavedQuestions[4].contains(QStringLiteral("changed on disk")));
+    EXPECT_EQ(Bytes(form.Model()), edits);
+    platform.unsavedAnswers = {Platform::UnsavedAnswer::Discard};
+    rewrite(0x22);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Bytes(form.Model()) == rewritten; }, 5000));
+    EXPECT_FALSE(form.Document()->CanUndo());
 }
 
 }  // namespace
