@@ -103,4 +103,17 @@ std::string FieldValueText(std::uint64_t stored, FieldType type)
     return std::to_string(stored);
 }
 
+ParsedEntryColor ParseEntryColor(std::string_view text, std::string_view entryName)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '#')
+        text.remove_prefix(1);
+    const std::optional<std::uint64_t> rgb = text.size() == 6 ? Digits(text, 16) : std::nullopt;
+    if (!rgb)
+        return {std::nullopt, std::string(entryName) + " takes a colour as #RRGGBB: six hex digits, red, green, blue"};
+    return {std::array{static_cast<std::uint8_t>(*rgb), static_cast<std::uint8_t>(*rgb >> 8),
+                       static_cast<std::uint8_t>(*rgb >> 16)},
+            {}};
+}
+
 }  // namespace hexlume::format

@@ -2,6 +2,7 @@
 
 #include "format/FieldDictionary.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -48,5 +49,15 @@ std::string FieldValueText(std::uint64_t stored, FieldType type);
 // What the field takes: "biPlanes is a WORD: 0 to 65 535", "biHeight is a LONG: -2 147 483 648
 // to 2 147 483 647".
 std::string FieldRangeText(std::string_view name, FieldType type);
+
+// A colour-table entry's colour as people write it, "#FF8000" (the "#" may be left out), as the
+// bytes the entry stores it in: blue, green, red. The reserved byte of a 4-byte entry is not
+// the colour's, so it is left as it is.
+struct ParsedEntryColor {
+    std::optional<std::array<std::uint8_t, 3>> bytes;  // blue, green, red; nullopt when the text is no colour
+    std::string error;                                  // why not, a sentence naming the entry
+};
+
+ParsedEntryColor ParseEntryColor(std::string_view text, std::string_view entryName);
 
 }  // namespace hexlume::format

@@ -31,6 +31,7 @@ public:
     void SetByteToolTip(std::function<QString(std::uint64_t byte)> text) { m_toolTip = std::move(text); }
     // Commands its popup menu offers after the text's own (copy, select all).
     void SetMenuActions(QList<QAction*> actions) { m_menuActions = std::move(actions); }
+    void AddMenuAction(QAction* action) { m_menuActions << action; }
     // Wavy underlines (or any other format) over byte ranges, kept until replaced.
     void SetMarks(QList<QTextEdit::ExtraSelection> marks);
     void SetHighlight(std::optional<std::pair<std::uint64_t, std::uint64_t>> bytes);

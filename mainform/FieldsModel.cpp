@@ -142,6 +142,25 @@ QVariant FieldsModel::data(const QModelIndex& index, int role) const
     }
 }
 
+Qt::ItemFlags FieldsModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractItemModel::flags(index);
+    const FieldRow* row = RowAt(index);
+    if (row == nullptr || index != ValueCell(index))
+        return flags;
+    return flags | Qt::ItemIsEditable;
+}
+
+QModelIndex FieldsModel::ValueCell(const QModelIndex& index) const
+{
+    const FieldRow* row = RowAt(index);
+    if (row == nullptr)
+        return {};
+    if (row->color)
+        return index.siblingAtColumn(kMeaning);
+    return index.siblingAtColumn(IsValueColumn(index.column()) ? index.column() : kHex);
+}
+
 QVariant FieldsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)

@@ -30,6 +30,11 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A row's value cells take an editor: a field's hex and decimal, a colour entry's colour.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The cell the editor opens on for any cell of the row: the one clicked when it is a value
+    // cell, else the hex (a colour entry: its colour).
+    QModelIndex ValueCell(const QModelIndex& index) const;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:

@@ -1,6 +1,7 @@
 #include "FieldsWindow.h"
 
 #include "FieldsModel.h"
+#include "ValueEditor.h"
 #include "widgets/QtText.h"
 
 #include <QFontDatabase>
@@ -27,13 +28,20 @@ int WidestHexColumn()
 }  // namespace
 
 FieldsWindow::FieldsWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), m_model(new FieldsModel(this)), m_view(new QTreeView(this)), m_place(new QLabel(this))
+    : QWidget(owner, Qt::Window), m_model(new FieldsModel(this)), m_view(new QTreeView(this)),
+      m_place(new QLabel(this))
 {
     setObjectName(QStringLiteral("FieldsWindow"));
     setWindowTitle(tr("Fields"));
     resize(820, 560);
     m_view->setObjectName(QStringLiteral("tvwFields"));
     m_view->setModel(m_model);
+    m_editor = new ValueEditor(
+        m_view, [this](const QModelIndex& index) { return m_model->ValueCell(index); },
+        [this](const QModelIndex& cell) -> std::optional<EditTarget> {
+            const FieldRow* row = m_model->RowAt(cell);
+            return row != nullptr ? std::optional(FieldRowTarget(*row)) : std::nullopt;
+        });
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -104,6 +112,11 @@ void FieldsWindow::ShowLitByte(std::uint64_t offset)
     m_view->scrollTo(index);
     m_chosenTip = FromUtf8(row->tip);
     m_place->setText(m_chosenTip);
+}
+
+void FieldsWindow::SetDocument(FileDocument* document)
+{
+    m_editor->SetDocument(document);
 }
 
 void FieldsWindow::ChooseSelected()

@@ -13,6 +13,8 @@ class QTreeView;
 namespace hexlume {
 
 class FieldsModel;
+class FileDocument;
+class ValueEditor;
 
 // Every field of the open file's real layout, part by part in file order, with its value and
 // meaning: choosing a row lights its bytes in the main window. Not modal; it belongs to the main
@@ -32,6 +34,9 @@ public:
     // A byte lit elsewhere (the dump, a table, a finding, go-to): its row becomes the chosen one,
     // without lighting anything again.
     void ShowLitByte(std::uint64_t offset);
+    // The document the value cells write to; none: they open no editor.
+    void SetDocument(FileDocument* document);
+    ValueEditor* Editor() const { return m_editor; }
 
 signals:
     void FieldChosen(std::uint64_t offset, std::uint64_t size);
@@ -42,6 +47,7 @@ private:
     FieldsModel* m_model;
     QTreeView* m_view;
     QLabel* m_place;
+    ValueEditor* m_editor = nullptr;  // made after the model: it follows the view's selection
     QString m_chosenTip;  // the chosen row's words, its findings included
     QString m_fileName;  // of the file shown, or shown last before a Clear
     int m_keptScroll = 0;

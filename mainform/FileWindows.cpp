@@ -85,6 +85,11 @@ void FileWindows::CloseAll()
     m_fields->close();
 }
 
+void FileWindows::SetDocument(FileDocument* document)
+{
+    m_fields->SetDocument(document);
+}
+
 void FileWindows::PlaceBesideWindow(QWidget* other) const
 {
     if (other->isVisible() || m_window->screen() == nullptr)

@@ -19,6 +19,7 @@ class CDib;
 class DumpInspector;
 class DumpMemo;
 class FieldsWindow;
+class FileDocument;
 class FindingsBadge;
 class FindingsWindow;
 class PictureWindow;
@@ -39,6 +40,8 @@ public:
     void OpenPicture();
     void OpenFields();
     void CloseAll();
+    // The document the Fields window's value cells write to.
+    void SetDocument(FileDocument* document);
     // Says in the picture window what a byte of the file lit elsewhere (by a go-to, a find, a
     // header field) stands for, so the window follows the dump's latest highlight.
     void ShowChosenByte(std::uint64_t offset);

@@ -2,6 +2,7 @@
 
 #include "BusyCursor.h"
 #include "DroppedFile.h"
+#include "DumpEditing.h"
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "DumpNavigator.h"
@@ -13,6 +14,7 @@
 #include "HeaderLink.h"
 #include "HexDumpView.h"
 #include "StatusPanels.h"
+#include "ValueEditor.h"
 #include "picture/PreviewPicture.h"
 #include "fqform/FQForm.h"
 #include "format/NumberText.h"
@@ -203,6 +205,36 @@ void TMainForm::CreateInspection()
     connect(navigator, &DumpNavigator::Reached, m_fileWindows, &FileWindows::ShowChosenByte);
     m_fileWindows->FollowHeaderTable(ui->sgdFileHeader, 0, kFileHeaderRanges);
     m_fileWindows->FollowHeaderTable(ui->sgdInfoHeader, 1, kInfoHeaderRanges);
+    CreateEditors();
+}
+
+// The value cells of the two tables and the dump's bytes write to the document.
+void TMainForm::CreateEditors()
+{
+    const auto tableEditor = [this](QTableWidget* grid, format::ElementKind header, std::span<const ByteRange> rows,
+                                    std::span<const HeaderField> names) {
+        return new ValueEditor(
+            grid,
+            [grid](const QModelIndex& index) {
+                return index.isValid() ? index.siblingAtColumn(grid->columnCount() - 1) : QModelIndex();
+            },
+            [this, header, rows, names](const QModelIndex& cell) -> std::optional<EditTarget> {
+                const auto row = static_cast<std::size_t>(cell.row());
+                if (m_inspector->File() == nullptr || row >= rows.size())
+                    return std::nullopt;
+                return HeaderRowTarget(m_inspector->Layout(), header, rows[row].offset, rows[row].size,
+                                       names[row].name);
+            });
+    };
+    using format::ElementKind;
+    m_valueEditors = {tableEditor(ui->sgdFileHeader, ElementKind::FileHeader, kFileHeaderRanges, kFileHeaderFields),
+                      tableEditor(ui->sgdInfoHeader, ElementKind::InfoHeader, kInfoHeaderRanges, kInfoHeaderFields)};
+    m_dumpEditing =
+        new DumpEditing(this, m_inspector, {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
+    for (ValueEditor* editor : m_valueEditors)
+        editor->SetDocument(m_document);
+    m_dumpEditing->SetDocument(m_document);
+    m_fileWindows->SetDocument(m_document);
 }
 
 // Off while a file is being opened: the views then change under the links and the tooltips.

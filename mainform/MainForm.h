@@ -24,6 +24,7 @@ class QMenu;
 namespace hexlume {
 
 class BusyCursor;
+class DumpEditing;
 class DumpInspector;
 class FileDocument;
 class FileFollower;
@@ -32,6 +33,7 @@ class HeaderLink;
 class HexDumpView;
 class Platform;
 class StatusPanels;
+class ValueEditor;
 
 // The main window: the preview, the two header tables, the hex dump pane and the status bar
 // of one opened bitmap. Every text it shows comes finished from texts/; every dialog and outside
@@ -87,6 +89,7 @@ private:
     void InitStatusPanels();
 
     void CreateInspection();
+    void CreateEditors();
     void SetInspecting(bool inspecting);
     // reload: the same file read again, so the pane keeps its place and asks nothing.
     void ShowFile(BusyCursor& busy, bool reload);
@@ -154,6 +157,8 @@ private:
     QAction* m_redo = nullptr;
     QLabel* m_followSign = nullptr;
     FileWindows* m_fileWindows = nullptr;
+    std::array<ValueEditor*, 2> m_valueEditors{};
+    DumpEditing* m_dumpEditing = nullptr;
     bool m_shown = false;
     bool m_opening = false;
 };

@@ -56,5 +56,16 @@ TEST(FieldValueTest, SaysWhyAndWritesLittleEndian)
     EXPECT_EQ(FieldValueText(0xFFFFFFC0, FieldType::Dword), "4294967232");
 }
 
+TEST(FieldValueTest, AColourEntryTakesRrggbbAndStoresBlueGreenRed)
+{
+    using Bgr = std::array<std::uint8_t, 3>;
+    EXPECT_EQ(ParseEntryColor("#FF8000", "entry 3").bytes, (Bgr{0x00, 0x80, 0xFF}));
+    EXPECT_EQ(ParseEntryColor(" 0a0b0c ", "entry 3").bytes, (Bgr{0x0C, 0x0B, 0x0A}));
+    for (const std::string_view wrong : {"#FF80", "#FF80000", "#GG8000", "", "#+F8000"})
+        EXPECT_EQ(ParseEntryColor(wrong, "entry 3").error,
+                  "entry 3 takes a colour as #RRGGBB: six hex digits, red, green, blue")
+            << wrong;
+}
+
 }  // namespace
 }  // namespace hexlume::format
