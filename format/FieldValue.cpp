@@ -1,8 +1,8 @@
 #include "FieldValue.h"
 
 #include "NumberText.h"
+#include "primitives/WholeNumber.h"
 
-#include <charconv>
 
 namespace hexlume::format {
 
@@ -23,16 +23,6 @@ std::uint64_t MostNegative(FieldType type)
 std::uint64_t MostPositive(FieldType type)
 {
     return TypeSigned(type) ? AllBits(type) >> 1 : AllBits(type);
-}
-
-std::optional<std::uint64_t> Digits(std::string_view text, int base)
-{
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [parsedEnd, error] = std::from_chars(text.data(), end, value, base);
-    if (text.empty() || error != std::errc() || parsedEnd != end)
-        return std::nullopt;
-    return value;
 }
 
 std::string_view Trimmed(std::string_view text)
@@ -73,7 +63,7 @@ ParsedFieldValue ParseFieldValue(std::string_view text, std::string_view name, F
         decimal = true;
         text.remove_suffix(1);
     }
-    const std::optional<std::uint64_t> magnitude = Digits(prefixed ? text.substr(2) : text, decimal ? 10 : 16);
+    const std::optional<std::uint64_t> magnitude = ParseDigits(prefixed ? text.substr(2) : text, decimal ? 10 : 16);
     if (!magnitude) {
         const std::string_view how = notation == ValueNotation::Typed
                                          ? "decimal, or hex after 0x"
@@ -108,7 +98,7 @@ ParsedEntryColor ParseEntryColor(std::string_view text, std::string_view entryNa
     text = Trimmed(text);
     if (!text.empty() && text.front() == '#')
         text.remove_prefix(1);
-    const std::optional<std::uint64_t> rgb = text.size() == 6 ? Digits(text, 16) : std::nullopt;
+    const std::optional<std::uint64_t> rgb = text.size() == 6 ? ParseDigits(text, 16) : std::nullopt;
     if (!rgb)
         return {std::nullopt, std::string(entryName) + " takes a colour as #RRGGBB: six hex digits, red, green, blue"};
     return {std::array{static_cast<std::uint8_t>(*rgb), static_cast<std::uint8_t>(*rgb >> 8),
