@@ -3,7 +3,6 @@
 #include "NumberText.h"
 #include "primitives/WholeNumber.h"
 
-
 namespace hexlume::format {
 
 namespace {
