@@ -12,23 +12,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dump=${HEXLUME_DUMP:-$root/build/release/cli/hexlume-dump}
 make_files=${HEXLUME_CHECK_FILES:-$root/build/release/bench/hexlume_check_files}
-rounds=5
-if [ $# -eq 2 ] && [ "$1" = -n ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
-    rounds=$2
-elif [ $# -ne 0 ]; then
-    echo "usage: $0 [-n ROUNDS]" >&2
-    exit 2
-fi
-for program in "$dump" "$make_files"; do
-    if [ ! -x "$program" ]; then
-        echo "$0: $program not found; run scripts/build.sh release hexlume-dump hexlume_check_files first" >&2
-        exit 1
-    fi
-done
-
+source "$root/bench/bench_common.sh"
+bench_setup check 5 "hexlume-dump hexlume_check_files" "$dump" "$make_files" -- "$@"
 count=10000
-work=$(mktemp -d "${TMPDIR:-/tmp}/hexlume-check-XXXXXX")
-trap 'rm -rf "$work"' EXIT
 mkdir "$work/small"
 "$make_files" small "$work/small" "$count"
 "$make_files" large "$work/large.bmp" 512

@@ -10,30 +10,12 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 dump=${HEXLUME_DUMP:-$root/build/release/cli/hexlume-dump}
-rounds=3
-if [ $# -eq 2 ] && [ "$1" = -n ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
-    rounds=$2
-elif [ $# -ne 0 ]; then
-    echo "usage: $0 [-n ROUNDS]" >&2
-    exit 2
-fi
-if [ ! -x "$dump" ]; then
-    echo "$0: $dump not found; run scripts/build.sh release hexlume-dump first" >&2
-    exit 1
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/hexlume-diff-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source "$root/bench/bench_common.sh"
+bench_setup diff 3 hexlume-dump "$dump" -- "$@"
 a=$work/a.bmp
 b=$work/b.bmp
 
-# 8192 × 16384 pixels at 32 bits (BI_RGB, no alpha): 512 MiB of random pixel data after the 54
-# bytes of headers.
-printf 'BM\x36\x00\x00\x20\x00\x00\x00\x00\x36\x00\x00\x00' >"$a"         # file header
-printf '\x28\x00\x00\x00\x00\x20\x00\x00\x00\x40\x00\x00\x01\x00\x20\x00' >>"$a" # size, 8192, 16384, 1 plane, 32 bits
-printf '\x00\x00\x00\x00\x00\x00\x00\x20\x13\x0b\x00\x00\x13\x0b\x00\x00' >>"$a" # BI_RGB, 512 MiB, 72 dpi
-printf '\x00\x00\x00\x00\x00\x00\x00\x00' >>"$a"                                 # no palette
-head -c 536870912 /dev/urandom >>"$a"
+write_big_bitmap "$a"
 cp "$a" "$b"
 # Three pixels of b get a colour of their own: near the bottom, in the middle, at the top.
 for pixel in 5 67108864 134217000; do

@@ -13,28 +13,11 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 dump=${HEXLUME_DUMP:-$root/build/release/cli/hexlume-dump}
-rounds=5
-if [ $# -eq 2 ] && [ "$1" = -n ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
-    rounds=$2
-elif [ $# -ne 0 ]; then
-    echo "usage: $0 [-n ROUNDS]" >&2
-    exit 2
-fi
-if [ ! -x "$dump" ]; then
-    echo "$0: $dump not found; run scripts/build.sh release hexlume-dump first" >&2
-    exit 1
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/hexlume-set-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source "$root/bench/bench_common.sh"
+bench_setup set 5 hexlume-dump "$dump" -- "$@"
 big=$work/big.bmp
 
-# 8192 × 16384 pixels at 32 bits (BI_RGB): 512 MiB of random pixel data after 54 bytes of headers.
-printf 'BM\x36\x00\x00\x20\x00\x00\x00\x00\x36\x00\x00\x00' >"$big"         # file header
-printf '\x28\x00\x00\x00\x00\x20\x00\x00\x00\x40\x00\x00\x01\x00\x20\x00' >>"$big" # size, 8192, 16384, 1 plane, 32 bits
-printf '\x00\x00\x00\x00\x00\x00\x00\x20\x13\x0b\x00\x00\x13\x0b\x00\x00' >>"$big" # BI_RGB, 512 MiB, 72 dpi
-printf '\x00\x00\x00\x00\x00\x00\x00\x00' >>"$big"                                 # no palette
-head -c 536870912 /dev/urandom >>"$big"
+write_big_bitmap "$big"
 cat "$big" >/dev/null
 
 # The median of ROUNDS runs of a command writing OUTPUT (removed before each run): seconds and
