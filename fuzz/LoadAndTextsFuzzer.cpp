@@ -5,6 +5,7 @@
 
 #include "ScratchFile.h"
 #include "texts/DumpPane.h"
+#include "texts/DumpMarks.h"
 #include "texts/DumpRelation.h"
 #include "texts/FileNamePart.h"
 #include "texts/HeaderTexts.h"

@@ -5,6 +5,7 @@
 #include "SeverityLook.h"
 #include "model/Dib.h"
 #include "model/VersionDiff.h"
+#include "texts/DumpMarks.h"
 #include "widgets/QtText.h"
 
 #include <QScrollArea>

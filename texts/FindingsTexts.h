@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InspectionTexts.h"
+#include "DumpMarks.h"
 #include "format/Findings.h"
 
 #include <cstdint>

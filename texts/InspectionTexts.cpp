@@ -8,11 +8,8 @@
 #include "format/Huffman1D.h"
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
-#include "format/PixelScan.h"
-#include "model/VersionDiff.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -510,87 +507,4 @@ std::string HeaderSizeNote(const format::Layout& layout)
     }
     return text;
 }
-
-std::vector<MemoMark> MarksOver(std::uint64_t offset, std::uint64_t length, Mark mark, const DumpFileMap& map)
-{
-    std::vector<MemoMark> marks;
-    const std::uint64_t end = SaturatingAdd(offset, std::max<std::uint64_t>(length, 1));
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        const std::uint64_t first = std::max(offset, map[memo].fileOffset);
-        const std::uint64_t last = std::min(end, map[memo].fileOffset + map[memo].shown);
-        if (first < last)
-            marks.push_back({memo, first - map[memo].fileOffset, last - map[memo].fileOffset, mark});
-    }
-    return marks;
-}
-
-std::vector<MemoMark> MarksInDump(std::span<const Finding> findings, const DumpFileMap& map)
-{
-    std::vector<MemoMark> marks;
-    for (const Finding& finding : findings)
-        for (const MemoMark& mark : MarksOver(finding.offset, finding.length, MarkOf(finding.severity), map))
-            marks.push_back(mark);
-    return marks;
-}
-
-namespace {
-
-// Error marks over the bytes `find` gives for the part of the file each memo shows.
-template <typename Find>
-void AddErrorMarks(std::vector<MemoMark>& marks, const DumpFileMap& map, Find find)
-{
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        const ByteRange shown{map[memo].fileOffset, map[memo].shown};
-        if (shown.Empty())
-            continue;
-        for (const ByteRange& bad : find(shown))
-            marks.push_back({memo, bad.offset - shown.offset, bad.End() - shown.offset, Mark::Error});
-    }
-}
-
-}  // namespace
-
-std::vector<MemoMark> BadIndexMarks(const format::BitmapFormat& format, format::Bytes file, const DumpFileMap& map)
-{
-    std::vector<MemoMark> marks;
-    AddErrorMarks(marks, map, [&](const ByteRange& shown) { return format::BadIndexBytes(file, format, shown); });
-    return marks;
-}
-
-std::vector<MemoMark> CountedFaultMarks(std::span<const Finding> findings, const format::BitmapFormat& format,
-                                        format::Bytes file, const DumpFileMap& map)
-{
-    const auto reported = [&](std::initializer_list<format::FindingCode> codes) {
-        return std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
-            return std::find(codes.begin(), codes.end(), finding.code) != codes.end();
-        });
-    };
-    std::vector<MemoMark> marks;
-    if (reported({format::FindingCode::IndexPastTable}))
-        marks = BadIndexMarks(format, file, map);
-    using enum format::FindingCode;
-    if (reported({RleRunPastRow, RlePastLastRow, RleDeltaOutside}))
-        AddErrorMarks(marks, map, [&](const ByteRange& shown) { return format::RleExitBytes(file, format, shown); });
-    if (reported({HuffmanRowTooLong, HuffmanRowTooShort, HuffmanBadCode, HuffmanMissingEol}))
-        AddErrorMarks(marks, map, [&](const ByteRange& shown) {
-            std::vector<ByteRange> bytes;
-            for (const format::HuffmanStep& step : format::HuffmanFaultsIn(file, format, shown))
-                bytes.push_back({step.bit / 8, 1});
-            return bytes;
-        });
-    return marks;
-}
-
-std::vector<MemoMark> ChangedMarks(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
-                                   const DumpFileMap& map)
-{
-    std::vector<MemoMark> marks;
-    for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
-        const ByteRange shown{map[memo].fileOffset, map[memo].shown};
-        for (const ByteRange& run : ChangedRuns(before, after, shown))
-            marks.push_back({memo, run.offset - shown.offset, run.End() - shown.offset, Mark::Changed});
-    }
-    return marks;
-}
-
 }  // namespace hexlume

@@ -1,3 +1,4 @@
+#include "texts/DumpMarks.h"
 #include "texts/DumpRelation.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
