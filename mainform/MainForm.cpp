@@ -14,12 +14,9 @@
 #include "HexDumpView.h"
 #include "StatusPanels.h"
 #include "picture/PreviewPicture.h"
-#include "fqform/FQForm.h"
 #include "format/NumberText.h"
 #include "texts/FileNamePart.h"
 #include "platform/Platform.h"
-#include "widgets/Colors.h"
-#include "widgets/FramePainter.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/LayoutFonts.h"
 #include "widgets/QtText.h"
@@ -31,13 +28,11 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <ctime>
@@ -272,86 +267,6 @@ bool TMainForm::Click(QObject* watched)
     else
         return false;
     return true;
-}
-
-void TMainForm::paintEvent(QPaintEvent*)
-{
-    PaintWindowFrame(this, kFrameDark);  // mainFormOnPaint
-}
-
-void TMainForm::mousePressEvent(QMouseEvent* event)
-{
-    // The bare surface acts as the caption bar; widgets standing on it keep their own presses.
-    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr && windowHandle() != nullptr)
-        windowHandle()->startSystemMove();
-    QWidget::mousePressEvent(event);
-}
-
-void TMainForm::PicMouseOn()
-{
-    ShowCloseNormal();
-    ShowFQNormal();
-}
-
-void TMainForm::CloseMouseOn()
-{
-    ShowCloseHover();
-    ShowFQNormal();
-}
-
-void TMainForm::OnFQMouseOn()
-{
-    ShowFQHover();
-    ShowCloseNormal();
-}
-
-void TMainForm::OnCloseClick()
-{
-    // By the window's own close, which asks about unsaved edits first.
-    if (close())
-        QCoreApplication::quit();
-}
-
-void TMainForm::OnFQClick()
-{
-    // A fresh help window at each opening, in the colour the window has now.
-    TFQForm help(m_platform, nullptr, palette().color(QPalette::Window));
-    help.exec();
-}
-
-void TMainForm::SetRandomColors()
-{
-    const ColorScheme scheme = RollColorScheme(m_random);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(scheme.background));
-    palette.setColor(QPalette::Base, ToQColor(scheme.background));
-    // Every text standing on the background: the tables, the preview's caption, the follow sign.
-    palette.setColor(QPalette::WindowText, ToQColor(scheme.text));
-    palette.setColor(QPalette::Text, ToQColor(scheme.text));
-    setPalette(palette);
-    SetColor(ui->stbMain, QPalette::WindowText, scheme.text);  // the bar keeps a colour of its own
-    SetColor(ui->lblNumbers, QPalette::WindowText, scheme.numbers);
-    SetColor(ui->mmoNumbers, QPalette::Text, scheme.numbers);
-}
-
-void TMainForm::ShowCloseNormal()
-{
-    ShowHoverPair(ui->imgClose1, ui->imgClose2, false);
-}
-
-void TMainForm::ShowCloseHover()
-{
-    ShowHoverPair(ui->imgClose1, ui->imgClose2, true);
-}
-
-void TMainForm::ShowFQNormal()
-{
-    ShowHoverPair(ui->imgFQ1, ui->imgFQ2, false);
-}
-
-void TMainForm::ShowFQHover()
-{
-    ShowHoverPair(ui->imgFQ1, ui->imgFQ2, true);
 }
 
 void TMainForm::OpenPicture()
