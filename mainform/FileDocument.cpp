@@ -18,11 +18,9 @@ bool FileDocument::Write(std::uint64_t offset, std::span<const std::uint8_t> byt
 {
     if (!m_bytes || bytes.empty())
         return false;
-    const std::uint64_t before = m_bytes->Revision();
     if (!m_bytes->Write(offset, bytes, join))
         return false;
-    if (m_bytes->Revision() != before)
-        emit Changed();
+    emit Changed();
     return true;
 }
 
