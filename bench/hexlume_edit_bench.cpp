@@ -1,6 +1,7 @@
 // hexlume_edit_bench: the main window's memory and times while a large bitmap is edited and
 // saved: open, a first edit (a pixel byte), a header edit (biHeight), a later pixel edit, an
-// undo, and Save As, each until the event queue is drained.
+// undo, the save's writing alone (twice, to OUTPUT.alone, removed), and Save As, each until the
+// event queue is drained.
 //
 //   hexlume_edit_bench BITMAP OUTPUT
 //
@@ -9,6 +10,7 @@
 // edited: resident after the edits about as after opening. OUTPUT is written by Save As and
 // left for the caller to remove. The last line is "RESULT key=value …" for bench/edit_bench.sh.
 
+#include "io/SaveFile.h"
 #include "mainform/FileDocument.h"
 #include "mainform/MainForm.h"
 #include "platform/ScriptedPlatform.h"
@@ -104,6 +106,20 @@ int Run(int argc, char** argv)
     });
     Step("later", "later edit (another pixel byte)", [&] { write(pixel + 4096, 0x5A, 1); });
     Step("undo", "undo", [&] { form.Document()->Undo(); });
+    // The file written alone, without the views shown again: what Save As costs beyond them.
+    const std::string alone = std::string(argv[2]) + ".alone";
+    Step("write", "the save's writing alone", [&] {
+        const SaveResult saved = SaveDocument(form.Document()->Bytes(), alone, argv[1]);
+        if (!saved.ok)
+            throw std::runtime_error("the save failed: " + saved.reason);
+    });
+    std::remove(alone.c_str());
+    Step("write2", "the save's writing alone, again", [&] {
+        const SaveResult saved = SaveDocument(form.Document()->Bytes(), alone, argv[1]);
+        if (!saved.ok)
+            throw std::runtime_error("the save failed: " + saved.reason);
+    });
+    std::remove(alone.c_str());
     Step("save", "Save As", [&] {
         platform.saveAnswers << QString::fromLocal8Bit(argv[2]);
         if (!form.SaveAs())
