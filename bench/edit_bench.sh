@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main window (offscreen) on the 512 MiB bitmap: resident memory and times of opening it, a
-# first edit (a pixel byte), a biHeight edit, a later edit, an undo and Save As, next to cp and
+# first edit (a pixel byte), a biHeight edit, a later edit, an undo, Save As and an extension by
+# 1 MiB (whose peak holds the file twice for a moment), next to cp and
 # cp + sync of the same file (a safe save flushes the new file to the disk, cp does not). The
 # input is made in TMPDIR (1.5 GiB free needed), flushed and read once untimed, so every run
 # finds it in the page cache; outputs are removed after each run. "the save's writing alone" is

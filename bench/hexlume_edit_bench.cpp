@@ -1,7 +1,7 @@
 // hexlume_edit_bench: the main window's memory and times while a large bitmap is edited and
 // saved: open, a first edit (a pixel byte), a header edit (biHeight), a later pixel edit, an
 // undo, the save's writing alone (twice, to OUTPUT.alone, removed), and Save As, each until the
-// event queue is drained.
+// event queue is drained; then the file extended by 1 MiB, which moves it to a larger block.
 //
 //   hexlume_edit_bench BITMAP OUTPUT
 //
@@ -124,6 +124,10 @@ int Run(int argc, char** argv)
         platform.saveAnswers << QString::fromLocal8Bit(argv[2]);
         if (!form.SaveAs())
             throw std::runtime_error("Save As failed: " + platform.errors.join(QStringLiteral(" | ")).toStdString());
+    });
+    // A larger file needs a larger block: the old one goes once the views let go of it.
+    Step("extend", "extended by 1 MiB (Set file size)", [&] {
+        form.Document()->Resize(form.Document()->Bytes().Size() + (std::uint64_t{1} << 20));
     });
     std::printf("RESULT file_mib=%.1f%s\n", static_cast<double>(form.Model().FileBytes().size()) / (1 << 20),
                 result.c_str());
