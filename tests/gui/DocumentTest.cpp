@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace hexlume {
 namespace {
@@ -182,6 +183,37 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     ASSERT_TRUE(form.Document()->Write(38, resolution));
     EXPECT_EQ(EditTinted("mmoInfoHeader", Mark::Changed), QStringList{QStringLiteral("01")});
     EXPECT_EQ(EditTinted("mmoInfoHeader"), QStringList{QStringLiteral("77")});
+}
+
+// The model shows the one block the document's source patches: after any run of writes, cuts,
+// extensions, undos and redos it holds the document's bytes exactly, and the file's own bytes
+// come back when everything is undone.
+TEST_F(DocumentTest, ThePatchedBlockAlwaysHoldsTheDocumentsBytes)
+{
+    const std::vector<std::uint8_t> original = Pal8Bitmap(16, 16, CountingBytes(256));
+    Open(WritePicture("patched.bmp", original));
+    FileDocument& document = *form.Document();
+    std::mt19937 random(2024);
+    const std::uint64_t first = 54;  // past the headers, so the bytes stay a bitmap's
+    for (int step = 0; step < 80; ++step) {
+        const std::uint64_t size = document.Bytes().Size();
+        const unsigned kind = random() % 10;
+        if (kind < 5 && size > first) {
+            const std::uint64_t offset = first + random() % (size - first);
+            const std::size_t length = 1 + random() % std::min<std::uint64_t>(40, size - offset);
+            document.Write(offset, CountingBytes(length, static_cast<std::uint8_t>(random())));
+        } else if (kind < 7) {
+            document.Resize(first + random() % (original.size() + 600 - first));
+        } else if (kind < 9) {
+            document.Undo();
+        } else {
+            document.Redo();
+        }
+        ASSERT_EQ(Bytes(form.Model()), document.Bytes().Copy()) << "step " << step;
+    }
+    while (document.Undo()) {
+    }
+    EXPECT_EQ(Bytes(form.Model()), original);
 }
 
 TEST_F(DocumentTest, UnsavedEditsAskBeforeAnotherFileOpensOrTheWindowCloses)
