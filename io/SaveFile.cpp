@@ -63,14 +63,11 @@ bool CopySourceRun(const ByteSource& source, int target, std::uint64_t offset, s
         length -= static_cast<std::uint64_t>(copied);
     }
     constexpr std::uint64_t kPiece = std::uint64_t{1} << 20;
-    const std::span<const std::uint8_t> whole = source.Whole();
     std::vector<std::uint8_t> buffer;
     for (; length > 0;) {
         const std::uint64_t size = std::min(length, kPiece);
-        std::span<const std::uint8_t> piece;
-        if (!whole.empty()) {
-            piece = whole.subspan(offset, size);
-        } else {
+        std::span<const std::uint8_t> piece = source.Held(offset, size);
+        if (piece.empty()) {
             buffer.resize(size);
             source.ReadAt(offset, buffer);
             piece = buffer;
@@ -134,7 +131,8 @@ SaveResult SaveDocument(const EditedBytes& document, const std::string& target, 
     if (path.filename().empty())
         return {false, "no file name given"};
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode))
+    const bool replaces = ::stat(target.c_str(), &existing) == 0;
+    if (replaces && S_ISDIR(existing.st_mode))
         return {false, "a folder has that name"};
 
     std::string temporary;
@@ -147,6 +145,9 @@ SaveResult SaveDocument(const EditedBytes& document, const std::string& target, 
         ::unlink(temporary.c_str());
         return SaveResult{false, why};
     };
+    // A file replaced keeps its permissions, as when it is written over in place.
+    if (replaces && ::fchmod(descriptor, existing.st_mode & 07777) != 0)
+        return fail(Because("cannot give the file the permissions of the one it replaces", errno));
     const ByteSource& source = document.Source();
     const EditedBytes::SourceRunSink copyRuns = [&](std::uint64_t offset, std::uint64_t length) {
         return CopySourceRun(source, descriptor, offset, length, error);

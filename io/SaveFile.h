@@ -21,7 +21,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // target (same folder, so the rename cannot cross file systems), flushed to the disk, then
 // renamed over the target and the folder flushed too. Any failure — the folder missing or not
 // a folder, no permission, a full disk, a short write — removes the temporary file, leaves the
-// target as it was and says why. The new file's permissions follow the umask.
+// target as it was and says why. A new file's permissions follow the umask; a file replaced
+// keeps its own.
 SaveResult SaveDocument(const EditedBytes& document, const std::string& target, const std::string& opened);
 
 }  // namespace hexlume

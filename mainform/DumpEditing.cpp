@@ -4,7 +4,9 @@
 #include "DumpMemo.h"
 #include "FileDocument.h"
 #include "format/NumberText.h"
+#include "model/Dib.h"
 #include "texts/EditTargets.h"
+#include "texts/RegionText.h"
 #include "widgets/QtText.h"
 
 #include <QAction>
@@ -133,6 +135,37 @@ void DumpEditing::LightCaret()
     m_inspector->ShowBytes(std::min(m_run->at, m_document->Bytes().Size() - 1), 1);
 }
 
+// As hex editors move it: a byte left or right, a line up or down, the line's first or last
+// byte; it stops at the file's ends. Lines are the dump's: counted from the start of the part
+// (memo) that holds the caret.
+std::optional<std::uint64_t> DumpEditing::CaretMovedBy(int key) const
+{
+    const CDib* file = m_inspector->File();
+    if (file == nullptr || !m_inspector->HasLit() || file->FileBytes().empty())
+        return std::nullopt;
+    const std::uint64_t caret = m_inspector->Caret();
+    const std::uint64_t last = file->FileBytes().size() - 1;
+    std::uint64_t lineStart = caret - caret % kBytesPerLine;
+    std::uint64_t lineEnd = lineStart + kBytesPerLine - 1;
+    for (const MemoBytes& memo : m_inspector->Map()) {
+        const std::uint64_t start = memo.fileOffset - memo.skipped;
+        if (memo.held > 0 && caret >= start && caret < memo.fileOffset + memo.held) {
+            lineStart = caret - (caret - start) % kBytesPerLine;
+            lineEnd = std::min(lineStart + kBytesPerLine, memo.fileOffset + memo.held) - 1;
+            break;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Left: return caret > 0 ? caret - 1 : caret;
+    case Qt::Key_Right: return std::min(caret + 1, last);
+    case Qt::Key_Up: return caret >= kBytesPerLine ? caret - kBytesPerLine : caret;
+    case Qt::Key_Down: return caret + kBytesPerLine <= last ? caret + kBytesPerLine : caret;
+    case Qt::Key_Home: return lineStart;
+    case Qt::Key_End: return std::min(lineEnd, last);
+    default: return std::nullopt;
+    }
+}
+
 void DumpEditing::EndRun()
 {
     m_run.reset();
@@ -167,6 +200,12 @@ bool DumpEditing::eventFilter(QObject* watched, QEvent* event)
         EndRun();
         return true;
     }
+    if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)) == 0)
+        if (const std::optional<std::uint64_t> to = CaretMovedBy(key->key())) {
+            EndRun();
+            m_inspector->ShowBytes(*to, 1);
+            return true;
+        }
     if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0 || key->text().size() != 1)
         return false;
     bool ok = false;

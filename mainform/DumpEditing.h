@@ -42,7 +42,8 @@ private:
 
 // Changing the dump's bytes, as hex editors do: hex digits typed at the caret (the first lit
 // byte) overwrite it, two digits a byte, and the caret moves on to the next byte; a run of typed
-// bytes is one undo step until Escape or the caret moving elsewhere ends it. Typing stays inside
+// bytes is one undo step until Escape or the caret moving elsewhere ends it. The arrow keys,
+// Home and End move the caret as hex editors do. Typing stays inside
 // the file's bytes: its size changes only through "Set file size…" in the dump's popup menu.
 class DumpEditing : public QObject {
     Q_OBJECT
@@ -69,6 +70,8 @@ private:
         bool written = false;      // a Write of the run is done: the next ones join it
     };
     void LightCaret();
+    // Where an arrow key, Home or End moves the caret; nullopt for another key or no caret.
+    std::optional<std::uint64_t> CaretMovedBy(int key) const;
 
     DumpInspector* m_inspector;
     FileDocument* m_document = nullptr;

@@ -119,6 +119,14 @@ std::uint64_t DumpInspector::MarkChangesFrom(ByteSpan previous)
     return CountChangedBytes(previous, m_dib->FileBytes());
 }
 
+void DumpInspector::MarkChanges(std::vector<ByteRange> changed)
+{
+    if (m_dib == nullptr)
+        return;
+    m_changed = std::move(changed);
+    MarkDump();
+}
+
 void DumpInspector::MarkEdits(std::vector<ByteRange> edited)
 {
     if (m_dib == nullptr)

@@ -73,6 +73,9 @@ public:
     std::uint64_t MarkChangesFrom(ByteSpan previous);
     // Tints the file ranges the user edited, in a colour of their own, until the next Clear.
     void MarkEdits(std::vector<ByteRange> edited);
+    // The ranges MarkChangesFrom tinted, to tint again after views rebuilt for an edit.
+    const std::vector<ByteRange>& Changes() const { return m_changed; }
+    void MarkChanges(std::vector<ByteRange> changed);
 
 signals:
     // The lit bytes of the file changed: [offset, offset + length); length 0 when none are lit.

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -24,6 +26,9 @@ int WidestHexColumn()
                .horizontalAdvance(QStringLiteral("00 00 00 00 …")) +
            12;
 }
+
+// How much of the meaning column shows at least beside the others.
+constexpr int kMeaningRoom = 240;
 
 }  // namespace
 
@@ -75,6 +80,15 @@ void FieldsWindow::ShowFields(const QString& fileName, std::vector<FieldGroup> g
     for (int column = 0; column < FieldsModel::kMeaning; ++column)
         m_view->resizeColumnToContents(column);
     m_view->setColumnWidth(FieldsModel::kHex, std::min(m_view->columnWidth(FieldsModel::kHex), WidestHexColumn()));
+    // Every column in sight, the meaning's start too: the window widens when a file's fields
+    // need more room than it has, as far as the screen allows.
+    int needed = 2 * m_view->frameWidth() + m_view->verticalScrollBar()->sizeHint().width() + kMeaningRoom;
+    for (int column = 0; column < FieldsModel::kMeaning; ++column)
+        needed += m_view->columnWidth(column);
+    needed += layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const QScreen* screen = this->screen();
+    if (needed > width())
+        resize(screen != nullptr ? std::min(needed, screen->availableGeometry().width()) : needed, height());
     m_view->verticalScrollBar()->setValue(scroll);
     m_chosenTip.clear();
     m_place->setText(tr("Choose a row to light its bytes in the dump."));

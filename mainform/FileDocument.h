@@ -20,7 +20,8 @@ public:
     explicit FileDocument(QObject* parent = nullptr);
 
     // A newly opened file's bytes (or the file read again from disk): the history starts afresh.
-    // A Save As keeps the document and its history; it only marks the bytes saved.
+    // A Save As keeps the document and its history; it only marks the bytes saved, which the
+    // tint and the count then compare against.
     void Reset(std::shared_ptr<const ByteSource> source);
     void Clear();
     bool HasFile() const { return m_bytes != nullptr; }

@@ -31,6 +31,7 @@ class FileFollower;
 class FileWindows;
 class HeaderLink;
 class HexDumpView;
+class PatchedSource;
 class Platform;
 class StatusPanels;
 class ValueEditor;
@@ -145,14 +146,12 @@ private:
     QString m_openedPath;
     // The name the model and the status bar give the bytes: the opened file, or the file saved as.
     QString m_shownPath;
-    // The opened file's bytes, shared by the document (its source) and the model while unedited.
-    std::shared_ptr<const std::uint8_t[]> m_sourceBytes;
+    // The opened file's bytes: the one block the model shows, which the document's source
+    // patches in place with the edits while it keeps the file's own bytes aside.
+    std::shared_ptr<PatchedSource> m_source;
     std::uint64_t m_modelRevision = 0;  // the document's revision the model shows
-    // The model's block when it is the window's own copy of edited bytes (null while the model
-    // shows the file's own bytes), and the ranges edited in it: the next edit patches only
-    // those and its own instead of copying the whole file again.
-    std::shared_ptr<std::uint8_t[]> m_editedBlock;
-    std::vector<ByteRange> m_modelEdits;
+    // Where the block may not hold the file's own bytes: the next show patches these again.
+    std::vector<ByteRange> m_patched;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QLabel* m_followSign = nullptr;

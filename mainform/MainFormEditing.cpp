@@ -24,6 +24,8 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <utility>
 
 namespace hexlume {
@@ -89,12 +91,11 @@ void TMainForm::CreateEditors()
 
 void TMainForm::ResetDocument()
 {
-    m_sourceBytes = m_model->SharedBytes();
     // No file descriptor: the file on disk may no longer hold these bytes by the time of a save.
-    m_document->Reset(std::make_shared<SpanSource>(m_model->FileBytes(), m_sourceBytes));
+    m_source = std::make_shared<PatchedSource>(m_model->Block(), m_model->FileBytes().size());
+    m_document->Reset(m_source);
     m_modelRevision = m_document->Bytes().Revision();
-    m_editedBlock.reset();
-    m_modelEdits.clear();
+    m_patched.clear();
     UpdateEditActions();
 }
 
@@ -110,20 +111,60 @@ bool TMainForm::MayDropEdits(const QString& question)
     return false;
 }
 
+namespace {
+
+// Makes the source's block hold the document's bytes, patching only where the block or the
+// document may differ from the file: `patched` (from the last time) and the document's ranges
+// off the source; `patched` then says where the block differs now. A document larger than the
+// block moves to a larger one, copied, so the window holds the file twice until the model
+// replaced lets the old block go. False when there is no memory for it, nothing changed.
+bool PatchBlock(const EditedBytes& bytes, PatchedSource& source, std::vector<ByteRange>& patched)
+{
+    if (bytes.Size() > source.Capacity()) {
+        std::shared_ptr<std::uint8_t[]> larger;
+        try {
+            larger = CDib::NewBlock(bytes.Size());
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        std::memcpy(larger.get(), source.Block().get(), source.Capacity());
+        source.Grow(std::move(larger), bytes.Size());
+    }
+    std::vector<ByteRange> now;
+    for (const EditedRange& range : bytes.RangesOffSource())
+        now.push_back({range.offset, range.size});
+    constexpr std::uint64_t kPiece = std::uint64_t{1} << 20;
+    std::vector<std::uint8_t> piece;
+    for (const std::vector<ByteRange>* ranges : {&patched, &now})
+        for (const ByteRange& range : *ranges)
+            for (std::uint64_t at = range.offset; at < std::min(range.End(), bytes.Size()); at += piece.size()) {
+                piece.resize(std::min(kPiece, std::min(range.End(), bytes.Size()) - at));
+                bytes.Read(at, piece);
+                source.Patch(at, piece);
+            }
+    // Past the document's end the block keeps what it held.
+    for (const ByteRange& range : patched)
+        if (range.End() > bytes.Size()) {
+            const std::uint64_t from = std::max(range.offset, bytes.Size());
+            now.push_back({from, range.End() - from});
+        }
+    patched = std::move(now);
+    return true;
+}
+
+}  // namespace
+
 // The model is read again from the document's bytes, as a reload reads the file, so every view
-// shows them by one road. The block is the file's own while nothing is edited; then the window's
-// own copy, which later edits patch where they or the edits before them lie.
+// shows them by one road. The window holds the file once: the model's block is the source's,
+// patched with the edits where they lie.
 void TMainForm::ShowDocument()
 {
     if (!m_document->HasFile() || m_opening)
         return;
     const EditedBytes& bytes = m_document->Bytes();
-    std::vector<ByteRange> edits;
-    for (const EditedRange& range : bytes.EditedRanges())
-        edits.push_back({range.offset, range.size});
     const std::string name = QFile::encodeName(m_shownPath).toStdString();
 
-    // Refused before the model's copy changes: the bytes as edited must still be a bitmap's.
+    // Refused before the block changes: the bytes as edited must still be a bitmap's.
     auto next = std::make_unique<CDib>();
     const std::uint64_t head = std::min<std::uint64_t>(bytes.Size(), kFileHeaderBytes + kInfoHeaderSize);
     std::shared_ptr<std::uint8_t[]> headBytes = CDib::NewBlock(head);
@@ -134,36 +175,23 @@ void TMainForm::ShowDocument()
         UpdateEditActions();
         return;
     }
-
-    std::shared_ptr<const std::uint8_t[]> block;
-    if (bytes.Revision() == m_modelRevision) {
-        block = m_model->SharedBytes();
-    } else if (edits.empty() && bytes.Size() == bytes.SourceSize()) {
-        block = m_sourceBytes;
-        m_editedBlock.reset();
-    } else if (m_editedBlock && m_editedBlock == m_model->SharedBytes() &&
-               m_model->FileBytes().size() == bytes.Size()) {
-        // The model goes with this call and nothing reads its bytes before the new one stands.
-        for (const std::vector<ByteRange>* ranges : {&m_modelEdits, &edits})
-            for (const ByteRange& range : *ranges)
-                bytes.Read(range.offset, {m_editedBlock.get() + range.offset, static_cast<std::size_t>(range.size)});
-        block = m_editedBlock;
-    } else {
-        try {
-            m_editedBlock = CDib::NewBlock(bytes.Size());
-        } catch (const std::bad_alloc&) {
-            ShowFollowSign(tr("Not enough memory to show the edits"), {});
-            UpdateEditActions();
-            return;
-        }
-        bytes.Read(0, {m_editedBlock.get(), static_cast<std::size_t>(bytes.Size())});
-        block = m_editedBlock;
+    // The model goes with this call and nothing reads its bytes before the new one stands.
+    if (bytes.Revision() != m_modelRevision && !PatchBlock(bytes, *m_source, m_patched)) {
+        ShowFollowSign(tr("Not enough memory to show the edits"), {});
+        UpdateEditActions();
+        return;
     }
     BusyCursor busy;
-    next->LoadBytes(std::move(block), bytes.Size(), name);
+    next->LoadBytes(m_source->Block(), bytes.Size(), name);
     m_modelRevision = bytes.Revision();
-    m_modelEdits = edits;
+    // A reload's tint stays beside the edits' until the next open.
+    std::vector<ByteRange> changed = m_inspector->Changes();
     ReplaceModel(std::move(next), busy);
+    if (!changed.empty())
+        m_inspector->MarkChanges(std::move(changed));
+    std::vector<ByteRange> edits;
+    for (const EditedRange& range : bytes.EditedRanges())
+        edits.push_back({range.offset, range.size});
     m_inspector->MarkEdits(std::move(edits));
     ShowEditCount();
     UpdateEditActions();
@@ -173,18 +201,22 @@ void TMainForm::ShowEditCount()
 {
     const EditedBytes& bytes = m_document->Bytes();
     const std::uint64_t edited = bytes.EditedByteCount();
-    if (edited == 0 && bytes.Size() == bytes.SourceSize()) {
-        ShowFollowSign({}, {});
+    // After a Save As edits count against the saved file, which the window now shows.
+    const bool saved = m_shownPath != m_openedPath;
+    const QString against = QFileInfo(m_shownPath).fileName();
+    if (edited == 0 && bytes.Size() == bytes.SavedSize()) {
+        if (saved && !m_document->HasUnsavedEdits())
+            ShowFollowSign(tr("Saved as %1").arg(against), tr("Ctrl+Z takes the edits back, past the save too."));
+        else
+            ShowFollowSign({}, {});
         return;
     }
     QString text = tr("%1 edited").arg(FromUtf8(format::Counted(edited, "byte", "bytes")));
-    if (bytes.Size() != bytes.SourceSize())
+    if (bytes.Size() != bytes.SavedSize())
         text += tr(", size %1").arg(FromUtf8(format::ByteCount(bytes.Size())));
-    if (!m_document->HasUnsavedEdits())
-        text += tr(", saved");
-    ShowFollowSign(text, tr("The bytes that differ from %1 as opened are tinted in the dump; Ctrl+Z takes the "
+    ShowFollowSign(text, tr("The bytes that differ from %1 as %2 are tinted in the dump; Ctrl+Z takes the "
                             "last edit back, Ctrl+Shift+S saves them as a new file.")
-                             .arg(QFileInfo(m_openedPath).fileName()));
+                             .arg(against, saved ? tr("saved") : tr("opened")));
 }
 
 bool TMainForm::SaveAs()

@@ -143,7 +143,7 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     return Accept(std::move(next));
 }
 
-bool CDib::LoadBytes(std::shared_ptr<const std::uint8_t[]> bytes, std::uint64_t size, const std::string& path)
+bool CDib::LoadBytes(std::shared_ptr<std::uint8_t[]> bytes, std::uint64_t size, const std::string& path)
 {
     if (size < kMinimumFileSize || !bytes)
         return Refuse("the bytes are too short for the bitmap headers (" + std::to_string(size) + " of the " +

@@ -16,10 +16,10 @@ using ByteSpan = std::span<const std::uint8_t>;
 // 14-byte file header beside it. The palette and the pixel data are views into that block, each
 // bounded by the bytes actually read, so nothing a header claims can point outside the file.
 //
-// The block itself is never modified (it may be shared with an edited document, which keeps it
-// as the file's own bytes): the two fields a load fills in (biClrUsed, biSizeImage)
+// A CDib never modifies its block: the two fields a load fills in (biClrUsed, biSizeImage)
 // live in a separate copy of the info header, so every byte shown as palette or pixel data is
-// the file's own byte even when a short info header (OS/2, 12 bytes) overlaps the palette.
+// the block's own byte even when a short info header (OS/2, 12 bytes) overlaps the palette.
+// (The window's document patches the block with the user's edits, and then loads it again.)
 class CDib {
 public:
     CDib() = default;
@@ -34,7 +34,7 @@ public:
     bool LoadStream(std::istream& file, const std::string& path);
     // The same on bytes already in memory (an edited document's), shared and not copied: the
     // block must not change while this CDib is in use. path is only recorded.
-    bool LoadBytes(std::shared_ptr<const std::uint8_t[]> bytes, std::uint64_t size, const std::string& path);
+    bool LoadBytes(std::shared_ptr<std::uint8_t[]> bytes, std::uint64_t size, const std::string& path);
 
     bool IsLoaded() const { return m_loaded; }
     const std::string& LastError() const { return m_lastError; }
@@ -67,8 +67,9 @@ public:
     {
         return m_state.buffer ? ByteSpan(m_state.buffer.get(), kFileHeaderBytes + m_state.bufferSize) : ByteSpan();
     }
-    // What keeps FileBytes() alive, for a holder that must outlive this CDib (a document's source).
-    std::shared_ptr<const std::uint8_t[]> SharedBytes() const { return m_state.buffer; }
+    // The block behind FileBytes(), for the window's document, which patches it in place with
+    // the edits and then loads it again (LoadBytes), so the window holds the file once.
+    std::shared_ptr<std::uint8_t[]> Block() const { return m_state.buffer; }
 
     // A block for a whole file's bytes, as LoadFile allocates its own (large ones on huge pages,
     // where the system has them). Throws std::bad_alloc.
@@ -86,7 +87,7 @@ private:
         std::string fileName;
         FileHeaderBytes fileHeader{};
         InfoHeaderBytes infoHeader{};
-        std::shared_ptr<const std::uint8_t[]> buffer;
+        std::shared_ptr<std::uint8_t[]> buffer;
         std::uint64_t bufferSize = 0;
         std::uint64_t imageSize = 0;
         ByteSpan palette;

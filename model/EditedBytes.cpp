@@ -5,32 +5,117 @@
 
 namespace hexlume {
 
+namespace {
+
+// Lays the runs of an overlay (separate runs by offset) over out, which holds the bytes from
+// offset on.
+template <typename Runs>
+void LayRuns(const Runs& runs, std::uint64_t offset, std::span<std::uint8_t> out)
+{
+    const std::uint64_t end = offset + out.size();
+    auto run = runs.upper_bound(offset);
+    if (run != runs.begin())
+        --run;
+    for (; run != runs.end() && run->first < end; ++run) {
+        const std::uint64_t from = std::max(offset, run->first);
+        const std::uint64_t to = std::min<std::uint64_t>(end, run->first + run->second.size());
+        if (from < to)
+            std::memcpy(out.data() + (from - offset), run->second.data() + (from - run->first), to - from);
+    }
+}
+
+}  // namespace
+
 void SpanSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const
 {
     std::memcpy(out.data(), m_bytes.data() + offset, out.size());
 }
 
+PatchedSource::PatchedSource(std::shared_ptr<std::uint8_t[]> block, std::uint64_t size, int descriptor)
+    : m_block(std::move(block)), m_size(size), m_capacity(size), m_descriptor(descriptor)
+{
+}
+
+void PatchedSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const
+{
+    std::memcpy(out.data(), m_block.get() + offset, out.size());
+    LayRuns(m_kept, offset, out);
+}
+
+std::span<const std::uint8_t> PatchedSource::Held(std::uint64_t offset, std::uint64_t length) const
+{
+    auto run = m_kept.lower_bound(offset + length);
+    if (run != m_kept.begin() && std::prev(run)->first + std::prev(run)->second.size() > offset)
+        return {};
+    return {m_block.get() + offset, static_cast<std::size_t>(length)};
+}
+
+void PatchedSource::Patch(std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    // The file's bytes under the patch that are not kept yet are the block's own: kept now,
+    // each gap joined to a run it touches, so typing byte by byte keeps one run.
+    const std::uint64_t end = std::min<std::uint64_t>(offset + bytes.size(), m_size);
+    std::uint64_t at = offset;
+    while (at < end) {
+        auto next = m_kept.upper_bound(at);
+        if (next != m_kept.begin()) {
+            const auto before = std::prev(next);
+            const std::uint64_t beforeEnd = before->first + before->second.size();
+            if (beforeEnd > at) {
+                at = beforeEnd;
+                continue;
+            }
+        }
+        const std::uint64_t gapEnd = next != m_kept.end() ? std::min(end, next->first) : end;
+        std::vector<std::uint8_t> kept(m_block.get() + at, m_block.get() + gapEnd);
+        if (next != m_kept.end() && next->first == gapEnd) {
+            kept.insert(kept.end(), next->second.begin(), next->second.end());
+            next = m_kept.erase(next);
+        }
+        if (next != m_kept.begin() && std::prev(next)->first + std::prev(next)->second.size() == at) {
+            auto& before = std::prev(next)->second;
+            before.insert(before.end(), kept.begin(), kept.end());
+        } else {
+            m_kept.emplace(at, std::move(kept));
+        }
+        at = gapEnd;
+    }
+    std::memcpy(m_block.get() + offset, bytes.data(), bytes.size());
+}
+
+void PatchedSource::Grow(std::shared_ptr<std::uint8_t[]> block, std::uint64_t capacity)
+{
+    m_block = std::move(block);
+    m_capacity = capacity;
+}
+
+std::uint64_t PatchedSource::KeptBytes() const
+{
+    std::uint64_t kept = 0;
+    for (const auto& [offset, bytes] : m_kept)
+        kept += bytes.size();
+    return kept;
+}
+
 EditedBytes::EditedBytes(std::shared_ptr<const ByteSource> source)
     : m_source(std::move(source)), m_size(m_source->Size()), m_sourceShown(m_size)
 {
+    m_saved = {.runs = {}, .size = m_size, .sourceShown = m_size};
 }
 
-std::uint8_t EditedBytes::BaseAt(std::uint64_t offset) const
-{
-    if (offset >= m_sourceShown)
-        return 0;
-    std::uint8_t byte = 0;
-    m_source->ReadAt(offset, std::span(&byte, 1));
-    return byte;
-}
-
-void EditedBytes::ReadBase(std::uint64_t offset, std::span<std::uint8_t> out) const
+void EditedBytes::ReadBase(std::uint64_t sourceShown, std::uint64_t offset, std::span<std::uint8_t> out) const
 {
     const std::uint64_t shown =
-        offset < m_sourceShown ? std::min<std::uint64_t>(out.size(), m_sourceShown - offset) : 0;
+        offset < sourceShown ? std::min<std::uint64_t>(out.size(), sourceShown - offset) : 0;
     if (shown != 0)
         m_source->ReadAt(offset, out.first(shown));
     std::fill(out.begin() + static_cast<std::ptrdiff_t>(shown), out.end(), std::uint8_t{0});
+}
+
+void EditedBytes::ReadState(const State& state, std::uint64_t offset, std::span<std::uint8_t> out) const
+{
+    ReadBase(state.sourceShown, offset, out);
+    LayRuns(state.runs, offset, out);
 }
 
 std::uint64_t EditedBytes::Read(std::uint64_t offset, std::span<std::uint8_t> out) const
@@ -38,18 +123,8 @@ std::uint64_t EditedBytes::Read(std::uint64_t offset, std::span<std::uint8_t> ou
     if (offset >= m_size)
         return 0;
     const std::uint64_t count = std::min<std::uint64_t>(out.size(), m_size - offset);
-    const std::uint64_t end = offset + count;
-    ReadBase(offset, out.first(count));
-    auto run = m_overlay.upper_bound(offset);
-    if (run != m_overlay.begin())
-        --run;
-    for (; run != m_overlay.end() && run->first < end; ++run) {
-        const std::uint64_t runEnd = run->first + run->second.size();
-        const std::uint64_t from = std::max(offset, run->first);
-        const std::uint64_t to = std::min(end, runEnd);
-        if (from < to)
-            std::memcpy(out.data() + (from - offset), run->second.data() + (from - run->first), to - from);
-    }
+    ReadBase(m_sourceShown, offset, out.first(count));
+    LayRuns(m_overlay, offset, out.first(count));
     return count;
 }
 
@@ -219,7 +294,13 @@ bool EditedBytes::Redo()
     return true;
 }
 
-std::vector<EditedRange> EditedBytes::EditedRanges() const
+void EditedBytes::MarkSaved()
+{
+    m_savedStep = TopStep();
+    m_saved = {.runs = m_overlay, .size = m_size, .sourceShown = m_sourceShown};
+}
+
+std::vector<EditedRange> EditedBytes::RangesOff(const State& saved) const
 {
     std::vector<EditedRange> ranges;
     const auto add = [&ranges](std::uint64_t offset, std::uint64_t size) {
@@ -228,21 +309,59 @@ std::vector<EditedRange> EditedBytes::EditedRanges() const
         else
             ranges.push_back({offset, size});
     };
-    std::vector<std::uint8_t> source;
-    for (const auto& [offset, bytes] : m_overlay) {
-        if (offset >= m_sourceShown)
-            break;
-        const std::uint64_t compared = std::min<std::uint64_t>(bytes.size(), m_sourceShown - offset);
-        source.resize(compared);
-        m_source->ReadAt(offset, source);
-        for (std::uint64_t i = 0; i < compared; ++i)
-            if (bytes[i] != source[i])
-                add(offset + i, 1);
+    // A byte both have can differ only under a run of either, or between where each stops
+    // showing the source.
+    const std::uint64_t limit = std::min(m_size, saved.size);
+    std::vector<EditedRange> candidates;
+    for (const Overlay* runs : {&m_overlay, &saved.runs})
+        for (const auto& [offset, bytes] : *runs) {
+            if (offset >= limit)
+                break;
+            candidates.push_back({offset, std::min<std::uint64_t>(bytes.size(), limit - offset)});
+        }
+    const std::uint64_t low = std::min(m_sourceShown, saved.sourceShown);
+    const std::uint64_t high = std::min(std::max(m_sourceShown, saved.sourceShown), limit);
+    if (low < high)
+        candidates.push_back({low, high - low});
+    std::sort(candidates.begin(), candidates.end(),
+              [](const EditedRange& a, const EditedRange& b) { return a.offset < b.offset; });
+
+    constexpr std::uint64_t kPiece = 64 * 1024;
+    std::vector<std::uint8_t> now;
+    std::vector<std::uint8_t> then;
+    std::uint64_t done = 0;  // candidates overlap: each byte is compared once
+    for (const EditedRange& candidate : candidates) {
+        for (std::uint64_t at = std::max(done, candidate.offset); at < candidate.offset + candidate.size;) {
+            const std::uint64_t length = std::min(kPiece, candidate.offset + candidate.size - at);
+            now.resize(length);
+            then.resize(length);
+            Read(at, now);
+            ReadState(saved, at, then);
+            for (std::uint64_t i = 0; i < length; ++i) {
+                const std::uint64_t offset = at + i;
+                // Source bytes cut off since and extended again are new, whatever their value.
+                const bool cut = offset >= m_sourceShown && offset < saved.sourceShown;
+                if (cut || now[i] != then[i])
+                    add(offset, 1);
+            }
+            at += length;
+            done = at;
+        }
     }
-    // Past what the source still shows every byte is new.
-    if (m_sourceShown < m_size)
-        add(m_sourceShown, m_size - m_sourceShown);
+    // Past the saved bytes' end every byte is new.
+    if (m_size > limit)
+        add(limit, m_size - limit);
     return ranges;
+}
+
+std::vector<EditedRange> EditedBytes::EditedRanges() const
+{
+    return RangesOff(m_saved);
+}
+
+std::vector<EditedRange> EditedBytes::RangesOffSource() const
+{
+    return RangesOff({.runs = {}, .size = SourceSize(), .sourceShown = SourceSize()});
 }
 
 std::uint64_t EditedBytes::EditedByteCount() const
@@ -257,15 +376,16 @@ bool EditedBytes::IsEdited(std::uint64_t offset) const
 {
     if (offset >= m_size)
         return false;
-    if (offset >= m_sourceShown)
+    if (offset >= m_saved.size || (offset >= m_sourceShown && offset < m_saved.sourceShown))
         return true;
-    return At(offset) != BaseAt(offset);
+    std::uint8_t saved = 0;
+    ReadState(m_saved, offset, std::span(&saved, 1));
+    return At(offset) != saved;
 }
 
 bool EditedBytes::WriteTo(const Sink& sink, std::uint64_t piece, const SourceRunSink& sourceRuns) const
 {
     piece = std::max<std::uint64_t>(piece, 1);
-    const std::span<const std::uint8_t> whole = m_source->Whole();
     std::vector<std::uint8_t> buffer;
     // The bytes of [from, to) that no run covers, in pieces.
     const auto base = [&](std::uint64_t from, std::uint64_t to) {
@@ -277,15 +397,17 @@ bool EditedBytes::WriteTo(const Sink& sink, std::uint64_t piece, const SourceRun
         }
         while (from < to) {
             const std::uint64_t length = std::min(piece, to - from);
-            if (from < m_sourceShown && !whole.empty()) {
+            if (from < m_sourceShown) {
                 const std::uint64_t shown = std::min(length, m_sourceShown - from);
-                if (!sink(whole.subspan(from, shown)))
-                    return false;
-                from += shown;
-                continue;
+                if (const std::span<const std::uint8_t> held = m_source->Held(from, shown); !held.empty()) {
+                    if (!sink(held))
+                        return false;
+                    from += shown;
+                    continue;
+                }
             }
             buffer.resize(length);
-            ReadBase(from, buffer);
+            ReadBase(m_sourceShown, from, buffer);
             if (!sink(buffer))
                 return false;
             from += length;

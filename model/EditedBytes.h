@@ -20,9 +20,9 @@ public:
     virtual std::uint64_t Size() const = 0;
     // Copies out.size() bytes from offset on; the caller asks only for bytes inside Size().
     virtual void ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const = 0;
-    // All the bytes as one span when they are in memory (read or mapped), so a save can hand
-    // them on without copying; empty for a source that reads on demand.
-    virtual std::span<const std::uint8_t> Whole() const { return {}; }
+    // The bytes [offset, offset + length) as a span of memory when the source holds them so
+    // (read or mapped), so a save can hand them on without copying; empty otherwise.
+    virtual std::span<const std::uint8_t> Held(std::uint64_t /*offset*/, std::uint64_t /*length*/) const { return {}; }
     // An open file that holds the same bytes at the same offsets, or -1: a save copies the
     // runs nobody edited from it inside the kernel, as cp does, without reading them.
     virtual int FileDescriptor() const { return -1; }
@@ -40,13 +40,50 @@ public:
     }
     std::uint64_t Size() const override { return m_bytes.size(); }
     void ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const override;
-    std::span<const std::uint8_t> Whole() const override { return m_bytes; }
+    std::span<const std::uint8_t> Held(std::uint64_t offset, std::uint64_t length) const override
+    {
+        return m_bytes.subspan(offset, length);
+    }
     int FileDescriptor() const override { return m_descriptor; }
 
 private:
     std::span<const std::uint8_t> m_bytes;
     std::shared_ptr<const void> m_owner;
     int m_descriptor;
+};
+
+// The file's bytes in one block that the window's views also show. The window patches the block
+// in place with the edits, so it holds one copy of the file however it is edited; before a byte
+// is patched the first time, the source keeps the file's own value aside, so it still reads as
+// the file everywhere (and a descriptor of that file stays good for every run).
+class PatchedSource final : public ByteSource {
+public:
+    // The block holds the file's `size` bytes; it must outlive nothing, the source shares it.
+    PatchedSource(std::shared_ptr<std::uint8_t[]> block, std::uint64_t size, int descriptor = -1);
+    std::uint64_t Size() const override { return m_size; }
+    void ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const override;
+    // The block's bytes where none is patched.
+    std::span<const std::uint8_t> Held(std::uint64_t offset, std::uint64_t length) const override;
+    int FileDescriptor() const override { return m_descriptor; }
+
+    const std::shared_ptr<std::uint8_t[]>& Block() const { return m_block; }
+    // How many bytes the block holds: the file's, or more once grown.
+    std::uint64_t Capacity() const { return m_capacity; }
+    // Writes bytes into the block from offset on (inside Capacity()), the file's own bytes
+    // there kept aside first.
+    void Patch(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+    // Moves to a larger block whose first Capacity() bytes are a copy of the current one's.
+    void Grow(std::shared_ptr<std::uint8_t[]> block, std::uint64_t capacity);
+    // How many of the file's bytes are kept aside.
+    std::uint64_t KeptBytes() const;
+
+private:
+    std::shared_ptr<std::uint8_t[]> m_block;
+    std::uint64_t m_size;
+    std::uint64_t m_capacity;
+    int m_descriptor;
+    // The file's own bytes where the block is patched, as separate runs by offset.
+    std::map<std::uint64_t, std::vector<std::uint8_t>> m_kept;
 };
 
 // A run of the document's bytes: [offset, offset + size).
@@ -95,13 +132,17 @@ public:
     bool Undo();
     bool Redo();
 
-    // Bytes that differ from the source at the same offset, and bytes past the source's end or
-    // cut off and extended again (new bytes, whatever their value). A Write of a byte's own value
-    // edits nothing. Bytes cut off are not counted: Size() against SourceSize() tells of them.
+    // Bytes that differ from the saved ones (the source's until the first MarkSaved, then those
+    // of the last save) at the same offset, and bytes past the saved ones' end or source bytes
+    // cut off since and extended again (new bytes, whatever their value). A Write of a byte's own
+    // value edits nothing. Bytes cut off are not counted: Size() against SavedSize() tells of them.
     std::uint64_t EditedByteCount() const;
     // Those bytes as sorted, separate runs (for a tint).
     std::vector<EditedRange> EditedRanges() const;
     bool IsEdited(std::uint64_t offset) const;
+    std::uint64_t SavedSize() const { return m_saved.size; }
+    // The same against the source whatever was saved: where the bytes are not the source's own.
+    std::vector<EditedRange> RangesOffSource() const;
 
     // Hands the current bytes to sink in order, in pieces of at most `piece` bytes (the
     // source's own memory where it has it whole, so saving copies nothing); stops and returns
@@ -115,7 +156,9 @@ public:
 
     // Changes with every edit, undo and redo.
     std::uint64_t Revision() const { return m_revision; }
-    void MarkSaved() { m_savedStep = TopStep(); }
+    // The current bytes become the ones edits are counted against; undo still reaches back
+    // past them to the source's.
+    void MarkSaved();
     bool HasUnsavedEdits() const { return m_savedStep != TopStep(); }
 
 private:
@@ -137,12 +180,15 @@ private:
     };
 
     State Capture(std::uint64_t from, std::uint64_t to) const;
+    // The bytes of a state of the document (out inside its size).
+    void ReadState(const State& state, std::uint64_t offset, std::span<std::uint8_t> out) const;
+    State Current() const { return {.runs = m_overlay, .size = m_size, .sourceShown = m_sourceShown}; }
+    std::vector<EditedRange> RangesOff(const State& saved) const;
     void Restore(const Step& step, const State& state);
     void CutOverlay(std::uint64_t from, std::uint64_t to);
     void PutRun(std::uint64_t offset, std::vector<std::uint8_t> bytes);
-    // The byte under the overlay: the source's while it is shown, a zero past it.
-    std::uint8_t BaseAt(std::uint64_t offset) const;
-    void ReadBase(std::uint64_t offset, std::span<std::uint8_t> out) const;
+    // The bytes under an overlay: the source's below sourceShown, zeros past it.
+    void ReadBase(std::uint64_t sourceShown, std::uint64_t offset, std::span<std::uint8_t> out) const;
     void Push(Step step);
     std::uint64_t TopStep() const { return m_done.empty() ? 0 : m_done.back().id; }
 
@@ -155,6 +201,7 @@ private:
     bool m_joinable = false;
     std::uint64_t m_nextStep = 1;
     std::uint64_t m_savedStep = 0;
+    State m_saved;  // the bytes edits are counted against (only when the state is not the source's)
     std::uint64_t m_revision = 0;
 };
 

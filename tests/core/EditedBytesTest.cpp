@@ -147,5 +147,82 @@ TEST(EditedBytesTest, WritesToASinkPieceByPiece)
     EXPECT_EQ(calls, 2);
 }
 
+
+// After a save the tint counts against the saved bytes, while undo reaches back past them.
+TEST(EditedBytesTest, AfterASaveEditsCountAgainstTheSavedBytes)
+{
+    Pair pair(CountingBytes(10));
+    const std::uint8_t edit[] = {0xEE};
+    pair.document.Write(3, edit);
+    pair.document.Resize(8);
+    pair.document.MarkSaved();
+    EXPECT_EQ(pair.document.EditedRanges(), std::vector<EditedRange>{});
+    EXPECT_EQ(pair.document.SavedSize(), 8u);
+    EXPECT_EQ(pair.document.RangesOffSource(), (std::vector<EditedRange>{{3, 1}}));
+    // Back to 10 bytes: the two past the saved end are new; then byte 3 differs from the saved one.
+    ASSERT_TRUE(pair.document.Undo());
+    EXPECT_EQ(pair.document.EditedRanges(), (std::vector<EditedRange>{{8, 2}}));
+    ASSERT_TRUE(pair.document.Undo());
+    EXPECT_EQ(pair.document.EditedRanges(), (std::vector<EditedRange>{{3, 1}, {8, 2}}));
+    EXPECT_TRUE(pair.document.IsEdited(3));
+    EXPECT_FALSE(pair.document.IsEdited(4));
+    EXPECT_EQ(pair.document.Copy(), *pair.shared);
+    // Cut below the saved end and extended again, the saved bytes cut off are new zeros.
+    ASSERT_TRUE(pair.document.Redo());
+    ASSERT_TRUE(pair.document.Redo());
+    pair.document.Resize(5);
+    pair.document.Resize(8);
+    EXPECT_EQ(pair.document.EditedRanges(), (std::vector<EditedRange>{{5, 3}}));
+    EXPECT_EQ(pair.document.RangesOffSource(), (std::vector<EditedRange>{{3, 1}, {5, 3}}));
+}
+
+// The window's one block: patched in place with edits, while the source over it still reads
+// the file's own bytes, and hands out the block directly only where nothing is patched.
+TEST(EditedBytesTest, APatchedSourceReadsTheFileBackFromItsPatchedBlock)
+{
+    const std::vector<std::uint8_t> file = CountingBytes(100);
+    std::shared_ptr<std::uint8_t[]> block(new std::uint8_t[100]);
+    std::copy(file.begin(), file.end(), block.get());
+    PatchedSource source(block, 100);
+    const auto patch = [&source](std::uint64_t offset, std::size_t length, std::uint8_t value) {
+        source.Patch(offset, std::vector<std::uint8_t>(length, value));
+    };
+    patch(10, 3, 0xA1);
+    patch(12, 4, 0xA2);  // over the end of the last patch
+    patch(9, 1, 0xA3);   // touching its start
+    patch(40, 2, 0xA4);
+    patch(40, 2, 0xA5);  // the file's bytes are kept before the first patch only
+    EXPECT_EQ(block[11], 0xA1);
+    EXPECT_EQ(block[41], 0xA5);
+    EXPECT_EQ(source.KeptBytes(), 9u);
+    std::vector<std::uint8_t> read(100);
+    source.ReadAt(0, read);
+    EXPECT_EQ(read, file);
+    EXPECT_FALSE(source.Held(0, 9).empty());
+    EXPECT_TRUE(source.Held(5, 5).empty());
+    EXPECT_TRUE(source.Held(15, 30).empty());
+    EXPECT_FALSE(source.Held(16, 24).empty());
+
+    // A larger block for a longer document: bytes past the file's end are no file bytes to keep.
+    std::shared_ptr<std::uint8_t[]> larger(new std::uint8_t[150]);
+    std::copy(block.get(), block.get() + 100, larger.get());
+    source.Grow(larger, 150);
+    patch(95, 20, 0xA6);
+    EXPECT_EQ(source.KeptBytes(), 14u);
+    EXPECT_EQ(larger[110], 0xA6);
+    source.ReadAt(0, read);
+    EXPECT_EQ(read, file);
+
+    // A document over it reads the file, and saves it from the source's reading where patched.
+    EditedBytes document(std::make_shared<PatchedSource>(source));
+    EXPECT_EQ(document.Copy(), file);
+    std::vector<std::uint8_t> written;
+    ASSERT_TRUE(document.WriteTo([&](std::span<const std::uint8_t> part) {
+        written.insert(written.end(), part.begin(), part.end());
+        return true;
+    }));
+    EXPECT_EQ(written, file);
+}
+
 }  // namespace
 }  // namespace hexlume

@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace hexlume {
 namespace {
@@ -70,6 +71,21 @@ TEST_F(SaveFileTest, WritesTheEditedBytesAndNothingElse)
     EXPECT_EQ(document.Copy(), copying.Copy());
     EXPECT_EQ(Names(), (std::vector<std::string>{"copied.bmp", "new.bmp", "old.bmp", "opened.bmp"}));
     EXPECT_EQ(ReadFileBytes(opened), CountingBytes(5000));
+}
+
+// A file written over keeps its permissions; a new one gets the umask's.
+TEST_F(SaveFileTest, AReplacedFileKeepsItsPermissions)
+{
+    dir.Write("old.bmp", CountingBytes(10));
+    fs::permissions(Path("old.bmp"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(SaveDocument(document, Path("old.bmp"), opened).ok);
+    EXPECT_EQ(fs::status(Path("old.bmp")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_TRUE(SaveDocument(document, Path("new.bmp"), opened).ok);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(Path("new.bmp")).permissions()), 0666 & ~mask);
+    EXPECT_EQ(ReadFileBytes(Path("old.bmp")), document.Copy());
 }
 
 TEST_F(SaveFileTest, AFailureLeavesNothingAndTheOpenedFileUntouched)

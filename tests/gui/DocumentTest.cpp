@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace hexlume {
 namespace {
@@ -35,12 +36,12 @@ protected:
         std::copy(std::begin(height), std::end(height), edited.begin() + 22);
         return edited;
     }
-    // The memo's marks in the edited bytes' tint, as the text they cover.
-    QStringList EditTinted(const char* memo)
+    // The memo's marks in the edited bytes' tint (or another), as the text they cover.
+    QStringList EditTinted(const char* memo, Mark tint = Mark::Edited)
     {
         QStringList tinted;
         for (const QTextEdit::ExtraSelection& mark : Memo(memo)->extraSelections())
-            if (mark.format.background().color() == MarkTint(Mark::Edited))
+            if (mark.format.background().color() == MarkTint(tint))
                 tinted << mark.cursor.selectedText();
         return tinted;
     }
@@ -70,8 +71,10 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     const QString lit = pixels->extraSelections().value(pixels->extraSelections().size() - 1).cursor.selectedText();
     ASSERT_EQ(lit, QStringLiteral("00"));  // pixel byte 3, the second pixel's blue
 
+    const std::uint8_t* const block = form.Model().FileBytes().data();
     const std::vector<std::uint8_t> edited = EditHeightAndPlanes();
     EXPECT_EQ(Bytes(form.Model()), edited);
+    EXPECT_EQ(form.Model().FileBytes().data(), block) << "the file's block patched, not copied";
     const QList<QTextEdit::ExtraSelection> stillLit = pixels->extraSelections();
     ASSERT_FALSE(stillLit.isEmpty()) << "the lit byte stays lit";
     EXPECT_EQ(stillLit.last().cursor.selectionStart(), 3 * 4);
@@ -93,6 +96,7 @@ TEST_F(DocumentTest, AnEditReachesEveryViewAndUndoRedoGiveTheBytesBack)
     EXPECT_EQ(Bytes(form.Model()), edited);
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Bytes(form.Model()), original);
+    EXPECT_EQ(form.Model().FileBytes().data(), block);
     EXPECT_EQ(InfoValues(), valuesBefore);
     EXPECT_EQ(Memo("mmoInfoHeader")->toPlainText(), dumpBefore);
     EXPECT_TRUE(EditTinted("mmoInfoHeader").isEmpty());
@@ -154,10 +158,14 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     EXPECT_EQ(ReadFile(opened), SmallBitmap());
     EXPECT_FALSE(form.Document()->HasUnsavedEdits());
     EXPECT_TRUE(Status(0).contains(QStringLiteral("saved.bmp"))) << Status(0).toStdString();
-    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited, saved"));
+    // Edits now count against the saved file: none, until an undo brings the opened bytes back.
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("Saved as saved.bmp"));
+    EXPECT_TRUE(EditTinted("mmoInfoHeader").isEmpty());
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Bytes(form.Model()), SmallBitmap()) << "the history goes on across the save";
     EXPECT_TRUE(form.Document()->HasUnsavedEdits());
+    EXPECT_EQ(EditTinted("mmoInfoHeader"), QStringList{QStringLiteral("02  00  00  00  01")});
+    EXPECT_EQ(form.FollowSignText(), QStringLiteral("5 bytes edited"));
     QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_FALSE(form.Document()->HasUnsavedEdits());
 
@@ -169,6 +177,43 @@ TEST_F(DocumentTest, SaveAsWritesTheEditsNeverTheOpenedFileAndFollowsTheSavedOne
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.FollowSignText().startsWith(QStringLiteral("Reloaded")); }, 5000));
     EXPECT_EQ(Bytes(form.Model()), rewritten);
     EXPECT_TRUE(platform.unsavedQuestions.isEmpty());
+    // The reload's tint stays beside the next edit's.
+    EXPECT_EQ(EditTinted("mmoInfoHeader", Mark::Changed), QStringList{QStringLiteral("01")});
+    const std::uint8_t resolution[] = {0x77};
+    ASSERT_TRUE(form.Document()->Write(38, resolution));
+    EXPECT_EQ(EditTinted("mmoInfoHeader", Mark::Changed), QStringList{QStringLiteral("01")});
+    EXPECT_EQ(EditTinted("mmoInfoHeader"), QStringList{QStringLiteral("77")});
+}
+
+// The model shows the one block the document's source patches: after any run of writes, cuts,
+// extensions, undos and redos it holds the document's bytes exactly, and the file's own bytes
+// come back when everything is undone.
+TEST_F(DocumentTest, ThePatchedBlockAlwaysHoldsTheDocumentsBytes)
+{
+    const std::vector<std::uint8_t> original = Pal8Bitmap(16, 16, CountingBytes(256));
+    Open(WritePicture("patched.bmp", original));
+    FileDocument& document = *form.Document();
+    std::mt19937 random(2024);
+    const std::uint64_t first = 54;  // past the headers, so the bytes stay a bitmap's
+    for (int step = 0; step < 80; ++step) {
+        const std::uint64_t size = document.Bytes().Size();
+        const unsigned kind = random() % 10;
+        if (kind < 5 && size > first) {
+            const std::uint64_t offset = first + random() % (size - first);
+            const std::size_t length = 1 + random() % std::min<std::uint64_t>(40, size - offset);
+            document.Write(offset, CountingBytes(length, static_cast<std::uint8_t>(random())));
+        } else if (kind < 7) {
+            document.Resize(first + random() % (original.size() + 600 - first));
+        } else if (kind < 9) {
+            document.Undo();
+        } else {
+            document.Redo();
+        }
+        ASSERT_EQ(Bytes(form.Model()), document.Bytes().Copy()) << "step " << step;
+    }
+    while (document.Undo()) {
+    }
+    EXPECT_EQ(Bytes(form.Model()), original);
 }
 
 TEST_F(DocumentTest, UnsavedEditsAskBeforeAnotherFileOpensOrTheWindowCloses)

@@ -162,6 +162,23 @@ TEST_F(EditingTest, HexTypedInTheDumpOverwritesBytesAsOneStepPerRun)
     QTest::keyClicks(data, QStringLiteral("123456"));
     EXPECT_EQ(Document().Bytes().Size(), 70U);
     EXPECT_EQ(Bytes(69, 1), (std::vector<std::uint8_t>{0x12}));
+
+    // The arrow keys move the caret a byte or a line, Home and End to its line's ends, as hex
+    // editors do, stopping at the file's end; the next digits go there.
+    clickByte(5);  // file offset 59
+    QTest::keyClick(data, Qt::Key_Left);
+    QTest::keyClicks(data, QStringLiteral("e1"));  // 58; the caret goes on to 59
+    QTest::keyClick(data, Qt::Key_Up);
+    QTest::keyClicks(data, QStringLiteral("ab"));  // 43, in the info header
+    QTest::keyClick(data, Qt::Key_Down);
+    QTest::keyClick(data, Qt::Key_Home);
+    QTest::keyClicks(data, QStringLiteral("d0"));  // 54, the pixel data's line start
+    QTest::keyClick(data, Qt::Key_End);
+    QTest::keyClick(data, Qt::Key_Right);
+    QTest::keyClicks(data, QStringLiteral("f9"));  // 69, the last byte
+    EXPECT_EQ(Bytes(43, 1), (std::vector<std::uint8_t>{0xAB}));
+    EXPECT_EQ(Bytes(54, 5), (std::vector<std::uint8_t>{0xD0, 0x00, 0x00, 0x22, 0xE1}));
+    EXPECT_EQ(Bytes(69, 1), (std::vector<std::uint8_t>{0xF9}));
 }
 
 TEST_F(EditingTest, SetFileSizeCutsAndExtendsWithZerosAndRefusesNonsense)

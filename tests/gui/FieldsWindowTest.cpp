@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
+#include "mainform/FieldsModel.h"
 
+#include <QHeaderView>
 #include <QTreeView>
 
 #include <fstream>
@@ -27,6 +29,8 @@ TEST_F(MainFormTest, TheFieldsWindowListsLightsAndMarksEveryFieldAndFollowsARelo
     auto* view = window->findChild<QTreeView*>(QStringLiteral("tvwFields"));
     ASSERT_NE(view, nullptr);
     const QAbstractItemModel* model = view->model();
+    // Every column in sight, the meaning's start too, without scrolling.
+    EXPECT_LE(view->header()->sectionViewportPosition(FieldsModel::kMeaning) + 200, view->viewport()->width());
     // The file header, the info header, the 256 entries, the pixel data as one row.
     ASSERT_EQ(model->rowCount(), 4);
     EXPECT_EQ(model->rowCount(model->index(2, 0)), 256);
