@@ -10,9 +10,14 @@
 #include "io/SaveFile.h"
 #include "model/EditedBytes.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
+#include <vector>
 
 namespace hexlume {
 
@@ -38,10 +43,39 @@ std::string ScanLine(const format::FoundBitmap& found, bool json)
            "\n";
 }
 
+// The file read a piece at a time into one small buffer, which stays in the processor's cache,
+// the pieces overlapping by a byte; candidates are judged from the mapping. False when a read
+// fails.
+bool SearchThroughBuffer(const MappedFile& file, const std::function<bool(format::FoundBitmap&&)>& found)
+{
+    const format::Bytes bytes = file.Bytes();
+    constexpr std::uint64_t kPiece = std::uint64_t{1} << 20;
+    if (file.Descriptor() < 0 || bytes.size() <= kPiece) {
+        format::FindBitmaps(bytes, found);
+        return true;
+    }
+    std::vector<std::uint8_t> buffer(kPiece);
+    for (std::uint64_t at = 0; at + 1 < bytes.size(); at += kPiece - 1) {
+        const std::uint64_t want = std::min<std::uint64_t>(kPiece, bytes.size() - at);
+        std::uint64_t got = 0;
+        while (got < want) {
+            const ssize_t read = ::pread(file.Descriptor(), buffer.data() + got, want - got, static_cast<off_t>(at + got));
+            if (read < 0 && errno == EINTR)
+                continue;
+            if (read <= 0)
+                return false;
+            got += static_cast<std::uint64_t>(read);
+        }
+        if (!format::FindBitmapsIn(bytes, at, format::Bytes(buffer.data(), want), found))
+            return true;
+    }
+    return true;
+}
+
 int Scan(const ScanOptions& options, std::FILE* out)
 {
     MappedFile file;
-    if (!file.Open(options.file, nullptr, false))
+    if (!file.Open(options.file, nullptr, true))
         return Fail(options.file, file.Error());
     if (options.extract) {
         std::error_code error;
@@ -52,7 +86,7 @@ int Scan(const ScanOptions& options, std::FILE* out)
     const std::string stem = FileStem(options.file);
     std::uint64_t count = 0;
     int status = kExitOk;
-    format::FindBitmaps(file.Bytes(), [&](format::FoundBitmap&& found) {
+    const auto write = [&](format::FoundBitmap&& found) {
         ++count;
         const std::string line = ScanLine(found, options.json);
         if (std::fwrite(line.data(), 1, line.size(), out) != line.size()) {
@@ -68,7 +102,9 @@ int Scan(const ScanOptions& options, std::FILE* out)
         if (!saved.ok)
             status = Fail(path, saved.reason);
         return saved.ok;
-    });
+    };
+    if (!SearchThroughBuffer(file, write))
+        status = status == kExitOk ? Fail(options.file, "cannot read the file: " + std::string(std::strerror(errno))) : status;
     std::fprintf(stderr, "%s in %s\n", format::Counted(count, "bitmap", "bitmaps").c_str(),
                  format::ByteCount(file.Bytes().size()).c_str());
     if (status == kExitOk && std::fflush(out) != 0)

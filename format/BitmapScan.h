@@ -26,4 +26,11 @@ std::optional<FoundBitmap> BitmapAt(Bytes file, std::uint64_t offset);
 // Every bitmap in file order, handed to `found`; stops early when it returns false.
 void FindBitmaps(Bytes file, const std::function<bool(FoundBitmap&&)>& found);
 
+// The same for the bitmaps whose "BM" starts in `copy`, a copy of the file's bytes from
+// `copyOffset` on (a "BM" across its end is the next copy's, which starts at its last byte).
+// A large mapped file is searched faster through a small buffer the system copies it into,
+// as cat reads it, than through its pages; each candidate is then judged from `file`. False
+// once `found` has returned false.
+bool FindBitmapsIn(Bytes file, std::uint64_t copyOffset, Bytes copy, const std::function<bool(FoundBitmap&&)>& found);
+
 }  // namespace hexlume::format
