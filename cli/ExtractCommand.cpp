@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::string_view kBitsPrefix = "bits:";
 
-// The bytes WHAT names, or why the file has none (`absent`); a usage error when WHAT names nothing.
+// The bytes WHAT (one Names accepts) names, or why the file has none (`absent`).
 struct Taken {
     std::vector<std::uint8_t> bytes;
     std::string absent;
@@ -26,30 +26,26 @@ struct Taken {
 
 bool Names(const std::string& what)
 {
-    return what.starts_with(kBitsPrefix) ? format::ParseBitSelection(std::string_view(what).substr(kBitsPrefix.size())).has_value()
-                                         : format::HiddenPartNamed(what).has_value();
+    if (what.starts_with(kBitsPrefix))
+        return format::ParseBitSelection(std::string_view(what).substr(kBitsPrefix.size())).has_value();
+    return format::HiddenPartNamed(what).has_value();
 }
 
-std::optional<Taken> Take(const std::string& what, format::Bytes file)
+Taken Take(const std::string& what, format::Bytes file)
 {
     const format::Layout layout = format::ReadLayout(file);
     if (what.starts_with(kBitsPrefix)) {
-        const std::optional<format::BitSelection> selection =
-            format::ParseBitSelection(std::string_view(what).substr(kBitsPrefix.size()));
-        if (!selection)
-            return std::nullopt;
-        Taken taken{.bytes = {}, .absent = format::MissingBits(layout.format, *selection)};
+        const format::BitSelection selection =
+            *format::ParseBitSelection(std::string_view(what).substr(kBitsPrefix.size()));
+        Taken taken{.bytes = {}, .absent = format::MissingBits(layout.format, selection)};
         if (taken.absent.empty()) {
-            taken.bytes = format::ExtractBits(file, layout.format, *selection);
+            taken.bytes = format::ExtractBits(file, layout.format, selection);
             if (taken.bytes.empty())
                 taken.absent = "the file holds no pixel of the picture";
         }
         return taken;
     }
-    const std::optional<format::HiddenPart> part = format::HiddenPartNamed(what);
-    if (!part)
-        return std::nullopt;
-    format::PartBytes read = format::ReadHiddenPart(file, layout, *part);
+    format::PartBytes read = format::ReadHiddenPart(file, layout, *format::HiddenPartNamed(what));
     return Taken{.bytes = std::move(read.bytes), .absent = std::move(read.absent)};
 }
 
@@ -66,7 +62,7 @@ int RunExtract(const ExtractOptions& options, std::FILE* out)
         return Fail(options.output,
                     "the same file as " + options.file + ", which --extract never writes: name another with -o",
                     kExitUsage);
-    std::optional<Taken> taken;
+    Taken taken;
     try {
         MappedFile file;
         if (!file.Open(options.file))
@@ -75,10 +71,10 @@ int RunExtract(const ExtractOptions& options, std::FILE* out)
     } catch (const std::exception& error) {
         return Fail(options.file, error.what());
     }
-    if (!taken->absent.empty())
-        return Fail(options.file, "nothing to extract as " + options.what + ": " + taken->absent);
-    const std::uint64_t size = taken->bytes.size();
-    auto bytes = std::make_shared<std::vector<std::uint8_t>>(std::move(taken->bytes));
+    if (!taken.absent.empty())
+        return Fail(options.file, "nothing to extract as " + options.what + ": " + taken.absent);
+    const std::uint64_t size = taken.bytes.size();
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(std::move(taken.bytes));
     const EditedBytes document(std::make_shared<SpanSource>(std::span<const std::uint8_t>(*bytes), bytes));
     const SaveResult saved = SaveDocument(document, options.output, options.file);
     if (!saved.ok)

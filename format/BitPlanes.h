@@ -46,7 +46,7 @@ private:
     std::uint32_t Value(const std::uint8_t* row, std::uint64_t column, PixelChannel channel) const;
 
     Bytes m_data;
-    const BitmapFormat& m_format;
+    BitmapFormat m_format;
 };
 
 // One bit plane of a channel, row by row from the top: 1 where the bit is set, 0 where it is
