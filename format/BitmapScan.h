@@ -28,9 +28,10 @@ void FindBitmaps(Bytes file, const std::function<bool(FoundBitmap&&)>& found);
 
 // The same for the bitmaps whose "BM" starts in `copy`, a copy of the file's bytes from
 // `copyOffset` on (a "BM" across its end is the next copy's, which starts at its last byte).
-// A large mapped file is searched faster through a small buffer the system copies it into,
-// as cat reads it, than through its pages; each candidate is then judged from `file`. False
-// once `found` has returned false.
+// A large mapped file is searched through a small buffer the system copies it into, as cat
+// reads it, so that only the pages of candidates are touched through the mapping (faulting in
+// every page cost more than the copy); each candidate is then judged from `file`. False once
+// `found` has returned false.
 bool FindBitmapsIn(Bytes file, std::uint64_t copyOffset, Bytes copy, const std::function<bool(FoundBitmap&&)>& found);
 
 }  // namespace hexlume::format

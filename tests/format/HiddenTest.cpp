@@ -164,6 +164,20 @@ TEST(HiddenPartsTest, EachPartComesOutInFileOrderOrSaysWhyNot)
     const std::vector<std::uint8_t> unpadded = Bytes24(4, 1, std::vector<std::uint8_t>(12));
     EXPECT_EQ(ReadHiddenPart(unpadded, ReadLayout(unpadded), HiddenPart::Padding).absent,
               "rows of 4 pixels at 24 bits need no padding");
+    // A V5 header (the 84 bytes after its first 40 given as they are) embedding 8 bytes of
+    // profile after its one pixel.
+    std::vector<std::uint8_t> v5Rest(84);
+    const auto put32 = [&v5Rest](std::size_t headerOffset, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            v5Rest[headerOffset - 40 + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    put32(56, kProfileEmbedded);
+    put32(112, 124 + 4);  // counted from the info header's start
+    put32(116, 8);
+    const std::vector<std::uint8_t> v5 = BuildBitmap(
+        {.offBits = 138, .infoSize = 124, .palette = v5Rest, .pixels = {1, 2, 3, 0, 'I', 'C', 'C', ' ', 'd', 'a', 't', 'a'}});
+    const PartBytes profile = ReadHiddenPart(v5, ReadLayout(v5), HiddenPart::Profile);
+    EXPECT_EQ(std::string(profile.bytes.begin(), profile.bytes.end()), "ICC data") << profile.absent;
     EXPECT_EQ(HiddenPartNamed("trailing"), HiddenPart::Trailing);
     EXPECT_FALSE(HiddenPartNamed("bits"));
 }
