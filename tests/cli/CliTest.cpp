@@ -1293,4 +1293,13 @@ TEST(CliHidden, ScanListsTheBitmapsInsideAFileAndWritesEachOut)
               std::vector<std::uint8_t>(first.begin(), first.end() - 4));
     const Outcome text = RunDump({"--scan", file});
     EXPECT_TRUE(text.out.starts_with("0x000003e8         1000         102 bytes  8x2, 24 bits  OK  ")) << text.out;
+
+    // A large file is read a MiB at a time, the pieces sharing a byte: a "BM" across a piece's
+    // end is still found, once.
+    std::vector<std::uint8_t> large = CountingBytes((2 << 20) + 100);
+    for (const std::size_t at : {std::size_t{1048575}, std::size_t{2097150}})
+        std::copy(second.begin(), second.end(), large.begin() + static_cast<std::ptrdiff_t>(at));
+    const Outcome pieces = RunDump({"--scan", dir.Write("large.img", large), "--json"});
+    EXPECT_EQ(pieces.out, "{\"offset\":1048575,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n"
+                          "{\"offset\":2097150,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n");
 }
