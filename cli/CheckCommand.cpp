@@ -111,14 +111,12 @@ Verdict CheckOneFile(const CheckInput& input)
         return file.Unwanted() ? Refused("no bitmap signature", Outcome::Skipped) : Refused(file.Error());
     format::Inspection checked = format::Inspect(file.Bytes());
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
-    Verdict verdict{.outcome = Outcome::Ok,
-                    .text = Summary(checked.layout),
+    Verdict verdict{.outcome = !worst                      ? Outcome::Ok
+                               : *worst == Severity::Error ? Outcome::Error
+                                                           : Outcome::Warn,
+                    .text = JudgeFindings(checked.layout, checked.findings).text,
                     .findings = {},
                     .format = checked.layout.format};
-    if (worst) {
-        verdict.outcome = *worst == Severity::Error ? Outcome::Error : Outcome::Warn;
-        verdict.text = FirstOf(checked.findings, *worst);
-    }
     verdict.findings = std::move(checked.findings);
     return verdict;
 }
@@ -267,6 +265,14 @@ unsigned JobCount(unsigned asked)
 }
 
 }  // namespace
+
+FindingsVerdict JudgeFindings(const format::Layout& layout, const std::vector<format::Finding>& findings)
+{
+    const std::optional<Severity> worst = WorstSeverity(findings);
+    if (!worst)
+        return {OutcomeWord(Outcome::Ok), Summary(layout)};
+    return {OutcomeWord(*worst == Severity::Error ? Outcome::Error : Outcome::Warn), FirstOf(findings, *worst)};
+}
 
 std::string CheckLine(const std::string& path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/Findings.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -31,6 +33,14 @@ inline constexpr int kCheckJsonVersion = 1;
 // status: 0 when no file has an error (with strict: nor a warning), 1 otherwise or when the
 // list cannot be read or the output cannot be written.
 int RunCheck(const CheckOptions& options, std::FILE* out);
+
+// What --check says of a file read with these findings: "OK", "WARN" or "ERROR", and the text
+// after the path (the summary, or the first finding of the worst severity).
+struct FindingsVerdict {
+    std::string_view word;
+    std::string text;
+};
+FindingsVerdict JudgeFindings(const format::Layout& layout, const std::vector<format::Finding>& findings);
 
 // The verdict line the check prints for one named file (with its line end), as another command
 // reports on a file it wrote.

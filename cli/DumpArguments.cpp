@@ -54,6 +54,11 @@ class Parser {
         QCommandLineOption("files-from", {}, "FILE"),
         QCommandLineOption("0"),
         QCommandLineOption("set", {}, "FIELD=VALUE"),
+        QCommandLineOption("all-rows"),
+        QCommandLineOption("extract", {}, "WHAT"),
+        QCommandLineOption("planes", {}, "DIR"),
+        QCommandLineOption("scan"),
+        QCommandLineOption("x", {}, "DIR"),
     };
 
 public:
@@ -113,6 +118,11 @@ public:
     const QCommandLineOption& filesFrom = m_all[15];
     const QCommandLineOption& nulSeparated = m_all[16];
     const QCommandLineOption& set = m_all[17];
+    const QCommandLineOption& allRows = m_all[18];
+    const QCommandLineOption& extract = m_all[19];
+    const QCommandLineOption& planes = m_all[20];
+    const QCommandLineOption& scan = m_all[21];
+    const QCommandLineOption& extractTo = m_all[22];
 
 private:
     QCommandLineParser m_parser;
@@ -205,11 +215,47 @@ std::optional<DumpArguments> SetArguments(const Parser& line)
     return arguments;
 }
 
+std::optional<DumpArguments> ExtractArguments(const Parser& line)
+{
+    if (!line.Only({&line.extract, &line.output}, {&line.extract, &line.output}) || !line.Given(line.output) ||
+        line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Extract;
+    arguments.extract = {.what = line.Value(line.extract), .file = line.Files().front(), .output = line.Value(line.output)};
+    return arguments;
+}
+
+std::optional<DumpArguments> PlanesArguments(const Parser& line)
+{
+    if (!line.Only({&line.planes}, {&line.planes}) || line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Planes;
+    arguments.planes = {.folder = line.Value(line.planes), .file = line.Files().front()};
+    return arguments;
+}
+
+std::optional<DumpArguments> ScanArguments(const Parser& line)
+{
+    if (!line.Only({&line.scan, &line.json, &line.extractTo}, {&line.scan, &line.json, &line.extractTo}) ||
+        line.Files().size() != 1)
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Scan;
+    ScanOptions& options = arguments.scan;
+    options.file = line.Files().front();
+    options.json = line.Given(line.json);
+    if (line.Given(line.extractTo))
+        options.extract = line.Value(line.extractTo);
+    return arguments;
+}
+
 // The report, --json, --export or --picture of one file.
 std::optional<DumpArguments> FileArguments(const Parser& line)
 {
-    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size},
-                   {&line.output, &line.size}) ||
+    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size, &line.allRows},
+                   {&line.output, &line.size, &line.allRows}) ||
         line.Times(line.json) + line.Times(line.exportDump) + line.Times(line.picture) > 1 || line.Files().size() != 1)
         return std::nullopt;
     DumpArguments arguments;
@@ -227,7 +273,9 @@ std::optional<DumpArguments> FileArguments(const Parser& line)
     }
     const bool picture = arguments.command == Command::Picture;
     const bool writesFile = arguments.command == Command::Export || picture;
-    if ((arguments.output && !writesFile) || (arguments.size && !picture) || (picture && !arguments.output))
+    arguments.allRows = line.Given(line.allRows);
+    if ((arguments.output && !writesFile) || (arguments.size && !picture) || (picture && !arguments.output) ||
+        (arguments.allRows && !picture))
         return std::nullopt;
     return arguments;
 }
@@ -255,6 +303,12 @@ std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* arg
         return DiffArguments(line);
     if (line.Given(line.set))
         return SetArguments(line);
+    if (line.Given(line.extract))
+        return ExtractArguments(line);
+    if (line.Given(line.planes))
+        return PlanesArguments(line);
+    if (line.Given(line.scan))
+        return ScanArguments(line);
     return FileArguments(line);
 }
 

@@ -2,7 +2,10 @@
 
 #include "CheckCommand.h"
 #include "DiffCommand.h"
+#include "ExtractCommand.h"
+#include "PlanesCommand.h"
 #include "QueryCommand.h"
+#include "ScanCommand.h"
 #include "SetCommand.h"
 
 #include <QSize>
@@ -14,20 +17,25 @@ namespace hexlume {
 
 // What one hexlume-dump command line asks for.
 struct DumpArguments {
-    enum class Command { Help, Version, Report, Json, Export, Picture, Check, Query, Diff, Set };
+    enum class Command { Help, Version, Report, Json, Export, Picture, Check, Query, Diff, Set, Extract, Planes, Scan };
     Command command = Command::Report;
     std::string file;                   // Report, Json, Export, Picture
     std::optional<std::string> output;  // Export, Picture: -o
     std::optional<QSize> size;          // Picture: --size WxH
+    bool allRows = false;               // Picture: --all-rows, whole rows past the pixel data too
     CheckOptions check;
     QueryOptions query;
     DiffOptions diff;
     SetOptions set;
+    ExtractOptions extract;
+    PlanesOptions planes;
+    ScanOptions scan;
 };
 
 // nullopt for a usage error: an unknown option, one the command does not take or given twice,
 // a bad value, or the wrong number of files. --check, then --at or --pixel, then --diff, then
-// --set choose the command; without them it is the report, --json, --export or --picture of one file.
+// --set, then --extract, --planes and --scan choose the command; without them it is the
+// report, --json, --export or --picture of one file.
 std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* argv);
 
 }  // namespace hexlume

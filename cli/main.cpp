@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "Reports.h"
 #include "format/Decoder.h"
+#include "format/HiddenRows.h"
 #include "picture/PreviewPicture.h"
 #include "io/ExportWriter.h"
 #include "texts/DumpPane.h"
@@ -39,9 +40,10 @@ constexpr std::string_view kUsage =
     "                                          standard input, -0 NUL-separated; -j N files at\n"
     "                                          once (default: every core); --json: one JSON\n"
     "                                          object a file (JSON Lines)\n"
-    "       hexlume-dump --picture FILE -o OUT.png [--size WxH]\n"
+    "       hexlume-dump --picture FILE -o OUT.png [--size WxH] [--all-rows]\n"
     "                                          the picture as PNG, at full size or stretched\n"
-    "                                          to WxH as the window's preview is\n"
+    "                                          to WxH as the window's preview is; --all-rows:\n"
+    "                                          with whole rows found past the pixel data\n"
     "       hexlume-dump --at OFFSET [--json] FILE\n"
     "                                          what the byte at OFFSET (decimal or 0x hex) is\n"
     "       hexlume-dump --pixel X,Y [--json] FILE\n"
@@ -58,6 +60,19 @@ constexpr std::string_view kUsage =
     "                                          reaches bV5Height), VALUE decimal or 0x hex;\n"
     "                                          @OFFSET=HEXBYTES overwrites bytes (@0x36=FF00FF);\n"
     "                                          prints each change and OUT's --check line\n"
+    "       hexlume-dump --extract WHAT FILE -o OUT\n"
+    "                                          write one hidden part as OUT: gap, trailing,\n"
+    "                                          padding, embedded, profile, or bits:CHANNELS:BITS\n"
+    "                                          (bits:rgb:0, bits:b:1,0, bits:i:0): pixels from\n"
+    "                                          the top-left, channels and bits (0 = least\n"
+    "                                          significant) as written, packed high bit first\n"
+    "       hexlume-dump --planes DIR FILE\n"
+    "                                          one PNG a bit plane, DIR/STEM.CB.png: C the\n"
+    "                                          channel (r, g, b, a, i), B the bit; white where 1\n"
+    "       hexlume-dump --scan FILE [--json] [-x DIR]\n"
+    "                                          every bitmap inside any file: offset, length,\n"
+    "                                          size, bit count, verdict; --json: JSON Lines;\n"
+    "                                          -x: write each as DIR/STEM-at-OFFSET.bmp\n"
     "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
@@ -76,9 +91,8 @@ int Export(const CDib& dib, const DumpArguments& arguments)
 }
 
 // The full-size picture, unless it would be absurdly large.
-std::optional<QSize> FullSize(const CDib& dib, std::string& reason)
+std::optional<QSize> FullSize(const format::BitmapFormat& layout, std::string& reason)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(dib.FileBytes());
     if (layout.columns * layout.rows > format::kMaxTargetPixels) {
         reason = std::to_string(layout.columns) + " x " + std::to_string(layout.rows) +
                  " pixels is too large to draw at full size; use --size WxH";
@@ -90,10 +104,16 @@ std::optional<QSize> FullSize(const CDib& dib, std::string& reason)
 int WritePicture(const CDib& dib, const DumpArguments& arguments)
 {
     std::string reason;
-    const std::optional<QSize> size = arguments.size ? arguments.size : FullSize(dib, reason);
+    format::BitmapFormat layout = format::ReadBitmapFormat(dib.FileBytes());
+    if (arguments.allRows) {
+        const format::Layout parts = format::ReadLayout(dib.FileBytes());
+        if (const std::optional<format::RowsPastPicture> rows = format::FindRowsPastPicture(parts))
+            layout = format::WithRowsPastPicture(parts.format, *rows);
+    }
+    const std::optional<QSize> size = arguments.size ? arguments.size : FullSize(layout, reason);
     if (!size)
         return Fail(arguments.file, reason);
-    const DrawnPicture picture = DrawPicture(dib.FileBytes(), *size);
+    const DrawnPicture picture = DrawPicture(dib.FileBytes(), layout, *size);
     if (picture.image.isNull())
         return Fail(arguments.file, picture.reason.toStdString());
     if (!picture.image.save(QFile::decodeName(arguments.output->c_str()), "PNG"))
@@ -130,6 +150,9 @@ int Run(const DumpArguments& arguments)
     case Command::Query: return RunQuery(arguments.query, stdout);
     case Command::Diff: return RunDiff(arguments.diff, stdout);
     case Command::Set: return RunSet(arguments.set, stdout);
+    case Command::Extract: return RunExtract(arguments.extract, stdout);
+    case Command::Planes: return RunPlanes(arguments.planes, stdout);
+    case Command::Scan: return RunScan(arguments.scan, stdout);
     case Command::Report:
     case Command::Json:
     case Command::Export:

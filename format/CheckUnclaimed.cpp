@@ -1,5 +1,6 @@
 #include "CheckContext.h"
 
+#include "HiddenRows.h"
 #include "NumberText.h"
 #include "Signatures.h"
 
@@ -27,6 +28,24 @@ struct UnclaimedCheck : Part {
                            Capitalised(ByteRangeText(element.offset, element.size)) + " (" + ByteCount(element.size) +
                                ") follow the bitmap's last part." + WhatUnclaimedBytesHold(element));
         }
+        NoteRowsPastPicture();
+    }
+
+    // Unclaimed bytes beside the pixel data that are whole rows: a lowered height may hide them.
+    void NoteRowsPastPicture()
+    {
+        const std::optional<RowsPastPicture> found = FindRowsPastPicture(m_layout);
+        if (!found)
+            return;
+        const std::uint64_t wholeRows = m_format.rows + found->rows;
+        m_list.Add(Severity::Note, FindingCode::RowsPastPicture, found->offset, found->size,
+                   Capitalised(ByteRangeText(found->offset, found->size)) + " (" + ByteCount(found->size) + ") " +
+                       (found->beforePixels ? "before" : "after") + " the pixel data are exactly " +
+                       Counted(found->rows, "more row", "more rows") + " of " +
+                       Counted(m_format.columns, "pixel", "pixels") + ": the picture may have been " +
+                       std::to_string(m_format.columns) + "x" + std::to_string(wholeRows) + ", with " +
+                       std::string(CountWord(found->rows, "this row at its ", "these rows at its ")) +
+                       (found->shownOnTop ? "top." : "bottom."));
     }
 
     // " They are all zero." or what files start inside them: hidden data announces itself.

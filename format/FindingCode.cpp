@@ -73,6 +73,7 @@ constexpr std::pair<FindingCode, std::string_view> kNames[] = {
     {FindingCode::DumpShowsOtherPart, "dump-shows-other-part"},
     {FindingCode::DumpHidesBytes, "dump-hides-bytes"},
     {FindingCode::DumpEntrySize, "dump-entry-size"},
+    {FindingCode::RowsPastPicture, "rows-past-picture"},
 };
 
 // Each code's row is at its own place, so a name is found by indexing.
@@ -83,7 +84,7 @@ constexpr bool InCodeOrder()
             return false;
     return true;
 }
-static_assert(InCodeOrder() && std::size(kNames) == static_cast<std::size_t>(FindingCode::DumpEntrySize) + 1,
+static_assert(InCodeOrder() && std::size(kNames) == static_cast<std::size_t>(FindingCode::RowsPastPicture) + 1,
               "one row per code, in the enum's order");
 
 }  // namespace

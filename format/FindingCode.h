@@ -81,6 +81,8 @@ enum class FindingCode : std::uint8_t {
     DumpShowsOtherPart,
     DumpHidesBytes,
     DumpEntrySize,
+    // Unclaimed bytes that are whole rows of the picture (CheckUnclaimed).
+    RowsPastPicture,
 };
 
 // The stable kebab-case name: "file-truncated", "rle-run-past-row", …

@@ -37,6 +37,8 @@ inline constexpr int kBackdropCell = 4;
 // size for full size), alpha kept. The one place Qt decodes: the JPEG or PNG stream a
 // BI_JPEG/BI_PNG bitmap embeds, read straight at size.
 DrawnPicture DrawPicture(format::Bytes file, QSize size);
+// The same with the headers read as `format` says (a picture with rows its headers leave out).
+DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& format, QSize size);
 
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
 DrawnPicture DrawPreview(format::Bytes file, QSize size);

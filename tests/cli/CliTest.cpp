@@ -1190,3 +1190,116 @@ TEST(CliSet, RefusalsExitTwoAndWriteNothing)
 }
 
 }  // namespace
+
+namespace {
+
+// 8 x 2 pixels at 24 bits whose blue channel's bit 0 spells "Hi" from the top-left, then "tail".
+std::vector<std::uint8_t> HiddenHi()
+{
+    const std::string hi = "Hi";
+    std::vector<std::uint8_t> rows(2 * 24, 0x80);
+    for (int bit = 0; bit < 16; ++bit) {
+        const int shownRow = bit / 8;
+        const int storedRow = 1 - shownRow;  // bottom-up
+        rows[storedRow * 24 + (bit % 8) * 3] = static_cast<std::uint8_t>(0x80 | (hi[bit / 8] >> (7 - bit % 8) & 1));
+    }
+    std::vector<std::uint8_t> file = BuildBitmap(Fields(8, 2, rows));
+    file.insert(file.end(), {'t', 'a', 'i', 'l'});
+    return file;
+}
+
+}  // namespace
+
+TEST(CliHidden, ExtractTakesOutBitsAndPartsOrSaysWhyNot)
+{
+    TempDir dir;
+    const std::string file = dir.Write("hi.bmp", HiddenHi());
+    const std::string out = (dir.path() / "out.bin").string();
+    const Outcome bits = RunDump({"--extract", "bits:b:0", file, "-o", out});
+    EXPECT_EQ(bits.Code(), 0) << bits.Describe();
+    EXPECT_EQ(bits.out, out + "  2 bytes of bits:b:0\n");
+    EXPECT_EQ(FileText(out), "Hi");
+    EXPECT_EQ(RunDump({"--extract", "trailing", file, "-o", out}).Code(), 0);
+    EXPECT_EQ(FileText(out), "tail");
+
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+        std::string reason;
+    } refusals[] = {
+        {{"--extract", "embedded", file, "-o", out}, 1, "the pixel data is no JPEG or PNG stream"},
+        {{"--extract", "bits:a:0", file, "-o", out}, 1, "the picture has no alpha channel"},
+        {{"--extract", "bits:q:0", file, "-o", out}, 2, "WHAT is gap, trailing"},
+        {{"--extract", "trailing", file, "-o", file}, 2, "never writes"},
+    };
+    for (const auto& row : refusals) {
+        SCOPED_TRACE(row.reason);
+        const Outcome run = RunDump(row.arguments);
+        ExpectOneErrorLine(run, row.code);
+        EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(FileText(out), "tail");
+    EXPECT_EQ(ReadFileBytes(file), HiddenHi());
+    EXPECT_EQ(RunDump({"--extract", "trailing", file}).Code(), 2);
+}
+
+TEST(CliHidden, PlanesOfEachChannelAndTheRowsALoweredHeightHides)
+{
+    TempDir dir;
+    const std::string file = dir.Write("hi.bmp", HiddenHi());
+    const fs::path planes = dir.path() / "planes";
+    const Outcome run = RunDump({"--planes", planes.string(), file});
+    EXPECT_EQ(run.Code(), 0) << run.Describe();
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 24);
+    // "H" is 0100 1000: the top row's blue bit 0 is white at x = 1 and 4.
+    const QImage blue0(QString::fromStdString((planes / "hi.b0.png").string()), "PNG");
+    ASSERT_EQ(blue0.size(), QSize(8, 2));
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(qGray(blue0.pixel(x, 0)), x == 1 || x == 4 ? 255 : 0) << x;
+    EXPECT_EQ(qGray(QImage(QString::fromStdString((planes / "hi.r7.png").string()), "PNG").pixel(0, 0)), 255);
+
+    // 2 x 5 rows stored, biHeight 2: --all-rows draws the 3 hidden ones too.
+    const std::string lowered = dir.Write("lowered.bmp", BuildBitmap(Fields(2, 2, CountingBytes(5 * 8))));
+    const std::string png = (dir.path() / "all.png").string();
+    EXPECT_EQ(RunDump({"--picture", lowered, "-o", png, "--all-rows"}).Code(), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(png), "PNG").size(), QSize(2, 5));
+    EXPECT_EQ(RunDump({"--json", lowered, "--all-rows"}).Code(), 2);
+}
+
+TEST(CliHidden, ScanListsTheBitmapsInsideAFileAndWritesEachOut)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> haystack = CountingBytes(1000);
+    const std::vector<std::uint8_t> first = HiddenHi();
+    const std::vector<std::uint8_t> decoy = {'B', 'M', 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
+    const std::vector<std::uint8_t> second = TwoByTwo();
+    haystack.insert(haystack.end(), first.begin(), first.end());
+    haystack.insert(haystack.end(), decoy.begin(), decoy.end());
+    haystack.insert(haystack.end(), 100, 0);
+    haystack.insert(haystack.end(), second.begin(), second.end());
+    const std::string file = dir.Write("disk.img", haystack);
+    const std::uint64_t secondAt = 1000 + first.size() + decoy.size() + 100;
+
+    const Outcome json = RunDump({"--scan", file, "--json", "-x", (dir.path() / "found").string()});
+    EXPECT_EQ(json.Code(), 0) << json.Describe();
+    // HiddenHi's bfSize leaves out its trailing "tail": it is 4 bytes shorter than it.
+    EXPECT_EQ(json.out, "{\"offset\":1000,\"length\":" + std::to_string(first.size() - 4) +
+                            ",\"width\":8,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n"
+                            "{\"offset\":" + std::to_string(secondAt) + ",\"length\":" + std::to_string(second.size()) +
+                            ",\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n");
+    EXPECT_EQ(json.err, "2 bitmaps in 1 294 bytes\n");
+    EXPECT_EQ(ReadFileBytes(dir.path() / "found" / ("disk-at-" + std::to_string(secondAt) + ".bmp")), second);
+    EXPECT_EQ(ReadFileBytes(dir.path() / "found" / "disk-at-1000.bmp"),
+              std::vector<std::uint8_t>(first.begin(), first.end() - 4));
+    const Outcome text = RunDump({"--scan", file});
+    EXPECT_TRUE(text.out.starts_with("0x000003e8         1000         102 bytes  8x2, 24 bits  OK  ")) << text.out;
+
+    // A large file is read a MiB at a time, the pieces sharing a byte: a "BM" across a piece's
+    // end is still found, once.
+    std::vector<std::uint8_t> large = CountingBytes((2 << 20) + 100);
+    for (const std::size_t at : {std::size_t{1048575}, std::size_t{2097150}})
+        std::copy(second.begin(), second.end(), large.begin() + static_cast<std::ptrdiff_t>(at));
+    const Outcome pieces = RunDump({"--scan", dir.Write("large.img", large), "--json"});
+    EXPECT_EQ(pieces.out, "{\"offset\":1048575,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n"
+                          "{\"offset\":2097150,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n");
+}
