@@ -163,7 +163,9 @@ void PutTextLayout(Output& out, const format::Layout& layout)
             std::snprintf(line, sizeof line, "  %10llu  %10u    %-18s %-12s ", static_cast<unsigned long long>(field.offset),
                           field.size, field.name.c_str(), std::string(format::TypeName(field.type)).c_str());
             const int digits = static_cast<int>(2 * std::min<std::uint32_t>(field.size, 8));
-            const std::string value = field.present ? format::HexNumber(field.value, digits) : std::string("(cut)");
+            const std::string value = !field.present                            ? std::string("(cut)")
+                                      : format::TypeSize(field.type) == 0 ? std::string("(text)")
+                                                                          : format::HexNumber(field.value, digits);
             out.Put(line + value + (field.meaning.empty() ? "" : "  " + field.meaning) + "\n");
         }
     }

@@ -1,5 +1,6 @@
 #include "CheckContext.h"
 
+#include "ColorProfile.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -135,9 +136,13 @@ struct ColourCheck : Part {
         if (profile.claimed == 0)
             return;
         const bool embedded = type == kProfileEmbedded;
+        const ColorProfile icc = ReadColorProfile(m_file, m_format);
+        const LinkedProfileName name = ReadLinkedProfileName(m_file, m_format);
+        const std::string& said = embedded ? icc.description : name.text;
         m_list.Add(Severity::Note, FindingCode::ColourProfile, profile.offset, profile.claimed,
                    std::string(embedded ? "An embedded ICC profile" : "A linked profile's file name") + " (" +
-                       ByteCount(profile.claimed) + ") lies at offset " + GroupedNumber(profile.offset) + ".");
+                       ByteCount(profile.claimed) + ") lies at offset " + GroupedNumber(profile.offset) +
+                       (said.empty() || (!embedded && !profile.Complete()) ? "." : ": \"" + said + "\"."));
         if (!profile.Complete())
             m_list.AddOnField(Severity::Error, FindingCode::ProfileOutsideFile, FieldId::ProfileData,
                               "The profile takes " + ByteRangeText(profile.offset, profile.claimed) + "; the file has " +
@@ -147,6 +152,88 @@ struct ColourCheck : Part {
                               "The profile at offset " + GroupedNumber(profile.offset) +
                                   " starts inside the headers or the colour table, which end at " +
                                   GroupedNumber(m_format.colorTable.End()) + ".");
+        else
+            CheckProfileApartFromPixels();
+        if (embedded)
+            CheckEmbeddedProfile(icc);
+        else if (profile.Complete() && !name.terminated)
+            m_list.AddOnField(Severity::Warning, FindingCode::LinkedNameUnterminated, FieldId::ProfileSize,
+                              "The linked profile's file name has no NUL within its " + ByteCount(profile.claimed) +
+                                  " (" + m_list.NameOf(FieldId::ProfileSize) + "); a reader may run past it.");
+    }
+
+    // An embedded JPEG or PNG without an image size runs to the end of the file as far as the
+    // headers tell, so only a stream of a known length can lie under the profile.
+    void CheckProfileApartFromPixels()
+    {
+        const FileRange& profile = m_format.profile;
+        const FileRange& pixels = m_format.pixels;
+        const bool lengthKnown = !IsEmbeddedStream(m_format.encoding) || m_format.sizeImage != 0;
+        if (pixels.claimed == 0 || !lengthKnown || profile.offset >= pixels.End() || pixels.offset >= profile.End())
+            return;
+        m_list.AddOnField(Severity::Error, FindingCode::ProfileOverlapsPixels, FieldId::ProfileData,
+                          "The profile takes " + ByteRangeText(profile.offset, profile.claimed) +
+                              ", over the pixel data at " + ByteRangeText(pixels.offset, pixels.claimed) + ".");
+    }
+
+    // The ICC's own rules for the bytes the bitmap gives its profile.
+    void CheckEmbeddedProfile(const ColorProfile& icc)
+    {
+        const FileRange& profile = m_format.profile;
+        const std::uint64_t at = profile.offset;
+        if (profile.claimed < kIccTagTableOffset) {
+            m_list.Add(Severity::Error, FindingCode::NotAnIccProfile, at, profile.claimed,
+                       "The embedded profile is " + ByteCount(profile.claimed) +
+                           " long, too short for an ICC profile's 128-byte header and tag count.");
+            return;
+        }
+        const FieldEntry& magic = FieldOf(kIccHeaderFields, FieldId::IccMagic);
+        if (!icc.icc) {
+            if (Holds(m_file, at + magic.offset, magic.Size()))
+                m_list.Add(Severity::Error, FindingCode::NotAnIccProfile, at + magic.offset, magic.Size(),
+                           "The embedded profile holds " +
+                               SignatureQuoted(static_cast<std::uint32_t>(BeAt(m_file, at + magic.offset, 4))) +
+                               " at its bytes 36 to 39, not the 'acsp' of an ICC profile.");
+            return;
+        }
+        const FieldEntry& size = FieldOf(kIccHeaderFields, FieldId::IccSize);
+        if (icc.declaredSize != profile.claimed)
+            m_list.Add(icc.declaredSize > profile.claimed ? Severity::Error : Severity::Warning,
+                       FindingCode::ProfileSizeMismatch, at + size.offset, size.Size(),
+                       "The profile's header gives its size as " + ByteCount(icc.declaredSize) + "; " +
+                           m_list.NameOf(FieldId::ProfileSize) + " gives " + GroupedNumber(profile.claimed) + ".",
+                       std::string(size.name.View()));
+        CheckTags(icc);
+    }
+
+    // Each tag's data, and the table itself, inside the profile as both sizes allow.
+    void CheckTags(const ColorProfile& icc)
+    {
+        const std::uint64_t limit = std::min<std::uint64_t>(icc.declaredSize, m_format.profile.claimed);
+        const std::uint64_t table = kIccTagTableOffset + kIccTagEntryBytes * std::uint64_t{icc.tagCount};
+        if (table > limit) {
+            m_list.Add(Severity::Error, FindingCode::ProfileTagPastEnd, m_format.profile.offset + kIccTagCountOffset, 4,
+                       "The tag table of " + Counted(icc.tagCount, "tag", "tags") + " takes profile " +
+                           ByteRangeText(kIccTagCountOffset, table - kIccTagCountOffset) + "; the profile has " +
+                           ByteCount(limit) + ".",
+                       "tag count");
+            return;
+        }
+        const auto past = [limit](const IccTag& tag) {
+            return tag.size != 0 && std::uint64_t{tag.offset} + tag.size > limit;
+        };
+        const auto first = std::find_if(icc.tags.begin(), icc.tags.end(), past);
+        if (first == icc.tags.end())
+            return;
+        const auto more = std::count_if(first + 1, icc.tags.end(), past);
+        const std::string number = GroupedNumber(static_cast<std::uint64_t>(first - icc.tags.begin()) + 1);
+        m_list.Add(Severity::Error, FindingCode::ProfileTagPastEnd, first->entry, kIccTagEntryBytes,
+                   "Tag " + number + " (" + SignatureQuoted(first->signature) + ") takes profile " +
+                       ByteRangeText(first->offset, first->size) + "; the profile has " + ByteCount(limit) +
+                       (more == 0 ? std::string(".")
+                                  : ", and " + Counted(static_cast<std::uint64_t>(more), "more tag runs", "more tags run") +
+                                        " past it."),
+                   "tag " + number + " offset");
     }
 };
 

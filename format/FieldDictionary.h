@@ -30,8 +30,14 @@ constexpr bool IsOs2Header(HeaderVersion version)
     return version == HeaderVersion::Core || version == HeaderVersion::Os2v2;
 }
 
-// The types the Windows and OS/2 headers declare their fields with.
-enum class FieldType : std::uint8_t { Word, Dword, Long, Ushort, Short, Ulong, CieXyzTriple };
+// The types the Windows and OS/2 headers declare their fields with; then those of an ICC
+// profile's header and tag table (big-endian, as the ICC stores every number), and the text of
+// a linked profile's file name.
+enum class FieldType : std::uint8_t {
+    Word, Dword, Long, Ushort, Short, Ulong, CieXyzTriple,
+    IccUInt32, IccUInt64, IccSignature, IccDateTime, IccXyz, IccProfileId, IccReserved,
+    Text,
+};
 
 constexpr std::string_view TypeName(FieldType type)
 {
@@ -43,6 +49,14 @@ constexpr std::string_view TypeName(FieldType type)
     case FieldType::Short: return "SHORT";
     case FieldType::Ulong: return "ULONG";
     case FieldType::CieXyzTriple: return "CIEXYZTRIPLE";
+    case FieldType::IccUInt32: return "uInt32Number";
+    case FieldType::IccUInt64: return "uInt64Number";
+    case FieldType::IccSignature: return "signature";
+    case FieldType::IccDateTime: return "dateTimeNumber";
+    case FieldType::IccXyz: return "XYZNumber";
+    case FieldType::IccProfileId: return "uInt8Number[16]";
+    case FieldType::IccReserved: return "uInt8Number[28]";
+    case FieldType::Text: return "CHAR[]";
     }
     return {};
 }
@@ -57,8 +71,24 @@ constexpr std::uint32_t TypeSize(FieldType type)
     case FieldType::Long:
     case FieldType::Ulong: return 4;
     case FieldType::CieXyzTriple: return 36;  // three points of three 2.30 fixed-point numbers
+    case FieldType::IccUInt32:
+    case FieldType::IccSignature: return 4;
+    case FieldType::IccUInt64: return 8;
+    case FieldType::IccDateTime:  // six 16-bit numbers: year, month, day, hours, minutes, seconds
+    case FieldType::IccXyz: return 12;  // three s15Fixed16Numbers
+    case FieldType::IccProfileId: return 16;
+    case FieldType::IccReserved: return 28;
+    case FieldType::Text: return 0;  // as long as the field: a length of its own
     }
     return 0;
+}
+
+// The ICC stores its numbers big-endian; every other type is little-endian.
+constexpr bool TypeBigEndian(FieldType type)
+{
+    return type == FieldType::IccUInt32 || type == FieldType::IccUInt64 || type == FieldType::IccSignature ||
+           type == FieldType::IccDateTime || type == FieldType::IccXyz || type == FieldType::IccProfileId ||
+           type == FieldType::IccReserved;
 }
 
 constexpr bool TypeSigned(FieldType type)
@@ -83,6 +113,12 @@ enum class FieldId : std::uint8_t {
     Intent, ProfileData, ProfileSize, Reserved,
     // OS/2 bitmap array entry.
     ArrayHeaderSize, NextEntry, DisplayWidth, DisplayHeight,
+    // An embedded ICC profile's header and tag table (format/ColorProfile.h).
+    IccSize, IccCmm, IccVersion, IccClass, IccColorSpace, IccPcs, IccDate, IccMagic, IccPlatform, IccFlags,
+    IccManufacturer, IccModel, IccAttributes, IccIntent, IccIlluminant, IccCreator, IccProfileId, IccReserved,
+    IccTagCount, IccTagSignature, IccTagOffset, IccTagSize,
+    // A linked profile's file name.
+    LinkedFileName,
 };
 
 // A field name held in the dictionary itself, so names made of a prefix and a stem stay constexpr.

@@ -38,6 +38,8 @@ std::string_view Trimmed(std::string_view text)
 std::string FieldRangeText(std::string_view name, FieldType type)
 {
     std::string text = std::string(name) + " is a " + std::string(TypeName(type));
+    if (TypeSize(type) == 0)
+        return text + ", not one number: set its bytes";
     if (!HoldsOneNumber(type))
         return text + " of " + ByteCount(TypeSize(type)) + ", not one number: set its bytes";
     const std::uint64_t negative = MostNegative(type);
@@ -80,7 +82,7 @@ std::vector<std::uint8_t> FieldValueBytes(std::uint64_t stored, FieldType type)
 {
     std::vector<std::uint8_t> bytes(TypeSize(type));
     for (std::size_t i = 0; i < bytes.size() && i < 8; ++i)
-        bytes[i] = static_cast<std::uint8_t>(stored >> (8 * i));
+        bytes[TypeBigEndian(type) ? bytes.size() - 1 - i : i] = static_cast<std::uint8_t>(stored >> (8 * i));
     return bytes;
 }
 

@@ -31,16 +31,17 @@ struct ParsedFieldValue {
     std::string error;                    // why not, a sentence naming the field: "biPlanes is a WORD: 0 to 65 535"
 };
 
-// False for a field that is not one number (CIEXYZTRIPLE): its bytes are set as bytes.
+// False for a field that is not one number (CIEXYZTRIPLE, an ICC date, a file name): its bytes
+// are set as bytes.
 constexpr bool HoldsOneNumber(FieldType type)
 {
-    return TypeSize(type) <= 8;
+    return TypeSize(type) != 0 && TypeSize(type) <= 8;
 }
 
 ParsedFieldValue ParseFieldValue(std::string_view text, std::string_view name, FieldType type,
                                  ValueNotation notation = ValueNotation::Typed);
 
-// The stored value's bytes, little-endian, TypeSize(type) of them.
+// The stored value's bytes in the type's byte order, TypeSize(type) of them.
 std::vector<std::uint8_t> FieldValueBytes(std::uint64_t stored, FieldType type);
 
 // The stored value in decimal, with its sign for a signed type: "-64", "65535".

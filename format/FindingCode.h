@@ -45,6 +45,11 @@ enum class FindingCode : std::uint8_t {
     ColourProfile,
     ProfileOutsideFile,
     ProfileOverlapsHeaders,
+    ProfileOverlapsPixels,
+    ProfileSizeMismatch,
+    NotAnIccProfile,
+    ProfileTagPastEnd,
+    LinkedNameUnterminated,
     // Where the pixel data starts (CheckPlacement).
     PixelOffsetOverlaps,
     PixelOffsetPastEnd,

@@ -1,5 +1,6 @@
 #include "Layout.h"
 
+#include "ColorProfile.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -139,6 +140,30 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::NextEntry: return value == 0 ? "0 = the last entry" : "next entry at offset " + GroupedNumber(value);
     case FieldId::DisplayWidth:
     case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Counted(value, "pixel", "pixels");
+    // A profile's fields are no bitmap header's: ColorProfile.cpp gives their meanings.
+    case FieldId::IccSize:
+    case FieldId::IccCmm:
+    case FieldId::IccVersion:
+    case FieldId::IccClass:
+    case FieldId::IccColorSpace:
+    case FieldId::IccPcs:
+    case FieldId::IccDate:
+    case FieldId::IccMagic:
+    case FieldId::IccPlatform:
+    case FieldId::IccFlags:
+    case FieldId::IccManufacturer:
+    case FieldId::IccModel:
+    case FieldId::IccAttributes:
+    case FieldId::IccIntent:
+    case FieldId::IccIlluminant:
+    case FieldId::IccCreator:
+    case FieldId::IccProfileId:
+    case FieldId::IccReserved:
+    case FieldId::IccTagCount:
+    case FieldId::IccTagSignature:
+    case FieldId::IccTagOffset:
+    case FieldId::IccTagSize:
+    case FieldId::LinkedFileName: break;
     }
     return {};
 }
@@ -198,7 +223,7 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
     if (format.profile.claimed != 0)
         placed.push_back(MakeElement(ElementKind::Profile,
                                      format.csType == kProfileEmbedded ? "embedded profile" : "linked profile",
-                                     format.profile));
+                                     format.profile, ProfileFields(file, format)));
     std::erase_if(placed, [](const Element& element) { return element.size == 0; });
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Element& a, const Element& b) { return a.offset < b.offset; });
@@ -267,6 +292,16 @@ void AddPiecesBetween(const Element& part, const std::vector<Element>& headers, 
         pieces.push_back(piece(from, end));
 }
 
+// A part that gives way keeps the fields it still holds whole (or up to the end of the file).
+void KeepFieldsInside(Element& part, std::uint64_t fileSize)
+{
+    const std::uint64_t end = part.offset + part.size;
+    std::erase_if(part.fields, [&](const Field& field) {
+        const std::uint64_t fieldEnd = SaturatingAdd(field.offset, field.size);
+        return field.offset < part.offset || field.offset >= end || (fieldEnd > end && end != fileSize);
+    });
+}
+
 // Every byte in one part. Where a broken file makes parts overlap, the headers keep their bytes
 // (every field stays readable where it is) and the other parts give way around them; the
 // findings tell of the overlap.
@@ -325,6 +360,8 @@ Layout ReadLayout(Bytes file, std::uint64_t base)
         if (element.offset > covered)
             layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
         covered = element.offset + element.size;
+        if (!IsHeader(element.kind))
+            KeepFieldsInside(element, file.size());
         layout.elements.push_back(std::move(element));
     }
     if (covered < file.size())

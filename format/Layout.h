@@ -17,7 +17,8 @@ struct Field {
     std::uint64_t offset;  // in the file
     std::uint32_t size;    // bytes
     FieldType type;        // as the Windows or OS/2 headers declare it: WORD, DWORD, LONG, CIEXYZTRIPLE
-    std::uint64_t value;   // raw value as stored (little-endian), for fields up to 8 bytes; 0 for longer ones
+    std::uint64_t value;   // raw value as stored (in the type's byte order), for fields up to 8 bytes; 0 for
+                           // longer ones and text
     std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
     bool present;          // all its bytes lie inside the file
 
@@ -32,7 +33,8 @@ struct Element {
     std::uint64_t offset;
     std::uint64_t size;     // bytes of it inside the file
     std::uint64_t claimed;  // what the headers claim (>= size when the file is cut)
-    std::vector<Field> fields;  // header and mask fields; empty for the other kinds
+    std::vector<Field> fields;  // header and mask fields, an ICC profile's header and tag table, a linked
+                                // profile's file name; empty for the other kinds
 
     bool operator==(const Element&) const = default;
 };

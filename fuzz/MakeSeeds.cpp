@@ -1,7 +1,9 @@
 // Writes the fuzzers' seed bitmaps into the folder given: the shapes the tests use, each a
 // starting point the fuzzer mutates (palettes, short headers, top-down, claims past the end).
 
+#include "format/BitmapFormat.h"
 #include "testsupport/BmpBuilder.h"
+#include "testsupport/ProfileBuilder.h"
 
 #include <cstdio>
 #include <fstream>
@@ -22,6 +24,13 @@ std::vector<std::uint8_t> Os2HeaderRestAndTable()
     std::vector<std::uint8_t> bytes(24, 0);
     bytes.insert(bytes.end(), {0, 0, 0, 0, 255, 255, 255, 0});
     return bytes;
+}
+
+bool WriteSeed(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
 std::vector<std::pair<std::string, BitmapFields>> Seeds()
@@ -57,12 +66,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    for (const auto& [name, fields] : Seeds()) {
-        const std::vector<std::uint8_t> bytes = BuildBitmap(fields);
-        std::ofstream out(std::string(argv[1]) + "/" + name + ".bmp", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out)
+    const std::string folder = argv[1];
+    for (const auto& [name, fields] : Seeds())
+        if (!WriteSeed(folder + "/" + name + ".bmp", BuildBitmap(fields)))
             return 1;
-    }
-    return 0;
+    // An ICC profile for the fuzzer to damage: its header, tag table and the tags lcms2 reads.
+    const std::vector<std::uint8_t> profile = hexlume::testing::BuildDisplayProfile(u"seed");
+    return WriteSeed(folder + "/v5-profile.bmp", hexlume::testing::BuildV5WithProfile(hexlume::format::kProfileEmbedded, profile)) ? 0 : 1;
 }

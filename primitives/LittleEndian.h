@@ -25,6 +25,17 @@ constexpr std::uint64_t LeAt(Bytes bytes, std::uint64_t offset, unsigned size)
     return value;
 }
 
+// The size-byte big-endian number at offset (size 1 to 8), as an ICC profile stores its numbers.
+constexpr std::uint64_t BeAt(Bytes bytes, std::uint64_t offset, unsigned size)
+{
+    if (size > 8 || !Holds(bytes, offset, size))
+        return 0;
+    std::uint64_t value = 0;
+    for (unsigned i = 0; i < size; ++i)
+        value = value << 8 | bytes[offset + i];
+    return value;
+}
+
 constexpr std::uint16_t Le16At(Bytes bytes, std::uint64_t offset)
 {
     return static_cast<std::uint16_t>(LeAt(bytes, offset, 2));

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools
-    libgtest-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libbenchmark-dev nlohmann-json3-dev liblcms2-dev
     fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
     imagemagick parallel
 )

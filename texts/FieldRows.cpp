@@ -1,6 +1,7 @@
 #include "FieldRows.h"
 
 #include "HexText.h"
+#include "format/FieldValue.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
@@ -54,11 +55,14 @@ FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes fi
         row.meaning = kCutOff;
         return row;
     }
-    if (field.size <= 8) {
+    if (field.size <= 8 && format::HoldsOneNumber(field.type)) {
         row.hex = format::HexDigits(field.value, static_cast<int>(field.size) * 2);
         row.decimal = FieldDecimalText(field);
     } else {
-        row.hex = BytesHex(file, field.offset, field.size);  // a CIEXYZTRIPLE: no one value, its bytes
+        // A CIEXYZTRIPLE, an ICC date, a file name: no one value, its bytes (a name's first few).
+        const bool text = field.type == format::FieldType::Text;
+        const std::uint64_t shown = text ? std::min<std::uint64_t>(field.size, kPartBytesShown) : field.size;
+        row.hex = BytesHex(file, field.offset, shown) + (shown < field.size ? " …" : "");
     }
     row.meaning = field.meaning;
     return row;

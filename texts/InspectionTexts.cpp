@@ -5,6 +5,7 @@
 #include "HexText.h"
 #include "RegionText.h"
 #include "format/ByteDescription.h"
+#include "format/FieldValue.h"
 #include "format/Huffman1D.h"
 #include "format/NumberText.h"
 #include "format/PixelBytes.h"
@@ -36,7 +37,7 @@ constexpr std::array<std::string_view, kMemoCount> kMemoRegionNames{"file header
 
 std::string ValueText(const Field& field)
 {
-    if (field.size > 8)
+    if (field.size > 8 || !format::HoldsOneNumber(field.type))
         return {};
     return " = " + FieldDecimalText(field) + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
 }

@@ -2,10 +2,12 @@
 // That is all a script sees, so that is all these tests look at.
 
 #include "texts/RegionText.h"
+#include "format/BitmapFormat.h"
 #include "format/PixelFormats.h"
 #include "model/Dib.h"
 #include "primitives/LittleEndian.h"
 #include "testsupport/BmpBuilder.h"
+#include "testsupport/ProfileBuilder.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -35,6 +37,8 @@ namespace {
 namespace fs = std::filesystem;
 using hexlume::testing::BitmapFields;
 using hexlume::testing::BuildBitmap;
+using hexlume::testing::BuildDisplayProfile;
+using hexlume::testing::BuildV5WithProfile;
 using hexlume::testing::CountingBytes;
 using hexlume::testing::ReadFileBytes;
 using hexlume::testing::TempDir;
@@ -959,6 +963,32 @@ TEST(CliQuery, PixelAndAtAnswerEachOther)
     }
     const Outcome text = RunDump({"--pixel", "1,1", files[0]});
     EXPECT_TRUE(text.out.starts_with("pixel (1, 1) (stored row 0)\noffset: 0x")) << text.out;
+}
+
+// An embedded profile's bytes, its description and a linked profile's name, as --at, --check -v
+// and the report say them.
+TEST(CliQuery, ColourProfilesAreSaidInEveryText)
+{
+    TempDir dir;
+    const std::string embedded = dir.Write(
+        "embedded.bmp", BuildV5WithProfile(hexlume::format::kProfileEmbedded, BuildDisplayProfile(u"Test display")));
+    const std::string note = "An embedded ICC profile (464 bytes) lies at offset 154: \"Test display\".";
+    EXPECT_EQ(RunDump({"--at", "166", embedded}).out,
+              "Offset 0x000000A6 (166)\nembedded profile, device class (signature, bytes 166–169; byte 1 of 4) = "
+              "1 835 955 314 (0x6D6E7472): 'mntr' = display device\nnote: " + note + "\n");
+    EXPECT_NE(RunDump({"--check", "-v", embedded}).out.find("colour-profile                  0x9A        " + note),
+              std::string::npos);
+    const std::string report = RunDump({embedded}).out;
+    EXPECT_NE(report.find("tag 1 signature    signature    0x64657363  'desc' = profile description: \"Test display\""),
+              std::string::npos) << report;
+
+    const std::string name = "\\\\server\\colour\\\x93office\x94.icm";
+    std::vector<std::uint8_t> held(name.begin(), name.end());
+    held.push_back(0);
+    const std::string linked = dir.Write("linked.bmp", BuildV5WithProfile(hexlume::format::kProfileLinked, held));
+    const std::string said = "\"\\\\server\\colour\\“office”.icm\"";
+    EXPECT_NE(RunDump({linked}).out.find("file name          CHAR[]       (text)  " + said), std::string::npos);
+    EXPECT_NE(RunDump({"--at", "160", linked}).out.find(said), std::string::npos);
 }
 
 TEST(CliQuery, OutsideTheFileOrPictureExitsOneAndBadUsageTwo)
