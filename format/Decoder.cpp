@@ -9,6 +9,8 @@ using namespace decoding;
 
 std::string NoPictureReason(const BitmapFormat& format)
 {
+    if (format.pngImage)
+        return format.columns == 0 || format.rows == 0 ? "the icon's PNG stream has no IHDR with a size" : std::string{};
     if (format.version == HeaderVersion::Unknown)
         return "biSize " + GroupedNumber(format.headerSize) + " is not an info header size";
     if (!format.header.Complete())

@@ -4,9 +4,9 @@
 
 namespace hexlume::format {
 
-Inspection Inspect(Bytes file)
+Inspection Inspect(Bytes file, std::size_t image)
 {
-    Inspection inspection{.layout = ReadLayout(file), .findings = {}, .noPictureReason = {}};
+    Inspection inspection{.layout = ReadImageLayout(file, image), .findings = {}, .noPictureReason = {}};
     inspection.findings = CheckBitmap(inspection.layout, file);
     inspection.noPictureReason = NoPictureReason(inspection.layout.format);
     return inspection;
