@@ -94,7 +94,11 @@ void PutOverBackdrop(QImage& image)
 
 DrawnPicture DrawPicture(format::Bytes file, QSize size)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file);
+    return DrawPicture(file, format::ReadBitmapFormat(file), size);
+}
+
+DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& layout, QSize size)
+{
     const format::DecodeResult result = format::DecodePicture(file, layout, static_cast<std::uint32_t>(size.width()),
                                                               static_cast<std::uint32_t>(size.height()));
     switch (result.outcome) {
