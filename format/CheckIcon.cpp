@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace hexlume::format::check {
 
@@ -16,14 +17,6 @@ std::string EntryName(std::size_t index)
 std::string SizeText(std::uint64_t width, std::uint64_t height)
 {
     return GroupedNumber(width) + " by " + GroupedNumber(height);
-}
-
-// Bytes an image's parts take from its start: the last part's end.
-std::uint64_t ImageEnd(const BitmapFormat& image)
-{
-    if (image.pngImage)
-        return image.pixels.End();
-    return std::max({image.header.End(), image.colorTable.End(), image.pixels.End(), image.andMask.End()});
 }
 
 struct IconCheck : Part {
@@ -72,6 +65,10 @@ struct IconCheck : Part {
     void CheckPlaces()
     {
         const auto& entries = icon.entries;
+        std::vector<ByteRange> claimed;
+        for (const IconEntry& entry : entries)
+            claimed.push_back({entry.image.offset, entry.bytesInRes});
+        const std::vector<std::optional<std::size_t>> partners = OverlappingImages(claimed);
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const IconEntry& entry = entries[i];
             if (entry.image.offset < icon.directory.End())
@@ -84,25 +81,18 @@ struct IconCheck : Part {
                              EntryName(i) + "'s image (" + ByteCount(entry.bytesInRes) + " from offset " +
                                  GroupedNumber(entry.imageOffset) + ") runs past the end of the file, which has " +
                                  GroupedNumber(m_format.fileSize) + ".");
-            for (std::size_t j = 0; j < i; ++j) {
-                const IconEntry& other = entries[j];
-                if (entry.image.offset < other.image.End() && other.image.offset < entry.image.End() &&
-                    entry.bytesInRes != 0 && other.bytesInRes != 0) {
-                    OnEntryField(Severity::Error, FindingCode::IconImagesOverlap, entry, FieldId::EntryOffset,
-                                 EntryName(i) + "'s image (" + ByteRangeText(entry.image.offset, entry.bytesInRes) +
-                                     ") overlaps entry " + GroupedNumber(j + 1) + "'s (" +
-                                     ByteRangeText(other.image.offset, other.bytesInRes) + ").");
-                    break;
-                }
-            }
+            if (const std::optional<std::size_t> j = partners[i])
+                OnEntryField(Severity::Error, FindingCode::IconImagesOverlap, entry, FieldId::EntryOffset,
+                             EntryName(i) + "'s image (" + ByteRangeText(entry.image.offset, entry.bytesInRes) +
+                                 ") overlaps entry " + GroupedNumber(*j + 1) + "'s (" +
+                                 ByteRangeText(entries[*j].image.offset, entries[*j].bytesInRes) + ").");
         }
     }
 
     // What the entry says against what its image says.
-    void CheckEntryAgainstImage(std::size_t index)
+    void CheckEntryAgainstImage(std::size_t index, const BitmapFormat& image, bool alone)
     {
         const IconEntry& entry = icon.entries[index];
-        const BitmapFormat image = ReadIconImage(m_file, entry);
         const std::string name = EntryName(index);
         if (entry.reserved != 0)
             OnEntryField(Severity::Warning, FindingCode::ReservedNotZero, entry, FieldId::EntryReserved,
@@ -132,10 +122,11 @@ struct IconCheck : Part {
             OnEntryField(Severity::Warning, FindingCode::HotspotOutside, entry, FieldId::HotspotX,
                          name + "'s hot spot (" + GroupedNumber(entry.planes) + ", " + GroupedNumber(entry.bitCount) +
                              ") lies outside its " + SizeText(image.columns, image.rows) + " image.");
-        CheckBytes(index, image);
+        CheckBytes(index, image, alone);
     }
 
-    void CheckBytes(std::size_t index, const BitmapFormat& image)
+    // An image over another's is not walked again (`alone` false): the overlap is an error already.
+    void CheckBytes(std::size_t index, const BitmapFormat& image, bool alone)
     {
         const IconEntry& entry = icon.entries[index];
         const std::string name = EntryName(index);
@@ -153,7 +144,7 @@ struct IconCheck : Part {
             return;
         }
         const std::uint64_t needed =
-            image.pngImage ? ReadPngHeader(m_file, entry.imageOffset).end : ImageEnd(image);
+            image.pngImage ? (alone ? PngStreamEnd(m_file, entry.imageOffset) : 0) : ImageEnd(image);
         if (needed == 0 || needed <= entry.imageOffset)
             return;
         const std::uint64_t takes = needed - entry.imageOffset;
@@ -168,6 +159,28 @@ struct IconCheck : Part {
 
 }  // namespace
 
+std::vector<std::optional<std::size_t>> OverlappingImages(const std::vector<ByteRange>& ranges)
+{
+    // One sweep in offset order: a range that starts before the furthest end so far overlaps
+    // the range reaching there.
+    std::vector<std::size_t> order(ranges.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return ranges[a].offset < ranges[b].offset; });
+    std::vector<std::optional<std::size_t>> partners(ranges.size());
+    std::optional<std::size_t> furthest;
+    for (const std::size_t i : order) {
+        if (ranges[i].Empty())
+            continue;
+        if (furthest && ranges[i].offset < ranges[*furthest].End())
+            partners[i] = *furthest;
+        if (!furthest || ranges[i].End() > ranges[*furthest].End())
+            furthest = i;
+    }
+    return partners;
+}
+
 void CheckIconDirectory(Context& context)
 {
     IconCheck check(context);
@@ -175,9 +188,9 @@ void CheckIconDirectory(Context& context)
     check.CheckPlaces();
 }
 
-void CheckIconEntry(Context& context, std::size_t index)
+void CheckIconEntry(Context& context, std::size_t index, const BitmapFormat& image, bool alone)
 {
-    IconCheck(context).CheckEntryAgainstImage(index);
+    IconCheck(context).CheckEntryAgainstImage(index, image, alone);
 }
 
 }  // namespace hexlume::format::check

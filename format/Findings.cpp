@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 namespace hexlume::format {
 
@@ -86,12 +87,26 @@ std::vector<Finding> CheckIconFile(const Layout& layout, Bytes file)
     check::CheckIconDirectory(context);
     const std::vector<IconEntry>& entries = layout.icon.entries;
     std::vector<Finding> findings = context.list.Take();
+    // An image over another one's parts is not scanned again: the overlap is an error already,
+    // and however many entries a file has, its bytes are read once.
+    std::vector<BitmapFormat> images;
+    std::vector<ByteRange> extents;
+    std::map<std::uint64_t, std::size_t> dibAt;  // entries sharing a DIB read it once
+    for (const IconEntry& entry : entries) {
+        const auto shared = entry.png ? dibAt.end() : dibAt.find(entry.imageOffset);
+        images.push_back(shared != dibAt.end() ? images[shared->second] : ReadIconImage(file, entry));
+        if (!entry.png)
+            dibAt.emplace(entry.imageOffset, images.size() - 1);
+        const std::uint64_t end = std::max(entry.image.End(), ImageEnd(images.back()));
+        extents.push_back(ByteRange{entry.image.offset, end - entry.image.offset}.Within(file.size()));
+    }
+    const std::vector<std::optional<std::size_t>> overlapping = check::OverlappingImages(extents);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         Context entryContext(layout, file);
-        check::CheckIconEntry(entryContext, i);
+        check::CheckIconEntry(entryContext, i, images[i], !overlapping[i]);
         std::vector<Finding> entryFindings = entryContext.list.Take();
-        const BitmapFormat image = ReadIconImage(file, entries[i]);
-        if (!image.pngImage && entries[i].image.offset < file.size()) {
+        const BitmapFormat& image = images[i];
+        if (!image.pngImage && entries[i].image.offset < file.size() && !overlapping[i]) {
             const Layout alone = ReadDibLayout(file, image);
             for (Finding& finding : CheckOneBitmap(alone, file, true)) {
                 finding.message = "Image " + GroupedNumber(i + 1) + " of " + GroupedNumber(entries.size()) +

@@ -125,16 +125,21 @@ PngHeader ReadPngHeader(Bytes file, std::uint64_t at)
     png.bitDepth = file[ihdr + 16];
     png.colorType = file[ihdr + 17];
     png.bitsPerPixel = static_cast<std::uint16_t>(png.bitDepth * ChannelsOf(png.colorType));
-    // Each chunk's length moves forward by at least its frame, so the walk ends.
-    for (std::uint64_t chunk = ihdr; Holds(file, chunk, kChunkFrame);) {
+    return png;
+}
+
+std::uint64_t PngStreamEnd(Bytes file, std::uint64_t at)
+{
+    if (!ReadPngHeader(file, at).valid)
+        return 0;
+    // Each chunk moves forward by at least its frame, so the walk ends.
+    for (std::uint64_t chunk = at + kPngSignature.size(); Holds(file, chunk, kChunkFrame);) {
         const std::uint64_t next = chunk + kChunkFrame + Be32At(file, chunk);
-        if (Be32At(file, chunk + 4) == kIend) {
-            png.end = next <= file.size() ? next : 0;
-            break;
-        }
+        if (Be32At(file, chunk + 4) == kIend)
+            return next <= file.size() ? next : 0;
         chunk = next;
     }
-    return png;
+    return 0;
 }
 
 BitmapFormat ReadIconImage(Bytes file, const IconEntry& entry)
@@ -158,6 +163,14 @@ BitmapFormat ReadIconImage(Bytes file, const IconEntry& entry)
     format.compression = kBiPng;
     format.pixels = entry.image;
     return format;
+}
+
+std::uint64_t ImageEnd(const BitmapFormat& image)
+{
+    if (image.pngImage)
+        return image.pixels.End();
+    return std::max({image.header.End(), image.maskBytes.End(), image.colorTable.End(), image.pixels.End(),
+                     image.andMask.End()});
 }
 
 bool IsHeaderlessDib(Bytes file)

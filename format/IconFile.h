@@ -54,7 +54,10 @@ IconFile ReadIconFile(Bytes file);
 // the size and bit count its IHDR gives, the stream as the pixels (pngImage).
 BitmapFormat ReadIconImage(Bytes file, const IconEntry& entry);
 
-// A PNG stream's IHDR and where the stream ends.
+// Where the last part an icon image's header places ends (a PNG stream: the entry's claim).
+std::uint64_t ImageEnd(const BitmapFormat& image);
+
+// A PNG stream's IHDR.
 struct PngHeader {
     bool valid = false;  // signature and IHDR present
     std::uint32_t width = 0;
@@ -62,9 +65,11 @@ struct PngHeader {
     std::uint8_t bitDepth = 0;
     std::uint8_t colorType = 0;
     std::uint16_t bitsPerPixel = 0;  // bit depth × channels
-    std::uint64_t end = 0;           // the offset after the IEND chunk; 0 when the file has none
 };
 PngHeader ReadPngHeader(Bytes file, std::uint64_t at);
+// Where the PNG stream at `at` ends: the offset after its IEND chunk; 0 when the file has none.
+// A walk over the stream's chunks.
+std::uint64_t PngStreamEnd(Bytes file, std::uint64_t at);
 
 // Whether the file starts with an info header of a known size whose width, height, planes,
 // bit count and compression are plausible: a DIB with no file header.

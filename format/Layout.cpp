@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <set>
 
 namespace hexlume::format {
 
@@ -277,7 +278,11 @@ std::vector<Element> PlacedIconElements(Bytes file, const IconFile& icon)
                                      Fields(file, IconEntryFields(icon.IsCursor()), kIconEntryBytes, at,
                                             BitmapFormat{})));
     }
+    // Entries sharing a DIB share its parts: each is read once, however many entries there are.
+    std::set<std::uint64_t> dibs;
     for (const IconEntry& entry : icon.entries) {
+        if (!entry.png && !dibs.insert(entry.imageOffset).second)
+            continue;
         std::vector<Element> image = PlacedElements(file, ReadIconImage(file, entry));
         std::move(image.begin(), image.end(), std::back_inserter(placed));
     }
