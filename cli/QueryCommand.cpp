@@ -42,7 +42,11 @@ int AnswerByte(const QueryOptions& options, const format::Inspection& inspected,
     if (offset >= file.size())
         return Fail(options.file, "offset " + GroupedNumber(offset) + " lies past the end of the file (" +
                                       format::ByteCount(file.size()) + ")");
-    const format::Layout& layout = inspected.layout;
+    // A byte of another image than the chosen one is told by its own image's headers.
+    const std::optional<std::size_t> holder = format::ImageHolding(inspected.layout, file, offset);
+    const format::Layout own = holder && *holder != inspected.layout.image ? format::ReadImageLayout(file, *holder)
+                                                                          : format::Layout{};
+    const format::Layout& layout = holder && *holder != inspected.layout.image ? own : inspected.layout;
     const std::string text = ByteText(layout, inspected.findings, file, offset);
     if (!options.json) {
         std::fprintf(out, "%s\n", text.c_str());

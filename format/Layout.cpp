@@ -425,6 +425,24 @@ std::size_t ImageCount(const Layout& layout)
     return 1;
 }
 
+std::optional<std::size_t> ImageHolding(const Layout& layout, Bytes file, std::uint64_t offset)
+{
+    if (layout.kind == FileKind::BitmapArray) {
+        const auto& entries = layout.array.entries;
+        const auto after = std::upper_bound(entries.begin(), entries.end(), offset);
+        return after == entries.begin() ? std::nullopt
+                                        : std::optional<std::size_t>(static_cast<std::size_t>(after - entries.begin() - 1));
+    }
+    const auto& entries = layout.icon.entries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const IconEntry& entry = entries[i];
+        const std::uint64_t end = std::max(entry.image.End(), ImageEnd(ReadIconImage(file, entry)));
+        if (offset >= entry.image.offset && offset < end)
+            return i;
+    }
+    return std::nullopt;
+}
+
 Layout ReadLayout(Bytes file, std::uint64_t base)
 {
     if (base == 0)

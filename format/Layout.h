@@ -5,6 +5,7 @@
 #include "format/IconFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,11 @@ Layout ReadDibLayout(Bytes file, const BitmapFormat& format);
 
 // Images the file holds: an array's or icon directory's entries the file has, else 1.
 std::size_t ImageCount(const Layout& layout);
+
+// The image (from 0) of an icon, cursor or array whose bytes hold `offset`: an icon image's
+// from its entry's offset to the end of its parts or its entry's claim; an array entry's from its
+// header to the next entry. nullopt in a file of one image, or outside every image.
+std::optional<std::size_t> ImageHolding(const Layout& layout, Bytes file, std::uint64_t offset);
 
 // "bitmap", "OS/2 bitmap array", "icon", "cursor", "headerless DIB".
 std::string_view FileKindName(FileKind kind);

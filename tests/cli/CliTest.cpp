@@ -1025,6 +1025,7 @@ TEST(CliIcon, EntryChoosesTheImageForEveryCommandAndTheHotSpotIsNamed)
 
     const QJsonObject pixel = ParseJson(RunDump({"--pixel", "1,1", "--json", "--entry", "1", icon}));
     EXPECT_EQ(pixel["maskBit"]["value"].toInt(-1), 1);
+    EXPECT_EQ(Str(ParseJson(RunDump({"--at", "110", "--json", icon}))["element"]), "PNG stream");  // 6 + 2 × 16 + 64 on
     const QJsonObject report = ParseJson(RunDump({"--json", "--entry", "2", icon}));
     EXPECT_EQ(Str(report["kind"]), "icon");
     EXPECT_EQ(report["entry"].toInt(), 2);
