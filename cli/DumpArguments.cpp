@@ -59,6 +59,7 @@ class Parser {
         QCommandLineOption("planes", {}, "DIR"),
         QCommandLineOption("scan"),
         QCommandLineOption("x", {}, "DIR"),
+        QCommandLineOption("entry", {}, "N"),
     };
 
 public:
@@ -123,6 +124,16 @@ public:
     const QCommandLineOption& planes = m_all[20];
     const QCommandLineOption& scan = m_all[21];
     const QCommandLineOption& extractTo = m_all[22];
+    const QCommandLineOption& entry = m_all[23];
+
+    // --entry N, from 1: nullopt when not given; false when its value is no such number.
+    bool ReadEntry(std::optional<std::uint64_t>& entry) const
+    {
+        if (!Given(this->entry))
+            return true;
+        entry = ParseWholeNumber(Value(this->entry));
+        return entry && *entry >= 1;
+    }
 
 private:
     QCommandLineParser m_parser;
@@ -161,12 +172,14 @@ std::optional<DumpArguments> CheckArguments(const Parser& line)
 
 std::optional<DumpArguments> QueryArguments(const Parser& line)
 {
-    if (!line.Only({&line.at, &line.pixel, &line.json}, {&line.json}) || line.Times(line.at) + line.Times(line.pixel) != 1 ||
-        line.Files().size() != 1)
+    if (!line.Only({&line.at, &line.pixel, &line.json, &line.entry}, {&line.json, &line.entry}) ||
+        line.Times(line.at) + line.Times(line.pixel) != 1 || line.Files().size() != 1)
         return std::nullopt;
     DumpArguments arguments;
     arguments.command = Command::Query;
     QueryOptions& options = arguments.query;
+    if (!line.ReadEntry(options.entry))
+        return std::nullopt;
     options.json = line.Given(line.json);
     options.file = line.Files().front();
     if (line.Given(line.at)) {
@@ -254,8 +267,8 @@ std::optional<DumpArguments> ScanArguments(const Parser& line)
 // The report, --json, --export or --picture of one file.
 std::optional<DumpArguments> FileArguments(const Parser& line)
 {
-    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size, &line.allRows},
-                   {&line.output, &line.size, &line.allRows}) ||
+    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size, &line.allRows, &line.entry},
+                   {&line.output, &line.size, &line.allRows, &line.entry}) ||
         line.Times(line.json) + line.Times(line.exportDump) + line.Times(line.picture) > 1 || line.Files().size() != 1)
         return std::nullopt;
     DumpArguments arguments;
@@ -271,6 +284,8 @@ std::optional<DumpArguments> FileArguments(const Parser& line)
         if (!arguments.size)
             return std::nullopt;
     }
+    if (!line.ReadEntry(arguments.entry) || (arguments.entry && arguments.command == Command::Export))
+        return std::nullopt;
     const bool picture = arguments.command == Command::Picture;
     const bool writesFile = arguments.command == Command::Export || picture;
     arguments.allRows = line.Given(line.allRows);

@@ -23,6 +23,7 @@ struct DumpArguments {
     std::optional<std::string> output;  // Export, Picture: -o
     std::optional<QSize> size;          // Picture: --size WxH
     bool allRows = false;               // Picture: --all-rows, whole rows past the pixel data too
+    std::optional<std::uint64_t> entry;  // Report, Json, Picture: --entry N, the image from 1
     CheckOptions check;
     QueryOptions query;
     DiffOptions diff;

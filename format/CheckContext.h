@@ -3,7 +3,9 @@
 #include "format/FindingList.h"
 #include "format/PixelScan.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // What the checks of one bitmap share, and the checks themselves, one file per concern:
 // CheckHeaders, CheckColours, CheckPlacement, CheckPixels, CheckStreams, CheckUnclaimed. A new
@@ -66,6 +68,15 @@ void CheckPixels(Context& context);
 void CheckRleStream(Context& context);
 void CheckHuffmanStream(Context& context);
 void CheckEmbeddedStream(Context& context);
+
+// An icon or cursor file's directory and where its entries place their images; an entry (from
+// 0) against its image (as ReadIconImage reads it), which is walked only when `alone`, over no
+// other image. The context's layout is the whole file's.
+void CheckIconDirectory(Context& context);
+void CheckIconEntry(Context& context, std::size_t index, const BitmapFormat& image, bool alone);
+// For each of an icon's images (their ranges in entry order), one placed before it (or at the
+// same offset, earlier in the directory) that it overlaps; in O(n log n), whatever the count.
+std::vector<std::optional<std::size_t>> OverlappingImages(const std::vector<ByteRange>& ranges);
 
 // Bytes no part of the bitmap claims: gaps and trailing bytes.
 void NoteUnclaimedBytes(Context& context);

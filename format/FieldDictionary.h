@@ -36,7 +36,7 @@ constexpr bool IsOs2Header(HeaderVersion version)
 enum class FieldType : std::uint8_t {
     Word, Dword, Long, Ushort, Short, Ulong, CieXyzTriple,
     IccUInt32, IccUInt64, IccSignature, IccDateTime, IccXyz, IccProfileId, IccReserved,
-    Text,
+    Text, Byte,
 };
 
 constexpr std::string_view TypeName(FieldType type)
@@ -57,6 +57,7 @@ constexpr std::string_view TypeName(FieldType type)
     case FieldType::IccProfileId: return "uInt8Number[16]";
     case FieldType::IccReserved: return "uInt8Number[28]";
     case FieldType::Text: return "CHAR[]";
+    case FieldType::Byte: return "BYTE";
     }
     return {};
 }
@@ -79,6 +80,7 @@ constexpr std::uint32_t TypeSize(FieldType type)
     case FieldType::IccProfileId: return 16;
     case FieldType::IccReserved: return 28;
     case FieldType::Text: return 0;  // as long as the field: a length of its own
+    case FieldType::Byte: return 1;
     }
     return 0;
 }
@@ -119,6 +121,10 @@ enum class FieldId : std::uint8_t {
     IccTagCount, IccTagSignature, IccTagOffset, IccTagSize,
     // A linked profile's file name.
     LinkedFileName,
+    // Icon and cursor files: the directory and its entries.
+    IconReserved, IconType, IconCount,
+    EntryWidth, EntryHeight, EntryColorCount, EntryReserved, EntryPlanes, EntryBitCount, HotspotX, HotspotY,
+    EntryBytes, EntryOffset,
 };
 
 // A field name held in the dictionary itself, so names made of a prefix and a stem stay constexpr.
@@ -269,6 +275,41 @@ inline constexpr FieldEntry kMasksAfterHeader[] = {
     {FieldId::AlphaMask, "AlphaMask", 12, FieldType::Dword},
 };
 
+// An icon (.ico) or cursor (.cur) file starts with ICONDIR, then one 16-byte entry an image;
+// each image is a DIB without a file header, or a PNG stream.
+inline constexpr FieldEntry kIconDirectory[] = {
+    {FieldId::IconReserved, "idReserved", 0, FieldType::Word},
+    {FieldId::IconType, "idType", 2, FieldType::Word},
+    {FieldId::IconCount, "idCount", 4, FieldType::Word},
+};
+
+inline constexpr FieldEntry kIconEntry[] = {
+    {FieldId::EntryWidth, "bWidth", 0, FieldType::Byte},
+    {FieldId::EntryHeight, "bHeight", 1, FieldType::Byte},
+    {FieldId::EntryColorCount, "bColorCount", 2, FieldType::Byte},
+    {FieldId::EntryReserved, "bReserved", 3, FieldType::Byte},
+    {FieldId::EntryPlanes, "wPlanes", 4, FieldType::Word},
+    {FieldId::EntryBitCount, "wBitCount", 6, FieldType::Word},
+    {FieldId::EntryBytes, "dwBytesInRes", 8, FieldType::Dword},
+    {FieldId::EntryOffset, "dwImageOffset", 12, FieldType::Dword},
+};
+
+// A cursor's entry keeps its hot spot where an icon's keeps planes and bit count.
+constexpr std::array<FieldEntry, std::size(kIconEntry)> CursorEntry()
+{
+    std::array<FieldEntry, std::size(kIconEntry)> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = kIconEntry[i];
+        if (fields[i].id == FieldId::EntryPlanes)
+            fields[i] = {FieldId::HotspotX, "wXHotspot", fields[i].offset, fields[i].type};
+        else if (fields[i].id == FieldId::EntryBitCount)
+            fields[i] = {FieldId::HotspotY, "wYHotspot", fields[i].offset, fields[i].type};
+    }
+    return fields;
+}
+
+inline constexpr auto kCursorEntry = CursorEntry();
+
 }  // namespace dictionary
 
 // The file header's fields as the header version names them (OS/2 has its own names).
@@ -322,6 +363,18 @@ inline constexpr FieldTable kArrayHeaderFields = dictionary::kArrayHeader;
 inline constexpr std::uint16_t kBitmapSignature = 0x4D42;
 inline constexpr std::uint16_t kArraySignature = 0x4142;
 inline constexpr std::uint64_t kArrayHeaderBytes = TableBytes(kArrayHeaderFields);
+inline constexpr FieldTable kIconDirectoryFields = dictionary::kIconDirectory;
+inline constexpr std::uint64_t kIconDirectoryBytes = TableBytes(kIconDirectoryFields);
+inline constexpr std::uint64_t kIconEntryBytes = TableBytes(dictionary::kIconEntry);
+// idType's values.
+inline constexpr std::uint16_t kIconType = 1;
+inline constexpr std::uint16_t kCursorType = 2;
+
+// An entry's fields as an icon or a cursor names them.
+constexpr FieldTable IconEntryFields(bool cursor)
+{
+    return cursor ? FieldTable(dictionary::kCursorEntry) : FieldTable(dictionary::kIconEntry);
+}
 
 constexpr HeaderVersion HeaderVersionFor(std::uint32_t headerSize)
 {

@@ -88,6 +88,22 @@ enum class FindingCode : std::uint8_t {
     DumpEntrySize,
     // Unclaimed bytes that are whole rows of the picture (CheckUnclaimed).
     RowsPastPicture,
+    // Icon and cursor files, headerless DIBs (CheckIcon).
+    IconFile,
+    IconBadReserved,
+    IconBadType,
+    IconNoImages,
+    IconDirectoryTruncated,
+    IconImagePastEnd,
+    IconImagesOverlap,
+    IconSizeMismatch,
+    IconBitCountMismatch,
+    IconBytesMismatch,
+    IconHeightNotDoubled,
+    IconMaskTruncated,
+    IconBadPng,
+    HotspotOutside,
+    HeaderlessDib,
 };
 
 // The stable kebab-case name: "file-truncated", "rle-run-past-row", …

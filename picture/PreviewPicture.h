@@ -37,7 +37,8 @@ inline constexpr int kBackdropCell = 4;
 // size for full size), alpha kept. The one place Qt decodes: the JPEG or PNG stream a
 // BI_JPEG/BI_PNG bitmap embeds, read straight at size.
 DrawnPicture DrawPicture(format::Bytes file, QSize size);
-// The same with the headers read as `format` says (a picture with rows its headers leave out).
+// The same for one DIB of the file read already: an array's bitmap, an icon's image (its AND
+// mask or alpha applied), a headerless DIB.
 DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& format, QSize size);
 
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
