@@ -31,7 +31,8 @@ public:
     explicit PictureView(QWidget* parent);
 
     // The file's bytes stay the caller's and must live until the next SetFile or Clear.
-    void SetFile(format::Bytes file);
+    // base: where the bitmap shown starts (an OS/2 bitmap array's entries start past 0).
+    void SetFile(format::Bytes file, std::uint64_t base = 0);
     void Clear();
     bool HasPicture() const { return m_drawable; }
     const format::BitmapFormat& Format() const { return m_format; }

@@ -68,12 +68,12 @@ PictureWindow::PictureWindow(QWidget* owner)
     Clear();
 }
 
-void PictureWindow::ShowFile(const QString& fileName, format::Bytes file)
+void PictureWindow::ShowFile(const QString& fileName, format::Bytes file, std::uint64_t base)
 {
     setWindowTitle(tr("Picture — %1").arg(fileName));
     m_file = file;
     m_chosen.reset();
-    m_view->SetFile(file);
+    m_view->SetFile(file, base);
     m_link->clear();
     ShowPixelLine();
     ReserveStatusLines();

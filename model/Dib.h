@@ -70,6 +70,11 @@ public:
     // What keeps FileBytes() alive, for a holder that must outlive this CDib (a document's source).
     std::shared_ptr<const std::uint8_t[]> SharedBytes() const { return m_state.buffer; }
 
+    // The first bytes of a file that tell whether LoadBytes takes it as a bitmap: an OS/2 bitmap
+    // array's first headers, the longest an OS/2 header can be.
+    static constexpr std::uint64_t kHeadBytes = format::kArrayHeaderBytes + kFileHeaderBytes +
+                                                format::TableBytes(format::InfoHeaderFields(format::HeaderVersion::Os2v2));
+
     // A block for a whole file's bytes, as LoadFile allocates its own (large ones on huge pages,
     // where the system has them). Throws std::bad_alloc.
     static std::unique_ptr<std::uint8_t[]> NewBlock(std::uint64_t size);

@@ -1,5 +1,6 @@
 #include "PreviewPicture.h"
 
+#include "format/BitmapArray.h"
 #include "format/Decoder.h"
 
 #include <QBuffer>
@@ -92,9 +93,9 @@ void PutOverBackdrop(QImage& image)
 
 }  // namespace
 
-DrawnPicture DrawPicture(format::Bytes file, QSize size)
+DrawnPicture DrawPicture(format::Bytes file, QSize size, std::uint64_t base)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file);
+    const format::BitmapFormat layout = format::ReadBitmapFormat(file, base);
     const format::DecodeResult result = format::DecodePicture(file, layout, static_cast<std::uint32_t>(size.width()),
                                                               static_cast<std::uint32_t>(size.height()));
     switch (result.outcome) {
@@ -106,9 +107,9 @@ DrawnPicture DrawPicture(format::Bytes file, QSize size)
     return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
 }
 
-DrawnPicture DrawPreview(format::Bytes file, QSize size)
+DrawnPicture DrawPreview(format::Bytes file, QSize size, std::uint64_t base)
 {
-    DrawnPicture drawn = DrawPicture(file, size);
+    DrawnPicture drawn = DrawPicture(file, size, base);
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);
     return drawn;
@@ -116,12 +117,15 @@ DrawnPicture DrawPreview(format::Bytes file, QSize size)
 
 DrawnPicture DrawFitted(format::Bytes file, QSize box)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file);
+    // An OS/2 bitmap array shows its first bitmap, as the window opens it.
+    const format::BitmapArray array = format::ReadBitmapArray(file);
+    const std::uint64_t base = array.entries.empty() ? 0 : array.BitmapAt(0);
+    const format::BitmapFormat layout = format::ReadBitmapFormat(file, base);
     const double columns = static_cast<double>(std::max<std::uint64_t>(layout.columns, 1));
     const double rows = static_cast<double>(std::max<std::uint64_t>(layout.rows, 1));
     const double scale = std::min(box.width() / columns, box.height() / rows);
     const auto side = [scale](double pixels) { return std::max(1, static_cast<int>(std::lround(pixels * scale))); };
-    return DrawPreview(file, QSize(side(columns), side(rows)));
+    return DrawPreview(file, QSize(side(columns), side(rows)), base);
 }
 
 DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,
