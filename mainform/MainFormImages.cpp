@@ -32,8 +32,9 @@ void TMainForm::CreateImageActions()
     m_imagesMenu = new QMenu(tr("&Images"), this);
     m_imagesMenu->setObjectName(QStringLiteral("pmiImages"));
     connect(m_imagesMenu, &QMenu::aboutToShow, this, &TMainForm::FillImagesMenu);
+    // After each menu's own items, before the edit commands.
     for (QMenu* menu : {m_ppmOpenPic, m_ppmGlobal})
-        menu->insertMenu(menu->actions().value(menu == m_ppmOpenPic ? 1 : 0), m_imagesMenu);
+        menu->insertMenu(menu->actions().value(3), m_imagesMenu);
     FillImagesMenu();
     UpdateImageActions();
 }
