@@ -99,7 +99,26 @@ std::string Summary(const format::Layout& layout)
         text += ", " + format::Counted(format.colorCount, "colour", "colours");
     if (!encoding.empty() && !embedded)
         text += ", " + std::string(encoding);
+    if (format.pngImage)
+        return std::to_string(format.columns) + "x" + std::to_string(format.rows) + ", " +
+               format::Counted(format.bitCount, "bit", "bits") + ", PNG stream";
     return text + ", " + std::string(format::HeaderVersionName(format.version));
+}
+
+// What an OK verdict says: for other files than a "BM" bitmap or an array, their kind first,
+// then the first image: "icon of 3 images, the first 16x16, 4 bits, 16 colours, BITMAPINFOHEADER".
+std::string KindAndSummary(const format::Layout& layout)
+{
+    switch (layout.kind) {
+    case format::FileKind::Bitmap:
+    case format::FileKind::BitmapArray: return Summary(layout);
+    case format::FileKind::Headerless: return "headerless DIB, " + Summary(layout);
+    case format::FileKind::Icon:
+    case format::FileKind::Cursor: break;
+    }
+    const std::size_t images = format::ImageCount(layout);
+    const std::string kind(format::FileKindName(layout.kind));
+    return images == 0 ? kind + " of no image" : kind + " of " + format::Counted(images, "image", "images") + ", the first " + Summary(layout);
 }
 
 
@@ -112,7 +131,7 @@ Verdict CheckOneFile(const CheckInput& input)
     format::Inspection checked = format::Inspect(file.Bytes());
     const std::optional<Severity> worst = WorstSeverity(checked.findings);
     Verdict verdict{.outcome = Outcome::Ok,
-                    .text = Summary(checked.layout),
+                    .text = KindAndSummary(checked.layout),
                     .findings = {},
                     .format = checked.layout.format};
     if (worst) {

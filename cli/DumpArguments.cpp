@@ -54,6 +54,7 @@ class Parser {
         QCommandLineOption("files-from", {}, "FILE"),
         QCommandLineOption("0"),
         QCommandLineOption("set", {}, "FIELD=VALUE"),
+        QCommandLineOption("entry", {}, "N"),
     };
 
 public:
@@ -113,6 +114,16 @@ public:
     const QCommandLineOption& filesFrom = m_all[15];
     const QCommandLineOption& nulSeparated = m_all[16];
     const QCommandLineOption& set = m_all[17];
+    const QCommandLineOption& entry = m_all[18];
+
+    // --entry N, from 1: nullopt when not given; false when its value is no such number.
+    bool ReadEntry(std::optional<std::uint64_t>& entry) const
+    {
+        if (!Given(this->entry))
+            return true;
+        entry = ParseWholeNumber(Value(this->entry));
+        return entry && *entry >= 1;
+    }
 
 private:
     QCommandLineParser m_parser;
@@ -151,12 +162,14 @@ std::optional<DumpArguments> CheckArguments(const Parser& line)
 
 std::optional<DumpArguments> QueryArguments(const Parser& line)
 {
-    if (!line.Only({&line.at, &line.pixel, &line.json}, {&line.json}) || line.Times(line.at) + line.Times(line.pixel) != 1 ||
-        line.Files().size() != 1)
+    if (!line.Only({&line.at, &line.pixel, &line.json, &line.entry}, {&line.json, &line.entry}) ||
+        line.Times(line.at) + line.Times(line.pixel) != 1 || line.Files().size() != 1)
         return std::nullopt;
     DumpArguments arguments;
     arguments.command = Command::Query;
     QueryOptions& options = arguments.query;
+    if (!line.ReadEntry(options.entry))
+        return std::nullopt;
     options.json = line.Given(line.json);
     options.file = line.Files().front();
     if (line.Given(line.at)) {
@@ -208,8 +221,8 @@ std::optional<DumpArguments> SetArguments(const Parser& line)
 // The report, --json, --export or --picture of one file.
 std::optional<DumpArguments> FileArguments(const Parser& line)
 {
-    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size},
-                   {&line.output, &line.size}) ||
+    if (!line.Only({&line.json, &line.exportDump, &line.picture, &line.output, &line.size, &line.entry},
+                   {&line.output, &line.size, &line.entry}) ||
         line.Times(line.json) + line.Times(line.exportDump) + line.Times(line.picture) > 1 || line.Files().size() != 1)
         return std::nullopt;
     DumpArguments arguments;
@@ -225,6 +238,8 @@ std::optional<DumpArguments> FileArguments(const Parser& line)
         if (!arguments.size)
             return std::nullopt;
     }
+    if (!line.ReadEntry(arguments.entry) || (arguments.entry && arguments.command == Command::Export))
+        return std::nullopt;
     const bool picture = arguments.command == Command::Picture;
     const bool writesFile = arguments.command == Command::Export || picture;
     if ((arguments.output && !writesFile) || (arguments.size && !picture) || (picture && !arguments.output))

@@ -19,6 +19,7 @@ struct DumpArguments {
     std::string file;                   // Report, Json, Export, Picture
     std::optional<std::string> output;  // Export, Picture: -o
     std::optional<QSize> size;          // Picture: --size WxH
+    std::optional<std::uint64_t> entry;  // Report, Json, Picture: --entry N, the image from 1
     CheckOptions check;
     QueryOptions query;
     DiffOptions diff;

@@ -1,5 +1,6 @@
 #include "QueryCommand.h"
 
+#include "EntryChoice.h"
 #include "Failure.h"
 #include "Json.h"
 #include "MappedFile.h"
@@ -85,6 +86,24 @@ std::optional<format::Argb> EntryColor(const format::BitmapFormat& bitmap, Bytes
     return where.index ? format::TableColor(file, bitmap, *where.index) : std::nullopt;
 }
 
+// An icon image's AND-mask bit for a pixel, where the file holds it.
+struct MaskBit {
+    std::uint64_t offset = 0;
+    unsigned bit = 0;  // 0 = most significant
+    unsigned value = 0;
+};
+std::optional<MaskBit> MaskBitOf(const format::BitmapFormat& bitmap, Bytes file, std::uint64_t x,
+                                 const format::PixelLocation& where)
+{
+    if (bitmap.andMask.claimed == 0)
+        return std::nullopt;
+    const std::uint64_t offset = bitmap.andMask.offset + where.storedRow * bitmap.maskStride + x / 8;
+    if (offset >= file.size() || offset >= bitmap.andMask.End())
+        return std::nullopt;
+    const auto bit = static_cast<unsigned>(x % 8);
+    return MaskBit{.offset = offset, .bit = bit, .value = (file[offset] >> (7 - bit)) & 1u};
+}
+
 void WritePixelText(const QueryOptions& options, const format::BitmapFormat& bitmap, Bytes file,
                     const format::PixelLocation& where, std::FILE* out)
 {
@@ -114,6 +133,10 @@ void WritePixelText(const QueryOptions& options, const format::BitmapFormat& bit
     }
     if (where.code)
         text += "code: " + RleCodeText(bitmap, file, where.code->offset) + "\n";
+    if (const std::optional<MaskBit> mask = MaskBitOf(bitmap, file, *options.x, where))
+        text += "mask: bit " + Number(mask->bit) + " (0 = most significant) of the byte at " + OffsetText(mask->offset) +
+                " is " + Number(mask->value) + (mask->value != 0 ? ": transparent" : ": the XOR pixel shows") +
+                (format::AlphaUsed(file, bitmap) ? "; the alpha is drawn instead, the mask ignored" : "") + "\n";
     std::fputs(text.c_str(), out);
 }
 
@@ -138,7 +161,12 @@ void WritePixelJson(const QueryOptions& options, const format::BitmapFormat& bit
                       {"index", OrNull(where.index)},
                       {"entry", std::move(entry)},
                       {"code", std::move(code)},
-                      {"skipped", where.skipped}};
+                      {"skipped", where.skipped},
+                      {"maskBit", [&]() -> Json {
+                           const std::optional<MaskBit> mask = MaskBitOf(bitmap, file, *options.x, where);
+                           return mask ? Json{{"offset", mask->offset}, {"bit", mask->bit}, {"value", mask->value}}
+                                       : Json(nullptr);
+                       }()}};
     std::fprintf(out, "%s\n", JsonText(answer).c_str());
 }
 
@@ -163,7 +191,9 @@ int RunQuery(const QueryOptions& options, std::FILE* out)
     if (!file.Open(options.file))
         return Fail(options.file, file.Error());
     try {
-        const format::Inspection inspected = format::Inspect(file.Bytes());
+        const format::Inspection inspected = format::Inspect(file.Bytes(), ChosenImage(options.entry));
+        if (const int status = CheckEntry(options.file, inspected.layout, options.entry); status != kExitOk)
+            return status;
         return options.offset ? AnswerByte(options, inspected, file.Bytes(), out)
                               : AnswerPixel(options, inspected, file.Bytes(), out);
     } catch (const std::exception& error) {

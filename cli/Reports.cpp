@@ -216,6 +216,45 @@ bool WriteJsonReport(const OpenedFile& file, std::FILE* out)
     return json.Finish();
 }
 
+bool WriteImageReport(const std::string& path, const format::Inspection& inspected, const OpenedImage& drawn,
+                      bool json, std::FILE* out)
+{
+    Output text(out);
+    const format::Layout& layout = inspected.layout;
+    const format::BitmapFormat& image = layout.format;
+    const std::size_t images = format::ImageCount(layout);
+    const std::string kind(format::FileKindName(layout.kind));
+    if (json) {
+        const Json report{{"file", path},
+                          {"name", NamePart(path)},
+                          {"kind", kind},
+                          {"entry", images == 0 ? Json(nullptr) : Json(layout.image + 1)},
+                          {"entries", images},
+                          {"width", image.columns},
+                          {"height", image.rows},
+                          {"bitCount", image.bitCount},
+                          {"decodable", drawn.decodable},
+                          {"decodeError", drawn.decodeError},
+                          {"layout", JsonLayout(layout)},
+                          {"findings", JsonFindings(inspected.findings)}};
+        text.Put(JsonText(report) + "\n");
+        return text.Finish();
+    }
+    text.Put("File: " + path + "\n");
+    text.Put("Kind: " + kind +
+             (images == 0 ? std::string(", no image")
+                          : ", image " + std::to_string(layout.image + 1) + " of " + std::to_string(images) + ": " +
+                                std::to_string(image.columns) + "x" + std::to_string(image.rows) + ", " +
+                                format::Counted(image.bitCount, "bit", "bits") +
+                                (image.pngImage ? ", PNG stream" : "")) +
+             "\n");
+    text.Put(drawn.decodable ? std::string("Preview: decodable\n")
+                             : "Preview: not decodable (" + drawn.decodeError + ")\n");
+    PutTextLayout(text, layout);
+    PutTextFindings(text, inspected.findings);
+    return text.Finish();
+}
+
 bool WriteTextReport(const OpenedFile& file, std::FILE* out)
 {
     Output text(out);

@@ -1,9 +1,12 @@
 // hexlume-dump: the window's texts without a window, for scripts and batch export.
 
 #include "DumpArguments.h"
+#include "EntryChoice.h"
 #include "Failure.h"
+#include "MappedFile.h"
 #include "Reports.h"
 #include "format/Decoder.h"
+#include "format/Inspection.h"
 #include "picture/PreviewPicture.h"
 #include "io/ExportWriter.h"
 #include "texts/DumpPane.h"
@@ -47,6 +50,9 @@ constexpr std::string_view kUsage =
     "       hexlume-dump --pixel X,Y [--json] FILE\n"
     "                                          where pixel (X, Y), y from the top, lives and\n"
     "                                          its colour\n"
+    "       --entry N                          with the report, --json, --picture, --at or\n"
+    "                                          --pixel: image N (from 1) of an icon, cursor or\n"
+    "                                          OS/2 bitmap array (default 1)\n"
     "       hexlume-dump --diff A B [--json] [-o DIFF.png]\n"
     "                                          compare two bitmaps' pictures, then how they\n"
     "                                          store them; exit 0 same picture, 1 different;\n"
@@ -101,8 +107,55 @@ int WritePicture(const CDib& dib, const DumpArguments& arguments)
     return kExitOk;
 }
 
+// The picture of a DIB the format has read, at full size unless --size gives one.
+int WriteImagePicture(format::Bytes file, const format::BitmapFormat& image, const DumpArguments& arguments)
+{
+    if (!arguments.size && image.columns * image.rows > format::kMaxTargetPixels)
+        return Fail(arguments.file, std::to_string(image.columns) + " x " + std::to_string(image.rows) +
+                                        " pixels is too large to draw at full size; use --size WxH");
+    const QSize size = arguments.size.value_or(QSize(static_cast<int>(image.columns), static_cast<int>(image.rows)));
+    const DrawnPicture picture = DrawPicture(file, image, size);
+    if (picture.image.isNull())
+        return Fail(arguments.file, picture.reason.toStdString());
+    if (!picture.image.save(QFile::decodeName(arguments.output->c_str()), "PNG"))
+        return Fail(*arguments.output, "cannot write the picture");
+    return kExitOk;
+}
+
+// "BM" bitmaps and OS/2 bitmap arrays take the window model's road; icons, cursors and
+// headerless DIBs, which it does not read, the format's, with the image --entry chooses.
+int ShowImage(const DumpArguments& arguments, format::Bytes file, const format::Layout& layout)
+{
+    if (arguments.command == Command::Export)
+        return Fail(arguments.file, "--export writes the pixel-data dump of a \"BM\" bitmap only (this file: " +
+                                        std::string(format::FileKindName(layout.kind)) + ")");
+    const format::Inspection inspected = format::Inspect(file, layout.image);
+    if (arguments.command == Command::Picture) {
+        if (!inspected.noPictureReason.empty())
+            return Fail(arguments.file, inspected.noPictureReason);
+        return WriteImagePicture(file, inspected.layout.format, arguments);
+    }
+    OpenedImage drawn{.decodable = false, .decodeError = inspected.noPictureReason};
+    if (drawn.decodeError.empty()) {
+        const DrawnPicture picture = DrawPicture(file, inspected.layout.format, kPreviewSize);
+        drawn.decodable = !picture.image.isNull();
+        drawn.decodeError = picture.reason.toStdString();
+    }
+    return WriteImageReport(arguments.file, inspected, drawn, arguments.command == Command::Json, stdout)
+               ? kExitOk
+               : Fail("<stdout>", "cannot write the output");
+}
+
 int ShowFile(const DumpArguments& arguments)
 {
+    MappedFile mapped;
+    if (mapped.Open(arguments.file)) {
+        const format::Layout layout = format::ReadImageLayout(mapped.Bytes(), ChosenImage(arguments.entry));
+        if (const int status = CheckEntry(arguments.file, layout, arguments.entry); status != kExitOk)
+            return status;
+        if (layout.kind != format::FileKind::Bitmap && layout.kind != format::FileKind::BitmapArray)
+            return ShowImage(arguments, mapped.Bytes(), layout);
+    }
     CDib dib;
     if (!dib.LoadFile(arguments.file))
         return Fail(arguments.file, dib.LastError());

@@ -8,13 +8,13 @@
 
 namespace hexlume::format {
 
-namespace {
-
 FileRange RangeIn(std::uint64_t fileSize, std::uint64_t offset, std::uint64_t claimed)
 {
     const std::uint64_t present = offset >= fileSize ? 0 : std::min(claimed, fileSize - offset);
     return {.offset = offset, .claimed = claimed, .present = present};
 }
+
+namespace {
 
 // Reads the info header's fields, each only when the header is long enough to hold it; the rest
 // stay 0. A header of unknown size is read as far as it goes as a BITMAPINFOHEADER.
@@ -54,6 +54,9 @@ void ReadMasks(Bytes file, const HeaderReader& header, BitmapFormat& format)
         format.maskSource = MaskSource::Default;
         format.masks = format.bitCount == 16 ? ChannelMasks{.red = 0x7C00, .green = 0x03E0, .blue = 0x001F}
                                              : ChannelMasks{.red = 0xFF0000, .green = 0xFF00, .blue = 0xFF};
+        // A 32-bit icon image keeps its alpha in the byte a bitmap leaves spare.
+        if (format.bitCount == 32 && format.container == DibContainer::IconImage)
+            format.masks.alpha = 0xFF000000;
         return;
     }
     if (format.encoding != PixelEncoding::BitFields)
@@ -115,9 +118,49 @@ void LocateRegions(Bytes file, BitmapFormat& format)
         claimed = format.sizeImage != 0 ? format.sizeImage : (start < format.fileSize ? format.fileSize - start : 0);
     format.pixels = RangeIn(format.fileSize, start, claimed);
 
+    if (format.container == DibContainer::IconImage) {
+        format.maskStride = RowStride(format.columns, 1);
+        format.andMask = RangeIn(format.fileSize, format.pixels.End(), SaturatingMultiply(format.maskStride, format.rows));
+    }
+
     if (format.version == HeaderVersion::V5 && format.profileSize != 0 &&
         (format.csType == kProfileEmbedded || format.csType == kProfileLinked))
         format.profile = RangeIn(format.fileSize, format.header.offset + format.profileData, format.profileSize);
+}
+
+// The info header at infoStart and the parts it places after it.
+void ReadInfoHeader(Bytes file, std::uint64_t infoStart, BitmapFormat& format)
+{
+    const FieldEntry& sizeField = FieldOf(InfoHeaderFields(HeaderVersion::Unknown), FieldId::HeaderSize);
+    format.headerSize = static_cast<std::uint32_t>(ReadField(file, infoStart, sizeField));
+    format.version = HeaderVersionFor(format.headerSize);
+    format.header = RangeIn(format.fileSize, infoStart, std::max<std::uint64_t>(format.headerSize, sizeField.Size()));
+    const HeaderReader header(file, format);
+
+    format.width = header.Dimension(FieldId::Width);
+    format.height = header.Dimension(FieldId::Height);
+    format.planes = header.U16(FieldId::Planes);
+    format.bitCount = header.U16(FieldId::BitCount);
+    format.compression = header.U32(FieldId::Compression);
+    format.sizeImage = header.U32(FieldId::ImageSize);
+    format.xPelsPerMeter = header.I32(FieldId::XDensity);
+    format.yPelsPerMeter = header.I32(FieldId::YDensity);
+    format.clrUsed = header.U32(FieldId::ColorsUsed);
+    format.clrImportant = header.U32(FieldId::ColorsImportant);
+    format.csType = header.U32(FieldId::ColorSpace);
+    format.intent = header.U32(FieldId::Intent);
+    format.profileData = header.U32(FieldId::ProfileData);
+    format.profileSize = header.U32(FieldId::ProfileSize);
+
+    format.encoding = EncodingFor(format.version, format.compression);
+    format.topDown = format.height < 0;
+    format.columns = static_cast<std::uint64_t>(format.width < 0 ? -format.width : format.width);
+    format.rows = static_cast<std::uint64_t>(format.height < 0 ? -format.height : format.height);
+    if (format.container == DibContainer::IconImage)
+        format.rows /= 2;
+    if (format.version != HeaderVersion::Unknown)
+        ReadMasks(file, header, format);
+    LocateRegions(file, format);
 }
 
 }  // namespace
@@ -153,37 +196,19 @@ BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base)
     format.reserved1 = static_cast<std::uint16_t>(fileField(FieldId::Reserved1));
     format.reserved2 = static_cast<std::uint16_t>(fileField(FieldId::Reserved2));
     format.offBits = static_cast<std::uint32_t>(fileField(FieldId::PixelOffset));
-
-    const std::uint64_t infoStart = SaturatingAdd(base, kFileHeaderBytes);
-    const FieldEntry& sizeField = FieldOf(InfoHeaderFields(HeaderVersion::Unknown), FieldId::HeaderSize);
-    format.headerSize = static_cast<std::uint32_t>(ReadField(file, infoStart, sizeField));
-    format.version = HeaderVersionFor(format.headerSize);
-    format.header = RangeIn(format.fileSize, infoStart, std::max<std::uint64_t>(format.headerSize, sizeField.Size()));
-    const HeaderReader header(file, format);
-
-    format.width = header.Dimension(FieldId::Width);
-    format.height = header.Dimension(FieldId::Height);
-    format.planes = header.U16(FieldId::Planes);
-    format.bitCount = header.U16(FieldId::BitCount);
-    format.compression = header.U32(FieldId::Compression);
-    format.sizeImage = header.U32(FieldId::ImageSize);
-    format.xPelsPerMeter = header.I32(FieldId::XDensity);
-    format.yPelsPerMeter = header.I32(FieldId::YDensity);
-    format.clrUsed = header.U32(FieldId::ColorsUsed);
-    format.clrImportant = header.U32(FieldId::ColorsImportant);
-    format.csType = header.U32(FieldId::ColorSpace);
-    format.intent = header.U32(FieldId::Intent);
-    format.profileData = header.U32(FieldId::ProfileData);
-    format.profileSize = header.U32(FieldId::ProfileSize);
-
-    format.encoding = EncodingFor(format.version, format.compression);
-    format.topDown = format.height < 0;
-    format.columns = static_cast<std::uint64_t>(format.width < 0 ? -format.width : format.width);
-    format.rows = static_cast<std::uint64_t>(format.height < 0 ? -format.height : format.height);
-    if (format.version != HeaderVersion::Unknown)
-        ReadMasks(file, header, format);
-    LocateRegions(file, format);
+    ReadInfoHeader(file, SaturatingAdd(base, kFileHeaderBytes), format);
     return format;
 }
+
+BitmapFormat ReadDibFormat(Bytes file, std::uint64_t headerAt, DibContainer container)
+{
+    BitmapFormat format;
+    format.fileSize = file.size();
+    format.base = headerAt;
+    format.container = container;
+    ReadInfoHeader(file, headerAt, format);
+    return format;
+}
+
 
 }  // namespace hexlume::format

@@ -45,11 +45,21 @@ struct FileRange {
     bool Complete() const { return present == claimed; }
 };
 
+// What holds the DIB: a bitmap file, nothing (an info header first, as the clipboard's CF_DIB
+// holds it), or an icon or cursor file's entry.
+enum class DibContainer {
+    File,        // "BM": a file header, then the info header
+    Headerless,  // the info header first; the pixels right after the masks and colour table
+    IconImage,   // an entry's image: biHeight counts the XOR pixels and the AND mask after them
+};
+
 // The headers read as their version defines them. Fields a short header does not have are 0;
 // every number is as stored, with the few derived values named as such.
 struct BitmapFormat {
     std::uint64_t fileSize = 0;  // bytes present
-    std::uint64_t base = 0;      // where the file header starts (inside an OS/2 bitmap array, past 0)
+    std::uint64_t base = 0;      // where the file header starts (inside an OS/2 bitmap array, past 0);
+                                 // without a file header, where the info header starts
+    DibContainer container = DibContainer::File;
 
     // File header.
     std::uint16_t type = 0;
@@ -83,7 +93,7 @@ struct BitmapFormat {
     PixelEncoding encoding = PixelEncoding::Unknown;
     bool topDown = false;
     std::uint64_t columns = 0;  // |width|
-    std::uint64_t rows = 0;     // |height|
+    std::uint64_t rows = 0;     // |height|; in an icon image, half of it: the XOR pixels' rows
 
     MaskSource maskSource = MaskSource::None;
     ChannelMasks masks;
@@ -107,6 +117,16 @@ struct BitmapFormat {
     // V5 embedded profile (PROFILE_EMBEDDED); claimed 0 when there is none.
     FileRange profile;
 
+    // An icon image's AND mask: 1 bit a pixel, rows padded to 32 bits, after the XOR pixels;
+    // claimed 0 outside icons.
+    FileRange andMask;
+    std::uint64_t maskStride = 0;
+    // An icon image stored as a whole PNG stream (the pixels), with no info header: the size and
+    // bit count are its IHDR's.
+    bool pngImage = false;
+
+    bool HasFileHeader() const { return container == DibContainer::File; }
+
     bool HasColorTable() const { return colorTable.claimed != 0; }
     // The rows of uncompressed data the file holds whole.
     std::uint64_t WholeRowsPresent() const { return stride == 0 ? 0 : std::min(rows, pixels.present / stride); }
@@ -122,5 +142,12 @@ inline constexpr std::uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
 // Reads every header the file holds, the file header starting at `base`. Never fails: what is
 // missing stays 0, and the ranges say how much of each part is present.
 BitmapFormat ReadBitmapFormat(Bytes file, std::uint64_t base = 0);
+
+// A DIB without a file header, its info header at `headerAt`: the masks, colour table and pixels
+// follow one another (container Headerless or IconImage).
+BitmapFormat ReadDibFormat(Bytes file, std::uint64_t headerAt, DibContainer container);
+
+// The range of `claimed` bytes at `offset` of a file of `fileSize` bytes, with what it holds of it.
+FileRange RangeIn(std::uint64_t fileSize, std::uint64_t offset, std::uint64_t claimed);
 
 }  // namespace hexlume::format

@@ -67,6 +67,11 @@ void CheckRleStream(Context& context);
 void CheckHuffmanStream(Context& context);
 void CheckEmbeddedStream(Context& context);
 
+// An icon or cursor file's directory and where its entries place their images; an entry (from
+// 0) against its image. The context's layout is the whole file's.
+void CheckIconDirectory(Context& context);
+void CheckIconEntry(Context& context, std::size_t index);
+
 // Bytes no part of the bitmap claims: gaps and trailing bytes.
 void NoteUnclaimedBytes(Context& context);
 

@@ -78,7 +78,9 @@ struct PixelCheck : Part {
                               name + (uncompressed ? " is 0: the size follows from the rows, " +
                                                          ByteCount(m_format.rowBytes) + "."
                                                    : " is 0: the stream is taken to run to the end of the file."));
-        } else if (uncompressed && claimed != m_format.rowBytes) {
+        } else if (uncompressed && claimed != m_format.rowBytes &&
+                   // An icon image's may count the AND mask too.
+                   claimed != SaturatingAdd(m_format.rowBytes, m_format.andMask.claimed)) {
             if (SaturatingAdd(m_format.pixels.offset, claimed) > m_format.fileSize)
                 ReportSizeImagePastEnd();
             else

@@ -9,6 +9,8 @@ using namespace decoding;
 
 std::string NoPictureReason(const BitmapFormat& format)
 {
+    if (format.pngImage)
+        return format.columns == 0 || format.rows == 0 ? "the icon's PNG stream has no IHDR with a size" : std::string{};
     if (format.version == HeaderVersion::Unknown)
         return "biSize " + GroupedNumber(format.headerSize) + " is not an info header size";
     if (!format.header.Complete())
@@ -76,6 +78,25 @@ public:
     std::optional<bool> alphaUsed;
 };
 
+// An icon's AND mask: a 1 bit leaves the screen as it is (transparent), a 0 bit shows the XOR
+// pixel. Mask bits the file does not hold are missing.
+void ApplyAndMask(Bytes file, const BitmapFormat& format, Canvas& canvas)
+{
+    const Bytes mask = PresentBytes(file, format.andMask);
+    for (std::uint64_t targetRow = 0; targetRow < canvas.rows.size(); ++targetRow) {
+        const std::uint64_t row = canvas.rows[targetRow];
+        const Bytes stored = StoredRow(mask, format.topDown ? row : format.rows - 1 - row, format.maskStride);
+        Argb* target = canvas.Row(targetRow);
+        for (std::uint64_t targetColumn = 0; targetColumn < canvas.columns.size(); ++targetColumn) {
+            const std::uint64_t column = canvas.columns[targetColumn];
+            if (column / 8 >= stored.size())
+                target[targetColumn] = canvas.Missing(targetColumn, targetRow);
+            else if (IndexInRow(stored.data(), column, 1) != 0)
+                target[targetColumn] &= ~kOpaque;
+        }
+    }
+}
+
 void DrawUncompressed(Bytes file, const BitmapFormat& format, Canvas& canvas)
 {
     const Bytes data = PresentBytes(file, format.pixels);
@@ -91,8 +112,12 @@ void DrawUncompressed(Bytes file, const BitmapFormat& format, Canvas& canvas)
         }
     }
     canvas.drewBadIndex = reader.SawBadIndex();
-    if (reader.HasAlpha() && !canvas.alphaUsed.value_or(reader.SawAlpha()))
+    const bool usesAlpha = reader.HasAlpha() && canvas.alphaUsed.value_or(reader.SawAlpha());
+    if (reader.HasAlpha() && !usesAlpha)
         canvas.MakeOpaque();
+    // Windows draws an icon's alpha where it has one, else the mask.
+    if (format.andMask.claimed != 0 && !usesAlpha)
+        ApplyAndMask(file, format, canvas);
 }
 
 // Collects one row of a stream at the sampled columns and copies it into the target rows

@@ -31,7 +31,7 @@ constexpr bool IsOs2Header(HeaderVersion version)
 }
 
 // The types the Windows and OS/2 headers declare their fields with.
-enum class FieldType : std::uint8_t { Word, Dword, Long, Ushort, Short, Ulong, CieXyzTriple };
+enum class FieldType : std::uint8_t { Word, Dword, Long, Ushort, Short, Ulong, CieXyzTriple, Byte };
 
 constexpr std::string_view TypeName(FieldType type)
 {
@@ -43,6 +43,7 @@ constexpr std::string_view TypeName(FieldType type)
     case FieldType::Short: return "SHORT";
     case FieldType::Ulong: return "ULONG";
     case FieldType::CieXyzTriple: return "CIEXYZTRIPLE";
+    case FieldType::Byte: return "BYTE";
     }
     return {};
 }
@@ -57,6 +58,7 @@ constexpr std::uint32_t TypeSize(FieldType type)
     case FieldType::Long:
     case FieldType::Ulong: return 4;
     case FieldType::CieXyzTriple: return 36;  // three points of three 2.30 fixed-point numbers
+    case FieldType::Byte: return 1;
     }
     return 0;
 }
@@ -83,6 +85,10 @@ enum class FieldId : std::uint8_t {
     Intent, ProfileData, ProfileSize, Reserved,
     // OS/2 bitmap array entry.
     ArrayHeaderSize, NextEntry, DisplayWidth, DisplayHeight,
+    // Icon and cursor files: the directory and its entries.
+    IconReserved, IconType, IconCount,
+    EntryWidth, EntryHeight, EntryColorCount, EntryReserved, EntryPlanes, EntryBitCount, HotspotX, HotspotY,
+    EntryBytes, EntryOffset,
 };
 
 // A field name held in the dictionary itself, so names made of a prefix and a stem stay constexpr.
@@ -233,6 +239,41 @@ inline constexpr FieldEntry kMasksAfterHeader[] = {
     {FieldId::AlphaMask, "AlphaMask", 12, FieldType::Dword},
 };
 
+// An icon (.ico) or cursor (.cur) file starts with ICONDIR, then one 16-byte entry an image;
+// each image is a DIB without a file header, or a PNG stream.
+inline constexpr FieldEntry kIconDirectory[] = {
+    {FieldId::IconReserved, "idReserved", 0, FieldType::Word},
+    {FieldId::IconType, "idType", 2, FieldType::Word},
+    {FieldId::IconCount, "idCount", 4, FieldType::Word},
+};
+
+inline constexpr FieldEntry kIconEntry[] = {
+    {FieldId::EntryWidth, "bWidth", 0, FieldType::Byte},
+    {FieldId::EntryHeight, "bHeight", 1, FieldType::Byte},
+    {FieldId::EntryColorCount, "bColorCount", 2, FieldType::Byte},
+    {FieldId::EntryReserved, "bReserved", 3, FieldType::Byte},
+    {FieldId::EntryPlanes, "wPlanes", 4, FieldType::Word},
+    {FieldId::EntryBitCount, "wBitCount", 6, FieldType::Word},
+    {FieldId::EntryBytes, "dwBytesInRes", 8, FieldType::Dword},
+    {FieldId::EntryOffset, "dwImageOffset", 12, FieldType::Dword},
+};
+
+// A cursor's entry keeps its hot spot where an icon's keeps planes and bit count.
+constexpr std::array<FieldEntry, std::size(kIconEntry)> CursorEntry()
+{
+    std::array<FieldEntry, std::size(kIconEntry)> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = kIconEntry[i];
+        if (fields[i].id == FieldId::EntryPlanes)
+            fields[i] = {FieldId::HotspotX, "wXHotspot", fields[i].offset, fields[i].type};
+        else if (fields[i].id == FieldId::EntryBitCount)
+            fields[i] = {FieldId::HotspotY, "wYHotspot", fields[i].offset, fields[i].type};
+    }
+    return fields;
+}
+
+inline constexpr auto kCursorEntry = CursorEntry();
+
 }  // namespace dictionary
 
 // The file header's fields as the header version names them (OS/2 has its own names).
@@ -286,6 +327,18 @@ inline constexpr FieldTable kArrayHeaderFields = dictionary::kArrayHeader;
 inline constexpr std::uint16_t kBitmapSignature = 0x4D42;
 inline constexpr std::uint16_t kArraySignature = 0x4142;
 inline constexpr std::uint64_t kArrayHeaderBytes = TableBytes(kArrayHeaderFields);
+inline constexpr FieldTable kIconDirectoryFields = dictionary::kIconDirectory;
+inline constexpr std::uint64_t kIconDirectoryBytes = TableBytes(kIconDirectoryFields);
+inline constexpr std::uint64_t kIconEntryBytes = TableBytes(dictionary::kIconEntry);
+// idType's values.
+inline constexpr std::uint16_t kIconType = 1;
+inline constexpr std::uint16_t kCursorType = 2;
+
+// An entry's fields as an icon or a cursor names them.
+constexpr FieldTable IconEntryFields(bool cursor)
+{
+    return cursor ? FieldTable(dictionary::kCursorEntry) : FieldTable(dictionary::kIconEntry);
+}
 
 constexpr HeaderVersion HeaderVersionFor(std::uint32_t headerSize)
 {

@@ -73,6 +73,21 @@ constexpr std::pair<FindingCode, std::string_view> kNames[] = {
     {FindingCode::DumpShowsOtherPart, "dump-shows-other-part"},
     {FindingCode::DumpHidesBytes, "dump-hides-bytes"},
     {FindingCode::DumpEntrySize, "dump-entry-size"},
+    {FindingCode::IconFile, "icon-file"},
+    {FindingCode::IconBadReserved, "icon-bad-reserved"},
+    {FindingCode::IconBadType, "icon-bad-type"},
+    {FindingCode::IconNoImages, "icon-no-images"},
+    {FindingCode::IconDirectoryTruncated, "icon-directory-truncated"},
+    {FindingCode::IconImagePastEnd, "icon-image-past-end"},
+    {FindingCode::IconImagesOverlap, "icon-images-overlap"},
+    {FindingCode::IconSizeMismatch, "icon-size-mismatch"},
+    {FindingCode::IconBitCountMismatch, "icon-bit-count-mismatch"},
+    {FindingCode::IconBytesMismatch, "icon-bytes-mismatch"},
+    {FindingCode::IconHeightNotDoubled, "icon-height-not-doubled"},
+    {FindingCode::IconMaskTruncated, "icon-mask-truncated"},
+    {FindingCode::IconBadPng, "icon-bad-png"},
+    {FindingCode::HotspotOutside, "hotspot-outside"},
+    {FindingCode::HeaderlessDib, "headerless-dib"},
 };
 
 // Each code's row is at its own place, so a name is found by indexing.
@@ -83,7 +98,7 @@ constexpr bool InCodeOrder()
             return false;
     return true;
 }
-static_assert(InCodeOrder() && std::size(kNames) == static_cast<std::size_t>(FindingCode::DumpEntrySize) + 1,
+static_assert(InCodeOrder() && std::size(kNames) == static_cast<std::size_t>(FindingCode::HeaderlessDib) + 1,
               "one row per code, in the enum's order");
 
 }  // namespace

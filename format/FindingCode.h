@@ -81,6 +81,22 @@ enum class FindingCode : std::uint8_t {
     DumpShowsOtherPart,
     DumpHidesBytes,
     DumpEntrySize,
+    // Icon and cursor files, headerless DIBs (CheckIcon).
+    IconFile,
+    IconBadReserved,
+    IconBadType,
+    IconNoImages,
+    IconDirectoryTruncated,
+    IconImagePastEnd,
+    IconImagesOverlap,
+    IconSizeMismatch,
+    IconBitCountMismatch,
+    IconBytesMismatch,
+    IconHeightNotDoubled,
+    IconMaskTruncated,
+    IconBadPng,
+    HotspotOutside,
+    HeaderlessDib,
 };
 
 // The stable kebab-case name: "file-truncated", "rle-run-past-row", …

@@ -3,6 +3,9 @@
 #include "CheckContext.h"
 #include "NumberText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace hexlume::format {
 
 namespace {
@@ -55,21 +58,54 @@ std::vector<Finding> CheckOneBitmap(const Layout& layout, Bytes file, bool array
 {
     Context context(layout, file);
     context.arrayEntry = arrayEntry;
-    if (check::FileHeaderBroken(context) || check::InfoHeaderBroken(context))
+    const bool fileHeader = layout.format.HasFileHeader();
+    if ((fileHeader && check::FileHeaderBroken(context)) || check::InfoHeaderBroken(context))
         return context.list.Take();
     const bool picture = check::CheckPictureShape(context);
-    check::CheckFileHeaderValues(context);
+    if (fileHeader)
+        check::CheckFileHeaderValues(context);
     if (context.bitCountDefined)
         check::CheckColorTable(context);
     check::CheckMasks(context);
     check::CheckDensities(context);
     check::CheckColorSpace(context);
-    check::CheckPlacement(context);
+    if (fileHeader)
+        check::CheckPlacement(context);
     if (picture)
         check::CheckPixels(context);
     if (!arrayEntry)
         check::NoteUnclaimedBytes(context);
     return context.list.Take();
+}
+
+// An icon or cursor file: its directory, then each entry against its image and each DIB image
+// by the checks of a bitmap, then the bytes no part claims.
+std::vector<Finding> CheckIconFile(const Layout& layout, Bytes file)
+{
+    Context context(layout, file);
+    check::CheckIconDirectory(context);
+    const std::vector<IconEntry>& entries = layout.icon.entries;
+    std::vector<Finding> findings = context.list.Take();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        Context entryContext(layout, file);
+        check::CheckIconEntry(entryContext, i);
+        std::vector<Finding> entryFindings = entryContext.list.Take();
+        const BitmapFormat image = ReadIconImage(file, entries[i]);
+        if (!image.pngImage && entries[i].image.offset < file.size()) {
+            const Layout alone = ReadDibLayout(file, image);
+            for (Finding& finding : CheckOneBitmap(alone, file, true)) {
+                finding.message = "Image " + GroupedNumber(i + 1) + " of " + GroupedNumber(entries.size()) +
+                                  " (offset " + GroupedNumber(entries[i].imageOffset) + "): " + finding.message;
+                entryFindings.push_back(std::move(finding));
+            }
+        }
+        std::move(entryFindings.begin(), entryFindings.end(), std::back_inserter(findings));
+    }
+    Context unclaimed(layout, file);
+    check::NoteUnclaimedBytes(unclaimed);
+    std::vector<Finding> notes = unclaimed.list.Take();
+    std::move(notes.begin(), notes.end(), std::back_inserter(findings));
+    return findings;
 }
 
 }  // namespace
@@ -86,7 +122,20 @@ std::string_view SeverityName(Severity severity)
 
 std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
 {
+    if (layout.kind == FileKind::Icon || layout.kind == FileKind::Cursor)
+        return CheckIconFile(layout, file);
     const BitmapArray& array = layout.array;
+    if (layout.kind == FileKind::Headerless) {
+        std::vector<Finding> findings = CheckOneBitmap(layout, file, false);
+        findings.insert(findings.begin(),
+                        {.severity = Severity::Note, .code = FindingCode::HeaderlessDib, .offset = 0,
+                         .length = std::min<std::uint64_t>(layout.format.header.present, layout.format.headerSize),
+                         .field = {},
+                         .message = "The file starts with a " + std::string(HeaderVersionName(layout.format.version)) +
+                                    ": a DIB without a file header, as the clipboard holds one; its pixels follow "
+                                    "the colour table."});
+        return findings;
+    }
     if (array.entries.empty())
         return CheckOneBitmap(layout, file, false);
     std::vector<Finding> findings = CheckArrayChain(layout, file);

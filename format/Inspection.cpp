@@ -4,11 +4,14 @@
 
 namespace hexlume::format {
 
-Inspection Inspect(Bytes file)
+Inspection Inspect(Bytes file, std::size_t image)
 {
-    Inspection inspection{.layout = ReadLayout(file), .findings = {}, .noPictureReason = {}};
+    Inspection inspection{.layout = ReadImageLayout(file, image), .findings = {}, .noPictureReason = {}};
     inspection.findings = CheckBitmap(inspection.layout, file);
-    inspection.noPictureReason = NoPictureReason(inspection.layout.format);
+    const Layout& layout = inspection.layout;
+    const bool emptyIcon = (layout.kind == FileKind::Icon || layout.kind == FileKind::Cursor) && ImageCount(layout) == 0;
+    inspection.noPictureReason = emptyIcon ? "the " + std::string(FileKindName(layout.kind)) + "'s directory holds no image"
+                                           : NoPictureReason(layout.format);
     return inspection;
 }
 

@@ -17,6 +17,8 @@ struct Inspection {
     std::string noPictureReason;  // why the decoder draws nothing; empty when it draws
 };
 
-Inspection Inspect(Bytes file);
+// In a file of several images (array, icon, cursor), image `image` (from 0) is the chosen one:
+// the layout's format and noPictureReason are its; the findings are the whole file's.
+Inspection Inspect(Bytes file, std::size_t image = 0);
 
 }  // namespace hexlume::format

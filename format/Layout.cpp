@@ -76,6 +76,21 @@ std::string HeightMeaning(std::int64_t height)
     return std::string(height < 0 ? "top-down, " : "bottom-up, ") + Counted(rows, "row", "rows");
 }
 
+// An icon image's height counts the XOR pixels and the AND mask under them.
+std::string IconHeightMeaning(std::int64_t height)
+{
+    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
+    return std::string(height < 0 ? "top-down, " : "bottom-up, ") + "2 × " + Counted(rows / 2, "row", "rows") +
+           ": XOR pixels, then AND mask" + (rows % 2 != 0 ? " (odd: a row left over)" : "");
+}
+
+std::string IconTypeMeaning(std::uint64_t type)
+{
+    return type == kIconType     ? "1 = icon"
+           : type == kCursorType ? "2 = cursor"
+                                 : GroupedNumber(type) + " = not defined";
+}
+
 std::string ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
 {
     if (used != 0)
@@ -106,7 +121,8 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
                std::string(HeaderVersionName(HeaderVersionFor(static_cast<std::uint32_t>(value))));
     case FieldId::Width: // A negative width casts to a count other than 1.
         return Signed(signedValue) + std::string(CountWord(static_cast<std::uint64_t>(signedValue), " pixel", " pixels"));
-    case FieldId::Height: return HeightMeaning(signedValue);
+    case FieldId::Height:
+        return format.container == DibContainer::IconImage ? IconHeightMeaning(signedValue) : HeightMeaning(signedValue);
     case FieldId::Planes: return value == 1 ? std::string{} : "must be 1";
     case FieldId::BitCount: return Counted(value, "bit per pixel", "bits per pixel");
     case FieldId::Compression: return CompressionMeaning(value, format.version);
@@ -139,6 +155,20 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::NextEntry: return value == 0 ? "0 = the last entry" : "next entry at offset " + GroupedNumber(value);
     case FieldId::DisplayWidth:
     case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Counted(value, "pixel", "pixels");
+    case FieldId::IconReserved:
+    case FieldId::EntryReserved: return value == 0 ? std::string{} : "must be 0";
+    case FieldId::IconType: return IconTypeMeaning(value);
+    case FieldId::IconCount: return Counted(value, "image", "images");
+    case FieldId::EntryWidth:
+    case FieldId::EntryHeight: return value == 0 ? "0 = 256 pixels" : Counted(value, "pixel", "pixels");
+    case FieldId::EntryColorCount:
+        return value == 0 ? "0 = no colour table, or 256 colours" : Counted(value, "colour", "colours");
+    case FieldId::EntryPlanes: return {};
+    case FieldId::EntryBitCount: return value == 0 ? "0 = as the image says" : Counted(value, "bit per pixel", "bits per pixel");
+    case FieldId::HotspotX: return "hot spot " + Counted(value, "pixel", "pixels") + " from the left";
+    case FieldId::HotspotY: return "hot spot " + Counted(value, "pixel", "pixels") + " from the top";
+    case FieldId::EntryBytes: return Counted(value, "byte", "bytes");
+    case FieldId::EntryOffset: return "image at offset " + GroupedNumber(value);
     }
     return {};
 }
@@ -181,11 +211,17 @@ Element MakeElement(ElementKind kind, std::string name, const FileRange& range, 
 std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
 {
     std::vector<Element> placed;
+    if (format.pngImage) {
+        placed.push_back(MakeElement(ElementKind::PngStream, "PNG stream", format.pixels));
+        std::erase_if(placed, [](const Element& element) { return element.size == 0; });
+        return placed;
+    }
     const ByteRange fileHeader = ByteRange{format.base, kFileHeaderBytes}.Within(file.size());
-    placed.push_back(MakeElement(ElementKind::FileHeader, "BITMAPFILEHEADER",
-                                 {.offset = format.base, .claimed = kFileHeaderBytes, .present = fileHeader.size},
-                                 Fields(file, FileHeaderFields(format.version), kFileHeaderBytes, format.base,
-                                        format)));
+    if (format.HasFileHeader())
+        placed.push_back(MakeElement(ElementKind::FileHeader, "BITMAPFILEHEADER",
+                                     {.offset = format.base, .claimed = kFileHeaderBytes, .present = fileHeader.size},
+                                     Fields(file, FileHeaderFields(format.version), kFileHeaderBytes, format.base,
+                                            format)));
     placed.push_back(MakeElement(ElementKind::InfoHeader, std::string(HeaderVersionName(format.version)),
                                  format.header,
                                  Fields(file, InfoHeaderFields(format.version), format.header.claimed,
@@ -194,7 +230,10 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
                                  Fields(file, kMaskFields, format.maskBytes.claimed, format.maskBytes.offset,
                                         format)));
     placed.push_back(MakeElement(ElementKind::ColorTable, "colour table", format.colorTable));
-    placed.push_back(MakeElement(ElementKind::PixelData, "pixel data", format.pixels));
+    const bool icon = format.container == DibContainer::IconImage;
+    placed.push_back(MakeElement(ElementKind::PixelData, icon ? "XOR pixels" : "pixel data", format.pixels));
+    if (icon)
+        placed.push_back(MakeElement(ElementKind::AndMask, "AND mask", format.andMask));
     if (format.profile.claimed != 0)
         placed.push_back(MakeElement(ElementKind::Profile,
                                      format.csType == kProfileEmbedded ? "embedded profile" : "linked profile",
@@ -222,10 +261,36 @@ std::vector<Element> PlacedArrayElements(Bytes file, const BitmapArray& array)
     return placed;
 }
 
+// An icon or cursor file: its directory, each entry, and the parts each entry's image places.
+std::vector<Element> PlacedIconElements(Bytes file, const IconFile& icon)
+{
+    std::vector<Element> placed;
+    placed.push_back(MakeElement(ElementKind::IconDirectory, "ICONDIR",
+                                 RangeIn(file.size(), 0, kIconDirectoryBytes),
+                                 Fields(file, kIconDirectoryFields, kIconDirectoryBytes, 0, BitmapFormat{})));
+    for (std::uint64_t i = 0; i < icon.count; ++i) {
+        const std::uint64_t at = kIconDirectoryBytes + i * kIconEntryBytes;
+        if (at >= file.size())
+            break;
+        placed.push_back(MakeElement(ElementKind::IconEntry, "ICONDIRENTRY " + GroupedNumber(i + 1),
+                                     RangeIn(file.size(), at, kIconEntryBytes),
+                                     Fields(file, IconEntryFields(icon.IsCursor()), kIconEntryBytes, at,
+                                            BitmapFormat{})));
+    }
+    for (const IconEntry& entry : icon.entries) {
+        std::vector<Element> image = PlacedElements(file, ReadIconImage(file, entry));
+        std::move(image.begin(), image.end(), std::back_inserter(placed));
+    }
+    std::erase_if(placed, [](const Element& element) { return element.size == 0; });
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Element& a, const Element& b) { return a.offset < b.offset; });
+    return placed;
+}
+
 bool IsHeader(ElementKind kind)
 {
     return kind == ElementKind::ArrayHeader || kind == ElementKind::FileHeader || kind == ElementKind::InfoHeader ||
-           kind == ElementKind::BitMasks;
+           kind == ElementKind::BitMasks || kind == ElementKind::IconDirectory || kind == ElementKind::IconEntry;
 }
 
 // Parts sorted by offset, each a broken file places over an earlier one keeping only the bytes
@@ -294,6 +359,21 @@ Element Unclaimed(ElementKind kind, std::uint64_t from, std::uint64_t to)
                        {.offset = from, .claimed = to - from, .present = to - from});
 }
 
+// The placed parts tiled, with the bytes none of them holds as gaps and trailing bytes.
+Layout Assembled(Bytes file, Layout layout, const std::vector<Element>& placed)
+{
+    std::uint64_t covered = 0;
+    for (Element& element : Tiled(placed)) {
+        if (element.offset > covered)
+            layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
+        covered = element.offset + element.size;
+        layout.elements.push_back(std::move(element));
+    }
+    if (covered < file.size())
+        layout.elements.push_back(Unclaimed(ElementKind::Trailing, covered, file.size()));
+    return layout;
+}
+
 }  // namespace
 
 std::string_view ElementKindName(ElementKind kind)
@@ -308,28 +388,83 @@ std::string_view ElementKindName(ElementKind kind)
     case ElementKind::PixelData: return "pixel-data";
     case ElementKind::Profile: return "profile";
     case ElementKind::Trailing: return "trailing";
+    case ElementKind::IconDirectory: return "icon-directory";
+    case ElementKind::IconEntry: return "icon-entry";
+    case ElementKind::AndMask: return "and-mask";
+    case ElementKind::PngStream: return "png-stream";
     }
     return "unknown";
 }
 
+std::string_view FileKindName(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Bitmap: return "bitmap";
+    case FileKind::BitmapArray: return "OS/2 bitmap array";
+    case FileKind::Icon: return "icon";
+    case FileKind::Cursor: return "cursor";
+    case FileKind::Headerless: return "headerless DIB";
+    }
+    return "bitmap";
+}
+
+std::size_t ImageCount(const Layout& layout)
+{
+    switch (layout.kind) {
+    case FileKind::BitmapArray: return layout.array.entries.size();
+    case FileKind::Icon:
+    case FileKind::Cursor: return layout.icon.entries.size();
+    case FileKind::Bitmap:
+    case FileKind::Headerless: break;
+    }
+    return 1;
+}
+
 Layout ReadLayout(Bytes file, std::uint64_t base)
 {
-    // A bitmap array is read as the chain of its bitmaps; the first stands for the file.
-    BitmapArray array = base == 0 ? ReadBitmapArray(file) : BitmapArray{};
-    const bool isArray = !array.entries.empty();
-    Layout layout{.format = ReadBitmapFormat(file, isArray ? array.BitmapAt(0) : base), .elements = {},
-                  .array = std::move(array)};
-    std::uint64_t covered = 0;
-    for (Element& element :
-         Tiled(isArray ? PlacedArrayElements(file, layout.array) : PlacedElements(file, layout.format))) {
-        if (element.offset > covered)
-            layout.elements.push_back(Unclaimed(ElementKind::Gap, covered, element.offset));
-        covered = element.offset + element.size;
-        layout.elements.push_back(std::move(element));
+    if (base == 0)
+        return ReadImageLayout(file, 0);
+    return ReadDibLayout(file, ReadBitmapFormat(file, base));
+}
+
+Layout ReadDibLayout(Bytes file, const BitmapFormat& format)
+{
+    Layout layout;
+    layout.format = format;
+    return Assembled(file, std::move(layout), PlacedElements(file, format));
+}
+
+Layout ReadImageLayout(Bytes file, std::size_t image)
+{
+    Layout layout;
+    layout.array = ReadBitmapArray(file);
+    std::vector<Element> placed;
+    if (!layout.array.entries.empty()) {
+        // A bitmap array is read as the chain of its bitmaps.
+        layout.kind = FileKind::BitmapArray;
+        layout.image = std::min(image, layout.array.entries.size() - 1);
+        layout.format = ReadBitmapFormat(file, layout.array.BitmapAt(layout.image));
+        placed = PlacedArrayElements(file, layout.array);
+    } else if (IsIconFile(file)) {
+        layout.icon = ReadIconFile(file);
+        layout.kind = layout.icon.IsCursor() ? FileKind::Cursor : FileKind::Icon;
+        if (!layout.icon.entries.empty()) {
+            layout.image = std::min(image, layout.icon.entries.size() - 1);
+            layout.format = ReadIconImage(file, layout.icon.entries[layout.image]);
+        } else {
+            layout.format.fileSize = file.size();
+            layout.format.container = DibContainer::IconImage;
+        }
+        placed = PlacedIconElements(file, layout.icon);
+    } else if (IsHeaderlessDib(file)) {
+        layout.kind = FileKind::Headerless;
+        layout.format = ReadDibFormat(file, 0, DibContainer::Headerless);
+        placed = PlacedElements(file, layout.format);
+    } else {
+        layout.format = ReadBitmapFormat(file, 0);
+        placed = PlacedElements(file, layout.format);
     }
-    if (covered < file.size())
-        layout.elements.push_back(Unclaimed(ElementKind::Trailing, covered, file.size()));
-    return layout;
+    return Assembled(file, std::move(layout), std::move(placed));
 }
 
 }  // namespace hexlume::format

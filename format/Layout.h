@@ -2,6 +2,7 @@
 
 #include "format/BitmapArray.h"
 #include "format/BitmapFormat.h"
+#include "format/IconFile.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,11 @@ struct Field {
     bool operator==(const Field&) const = default;
 };
 
-enum class ElementKind { ArrayHeader, FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing };
+enum class ElementKind {
+    ArrayHeader, FileHeader, InfoHeader, BitMasks, ColorTable, Gap, PixelData, Profile, Trailing,
+    // Icon and cursor files: the directory, one entry, an image's AND mask, a PNG image.
+    IconDirectory, IconEntry, AndMask, PngStream,
+};
 
 struct Element {
     ElementKind kind;
@@ -40,14 +45,33 @@ struct Element {
 // Elements in file order, each with at least one byte inside the file, together covering
 // every byte exactly once: bytes no header accounts for are a gap, or trailing bytes after the
 // last part; a part a broken file places over an earlier one starts where that one ends.
+// What the file is, as the first bytes tell.
+enum class FileKind { Bitmap, BitmapArray, Icon, Cursor, Headerless };
+
 struct Layout {
-    BitmapFormat format;  // in an OS/2 bitmap array, its first bitmap's
-    std::vector<Element> elements;
+    BitmapFormat format;  // in a file of several images (array, icon, cursor), the chosen image's
+    std::vector<Element> elements;  // of the whole file, every image's parts included
     BitmapArray array;    // the entries of an OS/2 bitmap array; none for a plain bitmap
+    FileKind kind = FileKind::Bitmap;
+    IconFile icon;        // an icon or cursor file's directory; empty otherwise
+    std::size_t image = 0;  // the chosen image, from 0: its entry in the array or the icon directory
 };
 
 // The bitmap whose file header starts at `base`; bytes before it are a gap.
 Layout ReadLayout(Bytes file, std::uint64_t base = 0);
+
+// The whole file with image `image` (from 0) chosen; past the last image, the last is chosen.
+Layout ReadImageLayout(Bytes file, std::size_t image);
+
+// One DIB alone (an array's bitmap, an icon's image), the rest of the file gaps and trailing
+// bytes: the layout its checks read.
+Layout ReadDibLayout(Bytes file, const BitmapFormat& format);
+
+// Images the file holds: an array's or icon directory's entries the file has, else 1.
+std::size_t ImageCount(const Layout& layout);
+
+// "bitmap", "OS/2 bitmap array", "icon", "cursor", "headerless DIB".
+std::string_view FileKindName(FileKind kind);
 
 // Whether the kind's name takes a plural verb: "the trailing bytes appear".
 inline bool ElementNameIsPlural(ElementKind kind)

@@ -77,11 +77,10 @@ void DumpInspector::Clear()
 
 void DumpInspector::Inspect(const CDib& dib, const ShownImage& image)
 {
-    format::Inspection inspected = format::Inspect(dib.FileBytes());
+    // Pixels, colours and streams are the shown image's: the layout's format is its.
+    format::Inspection inspected = format::Inspect(dib.FileBytes(), image.index);
     AddDumpNotes(inspected, image.dump);
     m_layout = std::move(inspected.layout);
-    // Pixels, colours and streams are the shown image's (an array's layout stands for its first).
-    m_layout.format = image.format;
     m_image = image;
     m_findings = std::move(inspected.findings);
     m_map = MapDumpToFile(image.dump, m_dump->Pane());

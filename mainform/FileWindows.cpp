@@ -186,7 +186,7 @@ void FileWindows::ShowChosenField(std::uint64_t offset, std::uint64_t size)
 void FileWindows::ShowPictureOfFile()
 {
     m_picture->ShowFile(FromUtf8(NamePart(m_model->GetFileName())), m_model->FileBytes(),
-                        m_inspector->Image().base);
+                        m_inspector->Image().format);
     m_pictureShowsFile = true;
 }
 

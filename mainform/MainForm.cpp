@@ -325,7 +325,7 @@ void TMainForm::OpenPath(const QString& path)
 void TMainForm::ShowFile(BusyCursor& busy, bool reload)
 {
     SetInspecting(false);
-    m_image = ShowImage(*m_model, format::ReadLayout(m_model->FileBytes()), m_imageIndex);
+    m_image = ShowImage(*m_model, m_imageIndex);
     m_imageIndex = m_image.index;
     ShowPreview();
     busy.Release();
@@ -445,7 +445,7 @@ void TMainForm::dropEvent(QDropEvent* event)
 // shows why instead. The tooltip says what the drawing's marks mean, for this picture only.
 void TMainForm::ShowPreview()
 {
-    const DrawnPicture picture = DrawPreview(m_model->FileBytes(), ui->imgRevView->size(), m_image.base);
+    const DrawnPicture picture = DrawPreview(m_model->FileBytes(), m_image.format, ui->imgRevView->size());
     ui->imgRevView->setToolTip((QStringList{m_previewToolTip} + MarkNotes(picture.marks)).join(u'\n'));
     // The start-up caption lies beneath: it must not show through a reason.
     ui->imgRevView->setAutoFillBackground(true);

@@ -51,7 +51,7 @@ void TMainForm::FillImagesMenu()
 {
     m_imagesMenu->clear();
     if (m_inspector->File() != nullptr) {
-        const std::vector<std::string> lines = ImageListLines(m_inspector->Layout(), m_model->FileBytes());
+        const std::vector<std::string> lines = ImageListLines(m_model->FileBytes(), m_image.count);
         for (std::size_t index = 0; index < lines.size(); ++index) {
             QAction* image = m_imagesMenu->addAction(FromUtf8(lines[index]), this, [this, index] { ChooseImage(index); });
             image->setObjectName(QStringLiteral("pmiImage%1").arg(index + 1));

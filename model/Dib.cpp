@@ -1,6 +1,7 @@
 #include "Dib.h"
 
 #include "format/BitmapArray.h"
+#include "format/IconFile.h"
 #include "format/PixelFormats.h"
 #include "primitives/Arithmetic.h"
 
@@ -24,12 +25,28 @@ namespace {
 // An OS/2 header may be shorter than the 40 bytes the window reads every other header as.
 constexpr std::uint64_t kShortestFile = kFileHeaderBytes + format::FieldOf(kInfoHeaderTable, format::FieldId::HeaderSize).Size();
 
-// Why the bytes are not a bitmap the window shows, empty when they are: a "BM" bitmap whose
-// headers are whole (an OS/2 1.x or 2.x header as long as it says, any other the 40 bytes the
-// tables read), or an OS/2 bitmap array ("BA") whose first entry is one. `file` may be only the
-// file's first bytes, as long as they hold those headers. `subject`: "the file" or "the bytes".
+// Whether a file's first 14 bytes may start a DIB the format reads: "BM", "BA", an icon
+// directory's reserved 0 and type, or an info header's size. Anything else is refused before
+// the rest of the file is read.
+bool MayStartDib(const FileHeaderBytes& head)
+{
+    const std::uint64_t type = format::ReadField(head, 0, kFileHeaderTable, format::FieldId::Signature);
+    const std::uint64_t second = format::ReadField(head, 2, kFileHeaderTable, format::FieldId::Signature);
+    const std::uint64_t size = format::ReadField(head, 0, kInfoHeaderTable, format::FieldId::HeaderSize);
+    return type == kBitmapSignature || type == format::kArraySignature ||
+           (type == 0 && (second == format::kIconType || second == format::kCursorType)) ||
+           format::HeaderVersionFor(static_cast<std::uint32_t>(size)) != format::HeaderVersion::Unknown;
+}
+
+// Why the bytes are not a bitmap the window shows, empty when they are: an icon or cursor file,
+// a headerless DIB, a "BM" bitmap whose headers are whole (an OS/2 1.x or 2.x header as long as
+// it says, any other the 40 bytes the tables read), or an OS/2 bitmap array ("BA") whose first
+// entry is one. `file` may be only the file's first bytes, as long as they hold those headers.
+// `subject`: "the file" or "the bytes".
 std::string RefusalOf(ByteSpan file, const std::string& subject)
 {
+    if (file.size() >= kShortestFile && (format::IsIconFile(file) || format::IsHeaderlessDib(file)))
+        return {};
     const bool plural = subject.ends_with('s');
     const auto signature = [&file](std::uint64_t at) {
         return format::ReadField(file, at, kFileHeaderTable, format::FieldId::Signature);
@@ -147,9 +164,7 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     next.fileName = path;
     if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderBytes))
         return Refuse("cannot read the file header: " + SystemReason());
-    // Refused before the whole file is read: neither a bitmap nor an array of them.
-    const std::uint16_t type = BitmapFileHeader::FromBytes(next.fileHeader).bfType;
-    if (type != kBitmapSignature && type != format::kArraySignature)
+    if (!MayStartDib(next.fileHeader))
         return Refuse(RefusalOf(next.fileHeader, "the file"));
 
     const std::uint64_t wanted = fileSize - kFileHeaderBytes;

@@ -71,9 +71,9 @@ public:
     std::shared_ptr<const std::uint8_t[]> SharedBytes() const { return m_state.buffer; }
 
     // The first bytes of a file that tell whether LoadBytes takes it as a bitmap: an OS/2 bitmap
-    // array's first headers, the longest an OS/2 header can be.
+    // array's first headers with the longest info header.
     static constexpr std::uint64_t kHeadBytes = format::kArrayHeaderBytes + kFileHeaderBytes +
-                                                format::TableBytes(format::InfoHeaderFields(format::HeaderVersion::Os2v2));
+                                                format::TableBytes(format::InfoHeaderFields(format::HeaderVersion::V5));
 
     // A block for a whole file's bytes, as LoadFile allocates its own (large ones on huge pages,
     // where the system has them). Throws std::bad_alloc.

@@ -1,7 +1,7 @@
 #include "PreviewPicture.h"
 
-#include "format/BitmapArray.h"
 #include "format/Decoder.h"
+#include "format/Layout.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -93,9 +93,13 @@ void PutOverBackdrop(QImage& image)
 
 }  // namespace
 
-DrawnPicture DrawPicture(format::Bytes file, QSize size, std::uint64_t base)
+DrawnPicture DrawPicture(format::Bytes file, QSize size)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file, base);
+    return DrawPicture(file, format::ReadBitmapFormat(file), size);
+}
+
+DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& layout, QSize size)
+{
     const format::DecodeResult result = format::DecodePicture(file, layout, static_cast<std::uint32_t>(size.width()),
                                                               static_cast<std::uint32_t>(size.height()));
     switch (result.outcome) {
@@ -107,9 +111,14 @@ DrawnPicture DrawPicture(format::Bytes file, QSize size, std::uint64_t base)
     return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
 }
 
-DrawnPicture DrawPreview(format::Bytes file, QSize size, std::uint64_t base)
+DrawnPicture DrawPreview(format::Bytes file, QSize size)
 {
-    DrawnPicture drawn = DrawPicture(file, size, base);
+    return DrawPreview(file, format::ReadBitmapFormat(file), size);
+}
+
+DrawnPicture DrawPreview(format::Bytes file, const format::BitmapFormat& format, QSize size)
+{
+    DrawnPicture drawn = DrawPicture(file, format, size);
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);
     return drawn;
@@ -117,15 +126,13 @@ DrawnPicture DrawPreview(format::Bytes file, QSize size, std::uint64_t base)
 
 DrawnPicture DrawFitted(format::Bytes file, QSize box)
 {
-    // An OS/2 bitmap array shows its first bitmap, as the window opens it.
-    const format::BitmapArray array = format::ReadBitmapArray(file);
-    const std::uint64_t base = array.entries.empty() ? 0 : array.BitmapAt(0);
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file, base);
+    // A file of several images (an OS/2 bitmap array, an icon) shows its first, as the window opens it.
+    const format::BitmapFormat layout = format::ReadImageLayout(file, 0).format;
     const double columns = static_cast<double>(std::max<std::uint64_t>(layout.columns, 1));
     const double rows = static_cast<double>(std::max<std::uint64_t>(layout.rows, 1));
     const double scale = std::min(box.width() / columns, box.height() / rows);
     const auto side = [scale](double pixels) { return std::max(1, static_cast<int>(std::lround(pixels * scale))); };
-    return DrawPreview(file, QSize(side(columns), side(rows)), base);
+    return DrawPreview(file, layout, QSize(side(columns), side(rows)));
 }
 
 DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,

@@ -35,12 +35,15 @@ inline constexpr int kBackdropCell = 4;
 
 // The bitmap in file drawn at size by our decoder (the preview's stretch, or the picture's own
 // size for full size), alpha kept. The one place Qt decodes: the JPEG or PNG stream a
-// BI_JPEG/BI_PNG bitmap embeds, read straight at size. base: where the bitmap's file header
-// starts (an OS/2 bitmap array's entries start past 0).
-DrawnPicture DrawPicture(format::Bytes file, QSize size, std::uint64_t base = 0);
+// BI_JPEG/BI_PNG bitmap embeds, read straight at size.
+DrawnPicture DrawPicture(format::Bytes file, QSize size);
+// The same for one DIB of the file read already: an array's bitmap, an icon's image (its AND
+// mask or alpha applied), a headerless DIB.
+DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& format, QSize size);
 
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
-DrawnPicture DrawPreview(format::Bytes file, QSize size, std::uint64_t base = 0);
+DrawnPicture DrawPreview(format::Bytes file, QSize size);
+DrawnPicture DrawPreview(format::Bytes file, const format::BitmapFormat& format, QSize size);
 
 // The preview's drawing fitted into box with the picture's own proportions (at least a pixel a
 // side), for the open dialog's preview: a damaged file looks there as it does in the window.

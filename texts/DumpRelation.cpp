@@ -49,10 +49,15 @@ std::string RangeText(const ByteRange& range)
 std::string_view OwnMemo(ElementKind kind)
 {
     switch (kind) {
-    case ElementKind::ArrayHeader:  // an array entry's header goes with its bitmap's file header
+    // The headers that lead to an image go with its file header, an icon's mask with its pixels.
+    case ElementKind::ArrayHeader:
+    case ElementKind::IconDirectory:
+    case ElementKind::IconEntry:
     case ElementKind::FileHeader: return "file-header memo";
     case ElementKind::InfoHeader: return "info-header memo";
     case ElementKind::ColorTable: return "palette memo";
+    case ElementKind::AndMask:
+    case ElementKind::PngStream:
     case ElementKind::PixelData: return "pixel-data memo";
     default: return {};
     }

@@ -276,8 +276,14 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
 std::string DumpLine(const format::Layout& layout, format::Bytes file, const Element& element, std::size_t memo,
                      std::uint64_t offset, std::uint8_t shownByte)
 {
-    const bool arrayHeader = memo == kFileHeaderMemo && element.kind == ElementKind::ArrayHeader;
-    if (element.kind != kMemoElements[memo] && !arrayHeader)
+    // The headers that lead to an image are shown with its file header, an icon's mask with its pixels.
+    const ElementKind kind = element.kind == ElementKind::ArrayHeader || element.kind == ElementKind::IconDirectory ||
+                                     element.kind == ElementKind::IconEntry
+                                 ? ElementKind::FileHeader
+                             : element.kind == ElementKind::AndMask || element.kind == ElementKind::PngStream
+                                 ? ElementKind::PixelData
+                                 : element.kind;
+    if (kind != kMemoElements[memo])
         return "The dump shows this byte as " + std::string(kMemoRegionNames[memo]) + "; it is really part of the " +
                element.name + ".";
     if (offset < file.size() && file[offset] != shownByte)

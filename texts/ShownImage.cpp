@@ -2,6 +2,7 @@
 
 #include "HeaderTexts.h"
 #include "format/ByteDescription.h"
+#include "format/PixelFormats.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
@@ -19,22 +20,32 @@ using format::Field;
 // A file shown as the base shows it: a lone "BM" bitmap read as a 40-byte info header.
 bool ShownAsBase(const format::Layout& layout)
 {
-    return layout.array.entries.empty() && !format::IsOs2Header(layout.format.version);
+    return layout.kind == format::FileKind::Bitmap && !format::IsOs2Header(layout.format.version);
 }
 
-std::uint64_t BitmapAt(const format::Layout& layout, std::size_t index)
-{
-    return layout.array.entries.empty() ? 0 : layout.array.BitmapAt(index);
-}
-
-// The header of kind `kind` that starts at `offset` (where a broken file makes headers overlap,
-// the layout may start it later).
+// The header of kind `kind` whose first field is at `offset`.
 const Element* HeaderAt(const format::Layout& layout, ElementKind kind, std::uint64_t offset)
 {
     const auto found = std::find_if(layout.elements.begin(), layout.elements.end(), [&](const Element& element) {
         return element.kind == kind && !element.fields.empty() && element.fields.front().offset == offset;
     });
     return found != layout.elements.end() ? &*found : nullptr;
+}
+
+// Where the chosen image's own headers start: its array entry's or icon entry's header, else its file
+// header, else (a headerless DIB) its info header.
+std::uint64_t EntryAt(const format::Layout& layout)
+{
+    if (layout.kind == format::FileKind::BitmapArray)
+        return layout.array.entries[layout.image];
+    if (layout.kind == format::FileKind::Icon || layout.kind == format::FileKind::Cursor)
+        return layout.icon.entries.empty() ? 0 : layout.icon.entries[layout.image].at;
+    return layout.format.HasFileHeader() ? layout.format.base : layout.format.header.offset;
+}
+
+bool IconKind(format::FileKind kind)
+{
+    return kind == format::FileKind::Icon || kind == format::FileKind::Cursor;
 }
 
 // As the base writes a value: hex digits, at least two for a word and four for a longer field;
@@ -84,70 +95,96 @@ std::optional<ByteSpan> Present(format::Bytes file, const format::FileRange& ran
     return file.subspan(static_cast<std::size_t>(range.offset), static_cast<std::size_t>(range.present));
 }
 
+// As the header stores it; an icon's image as its picture is (its stored height counts the mask too).
 std::string SizeText(const format::BitmapFormat& format)
 {
+    if (format.container == format::DibContainer::IconImage || format.pngImage)
+        return std::to_string(format.columns) + "×" + std::to_string(format.rows);
     return std::to_string(format.width) + "×" + std::to_string(format.height);
+}
+
+std::string EncodingWord(const format::BitmapFormat& format)
+{
+    const std::string_view name = format::EncodingName(format.encoding);
+    return format.encoding == format::PixelEncoding::Rgb || name.empty() ? std::string() : " " + std::string(name);
 }
 
 }  // namespace
 
-std::size_t ImageCount(const format::Layout& layout)
-{
-    return std::max<std::size_t>(layout.array.entries.size(), 1);
-}
-
-ShownImage ShowImage(const CDib& dib, const format::Layout& layout, std::size_t index)
+ShownImage ShowImage(const CDib& dib, std::size_t index)
 {
     const format::Bytes file = dib.FileBytes();
+    const format::Layout layout = format::ReadImageLayout(file, index);
     ShownImage image;
-    image.count = ImageCount(layout);
-    image.index = std::min(index, image.count - 1);
-    image.base = BitmapAt(layout, image.index);
-    image.format = format::ReadBitmapFormat(file, image.base);
+    image.count = format::ImageCount(layout);
+    image.index = std::min(layout.image, image.count - 1);
+    image.format = layout.format;
+    image.kind = layout.kind;
     image.ownFields = !ShownAsBase(layout);
     if (!image.ownFields) {
         image.tables[kFileHeaderGrid] = BaseRows(kFileHeaderFields, FileHeaderValueTexts(dib.GetFileHeader()),
-                                                  kFileHeaderRanges, 0);
+                                                 kFileHeaderRanges, 0);
         image.tables[kInfoHeaderGrid] = BaseRows(kInfoHeaderFields, InfoHeaderValueTexts(dib.GetInfoHeader()),
-                                                  kInfoHeaderRanges, kFileHeaderBytes);
+                                                 kInfoHeaderRanges, kFileHeaderBytes);
         image.dump = BaseDumpSource(dib);
         return image;
     }
-    const bool inArray = !layout.array.entries.empty();
-    const std::uint64_t entry = inArray ? layout.array.entries[image.index] : image.base;
-    if (inArray)
-        AddRows(image.tables[kFileHeaderGrid], HeaderAt(layout, ElementKind::ArrayHeader, entry));
-    AddRows(image.tables[kFileHeaderGrid], HeaderAt(layout, ElementKind::FileHeader, image.base));
-    AddRows(image.tables[kInfoHeaderGrid], HeaderAt(layout, ElementKind::InfoHeader, image.base + kFileHeaderBytes));
     const format::BitmapFormat& bitmap = image.format;
-    const format::FileRange headers{.offset = entry, .claimed = image.base + kFileHeaderBytes - entry,
-                                    .present = std::min(file.size(), image.base + kFileHeaderBytes) - entry};
+    const std::uint64_t entry = EntryAt(layout);
+    std::vector<TableRow>& fileTable = image.tables[kFileHeaderGrid];
+    AddRows(fileTable, HeaderAt(layout, ElementKind::ArrayHeader, entry));
+    AddRows(fileTable, HeaderAt(layout, ElementKind::IconDirectory, 0));
+    AddRows(fileTable, HeaderAt(layout, ElementKind::IconEntry, entry));
+    if (bitmap.HasFileHeader())
+        AddRows(fileTable, HeaderAt(layout, ElementKind::FileHeader, bitmap.base));
+    AddRows(image.tables[kInfoHeaderGrid], HeaderAt(layout, ElementKind::InfoHeader, bitmap.header.offset));
+
+    // The file-header memo: the headers before the info header that lead to the image (an icon's
+    // whole directory); the pixel-data memo: the pixels and an icon image's AND mask after them.
+    format::FileRange headers{};
+    if (IconKind(layout.kind))
+        headers = layout.icon.directory;
+    else if (bitmap.HasFileHeader())
+        headers = format::RangeIn(file.size(), entry, bitmap.base + kFileHeaderBytes - entry);
+    format::FileRange pixels = bitmap.pixels;
+    if (bitmap.andMask.claimed != 0 && bitmap.andMask.offset == pixels.End() && pixels.Complete())
+        pixels = format::RangeIn(file.size(), pixels.offset, pixels.claimed + bitmap.andMask.claimed);
     image.dump.bytes = {Present(file, headers), Present(file, bitmap.header), Present(file, bitmap.colorTable),
-                        Present(file, bitmap.pixels)};
-    image.dump.fileOffset = {entry, bitmap.header.offset, bitmap.colorTable.offset, bitmap.pixels.offset};
+                        Present(file, pixels)};
+    image.dump.fileOffset = {headers.offset, bitmap.header.offset, bitmap.colorTable.offset, pixels.offset};
     return image;
 }
 
 format::Layout ImageLayout(const format::Layout& layout, const ShownImage& image)
 {
-    if (layout.array.entries.empty())
+    if (format::ImageCount(layout) < 2)
         return layout;
     const format::BitmapFormat& bitmap = image.format;
-    const std::uint64_t entry = layout.array.entries[image.index];
-    const ByteRange headers{entry, std::max(bitmap.header.End(), bitmap.maskBytes.End()) - entry};
+    const std::uint64_t entry = layout.kind == format::FileKind::BitmapArray ? layout.array.entries[image.index]
+                                : IconKind(layout.kind) && image.index < layout.icon.entries.size()
+                                    ? layout.icon.entries[image.index].at
+                                    : 0;
+    const std::uint64_t headerStart = bitmap.HasFileHeader() ? bitmap.base : bitmap.header.offset;
+    const ByteRange headers{headerStart, std::max(bitmap.header.End(), bitmap.maskBytes.End()) - headerStart};
     const auto meets = [](const Element& element, const format::FileRange& range) {
         return !ByteRange{element.offset, element.size}.Meet({range.offset, range.claimed}).Empty();
     };
-    format::Layout own{.format = bitmap, .elements = {}, .array = layout.array};
+    format::Layout own = layout;
+    own.format = bitmap;
+    own.elements.clear();
     std::copy_if(layout.elements.begin(), layout.elements.end(), std::back_inserter(own.elements),
                  [&](const Element& element) {
                      switch (element.kind) {
                      case ElementKind::ArrayHeader:
+                     case ElementKind::IconEntry: return element.offset == entry;
+                     case ElementKind::IconDirectory: return true;
                      case ElementKind::FileHeader:
                      case ElementKind::InfoHeader:
                      case ElementKind::BitMasks: return headers.Contains(element.offset);
                      case ElementKind::ColorTable: return meets(element, bitmap.colorTable);
-                     case ElementKind::PixelData: return meets(element, bitmap.pixels);
+                     case ElementKind::PixelData:
+                     case ElementKind::PngStream: return meets(element, bitmap.pixels);
+                     case ElementKind::AndMask: return meets(element, bitmap.andMask);
                      default: return false;
                      }
                  });
@@ -174,27 +211,27 @@ std::array<std::string, kStatusPanelCount> ImageStatusTexts(std::string_view fil
         return StatusTexts(fileName, dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
     }
     const format::BitmapFormat& bitmap = image.format;
-    std::string kind;
-    if (image.count > 1 || dib.GetFileHeader().bfType == format::kArraySignature) {
-        kind = "OS/2 array " + std::to_string(image.index + 1) + "/" + std::to_string(image.count);
-    } else {
-        kind = bitmap.version == format::HeaderVersion::Core ? "OS/2 1.x" : "OS/2 2.x";
-        if (bitmap.encoding != format::PixelEncoding::Rgb && !format::EncodingName(bitmap.encoding).empty())
-            kind += " " + std::string(format::EncodingName(bitmap.encoding));
+    const format::FileKind kind = image.kind;
+    std::string word;
+    switch (kind) {
+    case format::FileKind::BitmapArray: word = "OS/2 array"; break;
+    case format::FileKind::Icon:
+    case format::FileKind::Cursor:
+    case format::FileKind::Headerless: word = std::string(format::FileKindName(kind)); break;
+    case format::FileKind::Bitmap: word = bitmap.version == format::HeaderVersion::Core ? "OS/2 1.x" : "OS/2 2.x"; break;
     }
-    return StatusTexts(fileName, SizeText(bitmap), kind);
+    if (image.count > 1 || kind == format::FileKind::BitmapArray || IconKind(kind))
+        word += " " + std::to_string(image.index + 1) + "/" + std::to_string(image.count);
+    return StatusTexts(fileName, SizeText(bitmap), word + EncodingWord(bitmap));
 }
 
-std::vector<std::string> ImageListLines(const format::Layout& layout, format::Bytes file)
+std::vector<std::string> ImageListLines(format::Bytes file, std::size_t count)
 {
     std::vector<std::string> lines;
-    for (std::size_t index = 0; index < ImageCount(layout); ++index) {
-        const format::BitmapFormat bitmap = format::ReadBitmapFormat(file, BitmapAt(layout, index));
-        std::string line = std::to_string(index + 1) + ": " + SizeText(bitmap) + ", " +
-                           format::Counted(bitmap.bitCount, "bit", "bits");
-        if (bitmap.encoding != format::PixelEncoding::Rgb && !format::EncodingName(bitmap.encoding).empty())
-            line += ", " + std::string(format::EncodingName(bitmap.encoding));
-        lines.push_back(std::move(line));
+    for (std::size_t index = 0; index < count; ++index) {
+        const format::BitmapFormat bitmap = format::ReadImageLayout(file, index).format;
+        lines.push_back(std::to_string(index + 1) + ": " + SizeText(bitmap) + ", " +
+                        format::Counted(bitmap.bitCount, "bit", "bits") + EncodingWord(bitmap));
     }
     return lines;
 }

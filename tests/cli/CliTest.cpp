@@ -6,7 +6,9 @@
 #include "model/Dib.h"
 #include "primitives/LittleEndian.h"
 #include "testsupport/BmpBuilder.h"
+#include "testsupport/IconBuilder.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QJsonArray>
@@ -990,6 +992,71 @@ TEST(CliQuery, OutsideTheFileOrPictureExitsOneAndBadUsageTwo)
         EXPECT_EQ(usage.Code(), 2) << usage.Describe();
         EXPECT_EQ(usage.out, "");
     }
+}
+
+// An icon of a 1-bit DIB and a PNG, a cursor, a headerless DIB: --entry chooses the image each
+// command reads, and the mask and hot spot are named.
+TEST(CliIcon, EntryChoosesTheImageForEveryCommandAndTheHotSpotIsNamed)
+{
+    using hexlume::testing::IconDib;
+    TempDir dir;
+    QImage drawn(3, 2, QImage::Format_ARGB32);
+    drawn.fill(0xFF2040C0);
+    drawn.setPixel(2, 1, 0x00000000);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(drawn.save(&buffer, "PNG"));
+    // 2 by 2, black and white; bottom row 0 1, top row 1 0; the bottom row's right pixel masked.
+    const std::vector<std::uint8_t> dib =
+        IconDib(2, 2, 1, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}, {0x40, 0, 0, 0, 0x80, 0, 0, 0}, {0x40, 0, 0, 0, 0, 0, 0, 0});
+    const std::string icon = dir.Write("two.ico", hexlume::testing::BuildIconFile(
+        hexlume::format::kIconType, {{.image = dib, .width = 2, .height = 2, .bitCount = 1},
+                                     {.image = std::vector<std::uint8_t>(png.begin(), png.end()), .width = 3,
+                                      .height = 2, .bitCount = 32}}));
+    const std::string out = (dir.path() / "out.png").string();
+    ASSERT_EQ(RunDump({"--picture", icon, "-o", out}).Code(), 0);
+    const QImage first(QString::fromStdString(out), "PNG");
+    ASSERT_EQ(first.size(), QSize(2, 2));
+    EXPECT_EQ(first.pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(qAlpha(first.pixel(1, 1)), 0);
+    ASSERT_EQ(RunDump({"--picture", icon, "--entry", "2", "-o", out}).Code(), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(out), "PNG").convertToFormat(QImage::Format_ARGB32), drawn);
+
+    const QJsonObject pixel = ParseJson(RunDump({"--pixel", "1,1", "--json", "--entry", "1", icon}));
+    EXPECT_EQ(pixel["maskBit"]["value"].toInt(-1), 1);
+    const QJsonObject report = ParseJson(RunDump({"--json", "--entry", "2", icon}));
+    EXPECT_EQ(Str(report["kind"]), "icon");
+    EXPECT_EQ(report["entry"].toInt(), 2);
+    EXPECT_EQ(report["width"].toInt(), 3);
+    EXPECT_TRUE(report["decodable"].toBool());
+    const Outcome text = RunDump({icon});
+    EXPECT_NE(text.out.find("Kind: icon, image 1 of 2: 2x2, 1 bit\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("ICONDIRENTRY 2\n"), std::string::npos) << text.out;
+
+    const Outcome missing = RunDump({"--picture", icon, "--entry", "3", "-o", out});
+    ExpectOneErrorLine(missing, 2);
+    EXPECT_NE(missing.err.find("--entry 3 names no image: the icon has 2 images"), std::string::npos) << missing.err;
+    ExpectOneErrorLine(RunDump({"--at", "0", "--entry", "3", icon}), 2);
+    for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
+             {"--entry", "0", icon}, {"--entry", "x", icon}, {"--export", "--entry", "1", icon},
+             {"--check", "--entry", "1", icon}, {"--entry", "1", "--entry", "1", icon}})
+        EXPECT_EQ(RunDump(usage).Code(), 2);
+
+    const std::string cursor = dir.Write("one.cur", hexlume::testing::BuildIconFile(
+        hexlume::format::kCursorType, {{.image = dib, .width = 2, .height = 2, .planes = 1, .bitCount = 0}}));
+    const Outcome hotSpot = RunDump({"--at", "10", cursor});
+    EXPECT_NE(hotSpot.out.find("wXHotspot (WORD, bytes 10–11; byte 1 of 2) = 1 (0x0001): hot spot 1 pixel from the left"),
+              std::string::npos)
+        << hotSpot.out;
+    std::vector<std::uint8_t> headerless(dib.begin(), dib.end() - 8);
+    headerless[8] = 2;  // biHeight: 2 rows and no mask
+    const Outcome checked = RunDump({"--check", icon, cursor, dir.Write("clip.dib", headerless)});
+    EXPECT_EQ(checked.Code(), 0) << checked.Describe();
+    for (const std::string& line : {"OK  " + icon + "  icon of 2 images, the first 2x2, 1 bit, 2 colours, BITMAPINFOHEADER\n",
+                                   "OK  " + cursor + "  cursor of 1 image, the first 2x2",
+                                   std::string("clip.dib  headerless DIB, 2x2, 1 bit")})
+        EXPECT_NE(checked.out.find(line), std::string::npos) << checked.out;
 }
 
 // Real-world files, good and odd: the model takes every "BM" file of 54 bytes or more, and the
