@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <tuple>
+
 namespace hexlume {
 namespace {
 
@@ -61,6 +63,38 @@ Bytes TwoImageArray()
     return Joined({ArrayHeader(40, second), FileHeader(40, data0), CoreHeader(2, 2, 24),
                    ArrayHeader(46, 0), FileHeader(46, data1), CoreHeader(8, 3, 1),
                    {0, 0, 0, 0xFF, 0xFF, 0xFF}, pixels0, pixels1});
+}
+
+// A 40-byte info header with the given height (an icon image's counts its mask too).
+Bytes InfoHeader(std::int32_t width, std::int32_t height, std::uint16_t bitCount)
+{
+    Bytes bytes;
+    Append(bytes, {40, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)}, 4);
+    Append(bytes, {1, bitCount}, 2);
+    Append(bytes, {0, 0, 0, 0, 0, 0}, 4);
+    return bytes;
+}
+
+// An icon of two images: 2 × 2 at 32 bits (opaque blue, white over red, green), then 8 × 2 at
+// 1 bit whose mask leaves its left half transparent.
+Bytes TwoImageIcon()
+{
+    const Bytes first = Joined({InfoHeader(2, 4, 32),
+                                {0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+                                Bytes(8, 0)});
+    const Bytes second = Joined({InfoHeader(8, 4, 1), {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0},
+                                 {0xF0, 0, 0, 0, 0x0F, 0, 0, 0}, {0xF0, 0, 0, 0, 0xF0, 0, 0, 0}});
+    Bytes icon;
+    Append(icon, {0, 1, 2}, 2);
+    const std::uint32_t at = 6 + 2 * 16;
+    for (const auto& [size, bits, bytes, offset] :
+         {std::tuple<std::uint8_t, std::uint16_t, std::size_t, std::uint32_t>{2, 32, first.size(), at},
+          {8, 1, second.size(), at + static_cast<std::uint32_t>(first.size())}}) {
+        icon.insert(icon.end(), {size, 2, 0, 0});
+        Append(icon, {1, bits}, 2);
+        Append(icon, {bytes, offset}, 4);
+    }
+    return Joined({icon, first, second});
 }
 
 class Os2WindowTest : public MainFormTest {
@@ -149,6 +183,36 @@ TEST_F(Os2WindowTest, AnArrayStepsBetweenItsImagesWithCtrlPageDownAndItsMenu)
     EXPECT_FALSE(Child<QAction>("actNextImage")->isEnabled());
     QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(Status(1), "图像大小:2×2");
+}
+
+TEST_F(Os2WindowTest, AnIconShowsItsDirectoryAndEntryAndStepsAndAHeaderlessDibOpens)
+{
+    Open(WritePicture("two.ico", TwoImageIcon()));
+    ASSERT_TRUE(platform.errors.isEmpty()) << platform.errors.join(u'|').toStdString();
+    EXPECT_EQ(Names("sgdFileHeader"), QStringList({"idReserved", "idType", "idCount", "bWidth", "bHeight",
+                                                   "bColorCount", "bReserved", "wPlanes", "wBitCount",
+                                                   "dwBytesInRes", "dwImageOffset"}));
+    EXPECT_EQ(Values("sgdInfoHeader")[2], "0004") << "biHeight counts the mask's rows too";
+    EXPECT_EQ(Status(1), "图像大小:2×2");
+    EXPECT_EQ(Status(2), "图像类型:icon 1/2");
+    EXPECT_EQ(PreviewTopLeft(), QColor(0, 0, 0xFF));
+
+    QTest::keyClick(&form, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Status(1), "图像大小:8×2");
+    EXPECT_EQ(Status(2), "图像类型:icon 2/2");
+    EXPECT_EQ(Values("sgdFileHeader")[3], "08") << "the chosen entry's bWidth";
+    EXPECT_EQ(Memo("mmoData")->toPlainText().trimmed(), "F0  00  00  00  0F  00  00  00  F0  00  00  00  F0  00  00  00")
+        << "the pixels, then the AND mask";
+    EXPECT_NE(PreviewTopLeft(), QColor(0, 0, 0)) << "masked out: the backdrop, not the black pixel";
+
+    // An info header first, no file header: 2 × 1 at 24 bits.
+    Open(WritePicture("clip.dib", Joined({InfoHeader(2, 1, 24), {0xFF, 0, 0, 0, 0, 0xFF, 0, 0}})));
+    ASSERT_TRUE(platform.errors.isEmpty()) << platform.errors.join(u'|').toStdString();
+    EXPECT_EQ(Names("sgdInfoHeader").front(), "biSize");
+    EXPECT_EQ(Names("sgdFileHeader"), QStringList());
+    EXPECT_EQ(Status(1), "图像大小:2×1");
+    EXPECT_EQ(Status(2), "图像类型:headerless DIB");
+    EXPECT_EQ(PreviewTopLeft(), QColor(0, 0, 0xFF));
 }
 
 }  // namespace
