@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
+#include "format/FieldDictionary.h"
+#include "testsupport/IconBuilder.h"
 
 #include <QAction>
 #include <QMenu>
-
-#include <tuple>
 
 namespace hexlume {
 namespace {
@@ -65,36 +65,16 @@ Bytes TwoImageArray()
                    {0, 0, 0, 0xFF, 0xFF, 0xFF}, pixels0, pixels1});
 }
 
-// A 40-byte info header with the given height (an icon image's counts its mask too).
-Bytes InfoHeader(std::int32_t width, std::int32_t height, std::uint16_t bitCount)
-{
-    Bytes bytes;
-    Append(bytes, {40, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)}, 4);
-    Append(bytes, {1, bitCount}, 2);
-    Append(bytes, {0, 0, 0, 0, 0, 0}, 4);
-    return bytes;
-}
-
 // An icon of two images: 2 × 2 at 32 bits (opaque blue, white over red, green), then 8 × 2 at
 // 1 bit whose mask leaves its left half transparent.
 Bytes TwoImageIcon()
 {
-    const Bytes first = Joined({InfoHeader(2, 4, 32),
-                                {0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-                                Bytes(8, 0)});
-    const Bytes second = Joined({InfoHeader(8, 4, 1), {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0},
-                                 {0xF0, 0, 0, 0, 0x0F, 0, 0, 0}, {0xF0, 0, 0, 0, 0xF0, 0, 0, 0}});
-    Bytes icon;
-    Append(icon, {0, 1, 2}, 2);
-    const std::uint32_t at = 6 + 2 * 16;
-    for (const auto& [size, bits, bytes, offset] :
-         {std::tuple<std::uint8_t, std::uint16_t, std::size_t, std::uint32_t>{2, 32, first.size(), at},
-          {8, 1, second.size(), at + static_cast<std::uint32_t>(first.size())}}) {
-        icon.insert(icon.end(), {size, 2, 0, 0});
-        Append(icon, {1, bits}, 2);
-        Append(icon, {bytes, offset}, 4);
-    }
-    return Joined({icon, first, second});
+    const Bytes first = testing::IconDib(
+        2, 2, 32, {}, {0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, Bytes(8, 0));
+    const Bytes second = testing::IconDib(8, 2, 1, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}, {0xF0, 0, 0, 0, 0x0F, 0, 0, 0},
+                                          {0xF0, 0, 0, 0, 0xF0, 0, 0, 0});
+    return testing::BuildIconFile(format::kIconType, {{.image = first, .width = 2, .height = 2, .bitCount = 32},
+                                                      {.image = second, .width = 8, .height = 2, .bitCount = 1}});
 }
 
 class Os2WindowTest : public MainFormTest {
@@ -206,7 +186,9 @@ TEST_F(Os2WindowTest, AnIconShowsItsDirectoryAndEntryAndStepsAndAHeaderlessDibOp
     EXPECT_NE(PreviewTopLeft(), QColor(0, 0, 0)) << "masked out: the backdrop, not the black pixel";
 
     // An info header first, no file header: 2 × 1 at 24 bits.
-    Open(WritePicture("clip.dib", Joined({InfoHeader(2, 1, 24), {0xFF, 0, 0, 0, 0, 0xFF, 0, 0}})));
+    Bytes clip = BuildBitmap({.width = 2, .height = 1, .pixels = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0}});
+    clip.erase(clip.begin(), clip.begin() + 14);
+    Open(WritePicture("clip.dib", clip));
     ASSERT_TRUE(platform.errors.isEmpty()) << platform.errors.join(u'|').toStdString();
     EXPECT_EQ(Names("sgdInfoHeader").front(), "biSize");
     EXPECT_EQ(Names("sgdFileHeader"), QStringList());
