@@ -65,6 +65,7 @@ void DumpInspector::Clear()
 {
     m_dib = nullptr;
     m_layout = {};
+    m_image = {};
     m_findings.clear();
     m_map = {};
     m_changed.clear();
@@ -74,12 +75,15 @@ void DumpInspector::Clear()
     ClearHighlight();
 }
 
-void DumpInspector::Inspect(const CDib& dib)
+void DumpInspector::Inspect(const CDib& dib, const ShownImage& image)
 {
-    format::Inspection inspected = InspectLoadedFile(dib);
+    // Pixels, colours and streams are the shown image's: the layout's format is its.
+    format::Inspection inspected = format::Inspect(dib.FileBytes(), image.index);
+    AddDumpNotes(inspected, image.dump);
     m_layout = std::move(inspected.layout);
+    m_image = image;
     m_findings = std::move(inspected.findings);
-    m_map = MapDumpToFile(dib, m_dump->Pane());
+    m_map = MapDumpToFile(image.dump, m_dump->Pane());
     m_dib = &dib;
     MarkCells();
     MarkDump();
@@ -90,13 +94,27 @@ QString DumpInspector::ToolTipFor(std::size_t memo, std::uint64_t byte) const
     const std::optional<std::uint64_t> offset = FileOffsetOf(m_map, memo, byte);
     if (m_dib == nullptr || !offset || *offset >= m_dib->FileBytes().size())
         return {};
+    // The base's info-header memo shows the model's copy, two fields filled in.
+    const std::optional<ByteSpan>& memoBytes = m_image.dump.bytes[memo];
+    const std::uint64_t inMemo = m_map[memo].skipped + byte;
     const std::uint8_t shown =
-        memo == kInfoHeaderMemo ? m_dib->GetInfoHeaderBytes()[byte] : m_dib->FileBytes()[*offset];
+        memoBytes && inMemo < memoBytes->size() ? (*memoBytes)[inMemo] : m_dib->FileBytes()[*offset];
     return FromUtf8(ByteTooltipText(m_layout, m_findings, m_dib->FileBytes(), memo, *offset, shown));
 }
 
 void DumpInspector::MarkCells()
 {
+    if (m_image.ownFields) {
+        for (std::size_t table = 0; table < kGridCount; ++table) {
+            const std::vector<TableRow>& rows = m_image.tables[table];
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                const CellFindings findings = OwnCellFindings(m_findings, rows[row]);
+                MarkCell(table == kFileHeaderGrid ? m_fileGrid : m_infoGrid, static_cast<int>(row), findings.mark,
+                         OwnCellText(m_layout, findings, rows[row]));
+            }
+        }
+        return;
+    }
     const HeaderCellFindings cells = FindingsByCell(m_findings);
     const auto mark = [&](QTableWidget* grid, const CellFindings& findings, HeaderCell cell) {
         MarkCell(grid, static_cast<int>(cell.row), findings.mark,
@@ -171,7 +189,15 @@ FindingPlace DumpInspector::ShowFinding(std::size_t finding)
         return {};
     // The rows first: a row's own link lights its field, and a finding off the tables leaves
     // no row lit.
-    const std::optional<HeaderCell> cell = CellOf(m_findings[finding]);
+    const auto cellOf = [this](const format::Finding& chosen) -> std::optional<HeaderCell> {
+        if (!m_image.ownFields)
+            return CellOf(chosen);
+        for (std::size_t table = 0; table < kGridCount && !chosen.field.empty(); ++table)
+            if (const auto row = TableRowAt(m_image.tables[table], chosen.offset))
+                return HeaderCell{.infoHeader = table == kInfoHeaderGrid, .row = *row};
+        return std::nullopt;
+    };
+    const std::optional<HeaderCell> cell = cellOf(m_findings[finding]);
     for (QTableWidget* grid : {m_fileGrid, m_infoGrid}) {
         if (cell && (grid == m_infoGrid) == cell->infoHeader)
             grid->selectRow(static_cast<int>(cell->row));
@@ -243,7 +269,7 @@ void DumpInspector::ClearRows()
 
 void DumpInspector::Remap()
 {
-    m_map = MapDumpToFile(*m_dib, m_dump->Pane());
+    m_map = MapDumpToFile(m_image.dump, m_dump->Pane());
     MarkDump();
     if (m_lit.length > 0)
         Light(m_lit.offset, m_lit.length);
@@ -251,7 +277,7 @@ void DumpInspector::Remap()
 
 void DumpInspector::MoveDataWindow(std::uint64_t firstLine)
 {
-    if (m_dib != nullptr && m_dump->ShowDataWindow(*m_dib, firstLine))
+    if (m_dib != nullptr && m_dump->ShowDataWindow(m_image.dump, firstLine))
         Remap();
 }
 

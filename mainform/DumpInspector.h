@@ -4,6 +4,7 @@
 #include "format/Layout.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
+#include "texts/ShownImage.h"
 
 #include <QObject>
 
@@ -34,8 +35,8 @@ public:
 
     // Forgets the file: no tooltips, marks or lit bytes while the next one's views are being built.
     void Clear();
-    // Reads the loaded file's layout and findings, after the tables and the dump show it.
-    void Inspect(const CDib& dib);
+    // Reads the loaded file's layout and findings, after the tables and the dump show `image` of it.
+    void Inspect(const CDib& dib, const ShownImage& image);
 
     const std::vector<format::Finding>& Findings() const { return m_findings; }
     // Where each finding stands in the dump, in the findings' order.
@@ -63,7 +64,10 @@ public:
     void MoveDataWindow(std::uint64_t firstLine);
     void BringIntoView(std::uint64_t offset);
 
+    // The file's layout; its format is the shown image's headers.
     const format::Layout& Layout() const { return m_layout; }
+    // The image of the file the tables and the dump show.
+    const ShownImage& Image() const { return m_image; }
     // Where the memos' bytes stand in the inspected file.
     const DumpFileMap& Map() const { return m_map; }
     // The file offset of a byte of a memo, while a file is inspected.
@@ -105,6 +109,7 @@ private:
     HexDumpView* m_dump;
     const CDib* m_dib = nullptr;  // null while nothing is inspected
     format::Layout m_layout;
+    ShownImage m_image;
     std::vector<format::Finding> m_findings;
     DumpFileMap m_map{};
     std::vector<ByteRange> m_changed;  // file ranges that differ from the version read before

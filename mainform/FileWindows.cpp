@@ -132,16 +132,15 @@ void FileWindows::ShowChosenByte(std::uint64_t offset)
     ShowPixelsOfBytes(offset, tr("The chosen byte"));
 }
 
-void FileWindows::FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields)
+void FileWindows::FollowHeaderTable(QTableWidget* grid, GridIndex table)
 {
-    connect(grid, &QTableWidget::itemSelectionChanged, this, [this, grid, memo, fields] {
+    connect(grid, &QTableWidget::itemSelectionChanged, this, [this, grid, table] {
         const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
         const int row = ranges.isEmpty() ? -1 : ranges.first().topRow();
-        if (row < 0 || static_cast<std::size_t>(row) >= fields.size())
+        const std::vector<TableRow>& rows = m_inspector->Image().tables[table];
+        if (m_model == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows.size())
             return;
-        const std::uint64_t first = fields[static_cast<std::size_t>(row)].offset;
-        if (const std::optional<std::uint64_t> offset = m_inspector->FileOffset(memo, first))
-            ShowPixelsOfBytes(*offset, tr("The chosen field"));
+        ShowPixelsOfBytes(rows[static_cast<std::size_t>(row)].bytes.offset, tr("The chosen field"));
     });
 }
 
@@ -168,9 +167,11 @@ void FileWindows::OpenFields()
 // Built only while the window is open: the rows say everything about every field.
 void FileWindows::ShowFieldsOfFile()
 {
+    const ShownImage& image = m_inspector->Image();
+    const std::span<const format::Finding> findings = SplitDumpNotes(m_inspector->Findings()).file;
+    const format::Layout layout = ImageLayout(m_inspector->Layout(), image);
     m_fields->ShowFields(FromUtf8(NamePart(m_model->GetFileName())),
-                         BuildFieldRows(m_inspector->Layout(), SplitDumpNotes(m_inspector->Findings()).file,
-                                        m_model->FileBytes()));
+                         BuildFieldRows(layout, ImageFindings(layout, findings), m_model->FileBytes()));
     m_fieldsShowFile = true;
 }
 
@@ -184,7 +185,8 @@ void FileWindows::ShowChosenField(std::uint64_t offset, std::uint64_t size)
 
 void FileWindows::ShowPictureOfFile()
 {
-    m_picture->ShowFile(FromUtf8(NamePart(m_model->GetFileName())), m_model->FileBytes());
+    m_picture->ShowFile(FromUtf8(NamePart(m_model->GetFileName())), m_model->FileBytes(),
+                        m_inspector->Image().format);
     m_pictureShowsFile = true;
 }
 

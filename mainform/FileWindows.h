@@ -3,6 +3,7 @@
 #include "PictureView.h"
 #include "texts/DumpPane.h"
 #include "texts/HeaderTexts.h"
+#include "texts/ShownImage.h"
 
 #include <QObject>
 
@@ -45,8 +46,8 @@ public:
     // Says in the picture window what a byte of the file lit elsewhere (by a go-to, a find, a
     // header field) stands for, so the window follows the dump's latest highlight.
     void ShowChosenByte(std::uint64_t offset);
-    // A field chosen in a header table (`fields`, dumped by memo `memo`) is the latest choice too.
-    void FollowHeaderTable(QTableWidget* grid, std::size_t memo, std::span<const ByteRange> fields);
+    // A field chosen in a header table (the shown image's table `table`) is the latest choice too.
+    void FollowHeaderTable(QTableWidget* grid, GridIndex table);
 
 private:
     void ShowPictureOfFile();

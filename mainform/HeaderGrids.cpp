@@ -36,3 +36,18 @@ void WriteGridValues(QTableWidget* grid, std::span<const std::string> values)
 }
 
 }  // namespace hexlume
+
+namespace hexlume {
+
+void WriteGridRows(QTableWidget* grid, std::span<const TableRow> rows)
+{
+    grid->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::array<const std::string*, 3> cells{&rows[row].name, &rows[row].type, &rows[row].value};
+        for (int column = 0; column < 3; ++column)
+            grid->setItem(static_cast<int>(row), column,
+                          new QTableWidgetItem(QString::fromStdString(*cells[static_cast<std::size_t>(column)])));
+    }
+}
+
+}  // namespace hexlume

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "texts/HeaderTexts.h"
+#include "texts/ShownImage.h"
 
 #include <span>
 #include <string>
@@ -17,5 +18,7 @@ void WriteGridTitles(QTableWidget* grid);
 void WriteGridKeys(QTableWidget* grid, std::span<const HeaderField> fields);
 // The value column, a row for each text.
 void WriteGridValues(QTableWidget* grid, std::span<const std::string> values);
+// A file's own fields: as many rows as it has, each with its name, type and value.
+void WriteGridRows(QTableWidget* grid, std::span<const TableRow> rows);
 
 }  // namespace hexlume

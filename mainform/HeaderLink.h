@@ -1,6 +1,6 @@
 #pragma once
 
-#include "texts/HeaderTexts.h"
+#include "texts/ShownImage.h"
 
 #include <QObject>
 
@@ -20,8 +20,9 @@ class DumpMemo;
 // pane to them; clicking a byte of the memo selects its row.
 class HeaderLink : public QObject {
 public:
-    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::size_t memoIndex, std::span<const ByteRange> fields,
-               QScrollArea* pane, DumpInspector* inspector);
+    // table: which of the shown image's tables (ShownImage::tables) the grid shows.
+    HeaderLink(QTableWidget* grid, DumpMemo* memo, std::size_t memoIndex, GridIndex table, QScrollArea* pane,
+               DumpInspector* inspector);
 
     // Off while no file is shown (the memo holds its caption) and while a file is being opened.
     void SetActive(bool active);
@@ -34,7 +35,7 @@ private:
     DumpMemo* m_memo;
     std::size_t m_memoIndex;
     DumpInspector* m_inspector;
-    std::span<const ByteRange> m_fields;  // the header's field table, which outlives the link
+    GridIndex m_table;
     QScrollArea* m_pane;
     bool m_active = false;
 };

@@ -91,7 +91,7 @@ void HexDumpView::ShowCaptions()
     m_widgets.numbers->setPlainText(QString());
 }
 
-void HexDumpView::Show(const CDib& model, bool reload)
+void HexDumpView::Show(const CDib& model, const DumpSource& source, bool reload)
 {
     if (!reload) {
         m_widgets.box->verticalScrollBar()->setValue(0);
@@ -100,7 +100,7 @@ void HexDumpView::Show(const CDib& model, bool reload)
 
     // A reload keeps the window of the data it had, as far as the new version reaches.
     const std::uint64_t window = reload ? m_pane.memos[kDataMemo].firstLine : 0;
-    m_pane = DescribeDumpPane(model, m_lineHeight, window);
+    m_pane = DescribeDumpPane(source, m_lineHeight, window);
     const DumpPaneView& pane = m_pane;
     for (std::size_t index = 0; index < kMemoCount; ++index) {
         const MemoView& view = pane.memos[index];
@@ -126,10 +126,10 @@ bool HexDumpView::ShowLineNumbers(const DumpPaneView& pane, bool mayAsk)
     return exportWanted;
 }
 
-bool HexDumpView::ShowDataWindow(const CDib& model, std::uint64_t firstLine)
+bool HexDumpView::ShowDataWindow(const DumpSource& source, std::uint64_t firstLine)
 {
     const std::uint64_t before = m_pane.memos[kDataMemo].firstLine;
-    m_pane = DescribeDumpPane(model, m_lineHeight, firstLine);
+    m_pane = DescribeDumpPane(source, m_lineHeight, firstLine);
     const MemoView& data = m_pane.memos[kDataMemo];
     if (data.firstLine == before)
         return false;

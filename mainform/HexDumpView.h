@@ -37,7 +37,8 @@ public:
     // The model's dump. reload: the same file read again, so the pane keeps its place (and its
     // window of the data) and asks nothing; otherwise it starts at the top and, for a cut stack,
     // offers the export.
-    void Show(const CDib& model, bool reload);
+    // `source`: what each memo dumps of the model's bytes.
+    void Show(const CDib& model, const DumpSource& source, bool reload);
 
     // What the pane shows now, for the model last shown.
     const DumpPaneView& Pane() const { return m_pane; }
@@ -45,7 +46,7 @@ public:
     // A cut pixel-data memo shows the data's lines from `firstLine` on instead (as far as the
     // data allows), with their line numbers and a note under the pane saying so, which offers
     // `backToTop`. Returns whether the memo's lines moved.
-    bool ShowDataWindow(const CDib& model, std::uint64_t firstLine);
+    bool ShowDataWindow(const DumpSource& source, std::uint64_t firstLine);
     void SetBackToTop(QAction* backToTop);
 
 private:

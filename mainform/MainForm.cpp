@@ -83,6 +83,7 @@ void TMainForm::FormCreate()
 
     CreatePopupMenus();
     CreateInspection();
+    CreateImageActions();
     // Hover swapping needs pointer moves without a pressed button.
     for (QWidget* widget : std::initializer_list<QWidget*>{ui->imgRevView, ui->pnlButtons, ui->imgClose1,
                                                            ui->imgClose2, ui->imgFQ1, ui->imgFQ2}) {
@@ -136,9 +137,9 @@ void TMainForm::CreateInspection()
 {
     m_inspector = new DumpInspector({ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData},
                                     ui->sgdFileHeader, ui->sgdInfoHeader, ui->sbxFile, m_dump.get(), this);
-    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderMemo, kFileHeaderRanges,
+    m_headerLinks = {new HeaderLink(ui->sgdFileHeader, ui->mmoFileHeader, kFileHeaderMemo, kFileHeaderGrid,
                                     ui->sbxFile, m_inspector),
-                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderMemo, kInfoHeaderRanges,
+                     new HeaderLink(ui->sgdInfoHeader, ui->mmoInfoHeader, kInfoHeaderMemo, kInfoHeaderGrid,
                                     ui->sbxFile, m_inspector)};
     auto* navigator = new DumpNavigator(this, m_inspector, m_dump.get(), ui->sbxFile,
                       {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
@@ -165,8 +166,8 @@ void TMainForm::CreateInspection()
                                     {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
     // The memos in the order given above: the file header's first, the info header's second.
     connect(navigator, &DumpNavigator::Reached, m_fileWindows, &FileWindows::ShowChosenByte);
-    m_fileWindows->FollowHeaderTable(ui->sgdFileHeader, 0, kFileHeaderRanges);
-    m_fileWindows->FollowHeaderTable(ui->sgdInfoHeader, 1, kInfoHeaderRanges);
+    m_fileWindows->FollowHeaderTable(ui->sgdFileHeader, kFileHeaderGrid);
+    m_fileWindows->FollowHeaderTable(ui->sgdInfoHeader, kInfoHeaderGrid);
     CreateEditors();
 }
 
@@ -174,7 +175,7 @@ void TMainForm::CreateInspection()
 void TMainForm::SetInspecting(bool inspecting)
 {
     if (inspecting) {
-        m_inspector->Inspect(*m_model);
+        m_inspector->Inspect(*m_model, m_image);
         m_fileWindows->Show(*m_model);
     } else {
         m_inspector->Clear();
@@ -314,6 +315,7 @@ void TMainForm::OpenPath(const QString& path)
     m_follower->Follow(path);
     // The views let go of the previous model's bytes in ShowFile, before it goes at the end.
     const std::unique_ptr<CDib> previous = std::exchange(m_model, std::move(next));
+    m_imageIndex = 0;
     ResetDocument();
     ShowFile(busy, false);
 }
@@ -323,6 +325,8 @@ void TMainForm::OpenPath(const QString& path)
 void TMainForm::ShowFile(BusyCursor& busy, bool reload)
 {
     SetInspecting(false);
+    m_image = ShowImage(*m_model, m_imageIndex);
+    m_imageIndex = m_image.index;
     ShowPreview();
     busy.Release();
     ShowHeaderValues();
@@ -330,6 +334,7 @@ void TMainForm::ShowFile(BusyCursor& busy, bool reload)
     ShowStatusInfo(std::string(NamePart(m_model->GetFileName())));
     BusyCursor inspecting;
     SetInspecting(true);
+    UpdateImageActions();
 }
 
 void TMainForm::OpenAtStart(const QString& path)
@@ -440,7 +445,7 @@ void TMainForm::dropEvent(QDropEvent* event)
 // shows why instead. The tooltip says what the drawing's marks mean, for this picture only.
 void TMainForm::ShowPreview()
 {
-    const DrawnPicture picture = DrawPreview(m_model->FileBytes(), ui->imgRevView->size());
+    const DrawnPicture picture = DrawPreview(m_model->FileBytes(), m_image.format, ui->imgRevView->size());
     ui->imgRevView->setToolTip((QStringList{m_previewToolTip} + MarkNotes(picture.marks)).join(u'\n'));
     // The start-up caption lies beneath: it must not show through a reason.
     ui->imgRevView->setAutoFillBackground(true);
@@ -455,18 +460,29 @@ void TMainForm::ShowPreview()
 
 void TMainForm::ShowHeaderValues()
 {
+    if (m_image.ownFields) {
+        WriteGridRows(ui->sgdFileHeader, m_image.tables[kFileHeaderGrid]);
+        WriteGridRows(ui->sgdInfoHeader, m_image.tables[kInfoHeaderGrid]);
+        m_tablesOwn = true;
+        return;
+    }
+    if (std::exchange(m_tablesOwn, false)) {
+        ui->sgdFileHeader->setRowCount(static_cast<int>(kFileHeaderFields.size()));
+        ui->sgdInfoHeader->setRowCount(static_cast<int>(kInfoHeaderFields.size()));
+        InitGridKeys();
+    }
     WriteGridValues(ui->sgdFileHeader, FileHeaderValueTexts(m_model->GetFileHeader()));
     WriteGridValues(ui->sgdInfoHeader, InfoHeaderValueTexts(m_model->GetInfoHeader()));
 }
 
 void TMainForm::ShowHexDump(bool reload)
 {
-    m_dump->Show(*m_model, reload);
+    m_dump->Show(*m_model, m_image.dump, reload);
 }
 
 void TMainForm::ShowStatusInfo(const std::string& fileName)
 {
-    m_statusPanels->Show(fileName, *m_model);
+    m_statusPanels->Show(ImageStatusTexts(fileName, *m_model, m_image));
 }
 
 void TMainForm::stbMainResize()

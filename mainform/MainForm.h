@@ -3,6 +3,7 @@
 #include "ColorScheme.h"
 #include "model/Dib.h"
 #include "primitives/ByteRange.h"
+#include "texts/ShownImage.h"
 
 #include <QWidget>
 
@@ -62,6 +63,12 @@ public:
 
     int LineHeight() const { return m_lineHeight; }
 
+    // The image of the file the views show (an OS/2 bitmap array has several): the next (1) or
+    // previous (-1), or the one at `index` (from 0).
+    void StepImage(int direction);
+    void ChooseImage(std::size_t index);
+    const ShownImage& Shown() const { return m_image; }
+
     // The open file's bytes as the user changed them. Every view follows its Changed(): the
     // editors write through it, and undo, redo and Save As act on it.
     FileDocument* Document() const { return m_document; }
@@ -85,6 +92,9 @@ private:
     void FormShow();
     void CreatePopupMenus();
     void CreateEditActions();
+    void CreateImageActions();
+    void UpdateImageActions();
+    void FillImagesMenu();
     void InitGridTitles();
     void InitGridKeys();
     void InitStatusPanels();
@@ -130,6 +140,14 @@ private:
     std::unique_ptr<Ui::TMainForm> ui;
     Platform& m_platform;
     std::unique_ptr<CDib> m_model;
+    // The image of it the views show: which (kept while the same file is read again or edited),
+    // and how.
+    std::size_t m_imageIndex = 0;
+    ShownImage m_image;
+    bool m_tablesOwn = false;  // the tables hold a file's own fields, not the base's names
+    QMenu* m_imagesMenu = nullptr;
+    QAction* m_nextImage = nullptr;
+    QAction* m_previousImage = nullptr;
     int m_lineHeight = 0;
     RandomGenerator m_random;
     QString m_lastFile;

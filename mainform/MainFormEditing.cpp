@@ -63,24 +63,23 @@ void TMainForm::UpdateEditActions()
 // The value cells of the two tables and the dump's bytes write to the document.
 void TMainForm::CreateEditors()
 {
-    const auto tableEditor = [this](QTableWidget* grid, format::ElementKind header, std::span<const ByteRange> rows,
-                                    std::span<const HeaderField> names) {
+    // A row edits the field at the row's bytes, as the layout names and types it.
+    const auto tableEditor = [this](QTableWidget* grid, GridIndex table) {
         return new ValueEditor(
             grid,
             [grid](const QModelIndex& index) {
                 return index.isValid() ? index.siblingAtColumn(grid->columnCount() - 1) : QModelIndex();
             },
-            [this, header, rows, names](const QModelIndex& cell) -> std::optional<EditTarget> {
+            [this, table](const QModelIndex& cell) -> std::optional<EditTarget> {
                 const auto row = static_cast<std::size_t>(cell.row());
+                const std::vector<TableRow>& rows = m_inspector->Image().tables[table];
                 if (m_inspector->File() == nullptr || row >= rows.size())
                     return std::nullopt;
-                return HeaderRowTarget(m_inspector->Layout(), header, rows[row].offset, rows[row].size,
-                                       names[row].name);
+                return TableRowTarget(m_inspector->Layout(), rows[row].bytes.offset, rows[row].bytes.size,
+                                      rows[row].name);
             });
     };
-    using format::ElementKind;
-    m_valueEditors = {tableEditor(ui->sgdFileHeader, ElementKind::FileHeader, kFileHeaderRanges, kFileHeaderFields),
-                      tableEditor(ui->sgdInfoHeader, ElementKind::InfoHeader, kInfoHeaderRanges, kInfoHeaderFields)};
+    m_valueEditors = {tableEditor(ui->sgdFileHeader, kFileHeaderGrid), tableEditor(ui->sgdInfoHeader, kInfoHeaderGrid)};
     m_dumpEditing =
         new DumpEditing(this, m_inspector, {ui->mmoFileHeader, ui->mmoInfoHeader, ui->mmoPalette, ui->mmoData});
     for (ValueEditor* editor : m_valueEditors)
@@ -166,7 +165,7 @@ void TMainForm::ShowDocument()
 
     // Refused before the block changes: the bytes as edited must still be a bitmap's.
     auto next = std::make_unique<CDib>();
-    const std::uint64_t head = std::min<std::uint64_t>(bytes.Size(), kFileHeaderBytes + kInfoHeaderSize);
+    const std::uint64_t head = std::min<std::uint64_t>(bytes.Size(), CDib::kHeadBytes);
     std::shared_ptr<std::uint8_t[]> headBytes = CDib::NewBlock(head);
     bytes.Read(0, {headBytes.get(), static_cast<std::size_t>(head)});
     if (!next->LoadBytes(std::move(headBytes), head, name)) {

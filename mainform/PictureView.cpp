@@ -41,9 +41,14 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
 
 void PictureView::SetFile(format::Bytes file)
 {
+    SetFile(file, format::ReadBitmapFormat(file));
+}
+
+void PictureView::SetFile(format::Bytes file, const format::BitmapFormat& format)
+{
     Clear();
     m_file = file;
-    m_format = format::ReadBitmapFormat(file);
+    m_format = format;
     m_reason = QString::fromStdString(format::NoPictureReason(m_format));
     if (!m_reason.isEmpty()) {
         update();
@@ -55,7 +60,7 @@ void PictureView::SetFile(format::Bytes file)
         const double shrink = std::min(1.0, kEmbeddedSide / static_cast<double>(std::max(m_format.columns, m_format.rows)));
         const QSize size(std::max(1, static_cast<int>(std::lround(static_cast<double>(m_format.columns) * shrink))),
                          std::max(1, static_cast<int>(std::lround(static_cast<double>(m_format.rows) * shrink))));
-        const DrawnPicture drawn = DrawPreview(file, size);
+        const DrawnPicture drawn = DrawPreview(file, m_format, size);
         m_embedded = drawn.image;
         m_reason = drawn.reason;
         if (m_embedded.isNull()) {

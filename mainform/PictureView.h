@@ -31,7 +31,9 @@ public:
     explicit PictureView(QWidget* parent);
 
     // The file's bytes stay the caller's and must live until the next SetFile or Clear.
+    // format: the headers of the DIB shown (an OS/2 array's bitmap, an icon's image); the file's own by default.
     void SetFile(format::Bytes file);
+    void SetFile(format::Bytes file, const format::BitmapFormat& format);
     void Clear();
     bool HasPicture() const { return m_drawable; }
     const format::BitmapFormat& Format() const { return m_format; }

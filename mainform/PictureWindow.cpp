@@ -68,12 +68,12 @@ PictureWindow::PictureWindow(QWidget* owner)
     Clear();
 }
 
-void PictureWindow::ShowFile(const QString& fileName, format::Bytes file)
+void PictureWindow::ShowFile(const QString& fileName, format::Bytes file, const format::BitmapFormat& format)
 {
     setWindowTitle(tr("Picture — %1").arg(fileName));
     m_file = file;
     m_chosen.reset();
-    m_view->SetFile(file);
+    m_view->SetFile(file, format);
     m_link->clear();
     ShowPixelLine();
     ReserveStatusLines();

@@ -19,7 +19,8 @@ public:
     explicit PictureWindow(QWidget* owner);
 
     // The file's bytes stay the caller's and must live until the next ShowFile or Clear.
-    void ShowFile(const QString& fileName, format::Bytes file);
+    // format: the headers of the DIB shown (an OS/2 array's bitmap, an icon's image).
+    void ShowFile(const QString& fileName, format::Bytes file, const format::BitmapFormat& format);
     void Clear();
     PictureView* View() const { return m_view; }
     // What was chosen last, here or in the dump: `count` pixels along a row from `first` (marked,

@@ -34,10 +34,8 @@ void StatusPanels::Resize()
     }
 }
 
-void StatusPanels::Show(const std::string& fileName, const CDib& model)
+void StatusPanels::Show(const std::array<std::string, kStatusPanelCount>& texts)
 {
-    const BitmapInfoHeader info = model.GetInfoHeader();
-    const auto texts = StatusTexts(fileName, model.GetFileHeader().bfType, info.biWidth, info.biHeight);
     for (std::size_t panel = 0; panel < texts.size(); ++panel)
         m_panels[panel]->setText(QString::fromStdString(texts[panel]));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/Dib.h"
 #include "texts/StatusTexts.h"
 
 #include <array>
@@ -19,7 +18,7 @@ public:
 
     // Each panel an equal share of the bar's width, for the bar's resize.
     void Resize();
-    void Show(const std::string& fileName, const CDib& model);
+    void Show(const std::array<std::string, kStatusPanelCount>& texts);
 
 private:
     QStatusBar* m_bar;

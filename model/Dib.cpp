@@ -1,5 +1,7 @@
 #include "Dib.h"
 
+#include "format/BitmapArray.h"
+#include "format/IconFile.h"
 #include "format/PixelFormats.h"
 #include "primitives/Arithmetic.h"
 
@@ -20,7 +22,52 @@ namespace hexlume {
 
 namespace {
 
-constexpr std::uint64_t kMinimumFileSize = kFileHeaderBytes + kInfoHeaderSize;
+// An OS/2 header may be shorter than the 40 bytes the window reads every other header as.
+constexpr std::uint64_t kShortestFile = kFileHeaderBytes + format::FieldOf(kInfoHeaderTable, format::FieldId::HeaderSize).Size();
+
+// Whether a file's first 14 bytes may start a DIB the format reads: "BM", "BA", an icon
+// directory's reserved 0 and type, or an info header's size. Anything else is refused before
+// the rest of the file is read.
+bool MayStartDib(const FileHeaderBytes& head)
+{
+    const std::uint64_t type = format::ReadField(head, 0, kFileHeaderTable, format::FieldId::Signature);
+    const std::uint64_t second = format::ReadField(head, 2, kFileHeaderTable, format::FieldId::Signature);
+    const std::uint64_t size = format::ReadField(head, 0, kInfoHeaderTable, format::FieldId::HeaderSize);
+    return type == kBitmapSignature || type == format::kArraySignature ||
+           (type == 0 && (second == format::kIconType || second == format::kCursorType)) ||
+           format::HeaderVersionFor(static_cast<std::uint32_t>(size)) != format::HeaderVersion::Unknown;
+}
+
+// Why the bytes are not a bitmap the window shows, empty when they are: an icon or cursor file,
+// a headerless DIB, a "BM" bitmap whose headers are whole (an OS/2 1.x or 2.x header as long as
+// it says, any other the 40 bytes the tables read), or an OS/2 bitmap array ("BA") whose first
+// entry is one. `file` may be only the file's first bytes, as long as they hold those headers.
+// `subject`: "the file" or "the bytes".
+std::string RefusalOf(ByteSpan file, const std::string& subject)
+{
+    if (file.size() >= kShortestFile && (format::IsIconFile(file) || format::IsHeaderlessDib(file)))
+        return {};
+    const bool plural = subject.ends_with('s');
+    const auto signature = [&file](std::uint64_t at) {
+        return format::ReadField(file, at, kFileHeaderTable, format::FieldId::Signature);
+    };
+    const format::BitmapArray array = format::ReadBitmapArray(file);
+    const std::uint64_t base = array.entries.empty() ? 0 : array.BitmapAt(0);
+    if (signature(base) != kBitmapSignature)
+        return signature(0) == format::kArraySignature
+                   ? subject + (plural ? " are" : " is") + " an OS/2 bitmap array whose first entry holds no bitmap"
+                   : subject + (plural ? " do" : " does") + " not start with \"BM\"; " +
+                         (plural ? "they are" : "it is") + " not a bitmap";
+    const std::uint64_t headerAt = base + kFileHeaderBytes;
+    const std::uint64_t headerSize = format::ReadField(file, headerAt, kInfoHeaderTable, format::FieldId::HeaderSize);
+    const bool os2 = format::IsOs2Header(format::HeaderVersionFor(static_cast<std::uint32_t>(headerSize)));
+    const std::uint64_t needed = std::max(headerAt + (os2 ? headerSize : kInfoHeaderSize), kShortestFile);
+    if (file.size() < needed)
+        // Said against the headers' size, so a 1-byte file needs no second plural rule here.
+        return subject + (plural ? " are" : " is") + " too short for the bitmap headers (" +
+               std::to_string(file.size()) + " of the " + std::to_string(needed) + " bytes they need)";
+    return {};
+}
 
 std::string SystemReason()
 {
@@ -108,17 +155,17 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     if (!file || endPosition < 0)
         return Refuse("cannot find the size of the file: " + SystemReason());
     const auto fileSize = static_cast<std::uint64_t>(endPosition);
-    if (fileSize < kMinimumFileSize)
-        // Said against the headers' size, so a 1-byte file needs no second plural rule here.
+    if (fileSize < kShortestFile)
+        // Too short to say its header's size: said against the headers most bitmaps have.
         return Refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) + " of the " +
-                      std::to_string(kMinimumFileSize) + " bytes they need)");
+                      std::to_string(kFileHeaderBytes + kInfoHeaderSize) + " bytes they need)");
 
     State next;
     next.fileName = path;
     if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderBytes))
         return Refuse("cannot read the file header: " + SystemReason());
-    if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
-        return Refuse("the file does not start with \"BM\"; it is not a bitmap");
+    if (!MayStartDib(next.fileHeader))
+        return Refuse(RefusalOf(next.fileHeader, "the file"));
 
     const std::uint64_t wanted = fileSize - kFileHeaderBytes;
     if (fileSize > std::numeric_limits<std::size_t>::max() / 2)
@@ -137,22 +184,21 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
         return Refuse("cannot read the file: " + SystemReason());
-    if (next.bufferSize < kInfoHeaderSize)
-        return Refuse("the file is too short for the bitmap headers (it shrank while being read)");
+    if (std::string reason = RefusalOf({block.get(), kFileHeaderBytes + next.bufferSize}, "the file"); !reason.empty())
+        return Refuse(next.bufferSize < wanted ? reason + " (it shrank while being read)" : reason);
     next.buffer = std::move(block);
     return Accept(std::move(next));
 }
 
 bool CDib::LoadBytes(std::shared_ptr<std::uint8_t[]> bytes, std::uint64_t size, const std::string& path)
 {
-    if (size < kMinimumFileSize || !bytes)
-        return Refuse("the bytes are too short for the bitmap headers (" + std::to_string(size) + " of the " +
-                      std::to_string(kMinimumFileSize) + " bytes they need)");
+    if (!bytes)
+        size = 0;
+    if (std::string reason = RefusalOf({bytes.get(), static_cast<std::size_t>(size)}, "the bytes"); !reason.empty())
+        return Refuse(std::move(reason));
     State next;
     next.fileName = path;
     std::copy_n(bytes.get(), kFileHeaderBytes, next.fileHeader.begin());
-    if (BitmapFileHeader::FromBytes(next.fileHeader).bfType != kBitmapSignature)
-        return Refuse("the bytes do not start with \"BM\"; they are not a bitmap");
     next.buffer = std::move(bytes);
     next.bufferSize = size - kFileHeaderBytes;
     return Accept(std::move(next));
@@ -170,7 +216,8 @@ bool CDib::Accept(State next)
 void CDib::LocateRegions(State& next)
 {
     const std::uint8_t* afterFileHeader = next.buffer.get() + kFileHeaderBytes;
-    std::copy_n(afterFileHeader, kInfoHeaderSize, next.infoHeader.begin());
+    // An OS/2 header may end the file before 40 bytes: the rest of the copy stays 0.
+    std::copy_n(afterFileHeader, std::min<std::uint64_t>(kInfoHeaderSize, next.bufferSize), next.infoHeader.begin());
     const BitmapInfoHeader asRead = BitmapInfoHeader::FromBytes(next.infoHeader);
     const std::uint32_t colorCount = ColorCountFor(asRead);
     next.imageSize = ImageSizeFor(asRead);

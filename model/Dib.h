@@ -71,6 +71,11 @@ public:
     // the edits and then loads it again (LoadBytes), so the window holds the file once.
     std::shared_ptr<std::uint8_t[]> Block() const { return m_state.buffer; }
 
+    // The first bytes of a file that tell whether LoadBytes takes it as a bitmap: an OS/2 bitmap
+    // array's first headers with the longest info header.
+    static constexpr std::uint64_t kHeadBytes = format::kArrayHeaderBytes + kFileHeaderBytes +
+                                                format::TableBytes(format::InfoHeaderFields(format::HeaderVersion::V5));
+
     // A block for a whole file's bytes, as LoadFile allocates its own (large ones on huge pages,
     // where the system has them). Throws std::bad_alloc.
     static std::unique_ptr<std::uint8_t[]> NewBlock(std::uint64_t size);

@@ -1,6 +1,7 @@
 #include "PreviewPicture.h"
 
 #include "format/Decoder.h"
+#include "format/Layout.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -112,7 +113,12 @@ DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& layout,
 
 DrawnPicture DrawPreview(format::Bytes file, QSize size)
 {
-    DrawnPicture drawn = DrawPicture(file, size);
+    return DrawPreview(file, format::ReadBitmapFormat(file), size);
+}
+
+DrawnPicture DrawPreview(format::Bytes file, const format::BitmapFormat& format, QSize size)
+{
+    DrawnPicture drawn = DrawPicture(file, format, size);
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);
     return drawn;
@@ -120,12 +126,13 @@ DrawnPicture DrawPreview(format::Bytes file, QSize size)
 
 DrawnPicture DrawFitted(format::Bytes file, QSize box)
 {
-    const format::BitmapFormat layout = format::ReadBitmapFormat(file);
+    // A file of several images (an OS/2 bitmap array, an icon) shows its first, as the window opens it.
+    const format::BitmapFormat layout = format::ReadImageLayout(file, 0).format;
     const double columns = static_cast<double>(std::max<std::uint64_t>(layout.columns, 1));
     const double rows = static_cast<double>(std::max<std::uint64_t>(layout.rows, 1));
     const double scale = std::min(box.width() / columns, box.height() / rows);
     const auto side = [scale](double pixels) { return std::max(1, static_cast<int>(std::lround(pixels * scale))); };
-    return DrawPreview(file, QSize(side(columns), side(rows)));
+    return DrawPreview(file, layout, QSize(side(columns), side(rows)));
 }
 
 DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, format::PictureRegion region,

@@ -43,6 +43,7 @@ DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& format,
 
 // The same drawing as the window's preview shows it: opaque, transparency over the backdrop.
 DrawnPicture DrawPreview(format::Bytes file, QSize size);
+DrawnPicture DrawPreview(format::Bytes file, const format::BitmapFormat& format, QSize size);
 
 // The preview's drawing fitted into box with the picture's own proportions (at least a pixel a
 // side), for the open dialog's preview: a damaged file looks there as it does in the window.

@@ -33,15 +33,30 @@ std::uint64_t NumberedDataLines(const DumpPaneView& view)
 
 }  // namespace
 
+DumpSource BaseDumpSource(const CDib& dib)
+{
+    const auto offsetOf = [&dib](const std::uint8_t* start) {
+        return start != nullptr ? static_cast<std::uint64_t>(start - dib.FileBytes().data()) : 0;
+    };
+    return {.bytes = {ByteSpan(dib.GetFileHeaderBytes()), ByteSpan(dib.GetInfoHeaderBytes()),
+                      Region(dib.GetPalette(), dib.PaletteBytes()), Region(dib.GetData(), dib.DataBytes())},
+            .fileOffset = {0, kFileHeaderBytes, offsetOf(dib.GetPalette()), offsetOf(dib.GetData())}};
+}
+
 DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dataWindow)
+{
+    return DescribeDumpPane(BaseDumpSource(dib), lineHeight, dataWindow);
+}
+
+DumpPaneView DescribeDumpPane(const DumpSource& source, int lineHeight, std::uint64_t dataWindow)
 {
     DumpPaneView view;
     // name, text colour, placement (set below), bytes, notice when absent
     view.memos = {{
-        {"mmoFileHeader", 0x0000FF, {}, ByteSpan(dib.GetFileHeaderBytes()), {}},
-        {"mmoInfoHeader", 0x00FF00, {}, ByteSpan(dib.GetInfoHeaderBytes()), {}},
-        {"mmoPalette", 0xFF0000, {}, Region(dib.GetPalette(), dib.PaletteBytes()), kNoPaletteText},
-        {"mmoData", 0x000000, {}, Region(dib.GetData(), dib.DataBytes()), kNoDataText},
+        {"mmoFileHeader", 0x0000FF, {}, source.bytes[kFileHeaderMemo], {}},
+        {"mmoInfoHeader", 0x00FF00, {}, source.bytes[kInfoHeaderMemo], {}},
+        {"mmoPalette", 0xFF0000, {}, source.bytes[kPaletteMemo], kNoPaletteText},
+        {"mmoData", 0x000000, {}, source.bytes[kDataMemo], kNoDataText},
     }};
     std::array<std::uint64_t, kMemoCount> lines{};
     for (std::size_t memo = 0; memo < kMemoCount; ++memo)

@@ -51,9 +51,20 @@ struct DumpPaneView {
     std::uint64_t numbersShown = 0;
 };
 
-// What the dump pane shows for a loaded model, with memos lineHeight pixels to a line. A cut
+// The bytes each memo dumps (nullopt: its region is absent) and the file offset of the first.
+struct DumpSource {
+    std::array<std::optional<ByteSpan>, kMemoCount> bytes;
+    std::array<std::uint64_t, kMemoCount> fileOffset{};
+};
+
+// The base dump of a loaded model: the copies of its 14-byte file header and 40-byte info header
+// (two fields filled in), then its palette and pixel-data regions.
+DumpSource BaseDumpSource(const CDib& dib);
+
+// What the dump pane shows of those bytes, with memos lineHeight pixels to a line. A cut
 // pixel-data memo holds its lines from dataWindow on (as far as its region's end allows; nothing
 // moves when the stack is whole).
+DumpPaneView DescribeDumpPane(const DumpSource& source, int lineHeight, std::uint64_t dataWindow = 0);
 DumpPaneView DescribeDumpPane(const CDib& dib, int lineHeight, std::uint64_t dataWindow = 0);
 
 // The line of the pixel-data region's text at which the pane's data memo starts a window that

@@ -49,9 +49,15 @@ std::string RangeText(const ByteRange& range)
 std::string_view OwnMemo(ElementKind kind)
 {
     switch (kind) {
+    // The headers that lead to an image go with its file header, an icon's mask with its pixels.
+    case ElementKind::ArrayHeader:
+    case ElementKind::IconDirectory:
+    case ElementKind::IconEntry:
     case ElementKind::FileHeader: return "file-header memo";
     case ElementKind::InfoHeader: return "info-header memo";
     case ElementKind::ColorTable: return "palette memo";
+    case ElementKind::AndMask:
+    case ElementKind::PngStream:
     case ElementKind::PixelData: return "pixel-data memo";
     default: return {};
     }
@@ -65,8 +71,8 @@ public:
         const auto clip = [size](std::uint64_t offset, std::uint64_t length) {
             return ByteRange{offset, length}.Within(size);
         };
-        m_memos = {Memo{"file-header memo", clip(0, kFileHeaderBytes)},
-                   Memo{"info-header memo", clip(kFileHeaderBytes, kInfoMemoEnd - kFileHeaderBytes)},
+        m_memos = {Memo{"file-header memo", clip(dump.fileHeader.offset, dump.fileHeader.size)},
+                   Memo{"info-header memo", clip(dump.infoHeader.offset, dump.infoHeader.size)},
                    Memo{"palette memo", clip(dump.paletteOffset, dump.paletteSize)},
                    Memo{"pixel-data memo", clip(dump.dataOffset, dump.dataSize)}};
     }
@@ -110,7 +116,8 @@ private:
             return;
         const std::uint64_t first = FirstHidden(bytes);
         std::string message;
-        if (element.kind == ElementKind::InfoHeader && first == kInfoMemoEnd && hidden == bytes.End() - first)
+        if (element.kind == ElementKind::InfoHeader && first == m_memos[1].bytes.End() && first == kInfoMemoEnd &&
+            hidden == bytes.End() - first)
             message = "The info-header memo shows 40 of the " + Possessive(element.name) + " " +
                       GroupedNumber(bytes.size) + " bytes; the " + GroupedNumber(hidden) +
                       " after them appear in no memo.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/Findings.h"
+#include "primitives/ByteRange.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,9 +10,12 @@
 // region by its own rule) relates to the real layout.
 namespace hexlume {
 
-// Where the window's palette and data regions lie: file offsets; size 0 = absent.
+// Where the window's palette and data regions lie: file offsets; size 0 = absent. The header
+// memos show the base's 14-byte file header and 40-byte info header unless said otherwise.
 struct DumpRegions {
-    std::uint64_t paletteOffset, paletteSize, dataOffset, dataSize;
+    std::uint64_t paletteOffset = 0, paletteSize = 0, dataOffset = 0, dataSize = 0;
+    ByteRange fileHeader{0, 14};
+    ByteRange infoHeader{14, 40};
 };
 
 // Notes on every difference: bytes of a header that no memo shows, masks or a gap shown as

@@ -38,7 +38,12 @@ EditTarget HeaderRowTarget(const format::Layout& layout, format::ElementKind hea
                                    [header](const format::Element& element) { return element.kind == header; });
     if (part == layout.elements.end())
         return Refused(std::string(rowName) + ": the file has no such header");
-    offset += part->offset;
+    return TableRowTarget(layout, part->offset + offset, size, rowName);
+}
+
+EditTarget TableRowTarget(const format::Layout& layout, std::uint64_t offset, std::uint64_t size,
+                          std::string_view rowName)
+{
     const format::ByteDescription byte = format::DescribeByte(layout, offset);
     const format::Field* field = byte.field;
     if (field != nullptr && field->offset == offset && field->size == size) {

@@ -29,6 +29,10 @@ struct EditTarget {
 EditTarget HeaderRowTarget(const format::Layout& layout, format::ElementKind header, std::uint64_t offset,
                            std::uint64_t size, std::string_view rowName);
 
+// The same for a table row whose bytes are [offset, offset + size) of the file.
+EditTarget TableRowTarget(const format::Layout& layout, std::uint64_t offset, std::uint64_t size,
+                          std::string_view rowName);
+
 // A Fields window row: a header field, or a colour entry's colour; a part's bytes are changed in
 // the dump.
 EditTarget FieldRowTarget(const FieldRow& row);

@@ -79,17 +79,12 @@ std::string FindingTipLine(const Finding& finding)
     return std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
 }
 
-namespace {
-
-std::uint64_t OffsetIn(const CDib& dib, const std::uint8_t* start)
-{
-    return static_cast<std::uint64_t>(start - dib.FileBytes().data());
-}
-
 std::string OffsetLine(std::uint64_t offset)
 {
     return "Offset " + HexNumber(offset, 8) + " (" + GroupedNumber(offset) + ")";
 }
+
+namespace {
 
 // "entry 3 (blue 0x00, green 0x80, red 0xFF, reserved 0x00)": as many channels as the file holds.
 std::string EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOffset, std::uint32_t entrySize)
@@ -282,7 +277,14 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
 std::string DumpLine(const format::Layout& layout, format::Bytes file, const Element& element, std::size_t memo,
                      std::uint64_t offset, std::uint8_t shownByte)
 {
-    if (element.kind != kMemoElements[memo])
+    // The headers that lead to an image are shown with its file header, an icon's mask with its pixels.
+    const ElementKind kind = element.kind == ElementKind::ArrayHeader || element.kind == ElementKind::IconDirectory ||
+                                     element.kind == ElementKind::IconEntry
+                                 ? ElementKind::FileHeader
+                             : element.kind == ElementKind::AndMask || element.kind == ElementKind::PngStream
+                                 ? ElementKind::PixelData
+                                 : element.kind;
+    if (kind != kMemoElements[memo])
         return "The dump shows this byte as " + std::string(kMemoRegionNames[memo]) + "; it is really part of the " +
                element.name + ".";
     if (offset < file.size() && file[offset] != shownByte)
@@ -348,11 +350,9 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
 
 }  // namespace
 
-DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
+DumpFileMap MapDumpToFile(const DumpSource& source, const DumpPaneView& pane)
 {
     DumpFileMap map{};
-    if (dib.FileBytes().empty())
-        return map;
     std::uint64_t line = 0;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         const MemoView& view = pane.memos[memo];
@@ -366,13 +366,16 @@ DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
         map[memo].skipped = skipped;
         map[memo].held = view.bytes->size() - skipped;
         map[memo].shown = std::min<std::uint64_t>(map[memo].held, view.placement.linesShown * kBytesPerLine);
+        map[memo].fileOffset = source.fileOffset[memo] + skipped;
     }
-    map[kInfoHeaderMemo].fileOffset = kInfoHeaderStart;  // the memo shows the model's copy of these bytes
-    if (dib.GetPalette() != nullptr)
-        map[kPaletteMemo].fileOffset = OffsetIn(dib, dib.GetPalette());
-    if (dib.GetData() != nullptr)
-        map[kDataMemo].fileOffset = OffsetIn(dib, dib.GetData()) + map[kDataMemo].skipped;
     return map;
+}
+
+DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane)
+{
+    if (dib.FileBytes().empty())
+        return {};
+    return MapDumpToFile(BaseDumpSource(dib), pane);
 }
 
 std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo)
@@ -385,14 +388,20 @@ std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t me
 format::Inspection InspectLoadedFile(const CDib& dib)
 {
     format::Inspection inspected = format::Inspect(dib.FileBytes());
-    DumpRegions dump{};
-    if (dib.GetPalette() != nullptr)
-        dump.paletteOffset = OffsetIn(dib, dib.GetPalette()), dump.paletteSize = dib.GetPaletteSize();
-    if (dib.GetData() != nullptr)
-        dump.dataOffset = OffsetIn(dib, dib.GetData()), dump.dataSize = dib.GetDataSize();
-    for (format::Finding& note : DumpRelationNotes(inspected.layout, dump))
-        inspected.findings.push_back(std::move(note));
+    AddDumpNotes(inspected, BaseDumpSource(dib));
     return inspected;
+}
+
+void AddDumpNotes(format::Inspection& inspection, const DumpSource& source)
+{
+    const auto range = [&source](std::size_t memo) {
+        return source.bytes[memo] ? ByteRange{source.fileOffset[memo], source.bytes[memo]->size()} : ByteRange{};
+    };
+    const DumpRegions dump{.paletteOffset = range(kPaletteMemo).offset, .paletteSize = range(kPaletteMemo).size,
+                           .dataOffset = range(kDataMemo).offset, .dataSize = range(kDataMemo).size,
+                           .fileHeader = range(kFileHeaderMemo), .infoHeader = range(kInfoHeaderMemo)};
+    for (format::Finding& note : DumpRelationNotes(inspection.layout, dump))
+        inspection.findings.push_back(std::move(note));
 }
 
 std::string ColorText(format::Argb color, bool withAlpha)

@@ -32,12 +32,16 @@ struct MemoBytes {
 };
 using DumpFileMap = std::array<MemoBytes, kMemoCount>;
 
+DumpFileMap MapDumpToFile(const DumpSource& source, const DumpPaneView& pane);
 DumpFileMap MapDumpToFile(const CDib& dib, const DumpPaneView& pane);
 // The file offset of a memo's byte; nullopt when the memo holds no such byte.
 std::optional<std::uint64_t> FileOffsetOf(const DumpFileMap& map, std::size_t memo, std::uint64_t byteInMemo);
 // A loaded file as the format sees it, with the notes on how the window's dump relates to its
 // real layout among the findings: the checker's findings first, as it gives them, then the notes.
 format::Inspection InspectLoadedFile(const CDib& dib);
+// The same notes for a dump of other parts (the chosen image of an OS/2 bitmap, say), added to
+// an inspection of the file's bytes.
+void AddDumpNotes(format::Inspection& inspection, const DumpSource& source);
 
 // The tooltip of one dump byte: its offset, what it really is (for pixel data, also what its
 // value means: the pixels' indices and colours, or the RLE code it belongs to), and every finding
@@ -51,6 +55,9 @@ std::string ByteTooltipText(const format::Layout& layout, std::span<const format
 // with no word on how the dump shows it.
 std::string ByteText(const format::Layout& layout, std::span<const format::Finding> findings, format::Bytes file,
                      std::uint64_t offset);
+
+// "Offset 00000036 (54)": the first line of every byte's and cell's tooltip.
+std::string OffsetLine(std::uint64_t offset);
 
 // "#FF8000", or with alpha last "#FF800080".
 std::string ColorText(format::Argb color, bool withAlpha);

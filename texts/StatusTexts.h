@@ -16,6 +16,10 @@ inline constexpr std::array<std::string_view, kStatusPanelCount> kStatusCaptions
 std::array<std::string, kStatusPanelCount> StatusTexts(std::string_view fileName, std::uint16_t bfType,
                                                        std::int32_t width, std::int32_t height);
 
+// The same with the size and the type word given: "图像大小:" then sizeText, "图像类型:" then typeWord.
+std::array<std::string, kStatusPanelCount> StatusTexts(std::string_view fileName, std::string_view sizeText,
+                                                       std::string_view typeWord);
+
 // Every panel gets an equal share of the bar; the remainder is dropped.
 int StatusPanelWidth(int barWidth, int panelCount);
 

@@ -1,3 +1,4 @@
+#include "format/NumberText.h"
 #include "texts/DumpPane.h"
 #include "texts/HeaderTexts.h"
 #include "texts/RegionText.h"
@@ -59,7 +60,8 @@ void CheckHeaderTexts(const CDib& dib)
 {
     const BitmapFileHeader fh = dib.GetFileHeader();
     const auto file = FileHeaderValueTexts(fh);
-    EXPECT_EQ(file[0], kBitmapTypeText);
+    // An OS/2 bitmap array loads too: its "BA" has no special text.
+    EXPECT_EQ(file[0], fh.bfType == kBitmapSignature ? std::string(kBitmapTypeText) : format::HexDigits(fh.bfType, 2));
     EXPECT_EQ(ParseHex(file[1]), fh.bfSize);
     EXPECT_EQ(ParseHex(file[2]), fh.bfReserved1);
     EXPECT_EQ(ParseHex(file[3]), fh.bfReserved2);

@@ -68,10 +68,9 @@ TEST_F(EditingTest, ATableCellWritesItsFieldOnceRefusesWhatDoesNotFitAndEscapeWr
     EXPECT_EQ(Bytes(26, 2), (std::vector<std::uint8_t>{0x01, 0x00}));
 }
 
-TEST_F(EditingTest, ATableRowOverTwoFieldsOfAnOs2HeaderIsRefusedWithASentence)
+TEST_F(EditingTest, AnOs2TableRowEditsItsOwnFieldByItsNameAndType)
 {
-    // A 12-byte core header: bcWidth and bcHeight are WORDs where biWidth's LONG row stands.
-    // One pixel wide, eight high: as long as the window wants a bitmap at least.
+    // A 12-byte core header: the table's rows are its own WORDs, not the LONGs of a 40-byte header.
     std::vector<std::uint8_t> core = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0,  // file header
                                       12,  0,   0,  0, 1, 0, 8, 0, 1, 0, 24, 0};       // core header
     core.resize(58, 0x80);
@@ -80,17 +79,17 @@ TEST_F(EditingTest, ATableRowOverTwoFieldsOfAnOs2HeaderIsRefusedWithASentence)
     auto* grid = Child<QTableWidget>("sgdInfoHeader");
     grid->setCurrentCell(1, 2);
     QTest::keyClick(grid, Qt::Key_F2);
-    EXPECT_EQ(Editor(grid), nullptr);
-    EXPECT_EQ(Problem(grid),
-              QStringLiteral("biWidth: bytes 18 to 21 are not one field of this file's BITMAPCOREHEADER; "
-                             "change them in the Fields window or in the dump"));
-    // A row over one whole field edits it, by its own name and type.
-    grid->setCurrentCell(0, 2);
-    QTest::keyClick(grid, Qt::Key_F2);
     ASSERT_NE(Editor(grid), nullptr);
     QTest::keyClicks(Editor(grid), QStringLiteral("+70000"));
     QTest::keyClick(Editor(grid), Qt::Key_Return);
-    EXPECT_EQ(Bytes(14, 4), (std::vector<std::uint8_t>{0x70, 0x11, 0x01, 0x00}));
+    EXPECT_EQ(Problem(grid), QStringLiteral("bcWidth is a WORD: 0 to 65 535"));
+    Editor(grid)->clear();
+    QTest::keyClicks(Editor(grid), QStringLiteral("3"));
+    QTest::keyClick(Editor(grid), Qt::Key_Return);
+    EXPECT_EQ(Bytes(18, 4), (std::vector<std::uint8_t>{0x03, 0x00, 0x08, 0x00})) << "bcHeight untouched";
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("bcWidth"));
+    EXPECT_EQ(grid->item(1, 2)->text(), QStringLiteral("03")) << "the table shows the edit";
+    EXPECT_EQ(Status(1), QStringLiteral("图像大小:3×8"));
 }
 
 TEST_F(EditingTest, TheFieldsWindowTakesDecimalAndAColourAndKeepsTheReservedByte)

@@ -143,9 +143,9 @@ TEST_F(MainFormTest, RefusedFilesShowOneErrorAndKeepThePreviousViews)
     EXPECT_EQ(platform.errors[0], text + "\n" + QString::fromStdString(model.LastError()));
     ExpectSameViews(before);
 
-    // A 30-byte OS/2 bitmap: a picture exists, but it is too short for the 54 bytes of headers.
-    const std::vector<std::uint8_t> os2{'B', 'M', 30, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0,
-                                        0,   0,   1,  0, 1, 0, 1, 0, 24, 0, 0, 0, 0xFF, 0};
+    // An OS/2 1.x header cut short: a bitmap, but not one whose headers can be read.
+    const std::vector<std::uint8_t> os2{'B', 'M', 22, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0,
+                                        0,   0,   1,  0, 1, 0};
     const QString shortFile = WritePicture("os2.bmp", os2);
     Open(shortFile);
     ASSERT_EQ(platform.errors.size(), 2);
@@ -309,23 +309,26 @@ TEST_F(TallStackTest, UnwritableExportIsReportedAndNotOpened)
 TEST_F(MainFormTest, PopupMenusHoldTheirItems)
 {
     const QList<QAction*> open = Child<QMenu>("ppmOpenPic")->actions();
-    ASSERT_EQ(open.size(), 7);
+    ASSERT_EQ(open.size(), 8);
     EXPECT_EQ(open[0]->text(), "&Open...");
     EXPECT_EQ(open[1]->text(), "&Picture...");
     EXPECT_EQ(open[2]->text(), "&Fields...");
 
     const QList<QAction*> global = Child<QMenu>("ppmGlobal")->actions();
-    ASSERT_EQ(global.size(), 7);
+    ASSERT_EQ(global.size(), 8);
     EXPECT_EQ(global[0]->text(), "ChangeColors");
     EXPECT_TRUE(global[1]->isSeparator());
     EXPECT_EQ(global[2]->text(), "Contact..");
-    // Both end with the edit commands, which nothing can undo or redo before a file is edited.
+    // Both list a file's images (none to choose before one is open), then end with the edit
+    // commands, which nothing can undo or redo before a file is edited.
     for (const QList<QAction*>& menu : {open, global}) {
-        EXPECT_TRUE(menu[3]->isSeparator());
-        EXPECT_EQ(menu[4]->text(), "&Undo");
-        EXPECT_FALSE(menu[4]->isEnabled());
-        EXPECT_EQ(menu[5]->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-        EXPECT_EQ(menu[6]->shortcut(), QKeySequence("Ctrl+Shift+S"));
+        EXPECT_EQ(menu[3]->text(), "&Images");
+        EXPECT_FALSE(menu[3]->isEnabled());
+        EXPECT_TRUE(menu[4]->isSeparator());
+        EXPECT_EQ(menu[5]->text(), "&Undo");
+        EXPECT_FALSE(menu[5]->isEnabled());
+        EXPECT_EQ(menu[6]->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+        EXPECT_EQ(menu[7]->shortcut(), QKeySequence("Ctrl+Shift+S"));
     }
 
     // New colours: the ruler and the line numbers take the background's inverse where it reads,
