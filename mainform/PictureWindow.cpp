@@ -250,8 +250,11 @@ void PictureWindow::ReserveStatusLines()
     m_pixel->setMinimumHeight(3 * line);
     m_link->setMinimumHeight(2 * line);
     if (m_view->HasPicture()) {
+        // And what a row past the picture adds, and a look's largest value.
         const format::BitmapFormat& format = m_view->Format();
-        KeepRoomFor(m_pixel, PixelLineText(PixelPosition{.x = format.columns - 1, .y = format.rows - 1}));
+        KeepRoomFor(m_pixel, PixelLineText(PixelPosition{.x = format.columns - 1, .y = format.rows - 1}, true));
+        if (m_allRows->isChecked() && m_rows)
+            KeepRoomFor(m_pixel, PixelLineText(PixelPosition{.x = format.columns - 1, .y = 0}, true));
     }
     KeepRoomFor(m_pixel, m_pixel->text());
     KeepRoomFor(m_link, m_link->text());
@@ -321,18 +324,24 @@ void PictureWindow::ShowPixelLine()
     KeepRoomFor(m_pixel, m_pixel->text());
 }
 
-QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel) const
+QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool widest) const
 {
     if (!m_view->HasPicture())
         return {};
     // A line on what the view shows first, while it shows more than the colours.
     QStringList about;
     const PictureLook look = m_view->Look();
-    if (look.channel)
-        about << FromUtf8(pixel ? LookValueText(*look.channel, m_view->LookBits(), look.bit, m_view->LookValue(*pixel))
-                                : LookLegend(*look.channel, m_view->LookBits(), look.bit));
+    if (look.channel) {
+        const unsigned bits = m_view->LookBits();
+        if (!pixel)
+            about << FromUtf8(LookLegend(*look.channel, bits, look.bit));
+        else
+            about << FromUtf8(LookValueText(*look.channel, bits, look.bit,
+                                            widest ? static_cast<std::uint32_t>(std::exp2(bits) - 1)
+                                                   : m_view->LookValue(*pixel)));
+    }
     if (pixel && PastPicture(*pixel))
-        about << tr("a row past the picture, which its height leaves out");
+        about << tr("a row past the picture's height");
     else if (!pixel && m_allRows->isChecked() && m_rows)
         about << tr("the %1 %2 past the picture's height")
                      .arg(m_rows->shownOnTop ? tr("top") : tr("bottom"),

@@ -57,7 +57,8 @@ private:
     void ShowAllRows(bool shown);
     // Whether a pixel of the picture shown lies in the rows past the picture's height.
     bool PastPicture(PixelPosition pixel) const;
-    QString PixelLineText(std::optional<PixelPosition> pixel) const;
+    // widest: with the look's largest value, for the room the line may need.
+    QString PixelLineText(std::optional<PixelPosition> pixel, bool widest = false) const;
     void ReserveStatusLines();
     void KeepRoomFor(QLabel* label, const QString& text);
     void ShowHovered(std::optional<PixelPosition> pixel);
