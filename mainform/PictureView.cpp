@@ -313,8 +313,9 @@ void PictureView::PaintPicture(QPainter& painter)
                                            .y = static_cast<std::uint64_t>(y0),
                                            .width = static_cast<std::uint64_t>(x1 - x0),
                                            .height = static_cast<std::uint64_t>(y1 - y0)};
-        const DrawnPicture drawn = m_look.channel ? DrawnPicture{.image = DrawLook(region, size), .reason = {}, .marks = {}}
-                                                  : DrawRegion(m_file, m_format, region, size, m_alphaUsed);
+        const DrawnPicture drawn = m_look.channel
+                                       ? DrawnPicture{.image = DrawLook(region, size), .reason = {}, .marks = {}}
+                                       : DrawRegion(m_file, m_format, region, size, m_alphaUsed);
         if (drawn.image.isNull())
             painter.fillRect(shown, BackdropBrush());
         else

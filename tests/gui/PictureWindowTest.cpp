@@ -201,7 +201,8 @@ TEST_F(PictureWindowTest, AllRowsShowsTheRowsPastThePictureAndLeadsToTheirBytes)
     EXPECT_EQ(Drawn({.x = 1, .y = 3}), qRgb(255, 255, 255));
     // Pixel (1, 0) is the last stored row's second: 0x36 + 3 × 8 + 3.
     Hover({.x = 1, .y = 0});
-    EXPECT_TRUE(pixelLine->text().startsWith(QStringLiteral("a row past the picture's height"))) << pixelLine->text().toStdString();
+    EXPECT_TRUE(pixelLine->text().startsWith(QStringLiteral("a row past the picture's height")))
+        << pixelLine->text().toStdString();
     EXPECT_EQ(OffsetIn(pixelLine->text()), QStringLiteral("0x51")) << pixelLine->text().toStdString();
     QTest::mouseClick(view, Qt::LeftButton, {}, view->CentreOf({.x = 1, .y = 0}).toPoint());
     EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x51")) << chosenLine->text().toStdString();
