@@ -1,5 +1,7 @@
 #include "HiddenRows.h"
 
+#include <algorithm>
+
 namespace hexlume::format {
 
 namespace {
@@ -45,6 +47,27 @@ BitmapFormat WithRowsPastPicture(const BitmapFormat& format, const RowsPastPictu
         whole.pixels.offset = rows.offset;
     whole.pixels.claimed = whole.rowBytes;
     whole.pixels.present = whole.rowBytes;
+    return whole;
+}
+
+Layout WithRowsPastPicture(const Layout& layout, const RowsPastPicture& rows)
+{
+    Layout whole = layout;
+    whole.format = WithRowsPastPicture(layout.format, rows);
+    const auto holdsRows = [&rows](const Element& element) {
+        return element.offset == rows.offset && element.size == rows.size &&
+               (element.kind == ElementKind::Trailing || element.kind == ElementKind::Gap);
+    };
+    const auto taken = std::find_if(whole.elements.begin(), whole.elements.end(), holdsRows);
+    const auto pixels = std::find_if(whole.elements.begin(), whole.elements.end(),
+                                     [](const Element& element) { return element.kind == ElementKind::PixelData; });
+    if (taken == whole.elements.end() || pixels == whole.elements.end())
+        return layout;  // not rows found in this layout
+    if (rows.beforePixels)
+        pixels->offset = rows.offset;
+    pixels->size += rows.size;
+    pixels->claimed += rows.size;
+    whole.elements.erase(taken);
     return whole;
 }
 

@@ -26,5 +26,8 @@ std::optional<RowsPastPicture> FindRowsPastPicture(const Layout& layout);
 
 // The format as the picture would be with those rows taken in: the one they may be cut from.
 BitmapFormat WithRowsPastPicture(const BitmapFormat& format, const RowsPastPicture& rows);
+// The layout the same way: the rows' bytes become part of the pixel data, so a byte of them
+// names its pixel of the larger picture.
+Layout WithRowsPastPicture(const Layout& layout, const RowsPastPicture& rows);
 
 }  // namespace hexlume::format

@@ -194,8 +194,10 @@ void FileWindows::ShowBytesOfPixel(PixelPosition pixel)
 {
     if (!m_pictureShowsFile)
         return;
+    // Counted in the picture the window shows, which may take in rows past the file's.
+    const format::Layout layout = m_picture->ShownLayout(m_inspector->Layout());
     const std::optional<format::PixelLocation> at =
-        format::LocatePixel(m_model->FileBytes(), m_inspector->Layout().format, pixel.x, pixel.y);
+        format::LocatePixel(m_model->FileBytes(), layout.format, pixel.x, pixel.y);
     if (!at || at->length == 0) {
         m_inspector->ClearHighlight();
         m_picture->ShowChosen(pixel, 1, tr("No bytes of the file hold this pixel."));
@@ -218,7 +220,7 @@ void FileWindows::ShowPixelsOfBytes(std::uint64_t offset, const QString& chosen)
 {
     if (!m_pictureShowsFile)
         return;
-    const format::Layout& layout = m_inspector->Layout();
+    const format::Layout layout = m_picture->ShownLayout(m_inspector->Layout());
     const format::PixelSpan span = format::PixelsDrawnByByte(m_model->FileBytes(), layout, offset);
     const QString byte = tr("%1 at offset %2").arg(chosen, FromUtf8(format::HexNumber(offset)));
     if (span.count == 0) {

@@ -1,6 +1,7 @@
 #include "PictureView.h"
 
 #include "format/Decoder.h"
+#include "format/DecoderParts.h"
 #include "picture/PreviewPicture.h"
 
 #include <QApplication>
@@ -28,7 +29,29 @@ QBrush BackdropBrush()
     return QBrush(tile);
 }
 
+// Where each target pixel of `length` takes its picture pixel from, `count` of them from `first`
+// on: its centre's, as the decoder samples.
+std::vector<std::uint64_t> Samples(std::uint64_t first, std::uint64_t count, int length)
+{
+    std::vector<std::uint64_t> samples(static_cast<std::size_t>(length));
+    const auto targets = static_cast<std::uint64_t>(length);
+    for (std::uint64_t target = 0; target < targets; ++target)
+        samples[target] = first + std::min(count - 1, (2 * target + 1) * count / (2 * targets));
+    return samples;
+}
+
 }  // namespace
+
+std::vector<PictureLook> LooksOf(const format::BitmapFormat& format)
+{
+    std::vector<PictureLook> looks{PictureLook{}};
+    for (const format::StoredChannel& stored : format::StoredChannels(format)) {
+        looks.push_back({.channel = stored.channel, .bit = std::nullopt});
+        for (unsigned bit = 0; bit < stored.bits; ++bit)
+            looks.push_back({.channel = stored.channel, .bit = bit});
+    }
+    return looks;
+}
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent)
 {
@@ -49,6 +72,9 @@ void PictureView::SetFile(format::Bytes file, const format::BitmapFormat& format
     Clear();
     m_file = file;
     m_format = format;
+    const std::vector<PictureLook> looks = LooksOf(m_format);
+    if (std::find(looks.begin(), looks.end(), m_look) == looks.end())
+        m_look = {};
     m_reason = QString::fromStdString(format::NoPictureReason(m_format));
     if (!m_reason.isEmpty()) {
         update();
@@ -81,6 +107,31 @@ std::optional<format::Argb> PictureView::EmbeddedColor(PixelPosition pixel) cons
     const auto x = static_cast<int>(pixel.x * static_cast<std::uint64_t>(m_embedded.width()) / m_format.columns);
     const auto y = static_cast<int>(pixel.y * static_cast<std::uint64_t>(m_embedded.height()) / m_format.rows);
     return m_embedded.pixel(x, y);
+}
+
+void PictureView::SetLook(PictureLook look)
+{
+    m_look = look;
+    update();
+}
+
+unsigned PictureView::LookBits() const
+{
+    if (m_look.channel)
+        for (const format::StoredChannel& stored : format::StoredChannels(m_format))
+            if (stored.channel == *m_look.channel)
+                return stored.bits;
+    return 0;
+}
+
+std::optional<std::uint32_t> PictureView::LookValue(PixelPosition pixel) const
+{
+    if (!m_drawable || !m_look.channel || pixel.x >= m_format.columns || pixel.y >= m_format.rows)
+        return std::nullopt;
+    std::vector<std::uint32_t> values(pixel.x + 1);
+    if (format::ChannelReader(m_file, m_format).Row(pixel.y, *m_look.channel, values) <= pixel.x)
+        return std::nullopt;
+    return values[pixel.x];
 }
 
 void PictureView::Clear()
@@ -262,7 +313,9 @@ void PictureView::PaintPicture(QPainter& painter)
                                            .y = static_cast<std::uint64_t>(y0),
                                            .width = static_cast<std::uint64_t>(x1 - x0),
                                            .height = static_cast<std::uint64_t>(y1 - y0)};
-        const DrawnPicture drawn = DrawRegion(m_file, m_format, region, size, m_alphaUsed);
+        const DrawnPicture drawn = m_look.channel
+                                       ? DrawnPicture{.image = DrawLook(region, size), .reason = {}, .marks = {}}
+                                       : DrawRegion(m_file, m_format, region, size, m_alphaUsed);
         if (drawn.image.isNull())
             painter.fillRect(shown, BackdropBrush());
         else
@@ -270,6 +323,42 @@ void PictureView::PaintPicture(QPainter& painter)
     }
     if (m_scale >= kGridFromScale)
         PaintGrid(painter, shown, x0, y0, x1, y1);
+}
+
+QImage PictureView::DrawLook(format::PictureRegion region, QSize size) const
+{
+    // Sampled as the decoder samples the colours, so a look lies exactly over them, and where the
+    // file holds no bytes for a pixel the decoder's own grey checker stands in.
+    QImage image(size, QImage::Format_RGB32);
+    const format::ChannelReader reader(m_file, m_format);
+    const unsigned bits = LookBits();
+    const double largest = std::exp2(bits) - 1;
+    std::vector<std::uint32_t> values(region.x + region.width);
+    const std::vector<std::uint64_t> columns = Samples(region.x, region.width, size.width());
+    const std::vector<std::uint64_t> rows = Samples(region.y, region.height, size.height());
+    std::optional<std::uint64_t> rowRead;
+    std::uint64_t present = 0;
+    for (int target = 0; target < size.height(); ++target) {
+        const std::uint64_t y = rows[static_cast<std::size_t>(target)];
+        if (rowRead != y) {
+            present = reader.Row(y, *m_look.channel, values);
+            rowRead = y;
+        }
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(target));
+        for (int column = 0; column < size.width(); ++column) {
+            const std::uint64_t x = columns[static_cast<std::size_t>(column)];
+            if (x >= present) {
+                line[column] = format::decoding::MissingColor(static_cast<std::uint64_t>(column),
+                                                              static_cast<std::uint64_t>(target));
+                continue;
+            }
+            const std::uint32_t value = values[x];
+            const int grey = m_look.bit ? ((value >> *m_look.bit & 1) != 0 ? 255 : 0)
+                                        : static_cast<int>(std::lround(value * 255.0 / largest));
+            line[column] = qRgb(grey, grey, grey);
+        }
+    }
+    return image;
 }
 
 void PictureView::PaintGrid(QPainter& painter, QRectF shown, double x0, double y0, double x1, double y1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/BitPlanes.h"
 #include "format/BitmapFormat.h"
 #include "format/Decoder.h"
 
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace hexlume {
 
@@ -17,6 +19,21 @@ struct PixelPosition {
     std::uint64_t y = 0;
     bool operator==(const PixelPosition&) const = default;
 };
+
+// What the view draws of each pixel: its colour as the decoder draws it, or the value one
+// channel stores as grey, black for 0 and white for the most it holds, or one bit of that value,
+// white where it is 1 and black where it is 0.
+struct PictureLook {
+    std::optional<format::PixelChannel> channel;  // none: the colours as drawn
+    std::optional<unsigned> bit;                  // none: the channel's whole value
+    bool operator==(const PictureLook&) const = default;
+};
+
+// The looks a picture offers, in the order the keys step through them: the colours, then for
+// each channel it stores the channel as grey and its bits from bit 0, the least significant,
+// up. Pixels the format library does not read as stored values (RLE, JPEG, PNG) offer the
+// colours only.
+std::vector<PictureLook> LooksOf(const format::BitmapFormat& format);
 
 // The picture of a bitmap, sharp at any zoom: fit to the view, 1:1, or zoomed in steps up to
 // 64 times around a point, panned by dragging, the wheel or the arrow keys. Each paint draws
@@ -41,6 +58,15 @@ public:
     // The colour drawn at a pixel of an embedded JPEG or PNG, which only the toolkit decodes;
     // nullopt for other pixel data.
     std::optional<format::Argb> EmbeddedColor(PixelPosition pixel) const;
+
+    // The look stays through SetFile while the new picture offers it; else the colours.
+    void SetLook(PictureLook look);
+    PictureLook Look() const { return m_look; }
+    // The value the look's channel stores at a pixel; none in the colours, outside the picture,
+    // or where the file holds no bytes for it.
+    std::optional<std::uint32_t> LookValue(PixelPosition pixel) const;
+    // The bits the look's channel stores; 0 in the colours.
+    unsigned LookBits() const;
 
     void Fit();
     void ActualSize();
@@ -90,6 +116,8 @@ private:
     void Hover(std::optional<QPointF> point);
     std::optional<PixelPosition> PixelAt(QPointF point) const;
     void PaintPicture(QPainter& painter);
+    // The look's values of the pixels in region, drawn at size.
+    QImage DrawLook(format::PictureRegion region, QSize size) const;
     void PaintGrid(QPainter& painter, QRectF shown, double x0, double y0, double x1, double y1);
     void PaintMark(QPainter& painter);
 
@@ -99,6 +127,7 @@ private:
     bool m_alphaUsed = false;
     QString m_reason;   // why nothing is drawn
     QImage m_embedded;  // an embedded JPEG or PNG, which has no parts to draw: drawn whole once
+    PictureLook m_look;
     double m_scale = 1;
     QPointF m_origin;   // the picture point at the view's top left corner
     bool m_fitted = true;

@@ -1,24 +1,28 @@
 #include "PictureWindow.h"
 
+#include "format/NumberText.h"
 #include "texts/PictureTexts.h"
 #include "widgets/QtText.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace hexlume {
 
 PictureWindow::PictureWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), m_view(new PictureView(this)), m_pixel(new QLabel(this)), m_link(new QLabel(this)),
-      m_scale(new QLabel(this))
+      m_scale(new QLabel(this)), m_looks(new QComboBox(this)), m_allRows(new QToolButton(this))
 {
     setObjectName(QStringLiteral("PictureWindow"));
     setWindowTitle(tr("Picture"));
@@ -53,6 +57,32 @@ PictureWindow::PictureWindow(QWidget* owner)
     connect(new QShortcut(QKeySequence(Qt::Key_Equal), this), &QShortcut::activated, this, [this] { m_view->ZoomStep(1); });
     connect(new QShortcut(QKeySequence(Qt::Key_Minus), this), &QShortcut::activated, this, [this] { m_view->ZoomStep(-1); });
     tools->addWidget(m_scale);
+    tools->addSpacing(12);
+
+    // What to draw of each pixel. Never focused: the arrow keys go on panning the picture.
+    m_looks->setObjectName(QStringLiteral("cmbLook"));
+    m_looks->setFocusPolicy(Qt::NoFocus);
+    m_looks->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_looks->setMaxVisibleItems(20);
+    m_looks->setToolTip(tr("What to draw of each pixel: its colour, a channel's stored value as grey, or one bit "
+                           "of it, white where the bit is 1 ([ and ] step through them, { and } from channel to "
+                           "channel)"));
+    connect(m_looks, &QComboBox::activated, this, &PictureWindow::ChooseLook);
+    tools->addWidget(m_looks);
+    const auto addKey = [this](Qt::Key key, auto action) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
+    };
+    addKey(Qt::Key_BracketRight, [this] { StepLook(1); });
+    addKey(Qt::Key_BracketLeft, [this] { StepLook(-1); });
+    addKey(Qt::Key_BraceRight, [this] { StepChannel(1); });
+    addKey(Qt::Key_BraceLeft, [this] { StepChannel(-1); });
+
+    m_allRows->setObjectName(QStringLiteral("btnAllRows"));
+    m_allRows->setText(tr("All rows"));
+    m_allRows->setCheckable(true);
+    m_allRows->setAutoRaise(true);
+    connect(m_allRows, &QToolButton::toggled, this, &PictureWindow::ShowAllRows);
+    tools->addWidget(m_allRows);
     tools->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -72,19 +102,139 @@ void PictureWindow::ShowFile(const QString& fileName, format::Bytes file, const 
 {
     setWindowTitle(tr("Picture — %1").arg(fileName));
     m_file = file;
+    m_fileFormat = format;
     m_chosen.reset();
-    m_view->SetFile(file, format);
+    // The rows past the picture, when the layout's picture is the one shown.
+    const format::Layout layout = format::ReadLayout(file);
+    const format::BitmapFormat& read = layout.format;
+    m_rows.reset();
+    if (read.pixels.offset == m_fileFormat.pixels.offset && read.columns == m_fileFormat.columns &&
+        read.rows == m_fileFormat.rows && read.stride == m_fileFormat.stride)
+        m_rows = format::FindRowsPastPicture(layout);
+    {
+        // Asked for again after a file without them: off by default.
+        const QSignalBlocker quiet(m_allRows);
+        m_allRows->setChecked(m_allRows->isChecked() && m_rows);
+    }
+    m_allRows->setEnabled(m_rows.has_value());
+    m_allRows->setToolTip(
+        m_rows ? tr("Show the %1 stored past the picture, which its height leaves out: %2 at its %3")
+                     .arg(FromUtf8(format::Counted(m_rows->rows, "whole row", "whole rows")),
+                          tr("%1x%2").arg(m_fileFormat.columns).arg(m_fileFormat.rows + m_rows->rows),
+                          m_rows->shownOnTop ? tr("top") : tr("bottom"))
+               : tr("Rows past the picture: the file holds no whole rows of it beside the pixel data"));
+    ShowPicture();
     m_link->clear();
     ShowPixelLine();
     ReserveStatusLines();
+}
+
+void PictureWindow::ShowPicture()
+{
+    if (m_allRows->isChecked() && m_rows)
+        m_view->SetFile(m_file, format::WithRowsPastPicture(m_fileFormat, *m_rows));
+    else
+        m_view->SetFile(m_file, m_fileFormat);
+    ListLooks();
+}
+
+format::Layout PictureWindow::ShownLayout(const format::Layout& layout) const
+{
+    if (!m_allRows->isChecked() || !m_rows)
+        return layout;
+    const std::optional<format::RowsPastPicture> rows = format::FindRowsPastPicture(layout);
+    if (!rows || rows->offset != m_rows->offset || rows->size != m_rows->size)
+        return layout;
+    return format::WithRowsPastPicture(layout, *rows);
+}
+
+bool PictureWindow::PastPicture(PixelPosition pixel) const
+{
+    if (!m_allRows->isChecked() || !m_rows)
+        return false;
+    return m_rows->shownOnTop ? pixel.y < m_rows->rows : pixel.y >= m_fileFormat.rows;
+}
+
+void PictureWindow::ShowAllRows(bool shown)
+{
+    // What was chosen stays chosen: the rows on top move the picture's own down.
+    if (m_chosen && m_rows) {
+        const std::uint64_t added = m_rows->shownOnTop ? m_rows->rows : 0;
+        if (shown)
+            m_chosen->y += added;
+        else if (m_chosen->y < added || m_chosen->y - added >= m_fileFormat.rows)
+            m_chosen.reset();
+        else
+            m_chosen->y -= added;
+    }
+    ShowPicture();
+    if (m_chosen)
+        m_view->MarkPixels(*m_chosen, m_chosenCount);
+    else
+        m_link->clear();
+    ShowPixelLine();
+    ReserveStatusLines();
+}
+
+void PictureWindow::ListLooks()
+{
+    m_lookList = LooksOf(m_view->Format());
+    m_looks->clear();
+    for (const PictureLook& look : m_lookList) {
+        QString name = FromUtf8(LookName(look.channel, look.bit));
+        name[0] = name[0].toUpper();
+        m_looks->addItem(name);
+    }
+    const auto chosen = std::find(m_lookList.begin(), m_lookList.end(), m_view->Look());
+    m_looks->setCurrentIndex(static_cast<int>(chosen - m_lookList.begin()));
+    // Pictures whose pixels are not stored values offer the colours alone.
+    m_looks->setEnabled(m_lookList.size() > 1);
+}
+
+void PictureWindow::ChooseLook(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_lookList.size())
+        return;
+    m_looks->setCurrentIndex(index);
+    m_view->SetLook(m_lookList[static_cast<std::size_t>(index)]);
+    ShowPixelLine();
+    ReserveStatusLines();
+}
+
+void PictureWindow::StepLook(int steps)
+{
+    const int count = static_cast<int>(m_lookList.size());
+    if (count > 1)
+        ChooseLook(((m_looks->currentIndex() + steps) % count + count) % count);
+}
+
+void PictureWindow::StepChannel(int steps)
+{
+    // The looks of a channel start with the channel as grey, the only one without a bit.
+    const int count = static_cast<int>(m_lookList.size());
+    if (count <= 1)
+        return;
+    int index = m_looks->currentIndex();
+    for (int stepped = 0; stepped != steps;) {
+        index = ((index + (steps > 0 ? 1 : -1)) % count + count) % count;
+        if (!m_lookList[static_cast<std::size_t>(index)].bit)
+            stepped += steps > 0 ? 1 : -1;
+    }
+    ChooseLook(index);
 }
 
 void PictureWindow::Clear()
 {
     setWindowTitle(tr("Picture"));
     m_file = {};
+    m_fileFormat = {};
+    m_rows.reset();
     m_chosen.reset();
     m_view->Clear();
+    m_lookList.clear();
+    m_looks->clear();
+    m_looks->setEnabled(false);
+    m_allRows->setEnabled(false);
     m_pixel->clear();
     m_link->clear();
     m_scale->clear();
@@ -100,9 +250,11 @@ void PictureWindow::ReserveStatusLines()
     m_pixel->setMinimumHeight(3 * line);
     m_link->setMinimumHeight(2 * line);
     if (m_view->HasPicture()) {
+        // And what a row past the picture adds, and a look's largest value.
         const format::BitmapFormat& format = m_view->Format();
-        KeepRoomFor(m_pixel, FromUtf8(PixelStatusText(m_file, format, format.columns - 1, format.rows - 1,
-                                                      m_view->AlphaUsed())));
+        KeepRoomFor(m_pixel, PixelLineText(PixelPosition{.x = format.columns - 1, .y = format.rows - 1}, true));
+        if (m_allRows->isChecked() && m_rows)
+            KeepRoomFor(m_pixel, PixelLineText(PixelPosition{.x = format.columns - 1, .y = 0}, true));
     }
     KeepRoomFor(m_pixel, m_pixel->text());
     KeepRoomFor(m_link, m_link->text());
@@ -146,6 +298,7 @@ void PictureWindow::keyPressEvent(QKeyEvent* event)
 void PictureWindow::ShowChosen(std::optional<PixelPosition> first, std::uint64_t count, const QString& text)
 {
     m_chosen = count != 0 ? first : std::nullopt;
+    m_chosenCount = count;
     if (m_chosen)
         m_view->MarkPixels(*m_chosen, count);
     else
@@ -167,15 +320,39 @@ void PictureWindow::ShowHovered(std::optional<PixelPosition> pixel)
 
 void PictureWindow::ShowPixelLine()
 {
-    const std::optional<PixelPosition> pixel = m_hovered ? m_hovered : m_chosen;
-    if (!m_view->HasPicture())
-        m_pixel->clear();
-    else if (pixel)
-        m_pixel->setText(FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
-                                                  m_view->EmbeddedColor(*pixel))));
-    else
-        m_pixel->setText(tr("Point at a pixel to see its value; click it to light its bytes in the dump."));
+    m_pixel->setText(PixelLineText(m_hovered ? m_hovered : m_chosen));
     KeepRoomFor(m_pixel, m_pixel->text());
+}
+
+QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool widest) const
+{
+    if (!m_view->HasPicture())
+        return {};
+    // A line on what the view shows first, while it shows more than the colours.
+    QStringList about;
+    const PictureLook look = m_view->Look();
+    if (look.channel) {
+        const unsigned bits = m_view->LookBits();
+        if (!pixel)
+            about << FromUtf8(LookLegend(*look.channel, bits, look.bit));
+        else
+            about << FromUtf8(LookValueText(*look.channel, bits, look.bit,
+                                            widest ? static_cast<std::uint32_t>(std::exp2(bits) - 1)
+                                                   : m_view->LookValue(*pixel)));
+    }
+    if (pixel && PastPicture(*pixel))
+        about << tr("a row past the picture's height");
+    else if (!pixel && m_allRows->isChecked() && m_rows)
+        about << tr("the %1 %2 past the picture's height")
+                     .arg(m_rows->shownOnTop ? tr("top") : tr("bottom"),
+                          FromUtf8(format::Counted(m_rows->rows, "row lies", "rows lie")));
+    QString text = about.join(QStringLiteral("; "));
+    if (!text.isEmpty())
+        text += pixel ? QStringLiteral("\n") : QStringLiteral(".\n");
+    if (pixel)
+        return text + FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
+                                               m_view->EmbeddedColor(*pixel)));
+    return text + tr("Point at a pixel to see its value; click it to light its bytes in the dump.");
 }
 
 void PictureWindow::ShowScale(double scale)

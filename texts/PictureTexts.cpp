@@ -55,4 +55,52 @@ std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& form
     return text;
 }
 
+namespace {
+
+std::uint64_t LargestValue(unsigned bits)
+{
+    return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+}
+
+std::string Binary(std::uint32_t value, unsigned bits)
+{
+    std::string digits;
+    for (unsigned bit = bits; bit-- > 0;)
+        digits += (bit < 32 && (value >> bit & 1) != 0) ? '1' : '0';
+    return digits;
+}
+
+}  // namespace
+
+std::string LookName(std::optional<format::PixelChannel> channel, std::optional<unsigned> bit)
+{
+    if (!channel)
+        return "colours as drawn";
+    std::string name(format::ChannelName(*channel));
+    return bit ? name + ", bit " + std::to_string(*bit) : name;
+}
+
+std::string LookValueText(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
+                          std::optional<std::uint32_t> value)
+{
+    const std::string name = LookName(channel, bit);
+    if (!value)
+        return name + ": no value, the file holds no bytes for this pixel";
+    const std::string stored = GroupedNumber(*value) + " of " + GroupedNumber(LargestValue(bits)) + ", binary " +
+                               Binary(*value, bits);
+    if (!bit)
+        return name + ": " + stored;
+    return name + ": " + std::to_string(*value >> *bit & 1) + " (" + std::string(format::ChannelName(channel)) +
+           " " + stored + ")";
+}
+
+std::string LookLegend(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit)
+{
+    const std::string name = LookName(channel, bit);
+    if (bit)
+        return name + ": white where the bit is 1, black where it is 0";
+    return name + ": black for 0, white for " + GroupedNumber(LargestValue(bits)) + ", the most " +
+           (bits == 1 ? "its bit holds" : "its " + std::to_string(bits) + " bits hold");
+}
+
 }  // namespace hexlume

@@ -6,6 +6,7 @@
 #include "format/Findings.h"
 #include "format/HiddenParts.h"
 #include "format/HiddenRows.h"
+#include "format/PixelBytes.h"
 #include "testsupport/BmpBuilder.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,21 @@ TEST(HiddenRowsTest, LoweredHeightLeavesWholeRowsThatTheFindingAndTheWholePictur
     ragged.pop_back();
     EXPECT_FALSE(FindRowsPastPicture(ReadLayout(ragged)));
     EXPECT_FALSE(FindRowsPastPicture(ReadLayout(Bytes24(13, 40, Rows13(40)))));
+
+    // Rows hidden by moving bfOffBits past the first 5 stored: the layout with them taken in
+    // has their bytes name their pixels, the bottom rows of a bottom-up picture.
+    const std::vector<std::uint8_t> moved =
+        BuildBitmap({.offBits = 54 + 5 * 40, .width = 13, .height = 35, .bitCount = 24, .pixels = Rows13(40)});
+    const Layout layout = ReadLayout(moved);
+    const std::optional<RowsPastPicture> rows = FindRowsPastPicture(layout);
+    ASSERT_TRUE(rows && rows->beforePixels);
+    const Layout whole = WithRowsPastPicture(layout, *rows);
+    EXPECT_EQ(whole.elements.size(), layout.elements.size() - 1);
+    EXPECT_EQ(PixelsDrawnByByte(moved, layout, 54 + 3).count, 0u);
+    const PixelSpan second = PixelsDrawnByByte(moved, whole, 54 + 3);
+    EXPECT_EQ(second.x, 1u);
+    EXPECT_EQ(second.count, 1u);
+    EXPECT_EQ(whole.format.ShownRow(second.storedRow), 39u);
 }
 
 TEST(BitPlanesTest, AMessageHiddenInTheLowBitsComesBackOut)

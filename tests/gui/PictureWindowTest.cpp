@@ -3,10 +3,12 @@
 #include "mainform/WindowPlacement.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QToolButton>
 
 namespace hexlume {
 namespace {
@@ -14,9 +16,9 @@ namespace {
 class PictureWindowTest : public MainFormTest {
 protected:
     // A 127 × 64 8-bit bitmap, as wide as a common sample: rows of 128 bytes from offset 0x436.
-    void OpenPictureWindow()
+    void OpenPictureWindow(const std::vector<std::uint8_t>& bytes = Pal8Bitmap(127, 64, CountingBytes(128 * 64)))
     {
-        Open(WritePicture("pal8.bmp", Pal8Bitmap(127, 64, CountingBytes(128 * 64))));
+        Open(WritePicture("pal8.bmp", bytes));
         Child<QAction>("pmiPicture")->trigger();
         window = Child<QWidget>("PictureWindow");
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -29,6 +31,18 @@ protected:
     static QString OffsetIn(const QString& line)
     {
         return QRegularExpression(QStringLiteral("(?i)offset (0x[0-9A-F]+)")).match(line).captured(1);
+    }
+
+    // The pointer moved onto a pixel, as the window system says it.
+    void Hover(PixelPosition pixel)
+    {
+        const QPoint at = view->CentreOf(pixel).toPoint();
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    }
+    QRgb Drawn(PixelPosition pixel) const
+    {
+        return view->grab().toImage().pixel(view->CentreOf(pixel).toPoint()) | 0xFF000000;
     }
 
     QWidget* window = nullptr;
@@ -103,6 +117,113 @@ TEST_F(PictureWindowTest, ArrowKeysPanOnlyAPictureLargerThanTheView)
     EXPECT_GT(zoomed.y() - corner().y(), 2 * step) << "Shift takes bigger steps";
     QTest::keyClick(view, Qt::Key_Left);
     EXPECT_NEAR(corner().x(), zoomed.x(), 1e-6);
+}
+
+TEST_F(PictureWindowTest, PlaneViewsShowTheStoredBitsAndTheLineNamesThem)
+{
+    // 4 × 2, 24 bits, bottom-up: the top row is stored second, at 0x36 + 12.
+    BitmapFields fields;
+    fields.width = 4;
+    fields.height = 2;
+    fields.pixels = {0, 0x11, 0xFE, 0, 0x11, 0xFF, 0, 0x11, 0x80, 0, 0x11, 0x7F,   // red 254 255 128 127
+                     0, 0x00, 0x00, 0, 0x40, 0x01, 0, 0x80, 0x02, 0, 0xFF, 0x03};  // red 0 1 2 3
+    OpenPictureWindow(BuildBitmap(fields));
+    auto* looks = window->findChild<QComboBox*>(QStringLiteral("cmbLook"));
+    ASSERT_NE(looks, nullptr);
+    EXPECT_EQ(looks->count(), 1 + 3 * 9) << "the colours, then each of r, g, b as grey and its 8 planes";
+
+    QTest::keyClick(window, Qt::Key_BracketRight);
+    QTest::keyClick(window, Qt::Key_BracketRight);
+    EXPECT_EQ(looks->currentText(), QStringLiteral("Red, bit 0"));
+    EXPECT_TRUE(pixelLine->text().startsWith(QStringLiteral("red, bit 0: white where the bit is 1")))
+        << pixelLine->text().toStdString();
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb top[] = {black, white, black, white};
+    const QRgb bottom[] = {black, white, black, white};
+    for (std::uint64_t x = 0; x < 4; ++x) {
+        EXPECT_EQ(Drawn({.x = x, .y = 0}), top[x]) << x;
+        EXPECT_EQ(Drawn({.x = x, .y = 1}), bottom[x]) << x;
+    }
+    Hover({.x = 3, .y = 0});
+    EXPECT_TRUE(pixelLine->text().startsWith(
+        QStringLiteral("red, bit 0: 1 (red 3 of 255, binary 00000011)\npixel (3, 0) (stored row 1)")))
+        << pixelLine->text().toStdString();
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->CentreOf({.x = 3, .y = 0}).toPoint());
+    EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x4B")) << "a plane's pixel leads to its bytes";
+
+    // From channel to channel: the green as grey, then back past the red to the colours.
+    QTest::keyClick(window, Qt::Key_BraceRight);
+    EXPECT_EQ(looks->currentText(), QStringLiteral("Green"));
+    EXPECT_EQ(Drawn({.x = 1, .y = 0}), qRgb(0x40, 0x40, 0x40));
+    EXPECT_EQ(Drawn({.x = 3, .y = 0}), white);
+    QTest::keyClick(window, Qt::Key_BraceLeft);
+    QTest::keyClick(window, Qt::Key_BraceLeft);
+    EXPECT_EQ(looks->currentText(), QStringLiteral("Colours as drawn"));
+    EXPECT_EQ(Drawn({.x = 1, .y = 0}), qRgb(0x01, 0x40, 0x00));
+
+    // An RLE stream is not read as stored values: the colours alone, and the keys keep them.
+    fields = {};
+    fields.width = 2;
+    fields.height = 1;
+    fields.bitCount = 8;
+    fields.compression = 1;
+    fields.palette = CountingBytes(1024);
+    fields.pixels = {0x02, 0x05, 0x00, 0x01};
+    Open(WritePicture("rle8.bmp", BuildBitmap(fields)));
+    EXPECT_EQ(looks->count(), 1);
+    QTest::keyClick(window, Qt::Key_BracketRight);
+    EXPECT_EQ(view->Look(), PictureLook{});
+}
+
+TEST_F(PictureWindowTest, AllRowsShowsTheRowsPastThePictureAndLeadsToTheirBytes)
+{
+    // 2 × 2, 24 bits, with two more rows after the pixel data: white shown, red hidden. The rows
+    // stored last are a bottom-up picture's top.
+    BitmapFields fields;
+    fields.width = 2;
+    fields.height = 2;
+    const std::vector<std::uint8_t> whiteRow{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    const std::vector<std::uint8_t> redRow{0, 0, 0xFF, 0, 0, 0xFF, 0, 0};
+    for (const auto* row : {&whiteRow, &whiteRow, &redRow, &redRow})
+        fields.pixels.insert(fields.pixels.end(), row->begin(), row->end());
+    std::vector<std::uint8_t> bytes = BuildBitmap(fields);
+    OpenPictureWindow(bytes);
+    auto* allRows = window->findChild<QToolButton*>(QStringLiteral("btnAllRows"));
+    ASSERT_NE(allRows, nullptr);
+    EXPECT_TRUE(allRows->isEnabled());
+    EXPECT_FALSE(allRows->isChecked()) << "off by default";
+    EXPECT_EQ(view->Format().rows, 2U);
+
+    allRows->click();
+    EXPECT_EQ(view->Format().rows, 4U);
+    EXPECT_EQ(Drawn({.x = 0, .y = 0}), qRgb(255, 0, 0));
+    EXPECT_EQ(Drawn({.x = 1, .y = 3}), qRgb(255, 255, 255));
+    // Pixel (1, 0) is the last stored row's second: 0x36 + 3 × 8 + 3.
+    Hover({.x = 1, .y = 0});
+    EXPECT_TRUE(pixelLine->text().startsWith(QStringLiteral("a row past the picture's height")))
+        << pixelLine->text().toStdString();
+    EXPECT_EQ(OffsetIn(pixelLine->text()), QStringLiteral("0x51")) << pixelLine->text().toStdString();
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->CentreOf({.x = 1, .y = 0}).toPoint());
+    EXPECT_EQ(OffsetIn(chosenLine->text()), QStringLiteral("0x51")) << chosenLine->text().toStdString();
+    // And from the dump's side: a go-to into those rows marks their pixel.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view, &leave);
+    Child<QAction>("actGoTo")->trigger();
+    auto* offset = Child<QDialog>("dlgGoTo")->findChild<QLineEdit*>(QStringLiteral("edtQuery"));
+    offset->setText(QStringLiteral("0x4E"));
+    QTest::keyClick(offset, Qt::Key_Return);
+    EXPECT_TRUE(chosenLine->text().contains(QStringLiteral("pixel (0, 0)"))) << chosenLine->text().toStdString();
+
+    allRows->click();
+    EXPECT_EQ(view->Format().rows, 2U);
+    // A file without such rows turns it off and offers none.
+    bytes.resize(bytes.size() - 1);
+    allRows->click();
+    Open(WritePicture("cut.bmp", bytes));
+    EXPECT_FALSE(allRows->isEnabled());
+    EXPECT_FALSE(allRows->isChecked());
+    EXPECT_EQ(view->Format().rows, 2U);
 }
 
 TEST(WindowPlacementTest, BesideTheOwnerInsideTheScreen)
