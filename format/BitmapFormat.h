@@ -43,6 +43,8 @@ struct FileRange {
     std::uint64_t End() const { return SaturatingAdd(offset, claimed); }
     ByteRange Present() const { return {offset, present}; }
     bool Complete() const { return present == claimed; }
+
+    bool operator==(const FileRange&) const = default;
 };
 
 // What holds the DIB: a bitmap file, nothing (an info header first, as the clipboard's CF_DIB
