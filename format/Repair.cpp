@@ -427,8 +427,8 @@ private:
                                                          : "the " + std::string(EncodingName(encoding)) + " stream";
         Repair repair{.code = *damage,
                       .sentence = "Picture stored again as the decoder draws it, " + std::to_string(m_format.columns) +
-                                  "x" + std::to_string(m_format.rows) + " in uncompressed " +
-                                  Counted(bits, "bit", "bits") + " rows under a BITMAPINFOHEADER, in place of " + was +
+                                  "x" + std::to_string(m_format.rows) + " in uncompressed " + std::to_string(bits) +
+                                  "-bit rows under a BITMAPINFOHEADER, in place of " + was +
                                   (said.empty() ? "" : "; " + said) + " (a guess)",
                       .newSize = bytes.size(),
                       .edits = {},
