@@ -60,6 +60,11 @@ class Parser {
         QCommandLineOption("scan"),
         QCommandLineOption("x", {}, "DIR"),
         QCommandLineOption("entry", {}, "N"),
+        QCommandLineOption("fix"),
+        QCommandLineOption("dry-run"),
+        QCommandLineOption("strip"),
+        QCommandLineOption("redraw"),
+        QCommandLineOption("out-dir", {}, "DIR"),
     };
 
 public:
@@ -67,7 +72,14 @@ public:
     {
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
         m_parser.addOptions(m_all);
-        if (!m_parser.parse(ArgumentList(argc, argv)))
+        // --fix is a flag, and --fix=GUESS names a guess as well: the parser takes one or the other.
+        QStringList arguments = ArgumentList(argc, argv);
+        for (QString& argument : arguments)
+            if (argument.startsWith(QLatin1String("--fix="))) {
+                m_guesses.push_back(ArgumentBytes(argument.mid(6)));
+                argument = QStringLiteral("--fix");
+            }
+        if (!m_parser.parse(arguments))
             return false;
         for (const QString& file : m_parser.positionalArguments())
             m_files.push_back(ArgumentBytes(file));
@@ -85,6 +97,7 @@ public:
         return values;
     }
     const std::vector<std::string>& Files() const { return m_files; }
+    const std::vector<std::string>& Guesses() const { return m_guesses; }
 
     // No option outside `allowed` is given, and none of `once` more than once.
     bool Only(std::initializer_list<const QCommandLineOption*> allowed,
@@ -134,10 +147,16 @@ public:
         entry = ParseWholeNumber(Value(this->entry));
         return entry && *entry >= 1;
     }
+    const QCommandLineOption& fix = m_all[24];
+    const QCommandLineOption& dryRun = m_all[25];
+    const QCommandLineOption& strip = m_all[26];
+    const QCommandLineOption& redraw = m_all[27];
+    const QCommandLineOption& outDir = m_all[28];
 
 private:
     QCommandLineParser m_parser;
     std::vector<std::string> m_files;
+    std::vector<std::string> m_guesses;  // the values of --fix=GUESS
 };
 
 std::optional<DumpArguments> CheckArguments(const Parser& line)
@@ -264,6 +283,33 @@ std::optional<DumpArguments> ScanArguments(const Parser& line)
     return arguments;
 }
 
+// Without -o or --out-dir it is still the --fix command: it says in a sentence what is missing.
+std::optional<DumpArguments> FixArguments(const Parser& line)
+{
+    if (!line.Only({&line.fix, &line.dryRun, &line.strip, &line.redraw, &line.output, &line.outDir},
+                   {&line.dryRun, &line.strip, &line.redraw, &line.output, &line.outDir}) ||
+        line.Files().empty() || (line.Given(line.output) && (line.Given(line.outDir) || line.Files().size() != 1)))
+        return std::nullopt;
+    DumpArguments arguments;
+    arguments.command = Command::Fix;
+    FixOptions& options = arguments.fix;
+    options.files = line.Files();
+    options.dryRun = line.Given(line.dryRun);
+    options.request.redraw = line.Given(line.redraw);
+    options.request.strip = line.Given(line.strip);
+    for (const std::string& guess : line.Guesses()) {
+        bool* named = guess == "height" ? &options.request.height : guess == "pad" ? &options.request.pad : nullptr;
+        if (named == nullptr || *named)
+            return std::nullopt;  // no such guess, or one named twice
+        *named = true;
+    }
+    if (line.Given(line.output))
+        options.output = line.Value(line.output);
+    if (line.Given(line.outDir))
+        options.folder = line.Value(line.outDir);
+    return arguments;
+}
+
 // The report, --json, --export or --picture of one file.
 std::optional<DumpArguments> FileArguments(const Parser& line)
 {
@@ -324,6 +370,8 @@ std::optional<DumpArguments> ParseDumpArguments(int argc, const char* const* arg
         return PlanesArguments(line);
     if (line.Given(line.scan))
         return ScanArguments(line);
+    if (line.Given(line.fix))
+        return FixArguments(line);
     return FileArguments(line);
 }
 

@@ -79,6 +79,17 @@ constexpr std::string_view kUsage =
     "                                          every bitmap inside any file: offset, length,\n"
     "                                          size, bit count, verdict; --json: JSON Lines;\n"
     "                                          -x: write each as DIR/STEM-at-OFFSET.bmp\n"
+    "       hexlume-dump --fix [--dry-run] [--strip] [--fix=height] [--fix=pad] [--redraw]\n"
+    "                    FILE -o OUT\n"
+    "       hexlume-dump --fix [--dry-run] [--strip] [--fix=...] FILE... --out-dir DIR\n"
+    "                                          write FILE repaired as OUT (FILE itself is never\n"
+    "                                          written): each repair the bytes leave one answer\n"
+    "                                          for, printed, then OUT's --check line; guesses\n"
+    "                                          only when named: --fix=height (rows past the\n"
+    "                                          picture), --fix=pad (missing rows as zeros),\n"
+    "                                          --redraw (a damaged stream stored as drawn);\n"
+    "                                          --strip: hidden bytes zeroed or dropped, the\n"
+    "                                          picture kept; --dry-run: print, write nothing\n"
     "       hexlume-dump --help | --version\n";
 
 // The window's preview: what "decodable" reports on.
@@ -206,6 +217,7 @@ int Run(const DumpArguments& arguments)
     case Command::Extract: return RunExtract(arguments.extract, stdout);
     case Command::Planes: return RunPlanes(arguments.planes, stdout);
     case Command::Scan: return RunScan(arguments.scan, stdout);
+    case Command::Fix: return RunFix(arguments.fix, stdout);
     case Command::Report:
     case Command::Json:
     case Command::Export:

@@ -4,6 +4,7 @@
 #include "format/FindingCode.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,6 +38,9 @@ inline std::string_view RleOpName(RleOp op)
     }
     return {};
 }
+
+// The two bytes of the end-of-bitmap code.
+inline constexpr std::array<std::uint8_t, 2> kRleEndOfBitmap = {0, 1};
 
 struct RleCode {
     RleOp op = RleOp::CutShort;
@@ -108,7 +112,7 @@ public:
         }
         switch (at[1]) {
         case 0: code.op = RleOp::EndOfLine; return Take(code, 2);
-        case 1:
+        case kRleEndOfBitmap[1]:
             code.op = RleOp::EndOfBitmap;
             m_ended = true;
             return Take(code, 2);

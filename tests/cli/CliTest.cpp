@@ -1401,3 +1401,56 @@ TEST(CliHidden, ScanListsTheBitmapsInsideAFileAndWritesEachOut)
     EXPECT_EQ(pieces.out, "{\"offset\":1048575,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n"
                           "{\"offset\":2097150,\"length\":70,\"width\":2,\"height\":2,\"bitCount\":24,\"verdict\":\"OK\"}\n");
 }
+
+// --fix prints each repair and OUT's verdict; the exit status says what OUT still has wrong.
+TEST(CliFix, RepairsCopiesAndSaysWhatIsLeft)
+{
+    const TempDir dir;
+    BitmapFields fields{.width = 2, .height = 1, .bitCount = 24, .sizeImage = 8, .pixels = {1, 2, 3, 4, 5, 6, 0, 0}};
+    const std::vector<std::uint8_t> good = BuildBitmap(fields);
+    fields.fileSize = 2'000'000'000;
+    fields.planes = 3;
+    const std::string broken = dir.Write("broken.bmp", BuildBitmap(fields));
+    const std::string out = (dir.path() / "out.bmp").string();
+
+    const Outcome dry = RunDump({"--fix", "--dry-run", broken, "-o", out});
+    EXPECT_EQ(dry.Code(), 0) << dry.Describe();
+    EXPECT_EQ(dry.out, "biPlanes: 3 → 1, as every bitmap has.\nbfSize: 2 000 000 000 → 62, the file's size.\nOK  " + out +
+                           "  2x1, 24 bits, BITMAPINFOHEADER\n");
+    EXPECT_FALSE(fs::exists(out));
+
+    const Outcome fixed = RunDump({"--fix", broken, "-o", out});
+    EXPECT_EQ(fixed.Code(), 0) << fixed.Describe();
+    EXPECT_EQ(fixed.out, dry.out);
+    EXPECT_EQ(ReadFileBytes(out), good);
+
+    // Nothing to repair: a copy. Errors no repair covers: written, listed, exit 1.
+    const Outcome copy = RunDump({"--fix", out, "-o", (dir.path() / "copy.bmp").string()});
+    EXPECT_EQ(copy.Code(), 0) << copy.Describe();
+    EXPECT_TRUE(copy.out.starts_with("Nothing to repair.\nOK  ")) << copy.out;
+    EXPECT_EQ(ReadFileBytes(dir.path() / "copy.bmp"), good);
+    std::vector<std::uint8_t> cut = good;
+    cut.resize(good.size() - 3);
+    const std::string cutFile = dir.Write("cut.bmp", cut);
+    const Outcome left = RunDump({"--fix", cutFile, "-o", (dir.path() / "cut-fixed.bmp").string()});
+    EXPECT_EQ(left.Code(), 1) << left.Describe();
+    EXPECT_NE(left.out.find("\n  error    pixel-data-truncated"), std::string::npos) << left.out;
+    const Outcome padded = RunDump({"--fix", "--fix=pad", cutFile, "--out-dir", (dir.path() / "sub").string()});
+    EXPECT_EQ(padded.Code(), 2) << "no such folder: " << padded.Describe();
+    fs::create_directory(dir.path() / "sub");
+    const Outcome both = RunDump({"--fix", "--fix=pad", cutFile, broken, "--out-dir", (dir.path() / "sub").string()});
+    EXPECT_EQ(both.Code(), 0) << both.Describe();
+    EXPECT_NE(both.out.find("filled with zero bytes, made up."), std::string::npos) << both.out;
+    EXPECT_EQ(FolderNames(dir.path() / "sub"), (std::vector<std::string>{"broken.bmp", "cut.bmp"}));
+
+    // Refusals: exit 2, nothing written.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--fix", broken, "-o", broken}, {"--fix", broken},
+          {"--fix", "--fix=bogus", broken, "-o", out + "2"}, {"--fix", broken, "-o", (dir.path() / "no" / "x.bmp").string()}}) {
+        const Outcome refused = RunDump(arguments);
+        EXPECT_EQ(refused.Code(), 2) << arguments.back() << ": " << refused.Describe();
+        EXPECT_TRUE(refused.out.empty()) << refused.out;
+    }
+    EXPECT_EQ(ReadFileBytes(broken), BuildBitmap(fields));
+    EXPECT_FALSE(fs::exists(out + "2"));
+}
