@@ -653,6 +653,21 @@ std::string_view RepairOfCode(FindingCode code)
     case FindingCode::DumpHidesBytes: return "None: about the window's dump, not the file.";
     case FindingCode::DumpEntrySize: return "None: about the window's dump, not the file.";
     case FindingCode::RowsPastPicture: return "Only with --fix=height: biHeight taking in the rows (and bfOffBits for rows before the pixel data).";
+    case FindingCode::IconFile: return "None needed: a note.";
+    case FindingCode::IconBadReserved: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconBadType: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconNoImages: return "None: the images are not in the file.";
+    case FindingCode::IconDirectoryTruncated: return "None: the missing entries are not in the file.";
+    case FindingCode::IconImagePastEnd: return "None: the image's missing bytes are not in the file.";
+    case FindingCode::IconImagesOverlap: return "None: which entry is wrong is not in the file.";
+    case FindingCode::IconSizeMismatch: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconBitCountMismatch: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconBytesMismatch: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconHeightNotDoubled: return "None: icon and cursor files are not repaired.";
+    case FindingCode::IconMaskTruncated: return "None: the mask's missing bytes are not in the file.";
+    case FindingCode::IconBadPng: return "None: the PNG stream is not taken apart.";
+    case FindingCode::HotspotOutside: return "None: where the hot spot was meant to be is not in the file.";
+    case FindingCode::HeaderlessDib: return "None needed: a note.";
     }
     return {};
 }
