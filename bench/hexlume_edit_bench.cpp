@@ -10,6 +10,7 @@
 // edited: resident after the edits about as after opening. OUTPUT is written by Save As and
 // left for the caller to remove. The last line is "RESULT key=value …" for bench/edit_bench.sh.
 
+#include "bench/ProcessMemory.h"
 #include "io/SaveFile.h"
 #include "mainform/FileDocument.h"
 #include "mainform/MainForm.h"
@@ -29,23 +30,9 @@
 namespace {
 
 using namespace hexlume;
+using bench::ResetPeak;
+using bench::StatusKiB;
 using Clock = std::chrono::steady_clock;
-
-std::uint64_t StatusKiB(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(key) + ":";
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(prefix, 0) == 0)
-            return std::strtoull(line.c_str() + prefix.size(), nullptr, 10);
-    throw std::runtime_error(std::string("no ") + key + " in /proc/self/status");
-}
-
-void ResetPeak()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
 
 void DrainEvents()
 {

@@ -19,6 +19,7 @@
 //
 // The last line is "RESULT key=value …" for bench/open_bench.sh.
 
+#include "bench/ProcessMemory.h"
 #include "widgets/LayoutFonts.h"
 #include "mainform/MainForm.h"
 #include "picture/PreviewPicture.h"
@@ -51,6 +52,8 @@
 namespace {
 
 using namespace hexlume;
+using bench::ResetPeak;
+using bench::StatusKiB;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -89,28 +92,6 @@ Options ParseOptions(int argc, char** argv)
     if (options.reps == 0)
         options.reps = options.sizeMiB > 64 ? 3 : 7;
     return options;
-}
-
-// Kilobytes of one "Vm…:" line of /proc/self/status.
-std::uint64_t StatusKiB(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(key) + ":";
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(prefix, 0) == 0)
-            return std::strtoull(line.c_str() + prefix.size(), nullptr, 10);
-    throw std::runtime_error(std::string("no ") + key + " in /proc/self/status");
-}
-
-// Sets VmHWM back to the current resident size, so the next reading is the peak of what
-// follows only.
-void ResetPeak()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.close();
-    if (!clear)
-        throw std::runtime_error("cannot reset the peak through /proc/self/clear_refs");
 }
 
 double Milliseconds(Clock::duration duration)
