@@ -141,7 +141,7 @@ TEST(ColorProfile, DamagedProfilesHaveTheirFindings)
     }
     // Bytes that are no ICC profile get no ICC fields; a cut profile keeps the fields it holds.
     EXPECT_TRUE(ProfilePart(ReadLayout(Bytes(cases[3].bytes))).fields.empty());
-    const Element& cut = ProfilePart(ReadLayout(Bytes(cases[5].bytes)));
+    const Element cut = ProfilePart(ReadLayout(Bytes(cases[5].bytes)));
     EXPECT_EQ(cut.fields.back().name, "tag 6 offset");  // the file ends where its size starts
 
     // A description lcms2 cannot read (a record count past the tag) leaves the profile unnamed.
