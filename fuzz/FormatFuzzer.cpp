@@ -11,6 +11,7 @@
 #include "format/Findings.h"
 #include "format/Inspection.h"
 #include "format/Layout.h"
+#include "format/Repair.h"
 #include "format/PixelBytes.h"
 #include "texts/DumpRelation.h"
 
@@ -146,5 +147,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        std::uint64_t{size} - 1, std::uint64_t{size}, std::uint64_t{size} + 9})
         RequireDescription(layout, bytes, offset);
     RequireLocations(layout.format, bytes);
+
+    // The safe repairs and the strip keep a file readable and never grow it by more than the
+    // end code they may append.
+    const FixResult fixed = FixBitmap(bytes, RepairRequest{.height = false, .pad = false, .redraw = false, .strip = true});
+    Require(fixed.bytes.size() <= size + 2);
+    RequireLayoutTilesTheFile(Inspect(Bytes(fixed.bytes)).layout, fixed.bytes.size());
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "format/BitmapFormat.h"
 #include "testsupport/BmpBuilder.h"
+#include "testsupport/IconBuilder.h"
 #include "testsupport/ProfileBuilder.h"
 
 #include <cstdio>
@@ -72,5 +73,19 @@ int main(int argc, char** argv)
             return 1;
     // An ICC profile for the fuzzer to damage: its header, tag table and the tags lcms2 reads.
     const std::vector<std::uint8_t> profile = hexlume::testing::BuildDisplayProfile(u"seed");
-    return WriteSeed(folder + "/v5-profile.bmp", hexlume::testing::BuildV5WithProfile(hexlume::format::kProfileEmbedded, profile)) ? 0 : 1;
+    if (!WriteSeed(folder + "/v5-profile.bmp", hexlume::testing::BuildV5WithProfile(hexlume::format::kProfileEmbedded, profile)))
+        return 1;
+    // An icon of a 1-bit and a 24-bit image, and the same directory as a cursor's.
+    using hexlume::testing::IconDib;
+    const std::vector<hexlume::testing::IconImageEntry> images = {
+        {.image = IconDib(2, 2, 1, std::vector<std::uint8_t>(8, 0xFF), std::vector<std::uint8_t>(8, 0x40),
+                          std::vector<std::uint8_t>(8, 0x80)),
+         .width = 2, .height = 2, .planes = 1, .bitCount = 1},
+        {.image = IconDib(2, 2, 24, {}, std::vector<std::uint8_t>(16, 0x7F), std::vector<std::uint8_t>(8, 0x40)),
+         .width = 2, .height = 2, .planes = 1, .bitCount = 24},
+    };
+    return WriteSeed(folder + "/icon.bmp", hexlume::testing::BuildIconFile(1, images)) &&
+                   WriteSeed(folder + "/cursor.bmp", hexlume::testing::BuildIconFile(2, images))
+               ? 0
+               : 1;
 }
