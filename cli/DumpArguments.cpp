@@ -4,6 +4,8 @@
 #include "primitives/WholeNumber.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -112,32 +114,48 @@ public:
         return true;
     }
 
+    // An option of the list by one of its names, so the list's order means nothing.
+    const QCommandLineOption& Named(const char* name) const
+    {
+        const auto found = std::find_if(m_all.begin(), m_all.end(), [name](const QCommandLineOption& option) {
+            return option.names().contains(QLatin1String(name));
+        });
+        if (found == m_all.end())
+            throw std::logic_error(std::string("no option named ") + name);
+        return *found;
+    }
+
     // The options of every command, each known to the parser, so that one command's option on
     // another's command line is a usage error rather than a file name.
-    const QCommandLineOption& help = m_all[0];
-    const QCommandLineOption& version = m_all[1];
-    const QCommandLineOption& json = m_all[2];
-    const QCommandLineOption& exportDump = m_all[3];
-    const QCommandLineOption& picture = m_all[4];
-    const QCommandLineOption& check = m_all[5];
-    const QCommandLineOption& diff = m_all[6];
-    const QCommandLineOption& at = m_all[7];
-    const QCommandLineOption& pixel = m_all[8];
-    const QCommandLineOption& output = m_all[9];
-    const QCommandLineOption& size = m_all[10];
-    const QCommandLineOption& quiet = m_all[11];
-    const QCommandLineOption& verbose = m_all[12];
-    const QCommandLineOption& strict = m_all[13];
-    const QCommandLineOption& jobs = m_all[14];
-    const QCommandLineOption& filesFrom = m_all[15];
-    const QCommandLineOption& nulSeparated = m_all[16];
-    const QCommandLineOption& set = m_all[17];
-    const QCommandLineOption& allRows = m_all[18];
-    const QCommandLineOption& extract = m_all[19];
-    const QCommandLineOption& planes = m_all[20];
-    const QCommandLineOption& scan = m_all[21];
-    const QCommandLineOption& extractTo = m_all[22];
-    const QCommandLineOption& entry = m_all[23];
+    const QCommandLineOption& help = Named("help");
+    const QCommandLineOption& version = Named("version");
+    const QCommandLineOption& json = Named("json");
+    const QCommandLineOption& exportDump = Named("export");
+    const QCommandLineOption& picture = Named("picture");
+    const QCommandLineOption& check = Named("check");
+    const QCommandLineOption& diff = Named("diff");
+    const QCommandLineOption& at = Named("at");
+    const QCommandLineOption& pixel = Named("pixel");
+    const QCommandLineOption& output = Named("o");
+    const QCommandLineOption& size = Named("size");
+    const QCommandLineOption& quiet = Named("q");
+    const QCommandLineOption& verbose = Named("v");
+    const QCommandLineOption& strict = Named("strict");
+    const QCommandLineOption& jobs = Named("jobs");
+    const QCommandLineOption& filesFrom = Named("files-from");
+    const QCommandLineOption& nulSeparated = Named("0");
+    const QCommandLineOption& set = Named("set");
+    const QCommandLineOption& allRows = Named("all-rows");
+    const QCommandLineOption& extract = Named("extract");
+    const QCommandLineOption& planes = Named("planes");
+    const QCommandLineOption& scan = Named("scan");
+    const QCommandLineOption& extractTo = Named("x");
+    const QCommandLineOption& entry = Named("entry");
+    const QCommandLineOption& fix = Named("fix");
+    const QCommandLineOption& dryRun = Named("dry-run");
+    const QCommandLineOption& strip = Named("strip");
+    const QCommandLineOption& redraw = Named("redraw");
+    const QCommandLineOption& outDir = Named("out-dir");
 
     // --entry N, from 1: nullopt when not given; false when its value is no such number.
     bool ReadEntry(std::optional<std::uint64_t>& entry) const
@@ -147,11 +165,6 @@ public:
         entry = ParseWholeNumber(Value(this->entry));
         return entry && *entry >= 1;
     }
-    const QCommandLineOption& fix = m_all[24];
-    const QCommandLineOption& dryRun = m_all[25];
-    const QCommandLineOption& strip = m_all[26];
-    const QCommandLineOption& redraw = m_all[27];
-    const QCommandLineOption& outDir = m_all[28];
 
 private:
     QCommandLineParser m_parser;
