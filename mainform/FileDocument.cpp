@@ -20,7 +20,7 @@ bool FileDocument::Write(std::uint64_t offset, std::span<const std::uint8_t> byt
         return false;
     if (!m_bytes->Write(offset, bytes, join))
         return false;
-    emit Changed();
+    Tell();
     return true;
 }
 
@@ -29,7 +29,31 @@ void FileDocument::Resize(std::uint64_t size)
     if (!m_bytes || size == m_bytes->Size())
         return;
     m_bytes->Resize(size);
-    emit Changed();
+    Tell();
+}
+
+void FileDocument::ChangeAsOneStep(const std::function<void()>& change)
+{
+    if (!m_bytes || m_grouping) {
+        change();
+        return;
+    }
+    m_grouping = true;
+    m_changedInGroup = false;
+    m_bytes->BeginGroup();
+    change();
+    m_bytes->EndGroup();
+    m_grouping = false;
+    if (m_changedInGroup)
+        emit Changed();
+}
+
+void FileDocument::Tell()
+{
+    if (m_grouping)
+        m_changedInGroup = true;
+    else
+        emit Changed();
 }
 
 bool FileDocument::Undo()

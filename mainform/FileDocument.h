@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -32,6 +33,9 @@ public:
     // nothing changed, for a run outside the bytes.
     bool Write(std::uint64_t offset, std::span<const std::uint8_t> bytes, bool join = false);
     void Resize(std::uint64_t size);
+    // The Writes and Resizes `change` makes are one step of the history, and the views are told
+    // once, after the last.
+    void ChangeAsOneStep(const std::function<void()>& change);
     bool Undo();
     bool Redo();
     bool CanUndo() const { return m_bytes && m_bytes->CanUndo(); }
@@ -43,7 +47,12 @@ signals:
     void Changed();
 
 private:
+    // Changed(), or noted for the end of the open group.
+    void Tell();
+
     std::unique_ptr<EditedBytes> m_bytes;
+    bool m_grouping = false;
+    bool m_changedInGroup = false;
 };
 
 }  // namespace hexlume

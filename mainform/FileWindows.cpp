@@ -3,6 +3,7 @@
 #include "DumpInspector.h"
 #include "DumpMemo.h"
 #include "FieldsWindow.h"
+#include "FileDocument.h"
 #include "FindingsBadge.h"
 #include "FindingsWindow.h"
 #include "PictureWindow.h"
@@ -28,6 +29,13 @@ FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadg
 {
     connect(m_badge, &FindingsBadge::Clicked, this, [this] { OpenFindings(); });
     connect(m_findings, &FindingsWindow::FindingChosen, this, &FileWindows::ShowChosenFinding);
+    connect(m_findings, &FindingsWindow::FixAsked, this,
+            [this](const format::Repair& repair) { MakeRepairs(std::span(&repair, 1)); });
+    connect(m_findings, &FindingsWindow::FixAllAsked, this, [this] {
+        if (m_model != nullptr)
+            MakeRepairs(format::FixBitmap(m_model->FileBytes()).made);
+    });
+    window->addActions(m_findings->actions());  // Fix and Fix all from the main window too
     // As code editors step through problems; the list answers the same keys.
     for (QWidget* keys : std::initializer_list<QWidget*>{window, m_findings}) {
         connect(new QShortcut(Qt::Key_F8, keys), &QShortcut::activated, this, [this] { OpenFindings(1); });
@@ -61,6 +69,10 @@ void FileWindows::Show(const CDib& model)
     m_badge->Show(CountFindings(findings.file), FromUtf8(FirstFindingText(findings.file)), !limits.isEmpty());
     m_findings->ShowFindings(FromUtf8(NamePart(model.GetFileName())), {findings.file.begin(), findings.file.end()},
                              std::move(where), limits);
+    std::vector<format::Repair> guesses =
+        format::RepairsFor(model.FileBytes(), {.height = true, .pad = true, .redraw = true});
+    std::erase_if(guesses, [](const format::Repair& repair) { return !repair.guess; });
+    m_findings->ShowRepairs(format::RepairsFor(model.FileBytes()), std::move(guesses));
     if (m_picture->isVisible())
         ShowPictureOfFile();
     if (m_fields->isVisible())
@@ -87,6 +99,7 @@ void FileWindows::CloseAll()
 
 void FileWindows::SetDocument(FileDocument* document)
 {
+    m_document = document;
     m_fields->SetDocument(document);
 }
 
@@ -125,6 +138,20 @@ void FileWindows::ShowChosenFinding(std::size_t finding)
     const std::vector<format::Finding>& findings = m_inspector->Findings();
     if (finding < findings.size())
         ShowPixelsOfBytes(findings[finding].offset, tr("The finding's first byte"));
+}
+
+void FileWindows::MakeRepairs(std::span<const format::Repair> repairs)
+{
+    if (m_document == nullptr || !m_document->HasFile() || repairs.empty())
+        return;
+    m_document->ChangeAsOneStep([this, repairs] {
+        for (const format::Repair& repair : repairs) {
+            if (repair.newSize)
+                m_document->Resize(*repair.newSize);
+            for (const format::ByteEdit& edit : repair.edits)
+                m_document->Write(edit.offset, edit.bytes);
+        }
+    });
 }
 
 void FileWindows::ShowChosenByte(std::uint64_t offset)

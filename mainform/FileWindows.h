@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PictureView.h"
+#include "format/Repair.h"
 #include "texts/DumpPane.h"
 #include "texts/HeaderTexts.h"
 #include "texts/ShownImage.h"
@@ -54,6 +55,8 @@ private:
     void ShowBytesOfPixel(PixelPosition pixel);
     void MarkPixelsOfByte(std::size_t memo, std::uint64_t byte);
     void ShowChosenFinding(std::size_t finding);
+    // The repairs as one edit of the document, each made on the bytes the one before left.
+    void MakeRepairs(std::span<const format::Repair> repairs);
     void ShowFieldsOfFile();
     void ShowChosenField(std::uint64_t offset, std::uint64_t size);
     // The picture window's mark and lines for a byte chosen in the dump or the findings list:
@@ -68,6 +71,7 @@ private:
     FindingsWindow* m_findings;
     PictureWindow* m_picture;
     FieldsWindow* m_fields;
+    FileDocument* m_document = nullptr;
     const CDib* m_model = nullptr;  // the file shown, while there is one
     bool m_pictureShowsFile = false;
     bool m_fieldsShowFile = false;

@@ -5,25 +5,33 @@
 #include "texts/FindingsTexts.h"
 #include "widgets/QtText.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace hexlume {
 
 namespace {
 
-enum Column { kSeverityColumn, kCodeColumn, kOffsetColumn, kDumpColumn, kMessageColumn };
+enum Column { kSeverityColumn, kCodeColumn, kOffsetColumn, kDumpColumn, kFixColumn, kMessageColumn };
 constexpr int kFindingRole = Qt::UserRole;
 
 }  // namespace
 
 FindingsWindow::FindingsWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), m_list(new QTreeWidget(this)), m_place(new QLabel(this)), m_limits(new QLabel(this))
+    : QWidget(owner, Qt::Window), m_list(new QTreeWidget(this)), m_place(new QLabel(this)), m_limits(new QLabel(this)),
+      m_fix(new QAction(tr("&Fix"), this)), m_fixAll(new QAction(tr("Fix &all"), this)),
+      m_guessButton(new QToolButton(this)), m_guessMenu(new QMenu(this))
 {
     setObjectName(QStringLiteral("FindingsWindow"));
     setWindowTitle(tr("Findings"));
@@ -33,7 +41,7 @@ FindingsWindow::FindingsWindow(QWidget* owner)
     m_list->setUniformRowHeights(true);
     m_list->setAlternatingRowColors(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setHeaderLabels({tr("Severity"), tr("Code"), tr("Offset"), tr("In the dump"), tr("Message")});
+    m_list->setHeaderLabels({tr("Severity"), tr("Code"), tr("Offset"), tr("In the dump"), tr("Repair"), tr("Message")});
     m_list->header()->setStretchLastSection(true);
     m_place->setObjectName(QStringLiteral("lblFindingPlace"));
     m_place->setWordWrap(true);
@@ -42,14 +50,49 @@ FindingsWindow::FindingsWindow(QWidget* owner)
     m_limits->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_limits->hide();
 
+    // The actions are the main window's too (see FileWindows), so Ctrl+. works from either.
+    m_fix->setObjectName(QStringLiteral("actFix"));
+    m_fix->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
+    m_fix->setToolTip(tr("Make the chosen finding's repair, as one edit to undo"));
+    m_fixAll->setObjectName(QStringLiteral("actFixAll"));
+    m_fixAll->setToolTip(tr("Make every repair the file's own bytes leave one answer for, as one edit to undo"));
+    addActions({m_fix, m_fixAll});
+    connect(m_fix, &QAction::triggered, this, [this] {
+        if (const format::Repair* repair = ChosenRepair())
+            emit FixAsked(*repair);
+    });
+    connect(m_fixAll, &QAction::triggered, this, [this] {
+        if (!m_safe.empty())
+            emit FixAllAsked();
+    });
+    auto* fixButton = new QToolButton(this);
+    fixButton->setObjectName(QStringLiteral("btnFix"));
+    fixButton->setDefaultAction(m_fix);
+    auto* fixAllButton = new QToolButton(this);
+    fixAllButton->setObjectName(QStringLiteral("btnFixAll"));
+    fixAllButton->setDefaultAction(m_fixAll);
+    // Guesses make up what the file does not say: each is named, never part of Fix all.
+    m_guessMenu->setObjectName(QStringLiteral("mnuGuesses"));
+    m_guessButton->setObjectName(QStringLiteral("btnGuesses"));
+    m_guessButton->setText(tr("Repairs that guess"));
+    m_guessButton->setMenu(m_guessMenu);
+    m_guessButton->setPopupMode(QToolButton::InstantPopup);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fixButton);
+    buttons->addWidget(fixAllButton);
+    buttons->addWidget(m_guessButton);
+    buttons->addStretch(1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(buttons);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_place);
     layout->addWidget(m_limits);
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &FindingsWindow::ChooseCurrent);
     m_list->installEventFilter(this);
+    UpdateFixActions();
 }
 
 // The list's own copy takes one cell; the rows go out whole, as the checker prints them.
@@ -74,7 +117,7 @@ void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::F
         const format::Finding& finding = m_findings[index];
         auto* row = new QTreeWidgetItem({FromUtf8(format::SeverityName(finding.severity)), FromUtf8(format::CodeName(finding.code)),
                                          FromUtf8(format::HexNumber(finding.offset)),
-                                         index < where.size() ? FromUtf8(where[index]) : QString(),
+                                         index < where.size() ? FromUtf8(where[index]) : QString(), QString(),
                                          FromUtf8(finding.message)});
         row->setIcon(kSeverityColumn, SeverityIcon(finding.severity));
         row->setToolTip(kMessageColumn, FromUtf8(finding.message));
@@ -93,11 +136,58 @@ void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::F
     }
 }
 
+void FindingsWindow::ShowRepairs(std::vector<format::Repair> safe, std::vector<format::Repair> guesses)
+{
+    m_safe = std::move(safe);
+    m_guesses = std::move(guesses);
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_list->topLevelItem(row);
+        const format::Finding& finding = m_findings[item->data(kSeverityColumn, kFindingRole).value<std::size_t>()];
+        const auto repair = std::ranges::find(m_safe, finding.code, &format::Repair::code);
+        item->setText(kFixColumn, repair != m_safe.end() ? tr("Fix") : QString());
+        item->setToolTip(kFixColumn, repair != m_safe.end() ? FromUtf8(repair->sentence) : QString());
+    }
+    m_list->resizeColumnToContents(kFixColumn);
+    m_guessMenu->clear();
+    for (std::size_t index = 0; index < m_guesses.size(); ++index) {
+        QAction* guess = m_guessMenu->addAction(FromUtf8(m_guesses[index].sentence));
+        guess->setObjectName(QStringLiteral("actGuess%1").arg(index));
+        connect(guess, &QAction::triggered, this, [this, index] {
+            if (index < m_guesses.size())
+                emit FixAsked(m_guesses[index]);
+        });
+    }
+    UpdateFixActions();
+}
+
+const format::Repair* FindingsWindow::ChosenRepair() const
+{
+    const QTreeWidgetItem* row = m_list->currentItem();
+    if (row == nullptr)
+        return nullptr;
+    const std::size_t index = row->data(kSeverityColumn, kFindingRole).value<std::size_t>();
+    if (index >= m_findings.size())
+        return nullptr;
+    const auto repair = std::ranges::find(m_safe, m_findings[index].code, &format::Repair::code);
+    return repair != m_safe.end() ? &*repair : nullptr;
+}
+
+void FindingsWindow::UpdateFixActions()
+{
+    m_fix->setEnabled(ChosenRepair() != nullptr);
+    m_fixAll->setEnabled(!m_safe.empty());
+    m_guessButton->setEnabled(!m_guesses.empty());
+}
+
 void FindingsWindow::Clear()
 {
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     m_findings.clear();
+    m_safe.clear();
+    m_guesses.clear();
+    m_guessMenu->clear();
+    UpdateFixActions();
     m_place->clear();
     m_limits->clear();
     m_limits->hide();
@@ -121,6 +211,7 @@ void FindingsWindow::SetPlaceText(const QString& text)
 
 void FindingsWindow::ChooseCurrent()
 {
+    UpdateFixActions();
     if (const QTreeWidgetItem* row = m_list->currentItem())
         emit FindingChosen(row->data(kSeverityColumn, kFindingRole).value<std::size_t>());
 }

@@ -272,6 +272,37 @@ void EditedBytes::Resize(std::uint64_t size)
     m_joinable = false;
 }
 
+void EditedBytes::BeginGroup()
+{
+    m_groupFirst = m_done.size();
+    m_groupBefore = Current();
+}
+
+void EditedBytes::EndGroup()
+{
+    if (m_done.size() <= m_groupFirst + 1) {
+        m_groupBefore = {};
+        return;  // no step, or one already whole
+    }
+    std::uint64_t from = m_done[m_groupFirst].from;
+    std::uint64_t to = m_done[m_groupFirst].to;
+    for (std::size_t index = m_groupFirst; index < m_done.size(); ++index) {
+        from = std::min(from, m_done[index].from);
+        to = std::max(to, m_done[index].to);
+    }
+    m_done.erase(m_done.begin() + static_cast<std::ptrdiff_t>(m_groupFirst), m_done.end());
+    // The group's own steps' ranges cover every byte it changed, so [from, to) of the document
+    // before and after are all an undo and a redo need.
+    State before{.runs = {}, .size = m_groupBefore.size, .sourceShown = m_groupBefore.sourceShown};
+    std::swap(m_overlay, m_groupBefore.runs);
+    before.runs = Capture(from, to).runs;
+    std::swap(m_overlay, m_groupBefore.runs);
+    m_groupBefore = {};
+    Step step{.id = 0, .from = from, .to = to, .isWrite = false, .before = std::move(before), .after = Capture(from, to)};
+    Push(std::move(step));
+    m_joinable = false;
+}
+
 bool EditedBytes::Undo()
 {
     if (m_done.empty())

@@ -125,6 +125,11 @@ public:
     // cut off and then extended again come back as zeros.
     void Resize(std::uint64_t size);
 
+    // The changes between the two (Writes and Resizes) become one undo step, so a change made of
+    // several, such as a repair, is taken back whole. Groups do not nest.
+    void BeginGroup();
+    void EndGroup();
+
     bool CanUndo() const { return !m_done.empty(); }
     bool CanRedo() const { return !m_undone.empty(); }
     // Each gives the bytes back exactly as they were before the step (or after it); false when
@@ -203,6 +208,8 @@ private:
     std::uint64_t m_savedStep = 0;
     State m_saved;  // the bytes edits are counted against (only when the state is not the source's)
     std::uint64_t m_revision = 0;
+    std::size_t m_groupFirst = 0;  // the first step of the open group
+    State m_groupBefore;           // the document as the open group found it
 };
 
 }  // namespace hexlume

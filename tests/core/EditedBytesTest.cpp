@@ -96,6 +96,29 @@ TEST(EditedBytesTest, JoinedWritesAreOneStepUntilAnUndo)
     EXPECT_EQ(pair.document.Copy(), *pair.shared);
 }
 
+TEST(EditedBytesTest, AGroupOfWritesAndResizesIsOneStep)
+{
+    Pair pair(CountingBytes(16));
+    const std::uint8_t byte[] = {0xEE};
+    pair.document.Write(12, byte);  // before the group: its own step, partly cut by the group
+    const Seen before = Look(pair.document);
+    pair.document.BeginGroup();
+    pair.document.Resize(10);
+    pair.document.Write(2, byte);
+    pair.document.Resize(20);
+    pair.document.Write(18, byte);
+    pair.document.EndGroup();
+    const Seen after = Look(pair.document);
+    ASSERT_TRUE(pair.document.Undo());
+    EXPECT_EQ(Look(pair.document), before);
+    ASSERT_TRUE(pair.document.Redo());
+    EXPECT_EQ(Look(pair.document), after);
+    ASSERT_TRUE(pair.document.Undo());
+    ASSERT_TRUE(pair.document.Undo());
+    EXPECT_FALSE(pair.document.CanUndo());
+    EXPECT_EQ(pair.document.Copy(), *pair.shared);
+}
+
 TEST(EditedBytesTest, CountsOnlyBytesThatDiffer)
 {
     Pair pair(CountingBytes(10));

@@ -8,7 +8,9 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMenu>
 #include <QTreeView>
+#include <QTreeWidget>
 
 namespace hexlume {
 namespace {
@@ -210,6 +212,63 @@ TEST_F(EditingTest, SetFileSizeCutsAndExtendsWithZerosAndRefusesNonsense)
     std::vector<std::uint8_t> extended(small.begin(), small.begin() + 64);
     extended.resize(72, 0);
     EXPECT_EQ(Document().Bytes().Copy(), extended);
+}
+
+// The findings whose rows offer a Fix, by their code.
+QStringList FixableCodes(QTreeWidget* list)
+{
+    QStringList codes;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        if (!list->topLevelItem(row)->text(4).isEmpty())
+            codes << list->topLevelItem(row)->text(1);
+    return codes;
+}
+
+TEST_F(EditingTest, FixMakesTheChosenRepairAsOneEditAndFixAllLeavesTheGuesses)
+{
+    BitmapFields fields;
+    fields.width = 2;
+    fields.height = 2;
+    fields.pixels = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    const std::vector<std::uint8_t> good = BuildBitmap(fields);
+    fields.fileSize = 2'000'000;
+    const std::vector<std::uint8_t> broken = BuildBitmap(fields);
+    OpenEdited(broken);
+    auto* list = Child<QTreeWidget>("lstFindings");
+    const QStringList fixable = FixableCodes(list);
+    ASSERT_EQ(fixable.size(), 1) << fixable.join(u' ').toStdString();
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        if (!list->topLevelItem(row)->text(4).isEmpty()) {
+            EXPECT_TRUE(list->topLevelItem(row)->toolTip(4).contains(QStringLiteral("bfSize"))) << "its sentence";
+            list->setCurrentItem(list->topLevelItem(row));
+        }
+    Child<QAction>("actFix")->trigger();
+    EXPECT_EQ(Document().Bytes().Copy(), good);
+    EXPECT_FALSE(FixableCodes(list).contains(fixable.front())) << "the finding goes with its fault";
+    EXPECT_FALSE(Child<QAction>("actFixAll")->isEnabled());
+    Child<QAction>("pmiUndo")->trigger();
+    EXPECT_EQ(Document().Bytes().Copy(), broken);
+
+    // Rows past the picture say the height is wrong, but only a guess could say by how much.
+    fields.height = 1;
+    fields.sizeImage = 8;
+    const std::vector<std::uint8_t> tall = BuildBitmap(fields);
+    OpenEdited(tall);
+    Child<QAction>("actFixAll")->trigger();
+    const std::vector<std::uint8_t> fixed = Document().Bytes().Copy();
+    EXPECT_NE(fixed, tall);
+    EXPECT_EQ(fixed[22], 1) << "biHeight kept";
+    auto* guesses = Child<QMenu>("mnuGuesses");
+    QAction* height = nullptr;
+    for (QAction* guess : guesses->actions())
+        if (guess->text().contains(QStringLiteral("biHeight")))
+            height = guess;
+    ASSERT_NE(height, nullptr) << "offered by name, with its sentence";
+    height->trigger();
+    EXPECT_EQ(Document().Bytes().At(22), 2) << "named, the guess is made";
+    Child<QAction>("pmiUndo")->trigger();
+    Child<QAction>("pmiUndo")->trigger();
+    EXPECT_EQ(Document().Bytes().Copy(), tall) << "Fix all is one step too";
 }
 
 }  // namespace
