@@ -672,4 +672,9 @@ std::string_view RepairOfCode(FindingCode code)
     return {};
 }
 
+bool MayHaveRepair(FindingCode code)
+{
+    return !RepairOfCode(code).starts_with("None");
+}
+
 }  // namespace hexlume::format

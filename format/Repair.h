@@ -56,5 +56,8 @@ FixResult FixBitmap(Bytes file, const RepairRequest& request = {});
 // How a finding of the code is repaired, or why it is not: one sentence, as the manual's table
 // gives it.
 std::string_view RepairOfCode(FindingCode code);
+// Whether a finding of the code may have a repair (safe, with --strip, or a guess), as the
+// table above says.
+bool MayHaveRepair(FindingCode code);
 
 }  // namespace hexlume::format

@@ -20,6 +20,8 @@
 #include <QShortcut>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace hexlume {
 
 FileWindows::FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadge* badge,
@@ -69,10 +71,15 @@ void FileWindows::Show(const CDib& model)
     m_badge->Show(CountFindings(findings.file), FromUtf8(FirstFindingText(findings.file)), !limits.isEmpty());
     m_findings->ShowFindings(FromUtf8(NamePart(model.GetFileName())), {findings.file.begin(), findings.file.end()},
                              std::move(where), limits);
-    std::vector<format::Repair> guesses =
-        format::RepairsFor(model.FileBytes(), {.height = true, .pad = true, .redraw = true});
-    std::erase_if(guesses, [](const format::Repair& repair) { return !repair.guess; });
-    m_findings->ShowRepairs(format::RepairsFor(model.FileBytes()), std::move(guesses));
+    // Working the repairs out reads the whole file again: only when a finding may have one.
+    std::vector<format::Repair> safe;
+    std::vector<format::Repair> guesses;
+    if (std::ranges::any_of(findings.file, [](const format::Finding& finding) { return format::MayHaveRepair(finding.code); })) {
+        safe = format::RepairsFor(model.FileBytes());
+        guesses = format::RepairsFor(model.FileBytes(), {.height = true, .pad = true, .redraw = true});
+        std::erase_if(guesses, [](const format::Repair& repair) { return !repair.guess; });
+    }
+    m_findings->ShowRepairs(std::move(safe), std::move(guesses));
     if (m_picture->isVisible())
         ShowPictureOfFile();
     if (m_fields->isVisible())
