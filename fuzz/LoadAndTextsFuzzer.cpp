@@ -11,6 +11,7 @@
 #include "texts/HeaderTexts.h"
 #include "texts/FindingsTexts.h"
 #include "texts/InspectionTexts.h"
+#include "texts/ShownImage.h"
 #include "texts/RegionText.h"
 #include "texts/StatusTexts.h"
 #include "model/Dib.h"
@@ -42,10 +43,13 @@ void RequireFileBytes(ByteSpan region, const std::uint8_t* data, std::size_t del
 }
 
 // The window's tooltips for the first and last bytes each memo holds, its cells and its marks.
-void InspectEveryMemo(const CDib& dib, const DumpPaneView& pane)
+void InspectEveryMemo(const CDib& dib, const ShownImage& image, const DumpPaneView& pane)
 {
-    const auto [layout, findings, noPictureReason] = InspectLoadedFile(dib);
-    const DumpFileMap map = MapDumpToFile(dib, pane);
+    // As the window inspects the image it shows.
+    format::Inspection inspected = format::Inspect(dib.FileBytes(), image.index);
+    AddDumpNotes(inspected, image.dump);
+    const auto& [layout, findings, noPictureReason] = inspected;
+    const DumpFileMap map = MapDumpToFile(image.dump, pane);
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         for (const std::uint64_t byte : {std::uint64_t{0}, map[memo].shown / 2, map[memo].shown - 1}) {
             const auto offset = FileOffsetOf(map, memo, byte);
@@ -81,7 +85,8 @@ void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t deliv
 
     (void)FileHeaderValueTexts(dib.GetFileHeader());
     (void)InfoHeaderValueTexts(info);
-    const DumpPaneView pane = DescribeDumpPane(dib, 16);
+    const ShownImage image = ShowImage(dib, 0);
+    const DumpPaneView pane = DescribeDumpPane(image.dump, 16);
     for (const MemoView& memo : pane.memos) {
         const std::string whole = MemoText(memo);
         const std::string shown = MemoShownText(memo);
@@ -90,7 +95,7 @@ void BuildEveryText(const CDib& dib, const std::uint8_t* data, std::size_t deliv
             Require(whole.size() == RegionTextSize(memo.bytes->size()));
     }
     (void)LineNumbersText(0, pane.numbersShown);
-    InspectEveryMemo(dib, pane);
+    InspectEveryMemo(dib, image, pane);
     (void)StatusTexts(NamePart(dib.GetFileName()), dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
 }
 
