@@ -46,6 +46,18 @@ std::vector<std::uint8_t> BuildBitmap(const BitmapFields& fields)
     return out;
 }
 
+std::vector<std::uint8_t> BuildChanged(BitmapFields fields, const std::function<void(BitmapFields&)>& change)
+{
+    change(fields);
+    return BuildBitmap(fields);
+}
+
+std::vector<std::uint8_t> CutTo(std::vector<std::uint8_t> bytes, std::size_t keep)
+{
+    bytes.resize(keep);
+    return bytes;
+}
+
 void WriteNoiseBitmap(const std::filesystem::path& path, const BitmapFields& fields, std::uint64_t noiseBytes)
 {
     BitmapFields head = fields;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ struct BitmapFields {
 inline constexpr std::uint32_t kBuiltHeadersSize = 14 + 40;
 
 std::vector<std::uint8_t> BuildBitmap(const BitmapFields& fields);
+// The bitmap of `fields` after `change`: one field broken, the rest as given.
+std::vector<std::uint8_t> BuildChanged(BitmapFields fields, const std::function<void(BitmapFields&)>& change);
+// The first `keep` bytes: a file cut short.
+std::vector<std::uint8_t> CutTo(std::vector<std::uint8_t> bytes, std::size_t keep);
 
 // Writes the bitmap of `fields` with `noiseBytes` pseudo-random bytes after its palette in place
 // of `pixels` (xorshift64: every byte value turns up, and no pattern helps a reader or a scaler).

@@ -12,6 +12,8 @@ namespace {
 
 using testing::BitmapFields;
 using testing::BuildBitmap;
+using testing::BuildChanged;
+using testing::CutTo;
 namespace fs = std::filesystem;
 
 std::vector<Finding> Check(const std::vector<std::uint8_t>& bytes)
@@ -72,17 +74,6 @@ BitmapFields BitFields16(std::uint32_t red, std::uint32_t green, std::uint32_t b
             .palette = masks, .pixels = std::vector<std::uint8_t>(4)};
 }
 
-std::vector<std::uint8_t> Build(BitmapFields fields, const std::function<void(BitmapFields&)>& change)
-{
-    change(fields);
-    return BuildBitmap(fields);
-}
-
-std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t keep)
-{
-    bytes.resize(keep);
-    return bytes;
-}
 
 struct Broken {
     FindingCode code;
@@ -101,14 +92,14 @@ TEST(CheckBitmap, TheValidShapesHaveNoProblem)
 // Each file breaks one rule; it must get that finding, at that severity, inside the file.
 TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
 {
-    const auto indexed = [](const std::function<void(BitmapFields&)>& change) { return Build(Indexed8(), change); };
+    const auto indexed = [](const std::function<void(BitmapFields&)>& change) { return BuildChanged(Indexed8(), change); };
     const auto rle = [](std::vector<std::uint8_t> stream) { return BuildBitmap(Rle8(std::move(stream))); };
     const auto masks = [](std::uint32_t r, std::uint32_t g, std::uint32_t b) {
         return BuildBitmap(BitFields16(r, g, b));
     };
     const std::vector<Broken> cases{
-        {FindingCode::FileTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 9)},
-        {FindingCode::HeaderTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 40)},
+        {FindingCode::FileTruncated, Severity::Error, CutTo(BuildBitmap(Indexed8()), 9)},
+        {FindingCode::HeaderTruncated, Severity::Error, CutTo(BuildBitmap(Indexed8()), 40)},
         {FindingCode::BadSignature, Severity::Error, indexed([](auto& f) { f.type = 0x4142; })},
         {FindingCode::UnknownHeaderSize, Severity::Error, indexed([](auto& f) { f.infoSize = 100; })},
         {FindingCode::UnknownHeaderSize, Severity::Error, indexed([](auto& f) { f.infoSize = 39; })},
@@ -120,25 +111,25 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {FindingCode::CompressionMismatch, Severity::Error, indexed([](auto& f) { f.compression = kBiRle4; })},
         {FindingCode::BadWidth, Severity::Error, indexed([](auto& f) { f.width = -4; })},
         {FindingCode::BadHeight, Severity::Error, indexed([](auto& f) { f.height = 0; })},
-        {FindingCode::TopDownCompressed, Severity::Error, Build(Rle8(kGoodRle), [](auto& f) { f.height = -2; })},
+        {FindingCode::TopDownCompressed, Severity::Error, BuildChanged(Rle8(kGoodRle), [](auto& f) { f.height = -2; })},
         {FindingCode::SizeOverflow, Severity::Error, indexed([](auto& f) { f.width = 0x7FFFFFFF; f.height = 0x7FFFFFFF; })},
         {FindingCode::ColourTableTooLarge, Severity::Error, indexed([](auto& f) { f.clrUsed = 257; })},
         {FindingCode::ColourTableTooLarge, Severity::Warning, indexed([](auto& f) { f.clrUsed = 300; f.palette.resize(1200); })},
-        {FindingCode::ColourTableTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 60)},
+        {FindingCode::ColourTableTruncated, Severity::Error, CutTo(BuildBitmap(Indexed8()), 60)},
         {FindingCode::PixelOffsetPastEnd, Severity::Error, indexed([](auto& f) { f.offBits = 500; })},
         {FindingCode::PixelOffsetOverlaps, Severity::Error, indexed([](auto& f) { f.offBits = 60; })},
-        {FindingCode::PixelDataTruncated, Severity::Error, Cut(BuildBitmap(Indexed8()), 75)},
+        {FindingCode::PixelDataTruncated, Severity::Error, CutTo(BuildBitmap(Indexed8()), 75)},
         {FindingCode::IndexPastTable, Severity::Error, indexed([](auto& f) { f.pixels[6] = 4; })},
         {FindingCode::IndexPastTable, Severity::Error, rle({4, 1, 0, 0, 0, 4, 0, 1, 9, 2, 0, 1})},
         {FindingCode::RleRunPastRow, Severity::Error, rle({5, 1, 0, 0, 4, 2, 0, 1})},
         {FindingCode::RlePastLastRow, Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0, 1, 1, 0, 1})},
         {FindingCode::RleDeltaOutside, Severity::Error, rle({4, 1, 0, 2, 0, 3, 0, 1})},
         {FindingCode::RleMissingEnd, Severity::Error, rle({4, 1, 0, 0, 4, 2, 0, 0})},
-        {FindingCode::RleTruncated, Severity::Error, Cut(rle({4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1}), 54 + 16 + 7)},
+        {FindingCode::RleTruncated, Severity::Error, CutTo(rle({4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1}), 54 + 16 + 7)},
         {FindingCode::MasksOverlap, Severity::Error, masks(0xF800, 0x0FE0, 0x001F)},
         {FindingCode::MaskNotContiguous, Severity::Error, masks(0xF800, 0x07E0, 0x0015)},
         {FindingCode::MaskExceedsBitCount, Severity::Error, masks(0x1F0000, 0x07E0, 0x001F)},
-        {FindingCode::MasksTruncated, Severity::Error, Cut(masks(0xF800, 0x07E0, 0x001F), 60)},
+        {FindingCode::MasksTruncated, Severity::Error, CutTo(masks(0xF800, 0x07E0, 0x001F), 60)},
         {FindingCode::MaskEmpty, Severity::Warning, masks(0xF800, 0, 0x001F)},
         {FindingCode::FileSizeMismatch, Severity::Error, indexed([](auto& f) { f.fileSize = 9286; })},
         {FindingCode::FileSizeMismatch, Severity::Warning, indexed([](auto& f) { f.fileSize = 70; })},
@@ -148,7 +139,7 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
         {FindingCode::PaddingNotZero, Severity::Warning, indexed([](auto& f) { f.width = 3; f.pixels[7] = 9; })},
         {FindingCode::BitsOutsideMasks, Severity::Note,
          BuildBitmap({.width = 1, .height = 1, .bitCount = 32, .pixels = {1, 2, 3, 0xFF}})},
-        {FindingCode::SizeImageMismatch, Severity::Warning, Build(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
+        {FindingCode::SizeImageMismatch, Severity::Warning, BuildChanged(Rle8(kGoodRle), [](auto& f) { f.sizeImage = 4; })},
         {FindingCode::AbsurdDensity, Severity::Warning, indexed([](auto& f) { f.yPelsPerMeter = -5; })},
         {FindingCode::DensityMismatch, Severity::Warning, indexed([](auto& f) { f.xPelsPerMeter = 283'500; })},
         {FindingCode::SizeImageZero, Severity::Note, indexed([](auto& f) { f.sizeImage = 0; })},
@@ -178,7 +169,7 @@ TEST(CheckBitmap, EachBrokenRuleHasItsFinding)
 TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
 {
     const auto trailing = [](std::vector<std::uint8_t> extra) {
-        const std::vector<Finding> findings = Check(Build(Indexed8(), [&](auto& f) {
+        const std::vector<Finding> findings = Check(BuildChanged(Indexed8(), [&](auto& f) {
             f.pixels.insert(f.pixels.end(), extra.begin(), extra.end());
         }));
         const auto found = std::find_if(findings.begin(), findings.end(),
@@ -239,7 +230,7 @@ TEST(CheckBitmap, ABitmapArrayHasEachBitmapCheckedAtItsOwnOffset)
 
 TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
 {
-    const std::vector<Finding> findings = Check(Build(Indexed8(), [](auto& f) { f.fileSize = 9286; }));
+    const std::vector<Finding> findings = Check(BuildChanged(Indexed8(), [](auto& f) { f.fileSize = 9286; }));
     ASSERT_FALSE(findings.empty());
     const auto mismatch = std::find_if(findings.begin(), findings.end(),
                                        [](const Finding& f) { return f.code == FindingCode::FileSizeMismatch; });
@@ -250,7 +241,7 @@ TEST(CheckBitmap, MessagesUseTheFilesOwnNumbersAndFieldNames)
     EXPECT_EQ(mismatch->length, 4u);
 
     // The part bfOffBits points into ends where that part ends, not where the colour table does.
-    const std::vector<Finding> inHeader = Check(Build(Indexed8(), [](auto& f) { f.offBits = 20; }));
+    const std::vector<Finding> inHeader = Check(BuildChanged(Indexed8(), [](auto& f) { f.offBits = 20; }));
     const auto overlaps = std::find_if(inHeader.begin(), inHeader.end(),
                                        [](const Finding& f) { return f.code == FindingCode::PixelOffsetOverlaps; });
     ASSERT_NE(overlaps, inHeader.end());

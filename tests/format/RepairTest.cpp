@@ -15,6 +15,8 @@ namespace {
 
 using testing::BitmapFields;
 using testing::BuildBitmap;
+using testing::BuildChanged;
+using testing::CutTo;
 
 // 4 x 2 pixels at 8 bits with a 4-entry colour table, every size field filled in.
 BitmapFields Indexed8()
@@ -32,17 +34,6 @@ BitmapFields Rle8(std::vector<std::uint8_t> stream)
     return fields;
 }
 
-std::vector<std::uint8_t> Changed(BitmapFields fields, const std::function<void(BitmapFields&)>& change)
-{
-    change(fields);
-    return BuildBitmap(fields);
-}
-
-std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t keep)
-{
-    bytes.resize(keep);
-    return bytes;
-}
 
 bool HasError(Bytes bytes)
 {
@@ -72,7 +63,7 @@ TEST(Repair, EachSafeRepairRestoresTheFileBrokenThatWay)
 {
     const std::vector<std::uint8_t> indexed = BuildBitmap(Indexed8());
     const std::vector<std::uint8_t> rle = BuildBitmap(Rle8({4, 1, 0, 0, 4, 2, 0, 1}));
-    const auto broken = [](const std::function<void(BitmapFields&)>& change) { return Changed(Indexed8(), change); };
+    const auto broken = [](const std::function<void(BitmapFields&)>& change) { return BuildChanged(Indexed8(), change); };
     const struct {
         const char* name;
         std::vector<std::uint8_t> bytes;
@@ -89,9 +80,9 @@ TEST(Repair, EachSafeRepairRestoresTheFileBrokenThatWay)
         {"biPlanes", broken([](auto& f) { f.planes = 3; }), indexed, 1},
         {"bfReserved1", broken([](auto& f) { f.reserved1 = 5; }), indexed, 1},
         {"three at once", broken([](auto& f) { f.fileSize = 9; f.planes = 0; f.sizeImage = 77; }), indexed, 3},
-        {"RLE end code", Cut(rle, rle.size() - 2), rle, 1},
-        {"RLE biSizeImage", Changed(Rle8({4, 1, 0, 0, 4, 2, 0, 1}), [](auto& f) { f.sizeImage = 3; }), rle, 1},
-        {"RLE bfOffBits", Changed(Rle8({4, 1, 0, 0, 4, 2, 0, 1}), [](auto& f) { f.offBits = 9; }), rle, 1},
+        {"RLE end code", CutTo(rle, rle.size() - 2), rle, 1},
+        {"RLE biSizeImage", BuildChanged(Rle8({4, 1, 0, 0, 4, 2, 0, 1}), [](auto& f) { f.sizeImage = 3; }), rle, 1},
+        {"RLE bfOffBits", BuildChanged(Rle8({4, 1, 0, 0, 4, 2, 0, 1}), [](auto& f) { f.offBits = 9; }), rle, 1},
     };
     for (const auto& broken : cases) {
         ASSERT_NE(broken.bytes, broken.good) << broken.name;
@@ -118,10 +109,10 @@ TEST(Repair, GuessesOnlyWhenNamed)
         RepairRequest request;
         FindingCode code;
     } cases[] = {
-        {"height", Changed(Indexed8(), [](auto& f) { f.height = 1; }), {.height = true}, FindingCode::RowsPastPicture},
-        {"pad", Cut(indexed, indexed.size() - 3), {.pad = true}, FindingCode::PixelDataTruncated},
+        {"height", BuildChanged(Indexed8(), [](auto& f) { f.height = 1; }), {.height = true}, FindingCode::RowsPastPicture},
+        {"pad", CutTo(indexed, indexed.size() - 3), {.pad = true}, FindingCode::PixelDataTruncated},
         {"redraw", BuildBitmap(Rle8({5, 1, 0, 0, 4, 2, 0, 1})), {.redraw = true}, FindingCode::RleRunPastRow},
-        {"redraw indices", Changed(Indexed8(), [](auto& f) { f.pixels[2] = 9; }),
+        {"redraw indices", BuildChanged(Indexed8(), [](auto& f) { f.pixels[2] = 9; }),
          {.redraw = true}, FindingCode::IndexPastTable},
     };
     for (const auto& guessed : cases) {
