@@ -6,14 +6,7 @@ namespace hexlume::format {
 
 std::string GroupedNumber(std::uint64_t value)
 {
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (digits.size() - i) % 3 == 0)
-            grouped += ' ';
-        grouped += digits[i];
-    }
-    return grouped;
+    return GroupedDigits(value);
 }
 
 std::string_view CountWord(std::uint64_t count, std::string_view one, std::string_view many)
@@ -28,12 +21,12 @@ std::string Counted(std::uint64_t count, std::string_view one, std::string_view 
 
 std::string ByteCount(std::uint64_t count)
 {
-    return Counted(count, "byte", "bytes");
+    return say::Bytes(count).English();
 }
 
 std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
 {
-    return "bytes " + GroupedNumber(offset) + " to " + GroupedNumber(offset + length - 1);
+    return say::ByteRange(offset, length).English();
 }
 
 std::string Capitalised(std::string text)
@@ -45,33 +38,66 @@ std::string Capitalised(std::string text)
 
 std::string BitRangeText(std::uint64_t first, std::uint64_t count)
 {
-    if (count == 1)
-        return "bit " + std::to_string(first);
-    return "bits " + std::to_string(first) + " to " + std::to_string(first + count - 1);
+    return say::BitRange(first, count).English();
 }
 
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
 {
-    return PixelSpanText(x, x, shownRow, storedRow);
+    return say::Pixel(x, shownRow, storedRow).English();
 }
 
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow)
 {
-    const auto point = [shownRow](std::uint64_t x) {
-        return "(" + GroupedNumber(x) + ", " + GroupedNumber(shownRow) + ")";
-    };
-    std::string text = firstX == lastX ? "pixel " + point(firstX) : "pixels " + point(firstX) + " to " + point(lastX);
-    if (storedRow != shownRow)
-        text += " (stored row " + GroupedNumber(storedRow) + ")";
-    return text;
+    return say::PixelSpan(firstX, lastX, shownRow, storedRow).English();
 }
 
 std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format)
 {
-    if (storedRow >= format.rows)
-        return "stored row " + GroupedNumber(storedRow) + ", past the picture";
-    return PixelText(x, format.ShownRow(storedRow), storedRow);
+    return say::StreamPlace(x, storedRow, format).English();
 }
+
+namespace say {
+
+Message Bytes(std::uint64_t count)
+{
+    return Message(HX_TR_N("Numbers", "%n byte(s)")).Count(count);
+}
+
+Message ByteRange(std::uint64_t offset, std::uint64_t length)
+{
+    return Message(HX_TR("Numbers", "bytes %1 to %2")).Number(offset).Number(offset + length - 1);
+}
+
+Message BitRange(std::uint64_t first, std::uint64_t count)
+{
+    if (count == 1)
+        return Message(HX_TR("Numbers", "bit %1")).Arg(std::to_string(first));
+    return Message(HX_TR("Numbers", "bits %1 to %2")).Arg(std::to_string(first)).Arg(std::to_string(first + count - 1));
+}
+
+Message Pixel(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
+{
+    return PixelSpan(x, x, shownRow, storedRow);
+}
+
+Message PixelSpan(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow)
+{
+    Message place = firstX == lastX
+                        ? Message(HX_TR("Numbers", "pixel (%1, %2)")).Number(firstX).Number(shownRow)
+                        : Message(HX_TR("Numbers", "pixels (%1, %2) to (%3, %2)")).Number(firstX).Number(shownRow).Number(lastX);
+    if (storedRow == shownRow)
+        return place;
+    return Message(HX_TR("Numbers", "%1 (stored row %2)")).Arg(std::move(place)).Number(storedRow);
+}
+
+Message StreamPlace(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format)
+{
+    if (storedRow >= format.rows)
+        return Message(HX_TR("Numbers", "stored row %1, past the picture")).Number(storedRow);
+    return Pixel(x, format.ShownRow(storedRow), storedRow);
+}
+
+}  // namespace say
 
 std::string SignatureText(std::uint64_t value)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <string>
@@ -34,6 +35,17 @@ std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64
 // Where an RLE stream stands, which may be past the picture's last row: a pixel while the row is
 // in the picture, else "stored row 70, past the picture".
 std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
+
+// The same places and counts as messages, for texts the window says in the reader's language; the
+// functions above are their English.
+namespace say {
+Message Bytes(std::uint64_t count);                                     // "9 286 bytes"
+Message ByteRange(std::uint64_t offset, std::uint64_t length);          // "bytes 54 to 65"
+Message BitRange(std::uint64_t first, std::uint64_t count);             // "bits 5 to 10"
+Message Pixel(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);
+Message PixelSpan(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
+Message StreamPlace(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
+}  // namespace say
 
 // "pixel (3, 0)" → "Pixel (3, 0)": a place that starts a sentence.
 std::string Capitalised(std::string text);

@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "platform/QtPlatform.h"
 #include "widgets/LayoutFonts.h"
+#include "widgets/Translation.h"
 
 #include <QFile>
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
     g_defaultHandler = qInstallMessageHandler(FatalToExit);
     hexlume::Application app(argc, argv);
     qInstallMessageHandler(g_defaultHandler);
+    hexlume::UseLanguage(hexlume::LanguageFor(QLocale::system()));
     hexlume::RegisterLayoutFonts();
     hexlume::QtPlatform platform;
     app.SetErrorDisplay(&platform);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev nlohmann-json3-dev liblcms2-dev
     fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
     imagemagick parallel

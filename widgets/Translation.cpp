@@ -1,0 +1,91 @@
+#include "Translation.h"
+
+#include "QtText.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <algorithm>
+
+#include <memory>
+
+namespace hexlume {
+
+namespace {
+
+struct Installed {
+    Language language = Language::Chinese;
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed& Current()
+{
+    static Installed installed;
+    return installed;
+}
+
+void Remove(std::unique_ptr<QTranslator>& translator)
+{
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+}
+
+}  // namespace
+
+Language LanguageFor(const QLocale& locale)
+{
+    return locale.language() == QLocale::English ? Language::English : Language::Chinese;
+}
+
+bool UseLanguage(Language language)
+{
+    Installed& installed = Current();
+    Remove(installed.own);
+    Remove(installed.qt);
+    installed.language = language;
+
+    const QString suffix = language == Language::English ? QStringLiteral("en") : QStringLiteral("zh_CN");
+    auto own = std::make_unique<QTranslator>();
+    const bool loaded = own->load(QStringLiteral(":/i18n/hexlume_") + suffix + QStringLiteral(".qm"));
+    if (loaded) {
+        QCoreApplication::installTranslator(own.get());
+        installed.own = std::move(own);
+    }
+    // Qt speaks English by itself; only another language needs its buttons and dialogs translated.
+    if (language != Language::English) {
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(QStringLiteral("qt_") + suffix, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt.get());
+            installed.qt = std::move(qt);
+        }
+    }
+    return loaded;
+}
+
+Language CurrentLanguage()
+{
+    return Current().language;
+}
+
+QString Say(const Message& message)
+{
+    const QTranslator* own = Current().own.get();
+    if (own == nullptr)
+        return FromUtf8(message.English());
+    // The translator's own text, not QCoreApplication::translate's, so that %n is written with
+    // grouped digits as every other number.
+    const auto lookup = [own](const char* context, const char* text,
+                              std::optional<std::uint64_t> count) -> std::optional<std::string> {
+        const int n = count ? static_cast<int>(std::min<std::uint64_t>(*count, 1'000'000'000)) : -1;
+        const QString translated = own->translate(context, text, nullptr, n);
+        if (translated.isEmpty())
+            return std::nullopt;
+        return translated.toStdString();
+    };
+    return FromUtf8(message.Said(lookup));
+}
+
+}  // namespace hexlume

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "primitives/Message.h"
+
+#include <QLocale>
+#include <QString>
+
+// The window's language: one at a time, the whole window. The program's texts and Qt's own
+// buttons and dialogs are translated together.
+namespace hexlume {
+
+enum class Language { Chinese, English };
+
+// English for an English locale ("en_US", "en_GB", …); Chinese for every other, and for none.
+Language LanguageFor(const QLocale& locale);
+
+// Installs the program's and Qt's translations for the language in place of any before; false
+// when the program's own could not be loaded (the window then speaks its source texts).
+bool UseLanguage(Language language);
+Language CurrentLanguage();
+
+// A library's message in the window's language.
+QString Say(const Message& message);
+
+}  // namespace hexlume
