@@ -78,7 +78,7 @@ std::string FirstOf(const std::vector<Finding>& findings, Severity severity)
     const auto more = std::count_if(findings.begin(), findings.end(),
                                     [severity](const Finding& finding) { return finding.severity == severity; }) -
                       1;
-    std::string text = std::string(format::CodeName(first->code)) + ": " + first->message;
+    std::string text = std::string(format::CodeName(first->code)) + ": " + first->message.English();
     if (more > 0)
         text += " (+" + std::to_string(more) + " more " + std::string(format::SeverityName(severity)) +
                 std::string(format::CountWord(static_cast<std::uint64_t>(more), ")", "s)"));
@@ -163,7 +163,7 @@ std::string JsonLine(const std::string& path, const Verdict& verdict)
         findings.push_back({{"code", format::CodeName(finding.code)},
                             {"severity", format::SeverityName(finding.severity)},
                             {"offset", finding.offset},
-                            {"message", finding.message}});
+                            {"message", finding.message.English()}});
     Json line{{"hexlumeCheck", kCheckJsonVersion},
               {"file", path},
               {"verdict", OutcomeWord(verdict.outcome)},

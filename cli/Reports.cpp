@@ -143,7 +143,7 @@ Json JsonFindings(const std::vector<format::Finding>& findings)
                         {"offset", finding.offset},
                         {"length", finding.length},
                         {"field", finding.field},
-                        {"message", finding.message}});
+                        {"message", finding.message.English()}});
     return list;
 }
 
@@ -178,7 +178,7 @@ void PutTextFindings(Output& out, const std::vector<format::Finding>& findings)
         out.Put("  none\n");
     for (const format::Finding& finding : findings)
         out.Put("  " + std::string(format::SeverityName(finding.severity)) + "  " + std::string(format::CodeName(finding.code)) + "  " +
-                format::HexNumber(finding.offset) + "  " + finding.message + "\n");
+                format::HexNumber(finding.offset) + "  " + finding.message.English() + "\n");
 }
 
 }  // namespace

@@ -170,21 +170,21 @@ struct StreamCheck : Part {
     // The first fault of a kind, with the count of the others, which the walk meets once a row.
     [[gnu::cold, gnu::noinline]] void ReportHuffmanFault(const HuffmanStep& step, std::uint64_t moreRows)
     {
-        ReportStreamFault(DescribeHuffmanFault(m_format, step), moreRows, "more row does", "more rows do");
+        ReportStreamFault(DescribeHuffmanFault(m_format, step), moreRows,
+                          HX_TR_N("Findings", "%1, and %n more row(s) (does|do) the same."));
     }
 
     [[gnu::cold, gnu::noinline]] void ReportRleExit(const RleCode& code, const RleStep& step, std::uint64_t more)
     {
-        ReportStreamFault(DescribeRleExit(m_format, code, step), more, "more code does", "more codes do");
+        ReportStreamFault(DescribeRleExit(m_format, code, step), more,
+                          HX_TR_N("Findings", "%1, and %n more code(s) (does|do) the same."));
     }
 
-    void ReportStreamFault(StreamFault fault, std::uint64_t more, std::string_view one, std::string_view many)
+    // A stream fault's sentence comes without its full stop, so that the count of the others may follow it.
+    void ReportStreamFault(StreamFault fault, std::uint64_t more, MessageTemplate others)
     {
-        if (more != 0) {
-            fault.message.pop_back();  // the sentence goes on
-            fault.message += ", and " + Counted(more, one, many) + " the same.";
-        }
-        m_list.Add(Severity::Error, fault.code, fault.offset, fault.length, std::move(fault.message));
+        Message sentence = more == 0 ? fault.Sentence() : Message(others).Count(more).Arg(std::move(fault.message));
+        m_list.Add(Severity::Error, fault.code, fault.offset, fault.length, std::move(sentence));
     }
 
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.

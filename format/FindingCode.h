@@ -1,5 +1,7 @@
 #pragma once
 
+#include "primitives/Message.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -116,7 +118,9 @@ struct StreamFault {
     FindingCode code = FindingCode::RleRunPastRow;
     std::uint64_t offset = 0;  // the bytes it covers
     std::uint64_t length = 0;
-    std::string message;       // one sentence, ending in "."
+    Message message;           // one sentence, without its full stop so that more may follow
+
+    Message Sentence() const { return Message(HX_TR("Findings", "%1.")).Arg(message); }
 };
 
 }  // namespace hexlume::format

@@ -5,7 +5,7 @@
 namespace hexlume::format {
 
 void FindingList::Add(Severity severity, FindingCode code, std::uint64_t offset, std::uint64_t length,
-                      std::string message, std::string field)
+                      Message message, std::string field)
 {
     // A place past the end (a claim the file does not hold) is shown at the file's last byte.
     const std::uint64_t fileSize = m_layout.format.fileSize;
@@ -22,7 +22,7 @@ void FindingList::Add(Severity severity, FindingCode code, std::uint64_t offset,
                           .field = std::move(field), .message = std::move(message)});
 }
 
-void FindingList::AddOnField(Severity severity, FindingCode code, FieldId id, std::string message)
+void FindingList::AddOnField(Severity severity, FindingCode code, FieldId id, Message message)
 {
     const Field* field = FieldFor(id);
     if (field != nullptr) {

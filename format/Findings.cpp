@@ -109,8 +109,11 @@ std::vector<Finding> CheckIconFile(const Layout& layout, Bytes file)
         if (!image.pngImage && entries[i].image.offset < file.size() && !overlapping[i]) {
             const Layout alone = ReadDibLayout(file, image);
             for (Finding& finding : CheckOneBitmap(alone, file, true)) {
-                finding.message = "Image " + GroupedNumber(i + 1) + " of " + GroupedNumber(entries.size()) +
-                                  " (offset " + GroupedNumber(entries[i].imageOffset) + "): " + finding.message;
+                finding.message = Message(HX_TR("Findings", "Image %1 of %2 (offset %3): %4"))
+                                      .Number(i + 1)
+                                      .Number(entries.size())
+                                      .Number(entries[i].imageOffset)
+                                      .Arg(std::move(finding.message));
                 entryFindings.push_back(std::move(finding));
             }
         }
@@ -146,9 +149,10 @@ std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
                         {.severity = Severity::Note, .code = FindingCode::HeaderlessDib, .offset = 0,
                          .length = std::min<std::uint64_t>(layout.format.header.present, layout.format.headerSize),
                          .field = {},
-                         .message = "The file starts with a " + std::string(HeaderVersionName(layout.format.version)) +
-                                    ": a DIB without a file header, as the clipboard holds one; its pixels follow "
-                                    "the colour table."});
+                         .message = Message(HX_TR("Findings", "The file starts with a %1: a DIB without a file "
+                                                                              "header, as the clipboard holds one; its pixels "
+                                                                              "follow the colour table."))
+                                        .Arg(HeaderVersionName(layout.format.version))});
         return findings;
     }
     if (array.entries.empty())
@@ -157,8 +161,11 @@ std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)
     for (std::size_t i = 0; i < array.entries.size(); ++i) {
         const Layout entry = ReadLayout(file, array.BitmapAt(i));
         for (Finding& finding : CheckOneBitmap(entry, file, true)) {
-            finding.message = "Bitmap " + GroupedNumber(i + 1) + " of " + GroupedNumber(array.entries.size()) +
-                              " (offset " + GroupedNumber(array.BitmapAt(i)) + "): " + finding.message;
+            finding.message = Message(HX_TR("Findings", "Bitmap %1 of %2 (offset %3): %4"))
+                                  .Number(i + 1)
+                                  .Number(array.entries.size())
+                                  .Number(array.BitmapAt(i))
+                                  .Arg(std::move(finding.message));
             findings.push_back(std::move(finding));
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "primitives/Message.h"
 #include "format/FindingCode.h"
 #include "format/Layout.h"
 
@@ -23,7 +24,7 @@ struct Finding {
     std::uint64_t offset;    // where in the file: a field's offset, or the start of a byte range
     std::uint64_t length;    // bytes covered: at least 1, inside the file wherever the file has bytes
     std::string field;       // the header field the finding is about, else empty
-    std::string message;     // one sentence with the file's own numbers
+    Message message;         // one sentence with the file's own numbers; English(), or said in the window's language
 
     bool operator==(const Finding&) const = default;
 };

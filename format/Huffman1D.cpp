@@ -247,45 +247,60 @@ std::uint64_t HuffmanStreamEnd(Bytes file, std::uint64_t start, std::uint64_t co
 namespace {
 
 // A place in a stream read bit by bit: "offset 95", or "offset 95 (bit 2 from the high end)".
-std::string BitPlaceText(std::uint64_t bit)
+Message BitPlace(std::uint64_t bit)
 {
-    const std::string offset = "offset " + GroupedNumber(bit / 8);
-    return bit % 8 == 0 ? offset : offset + " (bit " + std::to_string(bit % 8) + " from the high end)";
+    if (bit % 8 == 0)
+        return Message(HX_TR("Findings", "offset %1")).Number(bit / 8);
+    return Message(HX_TR("Findings", "offset %1 (bit %2 from the high end)")).Number(bit / 8).Arg(std::to_string(bit % 8));
 }
 
 }  // namespace
 
 StreamFault DescribeHuffmanFault(const BitmapFormat& format, const HuffmanStep& step)
 {
-    const std::string at = BitPlaceText(step.bit);
-    const std::string from = StreamPlaceText(step.x, step.y, format);
-    const std::string colour = step.black ? "black" : "white";
+    const Message at = BitPlace(step.bit);
+    const Message from = say::StreamPlace(step.x, step.y, format);
     const std::uint64_t offset = std::min(step.bit / 8, format.fileSize - 1);
-    const auto fault = [&](FindingCode code, std::string message) {
+    const auto fault = [&](FindingCode code, Message message) {
         return StreamFault{.code = code, .offset = offset, .length = 1, .message = std::move(message)};
     };
     switch (step.event) {
     case HuffmanEvent::Run: break;
     case HuffmanEvent::RowTooLong:
-        return fault(FindingCode::HuffmanRowTooLong, "A " + colour + " run of " + Counted(step.count, "pixel", "pixels") +
-                                                         " at " + at + " starts at " + from + " and goes past the row's " +
-                                                         Counted(format.columns, "pixel", "pixels") + ".");
+        return fault(FindingCode::HuffmanRowTooLong,
+                     Message(step.black ? HX_TR("Findings", "A black run of %1 at %2 starts at %3 and goes past the row's %4")
+                                        : HX_TR("Findings", "A white run of %1 at %2 starts at %3 and goes past the row's %4"))
+                         .Arg(say::Pixels(step.count))
+                         .Arg(at)
+                         .Arg(from)
+                         .Arg(say::Pixels(format.columns)));
     case HuffmanEvent::RowTooShort:
-        return fault(FindingCode::HuffmanRowTooShort, "An end-of-line code at " + at + " ends the row at " + from +
-                                                          ", short of its " + Counted(format.columns, "pixel", "pixels") +
-                                                          ".");
+        return fault(FindingCode::HuffmanRowTooShort,
+                     Message(HX_TR("Findings", "An end-of-line code at %1 ends the row at %2, short of its %3"))
+                         .Arg(at)
+                         .Arg(from)
+                         .Arg(say::Pixels(format.columns)));
     case HuffmanEvent::BadCode:
-        return fault(FindingCode::HuffmanBadCode, "The bits at " + at + " are no code of a " + colour + " run, at " +
-                                                      from + "; the rest of the row is lost up to the next end-of-line "
-                                                      "code.");
+        return fault(FindingCode::HuffmanBadCode,
+                     Message(step.black ? HX_TR("Findings", "The bits at %1 are no code of a black run, at %2; the rest "
+                                                            "of the row is lost up to the next end-of-line code")
+                                        : HX_TR("Findings", "The bits at %1 are no code of a white run, at %2; the rest "
+                                                            "of the row is lost up to the next end-of-line code"))
+                         .Arg(at)
+                         .Arg(from));
     case HuffmanEvent::MissingEol:
         return fault(FindingCode::HuffmanMissingEol,
-                     Capitalised(from) + " starts a row at " + at + " with no end-of-line code before it.");
+                     Message(HX_TR("Findings", "%1 starts a row at %2 with no end-of-line code before it"))
+                         .Arg(Message(from).Capitalised())
+                         .Arg(at));
     case HuffmanEvent::CutShort: {
         StreamFault cut = fault(FindingCode::HuffmanTruncated,
-                                "The Huffman stream runs to the end of the file at offset " +
-                                    GroupedNumber(format.fileSize) + " with " + GroupedNumber(step.y) + " of its " +
-                                    Counted(format.rows, "row", "rows") + " read, stopping at " + from + ".");
+                                Message(HX_TR("Findings", "The Huffman stream runs to the end of the file at offset %1 "
+                                                          "with %2 of its %3 read, stopping at %4"))
+                                    .Number(format.fileSize)
+                                    .Number(step.y)
+                                    .Arg(say::Rows(format.rows))
+                                    .Arg(from));
         cut.length = format.fileSize - offset;
         return cut;
     }

@@ -63,6 +63,16 @@ Message Bytes(std::uint64_t count)
     return Message(HX_TR_N("Numbers", "%n byte(s)")).Count(count);
 }
 
+Message Pixels(std::uint64_t count)
+{
+    return Message(HX_TR_N("Numbers", "%n pixel(s)")).Count(count);
+}
+
+Message Rows(std::uint64_t count)
+{
+    return Message(HX_TR_N("Numbers", "%n row(s)")).Count(count);
+}
+
 Message ByteRange(std::uint64_t offset, std::uint64_t length)
 {
     return Message(HX_TR("Numbers", "bytes %1 to %2")).Number(offset).Number(offset + length - 1);

@@ -40,6 +40,8 @@ std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const Bitm
 // functions above are their English.
 namespace say {
 Message Bytes(std::uint64_t count);                                     // "9 286 bytes"
+Message Pixels(std::uint64_t count);                                    // "1 pixel", "8 pixels"
+Message Rows(std::uint64_t count);                                      // "1 row", "64 rows"
 Message ByteRange(std::uint64_t offset, std::uint64_t length);          // "bytes 54 to 65"
 Message BitRange(std::uint64_t first, std::uint64_t count);             // "bits 5 to 10"
 Message Pixel(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);

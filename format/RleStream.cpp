@@ -16,24 +16,33 @@ std::uint64_t RleStreamEnd(Bytes file, PixelEncoding encoding, std::uint64_t sta
 
 StreamFault DescribeRleExit(const BitmapFormat& format, const RleCode& code, const RleStep& step)
 {
-    const std::string at = " at offset " + GroupedNumber(code.offset);
-    const std::string from = StreamPlaceText(step.x, step.y, format);
+    const Message from = say::StreamPlace(step.x, step.y, format);
     switch (step.exit) {
     case RleExit::None: break;
     case RleExit::RunPastRow:
-        return {FindingCode::RleRunPastRow, code.offset, code.length, std::string(code.op == RleOp::Run ? "A run" : "An absolute run") + " of " +
-                                                Counted(code.count, "pixel", "pixels") + at + " starts at " + from +
-                                                " and goes past the row's " +
-                                                Counted(format.columns, "pixel", "pixels") + "."};
+        return {FindingCode::RleRunPastRow, code.offset, code.length,
+                Message(code.op == RleOp::Run
+                            ? HX_TR("Findings", "A run of %1 at offset %2 starts at %3 and goes past the row's %4")
+                            : HX_TR("Findings", "An absolute run of %1 at offset %2 starts at %3 and goes past the row's %4"))
+                    .Arg(say::Pixels(code.count))
+                    .Number(code.offset)
+                    .Arg(from)
+                    .Arg(say::Pixels(format.columns))};
     case RleExit::PastLastRow:
-        return {FindingCode::RlePastLastRow, code.offset, code.length, "The stream goes on past the last of its " +
-                                                 Counted(format.rows, "row", "rows") + ": the code" + at + " is at " +
-                                                 from + "."};
+        return {FindingCode::RlePastLastRow, code.offset, code.length,
+                Message(HX_TR("Findings", "The stream goes on past the last of its %1: the code at offset %2 is at %3"))
+                    .Arg(say::Rows(format.rows))
+                    .Number(code.offset)
+                    .Arg(from)};
     case RleExit::DeltaOutside:
-        return {FindingCode::RleDeltaOutside, code.offset, code.length, "A delta of " + Counted(code.count, "column", "columns") + " and " +
-                                                  Counted(code.down, "row", "rows") + at + " from " + from +
-                                                  " moves out of the " + GroupedNumber(format.columns) + " by " +
-                                                  GroupedNumber(format.rows) + " picture."};
+        return {FindingCode::RleDeltaOutside, code.offset, code.length,
+                Message(HX_TR("Findings", "A delta of %1 and %2 at offset %3 from %4 moves out of the %5 by %6 picture"))
+                    .Arg(Message(HX_TR_N("Numbers", "%n column(s)")).Count(code.count))
+                    .Arg(say::Rows(code.down))
+                    .Number(code.offset)
+                    .Arg(from)
+                    .Number(format.columns)
+                    .Number(format.rows)};
     }
     return {};
 }

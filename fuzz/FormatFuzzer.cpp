@@ -71,7 +71,7 @@ void RequireMissingPixelsAreAnError(const Inspection& inspection, Bytes bytes)
 void RequireFindingsInside(const std::vector<Finding>& findings, std::uint64_t size)
 {
     for (const Finding& finding : findings)
-        Require(finding.length >= 1 && !CodeName(finding.code).empty() && !finding.message.empty() &&
+        Require(finding.length >= 1 && !CodeName(finding.code).empty() && !finding.message.English().empty() &&
                 (size == 0 || Inside(finding.offset, finding.length, size)));
 }
 

@@ -4,6 +4,7 @@
 #include "format/NumberText.h"
 #include "texts/FindingsTexts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -118,9 +119,9 @@ void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::F
         auto* row = new QTreeWidgetItem({FromUtf8(format::SeverityName(finding.severity)), FromUtf8(format::CodeName(finding.code)),
                                          FromUtf8(format::HexNumber(finding.offset)),
                                          index < where.size() ? FromUtf8(where[index]) : QString(), QString(),
-                                         FromUtf8(finding.message)});
+                                         Say(finding.message)});
         row->setIcon(kSeverityColumn, SeverityIcon(finding.severity));
-        row->setToolTip(kMessageColumn, FromUtf8(finding.message));
+        row->setToolTip(kMessageColumn, Say(finding.message));
         row->setData(kSeverityColumn, kFindingRole, QVariant::fromValue(index));
         rows << row;
     }

@@ -23,7 +23,7 @@ std::vector<std::string> DumpLimitLines(std::span<const Finding> dumpNotes, cons
 {
     std::vector<std::string> lines;
     for (const Finding& note : dumpNotes)
-        lines.push_back(note.message);
+        lines.push_back(note.message.English());
     if (const MemoBytes& data = map[kDataMemo]; data.held > data.shown)
         lines.push_back("The dump stops before line " + format::GroupedNumber(data.firstLine + data.shown / kBytesPerLine) +
                         ": the last " + format::ByteCount(data.held - data.shown) + " of the pixel data, from offset " +
@@ -82,7 +82,7 @@ std::string FirstFindingText(std::span<const Finding> findings)
         return {};
     const Finding& first = findings[order.front()];
     return std::string(format::SeverityName(first.severity)) + " " + std::string(format::CodeName(first.code)) + " at " +
-           format::HexNumber(first.offset) + ":\n" + first.message;
+           format::HexNumber(first.offset) + ":\n" + first.message.English();
 }
 
 std::string CopiedFindingsText(std::span<const Finding> findings, std::span<const std::size_t> chosen)
@@ -102,7 +102,7 @@ std::string FindingLine(const Finding& finding)
         return cell;
     };
     return "  " + padded(format::SeverityName(finding.severity), 7) + "  " + padded(format::CodeName(finding.code), 30) +
-           "  " + padded(format::HexNumber(finding.offset), 10) + "  " + finding.message;
+           "  " + padded(format::HexNumber(finding.offset), 10) + "  " + finding.message.English();
 }
 
 FindingPlace PlaceInDump(const Finding& finding, const DumpFileMap& map)

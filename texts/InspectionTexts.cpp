@@ -76,7 +76,7 @@ Mark MarkOf(Severity severity)
 
 std::string FindingTipLine(const Finding& finding)
 {
-    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message;
+    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message.English();
 }
 
 std::string OffsetLine(std::uint64_t offset)
@@ -343,7 +343,7 @@ std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> 
             return finding.code == fault.code && Covers(finding, offset);
         });
         if (!reported)
-            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + fault.message;
+            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + fault.Sentence().English();
     }
     return text;
 }

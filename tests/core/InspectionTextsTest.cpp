@@ -142,7 +142,7 @@ TEST(ByteTooltip, EveryCodeThatLeavesThePictureIsCountedMarkedAndNamed)
         std::vector<std::string> messages;
         for (const format::Finding& finding : file.findings)
             if (finding.severity == format::Severity::Error)
-                messages.push_back(finding.message);
+                messages.push_back(finding.message.English());
         return messages;
     };
     EXPECT_EQ(errors(build(2)), std::vector<std::string>{"A delta of 3 columns and 0 rows at offset 72 from pixel (2, 1) "
@@ -256,9 +256,9 @@ TEST(DumpMarks, OnlyTheBytesTheMemosHold)
     map[kInfoHeaderMemo] = {.fileOffset = 14, .shown = 40, .held = 40, .firstLine = 1};
     map[kDataMemo] = {.fileOffset = 100, .shown = 32, .held = 2000, .firstLine = 5};  // a cut memo
     const std::vector<format::Finding> findings{
-        {format::Severity::Error, format::FindingCode::PixelDataTruncated, 120, 1000, "", "cut"},
-        {format::Severity::Note, format::FindingCode::Gap, 54, 46, "", "gap"},
-        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", "a field's bytes too"},
+        {format::Severity::Error, format::FindingCode::PixelDataTruncated, 120, 1000, "", Message::Verbatim("cut")},
+        {format::Severity::Note, format::FindingCode::Gap, 54, 46, "", Message::Verbatim("gap")},
+        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", Message::Verbatim("a field's bytes too")},
     };
     const std::vector<MemoMark> marks = MarksInDump(findings, map);
     ASSERT_EQ(marks.size(), 2u);
@@ -274,16 +274,16 @@ TEST(DumpMarks, OnlyTheBytesTheMemosHold)
 
     // The list says where each one is: on a line, past the cut, or nowhere in the dump.
     EXPECT_EQ(PlaceInDump(findings[0], map).where, "line 6");
-    EXPECT_EQ(PlaceInDump({format::Severity::Error, format::FindingCode::PixelDataTruncated, 1500, 4, "", ""}, map).where, "past the cut");
+    EXPECT_EQ(PlaceInDump({format::Severity::Error, format::FindingCode::PixelDataTruncated, 1500, 4, "", {}}, map).where, "past the cut");
     EXPECT_EQ(PlaceInDump(findings[1], map).where, "in no memo");
 }
 
 TEST(FindingsList, ErrorsFirstAndCopiedAsTheVerboseCheckPrintsThem)
 {
     const std::vector<format::Finding> findings{
-        {format::Severity::Note, format::FindingCode::Gap, 0x36, 8, "", "Bytes 54 to 61 belong to no part of the bitmap."},
-        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", "bfSize says 100 bytes."},
-        {format::Severity::Error, format::FindingCode::IndexPastTable, 0x436, 1, "", "Pixel (2, 0) uses colour index 9."},
+        {format::Severity::Note, format::FindingCode::Gap, 0x36, 8, "", Message::Verbatim("Bytes 54 to 61 belong to no part of the bitmap.")},
+        {format::Severity::Warning, format::FindingCode::FileSizeMismatch, 2, 4, "bfSize", Message::Verbatim("bfSize says 100 bytes.")},
+        {format::Severity::Error, format::FindingCode::IndexPastTable, 0x436, 1, "", Message::Verbatim("Pixel (2, 0) uses colour index 9.")},
     };
     const std::vector<std::size_t> order = FindingsListOrder(findings);
     EXPECT_EQ(order, (std::vector<std::size_t>{2, 1, 0}));

@@ -94,7 +94,7 @@ TEST(ColorProfile, EmbeddedProfileIsExplainedByteByByteWithItsDescription)
 
     const std::vector<Finding> findings = Findings(bytes);
     ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(findings[0].message, "An embedded ICC profile (480 bytes) lies at offset 154: \"Hexlume test display\".");
+    EXPECT_EQ(findings[0].message.English(), "An embedded ICC profile (480 bytes) lies at offset 154: \"Hexlume test display\".");
     // A value set in a profile's field keeps the profile's byte order.
     EXPECT_EQ(FieldValueBytes(0x1E1, FieldType::IccUInt32), (std::vector<std::uint8_t>{0, 0, 1, 0xE1}));
 }
@@ -148,7 +148,7 @@ TEST(ColorProfile, DamagedProfilesHaveTheirFindings)
     const std::vector<std::uint8_t> unreadable = damaged([](auto& bytes) { PutBe32(bytes, kV5ProfileAt + 240 + 8, 0xFFFFFFFF); });
     const Layout layout = ReadLayout(Bytes(unreadable));
     EXPECT_EQ(FieldNamed(ProfilePart(layout), "tag 1 signature").meaning, "'desc' = profile description");
-    EXPECT_EQ(Findings(unreadable).front().message, "An embedded ICC profile (480 bytes) lies at offset 154.");
+    EXPECT_EQ(Findings(unreadable).front().message.English(), "An embedded ICC profile (480 bytes) lies at offset 154.");
 }
 
 TEST(ColorProfile, LinkedProfileNameIsSaidInFullFromWindows1252)
@@ -164,7 +164,7 @@ TEST(ColorProfile, LinkedProfileNameIsSaidInFullFromWindows1252)
     ASSERT_NE(byte.field, nullptr);
     EXPECT_EQ(byte.field->meaning, "\"C:\\Farben\\Café €.icm\"");
     const std::vector<Finding> findings = Findings(linked);
-    EXPECT_EQ(findings.front().message, "A linked profile's file name (21 bytes) lies at offset 154: "
+    EXPECT_EQ(findings.front().message.English(), "A linked profile's file name (21 bytes) lies at offset 154: "
                                         "\"C:\\Farben\\Café €.icm\".");
     EXPECT_EQ(FindingOf(findings, FindingCode::LinkedNameUnterminated), nullptr);
 

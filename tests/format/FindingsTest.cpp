@@ -31,7 +31,7 @@ std::string Describe(const std::vector<Finding>& findings)
 {
     std::string text;
     for (const Finding& finding : findings)
-        text += std::string(SeverityName(finding.severity)) + " " + std::string(CodeName(finding.code)) + ": " + finding.message + "\n";
+        text += std::string(SeverityName(finding.severity)) + " " + std::string(CodeName(finding.code)) + ": " + finding.message.English() + "\n";
     return text;
 }
 
@@ -40,7 +40,7 @@ void ExpectInsideTheFile(const std::vector<Finding>& findings, std::uint64_t fil
     for (const Finding& finding : findings) {
         EXPECT_GE(finding.length, 1u) << CodeName(finding.code);
         EXPECT_LE(finding.offset + finding.length, fileSize) << CodeName(finding.code);
-        EXPECT_FALSE(finding.message.empty()) << CodeName(finding.code);
+        EXPECT_FALSE(finding.message.English().empty()) << CodeName(finding.code);
     }
 }
 
@@ -174,7 +174,7 @@ TEST(CheckBitmap, UnclaimedBytesSayWhatTheyHold)
         }));
         const auto found = std::find_if(findings.begin(), findings.end(),
                                         [](const Finding& f) { return f.code == FindingCode::TrailingBytes; });
-        return found == findings.end() ? std::string() : found->message;
+        return found == findings.end() ? std::string() : found->message.English();
     };
     EXPECT_EQ(trailing(std::vector<std::uint8_t>(6)),
               "Bytes 78 to 83 (6 bytes) follow the bitmap's last part. They are all zero.");

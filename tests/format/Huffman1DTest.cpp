@@ -129,14 +129,14 @@ TEST(Huffman1D, FaultsNameTheirBitsAndPixelAndOnlyACutStreamDrawsMissingPixels)
         ASSERT_EQ(problems.size(), 1u);
         EXPECT_EQ(problems[0].code, test.code);
         EXPECT_EQ(problems[0].offset, test.offset);
-        EXPECT_EQ(problems[0].message, test.message);
+        EXPECT_EQ(problems[0].message.English(), test.message);
         // The faults the error counts, each in the words a byte's text names it by.
         const BitmapFormat format = ReadBitmapFormat(Bytes(bytes));
         const std::vector<HuffmanStep> faults = HuffmanFaultsIn(Bytes(bytes), format, {0, bytes.size()});
         ASSERT_EQ(faults.size(), test.code == FindingCode::HuffmanMissingEol ? 2u : 1u);
         EXPECT_EQ(DescribeHuffmanFault(format, faults[0]).code, test.code);
         if (faults.size() == 2) {
-            EXPECT_EQ(DescribeHuffmanFault(format, faults[1]).message,
+            EXPECT_EQ(DescribeHuffmanFault(format, faults[1]).Sentence().English(),
                       "Pixel (0, 0) (stored row 1) starts a row at offset 87 (bit 2 from the high end) with no "
                       "end-of-line code before it.");
         }

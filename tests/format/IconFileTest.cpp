@@ -52,7 +52,7 @@ std::vector<Argb> DrawEntry(const Bits& file, std::size_t image)
 bool Has(const std::vector<Finding>& findings, FindingCode code, std::string_view words = {})
 {
     return std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
-        return finding.code == code && finding.message.find(words) != std::string::npos;
+        return finding.code == code && finding.message.English().find(words) != std::string::npos;
     });
 }
 
@@ -60,7 +60,7 @@ std::string Describe(const std::vector<Finding>& findings)
 {
     std::string text;
     for (const Finding& finding : findings)
-        text += std::string(CodeName(finding.code)) + ": " + finding.message + "\n";
+        text += std::string(CodeName(finding.code)) + ": " + finding.message.English() + "\n";
     return text;
 }
 
@@ -71,7 +71,7 @@ TEST(IconFile, EachImageIsDrawnAsWindowsDrawsIconsTheMaskOrTheAlpha)
     EXPECT_EQ(inspected.layout.kind, FileKind::Icon);
     EXPECT_EQ(ImageCount(inspected.layout), 7u);
     for (const Finding& finding : inspected.findings)
-        EXPECT_EQ(finding.severity, Severity::Note) << finding.message;
+        EXPECT_EQ(finding.severity, Severity::Note) << finding.message.English();
 
     // Rows from the top: white black / black, white under a mask bit (alpha 0, colour kept).
     EXPECT_EQ(DrawEntry(file, 0), (std::vector<Argb>{0xFFFFFFFF, 0xFF000000, 0xFF000000, 0x00FFFFFF}));

@@ -123,7 +123,7 @@ TEST(RleStream, FindingsNameThePixelAndOnlyACutStreamDrawsMissingPixels)
         ASSERT_NE(found, inspection.findings.end());
         EXPECT_EQ(found->severity, Severity::Error);
         EXPECT_EQ(found->offset, test.offset);
-        EXPECT_EQ(found->message, test.message);
+        EXPECT_EQ(found->message.English(), test.message);
         const Pixels pixels = Drawn(test.bytes);
         // Bottom-up, so the cut in stored row 1 leaves the top row's right part missing.
         EXPECT_EQ(std::any_of(pixels.begin(), pixels.end(), IsMissing), test.missing);
