@@ -122,7 +122,7 @@ Json JsonLayout(const format::Layout& layout)
                               {"size", field.size},
                               {"type", format::TypeName(field.type)},
                               {"value", field.value},
-                              {"meaning", field.meaning},
+                              {"meaning", field.meaning.English()},
                               {"present", field.present}});
         elements.push_back({{"kind", format::ElementKindName(element.kind)},
                             {"name", element.name},
@@ -166,7 +166,7 @@ void PutTextLayout(Output& out, const format::Layout& layout)
             const std::string value = !field.present                            ? std::string("(cut)")
                                       : format::TypeSize(field.type) == 0 ? std::string("(text)")
                                                                           : format::HexNumber(field.value, digits);
-            out.Put(line + value + (field.meaning.empty() ? "" : "  " + field.meaning) + "\n");
+            out.Put(line + value + (field.meaning.Empty() ? "" : "  " + field.meaning.English()) + "\n");
         }
     }
 }

@@ -131,12 +131,12 @@ std::vector<FieldDifference> FieldDifferences(Bytes a, const Layout& layoutA, By
         if (fieldA != nullptr) {
             difference.nameA = fieldA->name;
             difference.valueA = FieldValueText(a, *fieldA);
-            difference.meaningA = fieldA->meaning;
+            difference.meaningA = fieldA->meaning.English();
         }
         if (fieldB != nullptr) {
             difference.nameB = fieldB->name;
             difference.valueB = FieldValueText(b, *fieldB);
-            difference.meaningB = fieldB->meaning;
+            difference.meaningB = fieldB->meaning.English();
         }
         differences.push_back(std::move(difference));
     };

@@ -341,17 +341,17 @@ void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& pr
             return;
         Field field = IccField(file, entry.id, std::string(entry.name.View()), at + entry.offset, entry.type);
         if (field.present)
-            field.meaning = HeaderMeaning(entry.id, field.value, file, field.offset, field.size);
+            field.meaning = Message::Verbatim(HeaderMeaning(entry.id, field.value, file, field.offset, field.size));
         fields.push_back(std::move(field));
     }
     if (kIccTagTableOffset > claimed)
         return;
     Field count = IccField(file, FieldId::IccTagCount, "tag count", at + kIccTagCountOffset, FieldType::IccUInt32);
     if (count.present)
-        count.meaning = Counted(count.value, "tag", "tags") +
-                        (count.value > kMostTagsExplained
-                             ? "; the first " + GroupedNumber(kMostTagsExplained) + " are explained"
-                             : std::string{});
+        count.meaning = Message::Verbatim(Counted(count.value, "tag", "tags") +
+                                          (count.value > kMostTagsExplained
+                                               ? "; the first " + GroupedNumber(kMostTagsExplained) + " are explained"
+                                               : std::string{}));
     fields.push_back(std::move(count));
     for (std::uint64_t i = 0; i < std::min<std::uint64_t>(profile.tagCount, kMostTagsExplained); ++i) {
         const std::uint64_t entry = kIccTagTableOffset + kIccTagEntryBytes * i;
@@ -362,11 +362,11 @@ void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& pr
         Field offset = IccField(file, FieldId::IccTagOffset, name + "offset", at + entry + 4, FieldType::IccUInt32);
         Field size = IccField(file, FieldId::IccTagSize, name + "size", at + entry + 8, FieldType::IccUInt32);
         if (signature.present)
-            signature.meaning = TagSignatureMeaning(static_cast<std::uint32_t>(signature.value), profile);
+            signature.meaning = Message::Verbatim(TagSignatureMeaning(static_cast<std::uint32_t>(signature.value), profile));
         if (offset.present)
-            offset.meaning = TagOffsetMeaning(static_cast<std::uint32_t>(offset.value), at);
+            offset.meaning = Message::Verbatim(TagOffsetMeaning(static_cast<std::uint32_t>(offset.value), at));
         if (size.present)
-            size.meaning = ByteCount(size.value);
+            size.meaning = say::Bytes(size.value);
         fields.push_back(std::move(signature));
         fields.push_back(std::move(offset));
         fields.push_back(std::move(size));
@@ -446,7 +446,7 @@ std::vector<Field> ProfileFields(Bytes file, const BitmapFormat& format)
         const LinkedProfileName name = ReadLinkedProfileName(file, format);
         fields.push_back({.id = FieldId::LinkedFileName, .name = "file name", .offset = range.offset,
                           .size = static_cast<std::uint32_t>(range.claimed), .type = FieldType::Text, .value = 0,
-                          .meaning = range.Complete() ? Quoted(name.text) : std::string{}, .present = range.Complete()});
+                          .meaning = range.Complete() ? Message::Verbatim(Quoted(name.text)) : Message{}, .present = range.Complete()});
         return fields;
     }
     const ColorProfile profile = ReadColorProfile(file, format);

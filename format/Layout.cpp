@@ -210,7 +210,7 @@ Field MakeField(Bytes file, const FieldEntry& entry, std::uint64_t base, const B
             .size = entry.Size(),
             .type = entry.type,
             .value = value,
-            .meaning = present ? Meaning(entry.id, value, TypeSigned(entry.type), format) : std::string{},
+            .meaning = present ? Message::Verbatim(Meaning(entry.id, value, TypeSigned(entry.type), format)) : Message{},
             .present = present};
 }
 

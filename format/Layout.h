@@ -4,6 +4,8 @@
 #include "format/BitmapFormat.h"
 #include "format/IconFile.h"
 
+#include "primitives/Message.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +23,7 @@ struct Field {
     FieldType type;        // as the Windows or OS/2 headers declare it: WORD, DWORD, LONG, CIEXYZTRIPLE
     std::uint64_t value;   // raw value as stored (in the type's byte order), for fields up to 8 bytes; 0 for
                            // longer ones and text
-    std::string meaning;   // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
+    Message meaning;       // in words: "3 = BI_BITFIELDS", "bottom-up, 64 rows"; may be empty
     bool present;          // all its bytes lie inside the file
 
     bool operator==(const Field&) const = default;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -127,6 +128,9 @@ public:
     }
 
     bool operator==(const Message&) const = default;
+    // Against English words, as the command line prints them and the tests read them.
+    friend bool operator==(const Message& message, std::string_view english) { return message.English() == english; }
+    friend std::ostream& operator<<(std::ostream& out, const Message& message) { return out << message.English(); }
 
 private:
     // "(s)" and "(one|many)" resolved to the form for one or for any other count.

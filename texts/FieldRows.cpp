@@ -64,7 +64,7 @@ FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes fi
         const std::uint64_t shown = text ? std::min<std::uint64_t>(field.size, kPartBytesShown) : field.size;
         row.hex = BytesHex(file, field.offset, shown) + (shown < field.size ? " …" : "");
     }
-    row.meaning = field.meaning;
+    row.meaning = field.meaning.English();
     return row;
 }
 

@@ -64,8 +64,8 @@ std::string FieldLine(const Element& element, const Field& field, std::optional<
     if (!field.present)
         return line + ": cut off by the end of the file";
     line += ValueText(field);
-    if (!field.meaning.empty())
-        line += ": " + field.meaning;
+    if (!field.meaning.Empty())
+        line += ": " + field.meaning.English();
     return line;
 }
 
@@ -512,8 +512,8 @@ std::string HeaderSizeNote(const format::Layout& layout)
         if (size > kInfoHeaderSize && field.offset < kInfoHeaderStart + kInfoHeaderSize)
             continue;
         text += "\n" + field.name + (field.present ? ValueText(field) : std::string(": cut off by the end of the file"));
-        if (field.present && !field.meaning.empty())
-            text += ": " + field.meaning;
+        if (field.present && !field.meaning.Empty())
+            text += ": " + field.meaning.English();
     }
     return text;
 }

@@ -219,7 +219,7 @@ TEST(CheckBitmap, ABitmapArrayHasEachBitmapCheckedAtItsOwnOffset)
     const auto bad = std::find_if(second.begin(), second.end(), [](const Finding& f) { return f.code == FindingCode::BadBitCount; });
     ASSERT_NE(bad, second.end()) << Describe(second);
     EXPECT_EQ(bad->offset, 92u + 14 + 14 + 14);
-    EXPECT_TRUE(bad->message.starts_with("Bitmap 2 of 2 (offset 106): ")) << bad->message;
+    EXPECT_TRUE(bad->message.English().starts_with("Bitmap 2 of 2 (offset 106): ")) << bad->message;
 
     const std::vector<Finding> loop = Check(BitmapArrayOf({Indexed8(), Indexed8()}, 5));
     const auto link = std::find_if(loop.begin(), loop.end(), [](const Finding& f) { return f.code == FindingCode::ArrayBadLink; });

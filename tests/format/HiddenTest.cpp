@@ -53,11 +53,11 @@ TEST(HiddenRowsTest, LoweredHeightLeavesWholeRowsThatTheFindingAndTheWholePictur
         ASSERT_NE(rows, nullptr) << topDown;
         EXPECT_EQ(rows->offset, 54u + 25 * 40);
         EXPECT_EQ(rows->length, 15u * 40);
-        EXPECT_NE(rows->message.find("after the pixel data are exactly 15 more rows of 13 pixels: the picture may "
+        EXPECT_NE(rows->message.English().find("after the pixel data are exactly 15 more rows of 13 pixels: the picture may "
                                      "have been 13x40, with these rows at its "),
                   std::string::npos)
             << rows->message;
-        EXPECT_TRUE(rows->message.ends_with(topDown ? "bottom." : "top.")) << rows->message;
+        EXPECT_TRUE(rows->message.English().ends_with(topDown ? "bottom." : "top.")) << rows->message;
 
         const BitmapFormat whole = WithRowsPastPicture(layout.format, *FindRowsPastPicture(layout));
         const DecodeResult drawn = DecodePicture(file, whole, 13, 40);
