@@ -58,7 +58,7 @@ public:
             else if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && widget->objectName() != u"lookInCombo")
                 for (int index = 0; index < combo->count(); ++index)
                     Add(widget, combo->itemText(index) + u'\n' + combo->itemData(index, Qt::ToolTipRole).toString());
-            else if (auto* view = qobject_cast<QAbstractItemView*>(widget))
+            else if (auto* view = qobject_cast<QAbstractItemView*>(widget); view != nullptr && !qobject_cast<QHeaderView*>(widget))
                 ReadModel(widget, view->model(), items);
         }
     }
@@ -117,7 +117,7 @@ const std::set<QString>& KeptEnglish()
         QStringLiteral("palette"), QStringLiteral("data"), QStringLiteral("dosn"), QStringLiteral("has"),
         QStringLiteral("Type"), QStringLiteral("Value"), QStringLiteral("Preview"), QStringLiteral("Start"),
         QStringLiteral("here"), QStringLiteral("Open"), QStringLiteral("Contact"), QStringLiteral("Hexlume"),
-        QStringLiteral("Bmp"), QStringLiteral("Unknown"),
+        QStringLiteral("Bmp"), QStringLiteral("Unknown"), QStringLiteral("Data"),
         // Key names, as Qt writes them in every language.
         QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Alt"), QStringLiteral("Home"),
         QStringLiteral("End"), QStringLiteral("Enter"), QStringLiteral("Escape"), QStringLiteral("Esc"),
@@ -128,7 +128,8 @@ const std::set<QString>& KeptEnglish()
 }
 
 // A word of English prose: lower case, or capitalised; not a field name (biWidth, bfType: lower
-// case then upper), a constant, code or hex value (upper case and digits), nor a lone letter.
+// case then upper), a constant or hex value (upper case and digits), a finding code (words joined
+// by hyphens: bad-planes), nor a lone letter.
 bool IsEnglishWord(const QString& token)
 {
     static const QRegularExpression prose(QStringLiteral("^[A-Za-z]?[a-z]+$"));
@@ -145,7 +146,7 @@ QStringList Foreign(const QString& text, Language language)
         for (const QRegularExpressionMatch& match : han.globalMatch(text))
             foreign << match.captured();
     } else {
-        static const QRegularExpression token(QStringLiteral("[A-Za-z0-9_]+"));
+        static const QRegularExpression token(QStringLiteral("[A-Za-z0-9_]+(-[A-Za-z0-9_]+)*"));
         for (const QRegularExpressionMatch& match : token.globalMatch(text))
             if (IsEnglishWord(match.captured()))
                 foreign << match.captured();
