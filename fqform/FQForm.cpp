@@ -48,8 +48,9 @@ TFQForm::~TFQForm() = default;
 
 void TFQForm::FormCreate()
 {
-    ui->Memo1->setPlainText(MemoDisplayText(std::string() + std::string(kUsageParagraph1) + "\r\n" +
-                                            std::string(kUsageParagraph2)));
+    // Both literals end in their NUL.
+    ui->Memo1->setPlainText(QCoreApplication::translate("TFQForm", kUsageParagraph1.data()) + QLatin1Char('\n') +
+                            QCoreApplication::translate("TFQForm", kUsageParagraph2.data()));
     ui->StaticText1->setText(FromUtf8(kWebAddress));
     // The link is blue wherever blue reads on the window's colour.
     QPalette linkPalette = ui->StaticText1->palette();

@@ -30,6 +30,8 @@ class PictureWindow;
 // picture window and the fields window, each linked to the dump through the inspector. They show a file only while
 // the inspector has one, so none of them reads the bytes of a file being replaced.
 class FileWindows : public QObject {
+    Q_OBJECT
+
 public:
     FileWindows(QWidget* window, DumpInspector* inspector, FindingsBadge* badge,
                 const std::array<DumpMemo*, kMemoCount>& memos);

@@ -160,12 +160,14 @@ void HexDumpView::ShowWindowNote()
         return;
     const std::uint64_t above = DataFirstDumpLine(m_pane) - data.firstLine;  // lines of the memos above
     const std::uint64_t dumpLines = above + LineCount(data.bytes->size());
-    m_windowNoteText->setText(QObject::tr("Window of the data: lines %1–%2 of %3")
+    m_windowNoteText->setText(QCoreApplication::translate("HexDumpView", "Window of the data: lines %1–%2 of %3")
                                   .arg(FromUtf8(format::GroupedNumber(above + data.firstLine)),
                                        FromUtf8(format::GroupedNumber(std::min(lastNumber + 1, dumpLines) - 1)),
                                        FromUtf8(format::GroupedNumber(dumpLines))));
-    m_windowNote->setToolTip(QObject::tr("The dump is cut at %1 pixels; its pixel-data memo shows these lines of the "
-                                         "data instead of its first ones. Ctrl+Home goes back to the top.")
+    m_windowNote->setToolTip(QCoreApplication::translate("HexDumpView",
+                                                         "The dump is cut at %1 pixels; its pixel-data memo shows "
+                                                         "these lines of the data instead of its first ones. "
+                                                         "Ctrl+Home goes back to the top.")
                                  .arg(kMaxStackHeight));
     if (m_widgets.ruler != nullptr)
         m_widgets.ruler->setToolTip(m_windowNoteText->text());

@@ -20,6 +20,7 @@
 #include "widgets/ImageButtons.h"
 #include "widgets/LayoutFonts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 #include "ui_Mainformunit.h"
 
 #include <QApplication>
@@ -393,7 +394,7 @@ void TMainForm::ReloadFollowedFile()
     const std::unique_ptr<CDib> previous = ReplaceModel(std::move(next), busy);
     ResetDocument();
     const std::uint64_t changed = m_inspector->MarkChangesFrom(previous->FileBytes());
-    ShowFollowSign(tr("Reloaded: %1 changed").arg(FromUtf8(format::ByteCount(changed))),
+    ShowFollowSign(tr("Reloaded: %1 changed").arg(Say(format::say::Bytes(changed))),
                    tr("The file changed on disk and was read again; the bytes that differ are tinted in the "
                       "dump until the next open."));
 }

@@ -15,6 +15,7 @@
 #include "texts/HeaderTexts.h"
 #include "platform/Platform.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 #include "ui_Mainformunit.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -210,12 +212,16 @@ void TMainForm::ShowEditCount()
             ShowFollowSign({}, {});
         return;
     }
-    QString text = tr("%1 edited").arg(FromUtf8(format::Counted(edited, "byte", "bytes")));
-    if (bytes.Size() != bytes.SavedSize())
-        text += tr(", size %1").arg(FromUtf8(format::ByteCount(bytes.Size())));
-    ShowFollowSign(text, tr("The bytes that differ from %1 as %2 are tinted in the dump; Ctrl+Z takes the "
-                            "last edit back, Ctrl+Shift+S saves them as a new file.")
-                             .arg(against, saved ? tr("saved") : tr("opened")));
+    const int count = static_cast<int>(std::min<std::uint64_t>(edited, INT_MAX));
+    const QString text = bytes.Size() != bytes.SavedSize()
+                             ? tr("%n byte(s) edited, size %1", nullptr, count).arg(Say(format::say::Bytes(bytes.Size())))
+                             : tr("%n byte(s) edited", nullptr, count);
+    ShowFollowSign(text, saved ? tr("The bytes that differ from %1 as saved are tinted in the dump; Ctrl+Z takes the "
+                                    "last edit back, Ctrl+Shift+S saves them as a new file.")
+                                     .arg(against)
+                               : tr("The bytes that differ from %1 as opened are tinted in the dump; Ctrl+Z takes the "
+                                    "last edit back, Ctrl+Shift+S saves them as a new file.")
+                                     .arg(against));
 }
 
 bool TMainForm::SaveAs()

@@ -16,9 +16,20 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace hexlume {
+
+namespace {
+
+// The count a plural is chosen by; no file has more rows than an int holds.
+int RowCount(std::uint64_t rows)
+{
+    return static_cast<int>(std::min<std::uint64_t>(rows, INT_MAX));
+}
+
+}  // namespace
 
 PictureWindow::PictureWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), m_view(new PictureView(this)), m_pixel(new QLabel(this)), m_link(new QLabel(this)),
@@ -118,11 +129,14 @@ void PictureWindow::ShowFile(const QString& fileName, format::Bytes file, const 
     }
     m_allRows->setEnabled(m_rows.has_value());
     m_allRows->setToolTip(
-        m_rows ? tr("Show the %1 stored past the picture, which its height leaves out: %2 at its %3")
-                     .arg(FromUtf8(format::Counted(m_rows->rows, "whole row", "whole rows")),
-                          tr("%1x%2").arg(m_fileFormat.columns).arg(m_fileFormat.rows + m_rows->rows),
-                          m_rows->shownOnTop ? tr("top") : tr("bottom"))
-               : tr("Rows past the picture: the file holds no whole rows of it beside the pixel data"));
+        !m_rows ? tr("Rows past the picture: the file holds no whole rows of it beside the pixel data")
+        : m_rows->shownOnTop
+            ? tr("Show the %n whole row(s) stored past the picture, which its height leaves out: %1 at its top",
+                 nullptr, RowCount(m_rows->rows))
+                  .arg(tr("%1x%2").arg(m_fileFormat.columns).arg(m_fileFormat.rows + m_rows->rows))
+            : tr("Show the %n whole row(s) stored past the picture, which its height leaves out: %1 at its bottom",
+                 nullptr, RowCount(m_rows->rows))
+                  .arg(tr("%1x%2").arg(m_fileFormat.columns).arg(m_fileFormat.rows + m_rows->rows)));
     ShowPicture();
     m_link->clear();
     ShowPixelLine();
@@ -343,9 +357,9 @@ QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool wi
     if (pixel && PastPicture(*pixel))
         about << tr("a row past the picture's height");
     else if (!pixel && m_allRows->isChecked() && m_rows)
-        about << tr("the %1 %2 past the picture's height")
-                     .arg(m_rows->shownOnTop ? tr("top") : tr("bottom"),
-                          FromUtf8(format::Counted(m_rows->rows, "row lies", "rows lie")));
+        about << (m_rows->shownOnTop
+                      ? tr("the top %n row(s) (lies|lie) past the picture's height", nullptr, RowCount(m_rows->rows))
+                      : tr("the bottom %n row(s) (lies|lie) past the picture's height", nullptr, RowCount(m_rows->rows)));
     QString text = about.join(QStringLiteral("; "));
     if (!text.isEmpty())
         text += pixel ? QStringLiteral("\n") : QStringLiteral(".\n");

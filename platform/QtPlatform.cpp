@@ -16,8 +16,11 @@ namespace hexlume {
 
 namespace {
 
-// The bitmap filter: the description as the window has always shown it, then Qt's pattern.
-const char* const kPictureFilter = "位图文件（*.bmp） (*.bmp)";
+// The bitmap filter: the description (as the window has always shown it, in Chinese), then Qt's pattern.
+QString PictureFilter()
+{
+    return QCoreApplication::translate("QtPlatform", "位图文件（*.bmp）") + QStringLiteral(" (*.bmp)");
+}
 constexpr QSize kPreviewSize(160, 160);
 
 // The selected file as the window's preview would draw it, by our decoder: a damaged file
@@ -58,24 +61,49 @@ void AddPreviewPane(QFileDialog& dialog)
 
 }  // namespace
 
+std::unique_ptr<QFileDialog> OpenPictureDialog(QWidget* parent, const QString& folder)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), folder, PictureFilter());
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    AddPreviewPane(*dialog);
+    return dialog;
+}
+
+std::unique_ptr<QMessageBox> UnsavedBox(QWidget* parent, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, QApplication::applicationName(), text,
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+std::unique_ptr<QMessageBox> YesNoBox(QWidget* parent, const QString& caption, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    box->setWindowModality(Qt::ApplicationModal);  // no second open can start inside this one
+    return box;
+}
+
 std::optional<QString> QtPlatform::AskOpenPicture(QWidget* parent, const QString& folder, const QString& lastFile)
 {
-    QFileDialog dialog(parent, QString(), folder, QString::fromUtf8(kPictureFilter));
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const std::unique_ptr<QFileDialog> dialog = OpenPictureDialog(parent, folder);
     if (!lastFile.isEmpty())
-        dialog.selectFile(lastFile);
-    AddPreviewPane(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        dialog->selectFile(lastFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 // The replace question is the Save As command's own: SaveDocument refuses the opened file.
 std::optional<QString> QtPlatform::AskSavePath(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dialog(parent, QObject::tr("Save As"), suggested, QString::fromUtf8(kPictureFilter));
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPlatform", "Save As"), suggested, PictureFilter());
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -88,12 +116,7 @@ std::optional<QString> QtPlatform::AskSavePath(QWidget* parent, const QString& s
 
 Platform::UnsavedAnswer QtPlatform::AskUnsaved(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.setWindowModality(Qt::ApplicationModal);
-    switch (box.exec()) {
+    switch (UnsavedBox(parent, text)->exec()) {
     case QMessageBox::Save: return UnsavedAnswer::Save;
     case QMessageBox::Discard: return UnsavedAnswer::Discard;
     default: return UnsavedAnswer::Cancel;
@@ -102,10 +125,7 @@ Platform::UnsavedAnswer QtPlatform::AskUnsaved(QWidget* parent, const QString& t
 
 bool QtPlatform::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setWindowModality(Qt::ApplicationModal);  // no second open can start inside this one
-    return box.exec() == QMessageBox::Yes;
+    return YesNoBox(parent, caption, text)->exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text)

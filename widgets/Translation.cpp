@@ -18,6 +18,21 @@ struct Installed {
     Language language = Language::Chinese;
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
+    std::unique_ptr<QTranslator> source;
+};
+
+// The sources' own texts, with an English plural ("%n row(s)") said in the form for its count, as
+// a library's message says it without a translation.
+class SourceTexts final : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    {
+        Q_UNUSED(disambiguation);
+        if (n < 0 || context == nullptr || sourceText == nullptr)
+            return {};
+        return FromUtf8(Message(MessageTemplate{context, sourceText, true}).Count(static_cast<std::uint64_t>(n)).English());
+    }
+    bool isEmpty() const override { return false; }
 };
 
 Installed& Current()
@@ -45,6 +60,7 @@ bool UseLanguage(Language language)
     Installed& installed = Current();
     Remove(installed.own);
     Remove(installed.qt);
+    Remove(installed.source);
     installed.language = language;
 
     const QString suffix = language == Language::English ? QStringLiteral("en") : QStringLiteral("zh_CN");
@@ -53,6 +69,8 @@ bool UseLanguage(Language language)
     if (loaded) {
         QCoreApplication::installTranslator(own.get());
         installed.own = std::move(own);
+    } else {
+        UseSourceTexts();
     }
     // Qt speaks English by itself; only another language needs its buttons and dialogs translated.
     if (language != Language::English) {
@@ -63,6 +81,16 @@ bool UseLanguage(Language language)
         }
     }
     return loaded;
+}
+
+void UseSourceTexts()
+{
+    Installed& installed = Current();
+    Remove(installed.own);
+    Remove(installed.qt);
+    Remove(installed.source);
+    installed.source = std::make_unique<SourceTexts>();
+    QCoreApplication::installTranslator(installed.source.get());
 }
 
 Language CurrentLanguage()

@@ -17,6 +17,10 @@ Language LanguageFor(const QLocale& locale);
 // Installs the program's and Qt's translations for the language in place of any before; false
 // when the program's own could not be loaded (the window then speaks its source texts).
 bool UseLanguage(Language language);
+// The texts as the sources write them, Chinese base texts beside English ones, an English plural
+// in the form for its count; Qt's own in English. What the program falls back to without its
+// translations, and what most window tests read.
+void UseSourceTexts();
 Language CurrentLanguage();
 
 // A library's message in the window's language.

@@ -2,6 +2,7 @@
 
 #include "mainform/Application.h"
 #include "widgets/LayoutFonts.h"
+#include "widgets/Translation.h"
 
 #include <QByteArray>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     ::testing::InitGoogleTest(&argc, argv);
     hexlume::Application app(argc, argv);
+    hexlume::UseSourceTexts();
     hexlume::RegisterLayoutFonts();
     return RUN_ALL_TESTS();
 }
