@@ -49,13 +49,15 @@ struct ColourCheck : Part {
                            .Count(m_format.colorCount));
         if (table.claimed != 0 && !table.Complete())
             m_list.Add(Severity::Error, FindingCode::ColourTableTruncated, table.offset, table.present,
-                       Message(HX_TR("Findings", "The colour table takes %1 from offset %2; the file holds %3 of them."))
+                       Message(HX_TR("Findings", "The colour table takes %1 from offset %2; the file holds %3 of "
+                                                 "them."))
                            .Arg(say::Bytes(table.claimed))
                            .Number(table.offset)
                            .Number(table.present));
         if (m_format.clrImportant > std::max<std::uint64_t>(m_format.colorCount, full))
             m_list.AddOnField(Severity::Note, FindingCode::ImportantColoursExceedTable, FieldId::ColorsImportant,
-                              Message(HX_TR_N("Findings", "%1 is %2, more than the %n (colour there is|colours there are)."))
+                              Message(HX_TR_N("Findings", "%1 is %2, more than the %n (colour there is|colours there "
+                                                          "are)."))
                                   .Arg(m_list.NameOf(FieldId::ColorsImportant))
                                   .Number(m_format.clrImportant)
                                   .Count(m_format.colorCount));
@@ -68,7 +70,8 @@ struct ColourCheck : Part {
         const FileRange& after = m_format.maskBytes;
         if (after.claimed != 0 && !after.Complete()) {
             m_list.Add(Severity::Error, FindingCode::MasksTruncated, after.offset, after.present,
-                       Message(HX_TR("Findings", "The bit-field masks take %1 after the header; the file holds %2 of them."))
+                       Message(HX_TR("Findings", "The bit-field masks take %1 after the header; the file holds %2 "
+                                                 "of them."))
                            .Arg(say::Bytes(after.claimed))
                            .Number(after.present));
             return;
@@ -161,10 +164,11 @@ struct ColourCheck : Part {
         const LinkedProfileName name = ReadLinkedProfileName(m_file, m_format);
         const std::string& said = embedded ? icc.description : name.text;
         const bool quoted = !said.empty() && (embedded || profile.Complete());
-        Message placed = embedded ? quoted ? HX_TR("Findings", "An embedded ICC profile (%1) lies at offset %2: \"%3\".")
-                                           : HX_TR("Findings", "An embedded ICC profile (%1) lies at offset %2.")
-                         : quoted ? HX_TR("Findings", "A linked profile's file name (%1) lies at offset %2: \"%3\".")
-                                  : HX_TR("Findings", "A linked profile's file name (%1) lies at offset %2.");
+        Message placed =
+            embedded ? quoted ? HX_TR("Findings", "An embedded ICC profile (%1) lies at offset %2: \"%3\".")
+                              : HX_TR("Findings", "An embedded ICC profile (%1) lies at offset %2.")
+            : quoted ? HX_TR("Findings", "A linked profile's file name (%1) lies at offset %2: \"%3\".")
+                     : HX_TR("Findings", "A linked profile's file name (%1) lies at offset %2.");
         placed.Arg(say::Bytes(profile.claimed)).Number(profile.offset).Arg(said);
         m_list.Add(Severity::Note, FindingCode::ColourProfile, profile.offset, profile.claimed, std::move(placed));
         if (!profile.Complete())

@@ -32,7 +32,8 @@ struct HeaderCheck : Part {
         if (m_format.type != kBitmapSignature) {
             m_list.AddOnField(Severity::Error, FindingCode::BadSignature, FieldId::Signature,
                               Message(m_format.type == kArraySignature
-                                          ? HX_TR("Findings", "%1 is %2, not \"BM\" (an OS/2 bitmap array, not a bitmap).")
+                                          ? HX_TR("Findings", "%1 is %2, not \"BM\" (an OS/2 bitmap array, not a "
+                                                              "bitmap).")
                                           : HX_TR("Findings", "%1 is %2, not \"BM\"."))
                                   .Arg(m_list.NameOf(FieldId::Signature))
                                   .Arg(SignatureText(m_format.type)));
@@ -115,7 +116,9 @@ struct HeaderCheck : Part {
                                       .Number(value));
             else
                 m_list.AddOnField(Severity::Warning, FindingCode::ReservedNotZero, id,
-                                  Message(HX_TR("Findings", "%1 is %2; it must be 0.")).Arg(m_list.NameOf(id)).Number(value));
+                                  Message(HX_TR("Findings", "%1 is %2; it must be 0."))
+                                      .Arg(m_list.NameOf(id))
+                                      .Number(value));
         }
     }
 
@@ -162,7 +165,8 @@ struct HeaderCheck : Part {
                                    .Arg(name)
                                    .Arg(std::to_string(bits)));
         if (bits == 0 && !IsEmbeddedStream(m_format.encoding))
-            return BadBitCount(Message(HX_TR("Findings", "%1 is 0, which only JPEG or PNG pixel data may have.")).Arg(name));
+            return BadBitCount(
+                Message(HX_TR("Findings", "%1 is 0, which only JPEG or PNG pixel data may have.")).Arg(name));
         return BadBitCount(Message(HX_TR("Findings", "%1 is %2, a bit count no bitmap variant defines."))
                                .Arg(name)
                                .Number(bits));

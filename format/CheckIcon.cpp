@@ -21,7 +21,10 @@ struct IconCheck : Part {
         m_list.Add(severity, code, field.offset, field.Size(), std::move(message), DirectoryFieldName(id));
     }
 
-    static std::string DirectoryFieldName(FieldId id) { return std::string(FieldOf(kIconDirectoryFields, id).name.View()); }
+    static std::string DirectoryFieldName(FieldId id)
+    {
+        return std::string(FieldOf(kIconDirectoryFields, id).name.View());
+    }
 
     void OnEntryField(Severity severity, FindingCode code, const IconEntry& entry, FieldId id, Message message)
     {
