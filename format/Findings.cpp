@@ -14,7 +14,7 @@ namespace {
 using check::Context;
 
 // Where an entry's link points and what is wrong with it: %1 the link's field, %2 the entry's
-// offset, %3 the link.
+// offset, %3 the link, %4 the file's size.
 MessageTemplate BadLinkSentence(ArrayFault fault)
 {
     switch (fault) {
