@@ -9,33 +9,27 @@ namespace hexlume::format::check {
 
 namespace {
 
-std::string EntryName(std::size_t index)
-{
-    return "Entry " + GroupedNumber(index + 1);
-}
-
-std::string SizeText(std::uint64_t width, std::uint64_t height)
-{
-    return GroupedNumber(width) + " by " + GroupedNumber(height);
-}
-
 struct IconCheck : Part {
     using Part::Part;
 
     const IconFile& icon = m_layout.icon;
     const FieldTable entryFields = IconEntryFields(icon.IsCursor());
 
-    void OnDirectoryField(Severity severity, FindingCode code, FieldId id, std::string message)
+    void OnDirectoryField(Severity severity, FindingCode code, FieldId id, Message message)
     {
         const FieldEntry& field = FieldOf(kIconDirectoryFields, id);
-        m_list.Add(severity, code, field.offset, field.Size(), std::move(message), std::string(field.name.View()));
+        m_list.Add(severity, code, field.offset, field.Size(), std::move(message), DirectoryFieldName(id));
     }
 
-    void OnEntryField(Severity severity, FindingCode code, const IconEntry& entry, FieldId id, std::string message)
+    static std::string DirectoryFieldName(FieldId id)
+    {
+        return std::string(FieldOf(kIconDirectoryFields, id).name.View());
+    }
+
+    void OnEntryField(Severity severity, FindingCode code, const IconEntry& entry, FieldId id, Message message)
     {
         const FieldEntry& field = FieldOf(entryFields, id);
-        m_list.Add(severity, code, entry.at + field.offset, field.Size(), std::move(message),
-                   std::string(field.name.View()));
+        m_list.Add(severity, code, entry.at + field.offset, field.Size(), std::move(message), FieldName(id));
     }
 
     std::string FieldName(FieldId id) const { return std::string(FieldOf(entryFields, id).name.View()); }
@@ -44,22 +38,33 @@ struct IconCheck : Part {
     {
         const std::size_t images = icon.entries.size();
         m_list.Add(Severity::Note, FindingCode::IconFile, 0, kIconDirectoryBytes,
-                   "The file is " + std::string(icon.IsCursor() ? "a cursor" : "an icon") + " of " +
-                       Counted(images, "image", "images") + "; each is checked at its own offset.");
+                   Message(icon.IsCursor() ? HX_TR_N("Icons", "The file is a cursor of %n image(s); each is checked "
+                                                              "at its own offset.")
+                                           : HX_TR_N("Icons", "The file is an icon of %n image(s); each is checked "
+                                                              "at its own offset."))
+                       .Count(images));
         if (icon.reserved != 0)
             OnDirectoryField(Severity::Error, FindingCode::IconBadReserved, FieldId::IconReserved,
-                             "idReserved is " + GroupedNumber(icon.reserved) + "; it must be 0.");
+                             Message(HX_TR("Icons", "%1 is %2; it must be 0."))
+                                 .Arg(DirectoryFieldName(FieldId::IconReserved))
+                                 .Number(icon.reserved));
         if (icon.type != kIconType && icon.type != kCursorType)
             OnDirectoryField(Severity::Error, FindingCode::IconBadType, FieldId::IconType,
-                             "idType is " + GroupedNumber(icon.type) + "; an icon has 1, a cursor 2.");
+                             Message(HX_TR("Icons", "%1 is %2; an icon has 1, a cursor 2."))
+                                 .Arg(DirectoryFieldName(FieldId::IconType))
+                                 .Number(icon.type));
         if (icon.count == 0)
             OnDirectoryField(Severity::Error, FindingCode::IconNoImages, FieldId::IconCount,
-                             "idCount is 0: the directory holds no image.");
+                             Message(HX_TR("Icons", "%1 is 0: the directory holds no image."))
+                                 .Arg(DirectoryFieldName(FieldId::IconCount)));
         else if (!icon.directory.Complete())
             OnDirectoryField(Severity::Error, FindingCode::IconDirectoryTruncated, FieldId::IconCount,
-                             "idCount says " + Counted(icon.count, "entry", "entries") + ", which end at offset " +
-                                 GroupedNumber(icon.directory.End()) + "; the file has only " +
-                                 ByteCount(m_format.fileSize) + ".");
+                             Message(HX_TR_N("Icons", "%1 says %n (entry|entries), which end at offset %2; the file "
+                                                      "has only %3."))
+                                 .Arg(DirectoryFieldName(FieldId::IconCount))
+                                 .Count(icon.count)
+                                 .Number(icon.directory.End())
+                                 .Arg(say::Bytes(m_format.fileSize)));
     }
 
     void CheckPlaces()
@@ -73,19 +78,27 @@ struct IconCheck : Part {
             const IconEntry& entry = entries[i];
             if (entry.image.offset < icon.directory.End())
                 OnEntryField(Severity::Error, FindingCode::IconImagesOverlap, entry, FieldId::EntryOffset,
-                             EntryName(i) + "'s " + FieldName(FieldId::EntryOffset) + " is " +
-                                 GroupedNumber(entry.imageOffset) + ", inside the directory, which ends at offset " +
-                                 GroupedNumber(icon.directory.End()) + ".");
+                             Message(HX_TR("Icons", "Entry %1's %2 is %3, inside the directory, which ends at "
+                                                    "offset %4."))
+                                 .Number(i + 1)
+                                 .Arg(FieldName(FieldId::EntryOffset))
+                                 .Number(entry.imageOffset)
+                                 .Number(icon.directory.End()));
             if (!entry.image.Complete())
                 OnEntryField(Severity::Error, FindingCode::IconImagePastEnd, entry, FieldId::EntryBytes,
-                             EntryName(i) + "'s image (" + ByteCount(entry.bytesInRes) + " from offset " +
-                                 GroupedNumber(entry.imageOffset) + ") runs past the end of the file, which has " +
-                                 GroupedNumber(m_format.fileSize) + ".");
+                             Message(HX_TR("Icons", "Entry %1's image (%2 from offset %3) runs past the end of the "
+                                                    "file, which has %4."))
+                                 .Number(i + 1)
+                                 .Arg(say::Bytes(entry.bytesInRes))
+                                 .Number(entry.imageOffset)
+                                 .Number(m_format.fileSize));
             if (const std::optional<std::size_t> j = partners[i])
                 OnEntryField(Severity::Error, FindingCode::IconImagesOverlap, entry, FieldId::EntryOffset,
-                             EntryName(i) + "'s image (" + ByteRangeText(entry.image.offset, entry.bytesInRes) +
-                                 ") overlaps entry " + GroupedNumber(*j + 1) + "'s (" +
-                                 ByteRangeText(entries[*j].image.offset, entries[*j].bytesInRes) + ").");
+                             Message(HX_TR("Icons", "Entry %1's image (%2) overlaps entry %3's (%4)."))
+                                 .Number(i + 1)
+                                 .Arg(say::ByteRange(entry.image.offset, entry.bytesInRes))
+                                 .Number(*j + 1)
+                                 .Arg(say::ByteRange(entries[*j].image.offset, entries[*j].bytesInRes)));
         }
     }
 
@@ -93,35 +106,55 @@ struct IconCheck : Part {
     void CheckEntryAgainstImage(std::size_t index, const BitmapFormat& image, bool alone)
     {
         const IconEntry& entry = icon.entries[index];
-        const std::string name = EntryName(index);
+        const std::uint64_t number = index + 1;
         if (entry.reserved != 0)
             OnEntryField(Severity::Warning, FindingCode::ReservedNotZero, entry, FieldId::EntryReserved,
-                         name + "'s bReserved is " + GroupedNumber(entry.reserved) + "; it must be 0.");
+                         Message(HX_TR("Icons", "Entry %1's %2 is %3; it must be 0."))
+                             .Number(number)
+                             .Arg(FieldName(FieldId::EntryReserved))
+                             .Number(entry.reserved));
         if (entry.png && !ReadPngHeader(m_file, entry.imageOffset).valid) {
             OnEntryField(Severity::Error, FindingCode::IconBadPng, entry, FieldId::EntryOffset,
-                         name + "'s image starts with the PNG signature but has no IHDR chunk after it.");
+                         Message(HX_TR("Icons", "Entry %1's image starts with the PNG signature but has no IHDR chunk "
+                                                "after it."))
+                             .Number(number));
             return;
         }
         if (!entry.png && !image.HeaderReadable())
             return;  // the image's own checks tell
         if (!entry.png && std::abs(image.height) == entry.Height() && image.rows * 2 != entry.Height())
             m_list.Add(Severity::Error, FindingCode::IconHeightNotDoubled, image.header.offset + 8, 4,
-                       name + "'s image has biHeight " + std::to_string(image.height) +
-                           ", the entry's height; an icon image's counts the AND mask too, so it is " +
-                           GroupedNumber(2 * std::uint64_t{entry.Height()}) + ".");
+                       Message(HX_TR("Icons", "Entry %1's image has %2 %3, the entry's height; an icon image's "
+                                              "counts the AND mask too, so it is %4."))
+                           .Number(number)
+                           .Arg("biHeight")
+                           .Arg(std::to_string(image.height))
+                           .Number(2 * std::uint64_t{entry.Height()}));
         else if (image.columns != entry.Width() || image.rows != entry.Height())
             OnEntryField(Severity::Warning, FindingCode::IconSizeMismatch, entry, FieldId::EntryWidth,
-                         name + " says " + SizeText(entry.Width(), entry.Height()) + " pixels; its " +
-                             (entry.png ? "PNG stream's IHDR says " : "image is ") +
-                             SizeText(image.columns, image.rows) + ".");
+                         Message(entry.png ? HX_TR("Icons", "Entry %1 says %2 by %3 pixels; its PNG stream's IHDR "
+                                                            "says %4 by %5.")
+                                           : HX_TR("Icons", "Entry %1 says %2 by %3 pixels; its image is %4 by %5."))
+                             .Number(number)
+                             .Number(entry.Width())
+                             .Number(entry.Height())
+                             .Number(image.columns)
+                             .Number(image.rows));
         if (!icon.IsCursor() && entry.bitCount != 0 && entry.bitCount != image.bitCount)
             OnEntryField(Severity::Warning, FindingCode::IconBitCountMismatch, entry, FieldId::EntryBitCount,
-                         name + "'s wBitCount is " + GroupedNumber(entry.bitCount) + "; its image has " +
-                             Counted(image.bitCount, "bit", "bits") + " per pixel.");
+                         Message(HX_TR_N("Icons", "Entry %1's %2 is %3; its image has %n bit(s) per pixel."))
+                             .Number(number)
+                             .Arg(FieldName(FieldId::EntryBitCount))
+                             .Number(entry.bitCount)
+                             .Count(image.bitCount));
         if (icon.IsCursor() && (entry.planes >= image.columns || entry.bitCount >= image.rows))
             OnEntryField(Severity::Warning, FindingCode::HotspotOutside, entry, FieldId::HotspotX,
-                         name + "'s hot spot (" + GroupedNumber(entry.planes) + ", " + GroupedNumber(entry.bitCount) +
-                             ") lies outside its " + SizeText(image.columns, image.rows) + " image.");
+                         Message(HX_TR("Icons", "Entry %1's hot spot (%2, %3) lies outside its %4 by %5 image."))
+                             .Number(number)
+                             .Number(entry.planes)
+                             .Number(entry.bitCount)
+                             .Number(image.columns)
+                             .Number(image.rows));
         CheckBytes(index, image, alone);
     }
 
@@ -129,18 +162,27 @@ struct IconCheck : Part {
     void CheckBytes(std::size_t index, const BitmapFormat& image, bool alone)
     {
         const IconEntry& entry = icon.entries[index];
-        const std::string name = EntryName(index);
+        const std::uint64_t number = index + 1;
         const std::uint64_t entryEnd = entry.image.End();
         const FileRange& mask = image.andMask;
         if (!image.pngImage && mask.claimed != 0 && (mask.End() > entryEnd || !mask.Complete())) {
             const std::uint64_t end = std::min(entryEnd, mask.offset + mask.present);
             const std::uint64_t held = end > mask.offset ? end - mask.offset : 0;
             m_list.Add(Severity::Error, FindingCode::IconMaskTruncated, std::min(mask.offset, entryEnd), mask.claimed,
-                       name + "'s AND mask takes " + ByteCount(mask.claimed) + " from offset " +
-                           GroupedNumber(mask.offset) + "; " +
-                           (mask.End() > entryEnd ? "the entry's " + FieldName(FieldId::EntryBytes) + " ends"
-                                                  : std::string("the file ends")) +
-                           " after " + GroupedNumber(held) + " of them.");
+                       mask.End() > entryEnd
+                           ? Message(HX_TR("Icons", "Entry %1's AND mask takes %2 from offset %3; the entry's %4 ends "
+                                                    "after %5 of them."))
+                                 .Number(number)
+                                 .Arg(say::Bytes(mask.claimed))
+                                 .Number(mask.offset)
+                                 .Arg(FieldName(FieldId::EntryBytes))
+                                 .Number(held)
+                           : Message(HX_TR("Icons", "Entry %1's AND mask takes %2 from offset %3; the file ends after "
+                                                    "%4 of them."))
+                                 .Number(number)
+                                 .Arg(say::Bytes(mask.claimed))
+                                 .Number(mask.offset)
+                                 .Number(held));
             return;
         }
         const std::uint64_t needed =
@@ -151,9 +193,13 @@ struct IconCheck : Part {
         if (takes != entry.bytesInRes)
             OnEntryField(takes > entry.bytesInRes ? Severity::Error : Severity::Warning, FindingCode::IconBytesMismatch,
                          entry, FieldId::EntryBytes,
-                         name + "'s " + FieldName(FieldId::EntryBytes) + " is " + GroupedNumber(entry.bytesInRes) +
-                             "; its image takes " + ByteCount(takes) +
-                             (image.pngImage ? " (the PNG stream up to its IEND chunk)." : "."));
+                         Message(image.pngImage ? HX_TR("Icons", "Entry %1's %2 is %3; its image takes %4 (the PNG "
+                                                                 "stream up to its IEND chunk).")
+                                                : HX_TR("Icons", "Entry %1's %2 is %3; its image takes %4."))
+                             .Number(number)
+                             .Arg(FieldName(FieldId::EntryBytes))
+                             .Number(entry.bytesInRes)
+                             .Arg(say::Bytes(takes)));
     }
 };
 

@@ -18,28 +18,33 @@ struct PlacementCheck : Part {
         if (offBits < before) {
             const auto [part, end] = PartHolding(offBits, before);
             m_list.AddOnField(Severity::Error, FindingCode::PixelOffsetOverlaps, FieldId::PixelOffset,
-                              name + " is " + GroupedNumber(offBits) + ", inside the " + part + ", which ends at " +
-                                  GroupedNumber(end) + ".");
+                              Message(HX_TR("Findings", "%1 is %2, inside the %3, which ends at %4."))
+                                  .Arg(name)
+                                  .Number(offBits)
+                                  .Arg(part)
+                                  .Number(end));
         } else if (offBits >= m_format.fileSize) {
             m_list.AddOnField(Severity::Error, FindingCode::PixelOffsetPastEnd, FieldId::PixelOffset,
-                              name + " is " + GroupedNumber(offBits) + "; the file has only " +
-                                  ByteCount(m_format.fileSize) + ".");
+                              Message(HX_TR("Findings", "%1 is %2; the file has only %3."))
+                                  .Arg(name)
+                                  .Number(offBits)
+                                  .Arg(say::Bytes(m_format.fileSize)));
         }
     }
 
     // The part before the pixel data that holds `offset`, and where it ends (the colour table's
     // end is `tableEnd`).
-    std::pair<std::string, std::uint64_t> PartHolding(std::uint64_t offset, std::uint64_t tableEnd) const
+    std::pair<MessageTemplate, std::uint64_t> PartHolding(std::uint64_t offset, std::uint64_t tableEnd) const
     {
         if (offset < m_format.base)
-            return {"bitmap array's entries before this bitmap", m_format.base};
+            return {HX_TR("Findings", "bitmap array's entries before this bitmap"), m_format.base};
         if (offset < m_format.header.offset)
-            return {"file header", m_format.header.offset};
+            return {HX_TR("Findings", "file header"), m_format.header.offset};
         if (offset < m_format.header.End())
-            return {"info header", m_format.header.End()};
+            return {HX_TR("Findings", "info header"), m_format.header.End()};
         if (offset < m_format.maskBytes.End())
-            return {"bit-field masks", m_format.maskBytes.End()};
-        return {"colour table", tableEnd};
+            return {HX_TR("Findings", "bit-field masks"), m_format.maskBytes.End()};
+        return {HX_TR("Findings", "colour table"), tableEnd};
     }
 };
 

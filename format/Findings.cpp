@@ -13,17 +13,23 @@ namespace {
 
 using check::Context;
 
-std::string BadLinkReason(ArrayFault fault, std::uint64_t fileSize)
+// Where an entry's link points and what is wrong with it: %1 the link's field, %2 the entry's
+// offset, %3 the link, %4 the file's size.
+MessageTemplate BadLinkSentence(ArrayFault fault)
 {
     switch (fault) {
-    case ArrayFault::NextBackward: return ", not past the entry: the chain would loop.";
-    case ArrayFault::NextInside: return ", inside the entry's own headers.";
-    case ArrayFault::NextPastEnd: return "; the file has only " + ByteCount(fileSize) + ".";
-    case ArrayFault::NotAnEntry: return ", where no array entry starts (no \"BA\").";
+    case ArrayFault::NextBackward:
+        return HX_TR("Findings", "%1 of the entry at offset %2 is %3, not past the entry: the chain would loop.");
+    case ArrayFault::NextInside:
+        return HX_TR("Findings", "%1 of the entry at offset %2 is %3, inside the entry's own headers.");
+    case ArrayFault::NextPastEnd:
+        return HX_TR("Findings", "%1 of the entry at offset %2 is %3; the file has only %4.");
+    case ArrayFault::NotAnEntry:
+        return HX_TR("Findings", "%1 of the entry at offset %2 is %3, where no array entry starts (no \"BA\").");
     case ArrayFault::None:
     case ArrayFault::Truncated: break;
     }
-    return ".";
+    return HX_TR("Findings", "%1 of the entry at offset %2 is %3.");
 }
 
 // An OS/2 bitmap array: its chain, then the bytes that no entry claims.
@@ -34,19 +40,24 @@ std::vector<Finding> CheckArrayChain(const Layout& layout, Bytes file)
     const BitmapArray& array = layout.array;
     const std::uint64_t fileSize = layout.format.fileSize;
     list.Add(Severity::Note, FindingCode::BitmapArray, 0, kArrayHeaderBytes,
-             "The file is an OS/2 bitmap array of " +
-                 Counted(array.entries.size(), "bitmap", "bitmaps") +
-                 "; each is checked at its own offset.");
+             Message(HX_TR_N("Findings", "The file is an OS/2 bitmap array of %n bitmap(s); each is checked at its "
+                                         "own offset."))
+                 .Count(array.entries.size()));
     if (array.fault == ArrayFault::Truncated) {
         list.Add(Severity::Error, FindingCode::ArrayTruncated, array.faultEntry, fileSize - array.faultEntry,
-                 "The file ends at offset " + GroupedNumber(fileSize) + ", inside the headers of the "
-                 "array entry at offset " + GroupedNumber(array.faultEntry) + ".");
+                 Message(HX_TR("Findings", "The file ends at offset %1, inside the headers of the array entry at "
+                                           "offset %2."))
+                     .Number(fileSize)
+                     .Number(array.faultEntry));
     } else if (array.fault != ArrayFault::None) {
         const FieldEntry& next = FieldOf(kArrayHeaderFields, FieldId::NextEntry);
         const std::string name(next.name.View());
         list.Add(Severity::Error, FindingCode::ArrayBadLink, array.faultEntry + next.offset, next.Size(),
-                 name + " of the entry at offset " + GroupedNumber(array.faultEntry) + " is " +
-                     GroupedNumber(array.faultTarget) + BadLinkReason(array.fault, fileSize),
+                 Message(BadLinkSentence(array.fault))
+                     .Arg(name)
+                     .Number(array.faultEntry)
+                     .Number(array.faultTarget)
+                     .Arg(say::Bytes(fileSize)),
                  name);
     }
     check::NoteUnclaimedBytes(context);
@@ -136,6 +147,16 @@ std::string_view SeverityName(Severity severity)
     case Severity::Note: return "note";
     }
     return "note";
+}
+
+Message SeverityWord(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error: return HX_TR("Findings", "error");
+    case Severity::Warning: return HX_TR("Findings", "warning");
+    case Severity::Note: return HX_TR("Findings", "note");
+    }
+    return HX_TR("Findings", "note");
 }
 
 std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file)

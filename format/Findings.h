@@ -33,6 +33,9 @@ struct Finding {
 // layout was read from.
 std::vector<Finding> CheckBitmap(const Layout& layout, Bytes file);
 
-std::string_view SeverityName(Severity severity);  // "error", "warning", "note"
+// The severity as the command line and JSON name it: "error", "warning", "note".
+std::string_view SeverityName(Severity severity);
+// The same word as the window says it, in the reader's language.
+Message SeverityWord(Severity severity);
 
 }  // namespace hexlume::format
