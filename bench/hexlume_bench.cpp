@@ -58,7 +58,7 @@ Workspace& GetWorkspace()
         testing::WriteNoiseBitmap(workspace.bitmap, {.width = kWidth, .height = kHeight, .sizeImage = kImageSize},
                                   kImageSize);
         if (!workspace.dib.LoadFile(workspace.bitmap.string()))
-            throw std::runtime_error("cannot load the generated bitmap: " + workspace.dib.LastError());
+            throw std::runtime_error("cannot load the generated bitmap: " + workspace.dib.LastError().English());
         if (workspace.dib.GetDataSize() != kImageSize)
             throw std::runtime_error("the generated bitmap's pixel data has the wrong size");
     }
@@ -86,7 +86,7 @@ void BM_LoadFile(benchmark::State& state)
     CDib dib;
     for (auto _ : state) {
         if (!dib.LoadFile(path)) {
-            state.SkipWithError(dib.LastError().c_str());
+            state.SkipWithError(dib.LastError().English().c_str());
             break;
         }
         benchmark::DoNotOptimize(dib.GetData());
@@ -160,7 +160,7 @@ void BM_WriteDataExport(benchmark::State& state)
         state.ResumeTiming();
         const ExportResult result = WriteDataExport(bytes, targetName);
         if (!result.ok) {
-            state.SkipWithError(result.reason.c_str());
+            state.SkipWithError(result.reason.English().c_str());
             break;
         }
     }

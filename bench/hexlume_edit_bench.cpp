@@ -98,13 +98,13 @@ int Run(int argc, char** argv)
     Step("write", "the save's writing alone", [&] {
         const SaveResult saved = SaveDocument(form.Document()->Bytes(), alone, argv[1]);
         if (!saved.ok)
-            throw std::runtime_error("the save failed: " + saved.reason);
+            throw std::runtime_error("the save failed: " + saved.reason.English());
     });
     std::remove(alone.c_str());
     Step("write2", "the save's writing alone, again", [&] {
         const SaveResult saved = SaveDocument(form.Document()->Bytes(), alone, argv[1]);
         if (!saved.ok)
-            throw std::runtime_error("the save failed: " + saved.reason);
+            throw std::runtime_error("the save failed: " + saved.reason.English());
     });
     std::remove(alone.c_str());
     Step("save", "Save As", [&] {

@@ -186,7 +186,7 @@ void RunPhases(const QString& path, const QSize& previewSize, int rounds)
         QPixmap preview;
         steps.push_back(Measure("model load (CDib::LoadFile)", [&] {
             if (!dib.LoadFile(pathBytes))
-                throw std::runtime_error("the model refused the bitmap: " + dib.LastError());
+                throw std::runtime_error("the model refused the bitmap: " + dib.LastError().English());
         }));
         steps.push_back(Measure("preview (DrawPreview)", [&] { picture = DrawPreview(dib.FileBytes(), previewSize); }));
         if (picture.image.isNull())

@@ -78,7 +78,7 @@ int RunExtract(const ExtractOptions& options, std::FILE* out)
     const EditedBytes document(std::make_shared<SpanSource>(std::span<const std::uint8_t>(*bytes), bytes));
     const SaveResult saved = SaveDocument(document, options.output, options.file);
     if (!saved.ok)
-        return Fail(options.output, saved.reason);
+        return Fail(options.output, saved.reason.English());
     const bool written = std::fprintf(out, "%s  %s of %s\n", options.output.c_str(), format::ByteCount(size).c_str(),
                                       options.what.c_str()) > 0 &&
                          std::fflush(out) == 0;

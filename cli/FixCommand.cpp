@@ -58,7 +58,7 @@ int FixOne(const FixOptions& options, const std::string& file, std::FILE* out)
     const format::Inspection after = format::Inspect(result.bytes);
     std::string text;
     for (const format::Repair& repair : result.made)
-        text += repair.sentence + ".\n";
+        text += repair.sentence.English() + ".\n";
     if (result.made.empty())
         text += "Nothing to repair.\n";
     if (options.dryRun) {
@@ -70,7 +70,7 @@ int FixOne(const FixOptions& options, const std::string& file, std::FILE* out)
             ApplyTo(document, repair);
         const SaveResult saved = SaveDocument(document, target, file);
         if (!saved.ok)
-            return Fail(target, saved.reason, kExitUsage);
+            return Fail(target, saved.reason.English(), kExitUsage);
         text += CheckLine(target);
     }
     bool errorsLeft = false;

@@ -100,7 +100,7 @@ int Scan(const ScanOptions& options, std::FILE* out)
         const EditedBytes bitmap(std::make_shared<SpanSource>(file.Bytes().subspan(found.offset, found.length)));
         const SaveResult saved = SaveDocument(bitmap, path, options.file);
         if (!saved.ok)
-            status = Fail(path, saved.reason);
+            status = Fail(path, saved.reason.English());
         return saved.ok;
     };
     if (!SearchThroughBuffer(file, write))

@@ -178,7 +178,7 @@ int EditAndSave(const SetOptions& options, std::vector<Change>& changes)
         if (const std::optional<Refusal> refused = Apply(edit, layout, document, changes))
             return Fail(refused->what, refused->reason, kExitUsage);
     const SaveResult saved = SaveDocument(document, *options.output, options.file);
-    return saved.ok ? kExitOk : Fail(*options.output, saved.reason);
+    return saved.ok ? kExitOk : Fail(*options.output, saved.reason.English());
 }
 
 }  // namespace

@@ -40,11 +40,23 @@ std::string ColorText(Argb color)
     return "#" + HexDigits(color & 0xFFFFFF, 6);
 }
 
+// "a, b": a part said after the ones before it, or alone when it is the first.
+Message ListedAfter(const Message& before, Message next)
+{
+    return before.Empty() ? next : Message(HX_TR("Repairs", "%1, %2")).Arg(before).Arg(std::move(next));
+}
+
+// "a; b": a further change said after a repair's sentence.
+Message FollowedBy(const Message& sentence, Message next)
+{
+    return Message(HX_TR("Repairs", "%1; %2")).Arg(sentence).Arg(std::move(next));
+}
+
 // The picture as the decoder draws it, as uncompressed rows under a 40-byte header: indices into
 // the file's own table (with room, stand-in colours become entries of their own) at `bits`, or
-// else 24-bit colours. `said` gets what the stand-ins became.
+// else 24-bit colours. `said` gets what the stand-ins became, empty when nothing did.
 std::vector<std::uint8_t> StorePicture(Bytes file, const BitmapFormat& format, const Picture& picture,
-                                       unsigned& bits, std::string& said)
+                                       unsigned& bits, Message& said)
 {
     const auto bitCount = static_cast<std::uint16_t>(bits);
     const std::uint64_t room = FullTableEntries(bitCount);
@@ -75,22 +87,24 @@ std::vector<std::uint8_t> StorePicture(Bytes file, const BitmapFormat& format, c
         indexOf.emplace(color, values[i]);
         table.push_back(color);
     }
-    said.clear();
+    said = {};
     if (fits) {
         for (std::size_t i = own; i < table.size(); ++i)
-            said += std::string(said.empty() ? "" : ", ") + ColorText(table[i]) +
-                    (table[i] == kBadIndexColor ? " (indices past the table)" : " (missing pixels)") + " became entry " +
-                    GroupedNumber(i);
+            said = ListedAfter(said, Message(table[i] == kBadIndexColor
+                                                 ? HX_TR("Repairs", "%1 (indices past the table) became entry %2")
+                                                 : HX_TR("Repairs", "%1 (missing pixels) became entry %2"))
+                                         .Arg(ColorText(table[i]))
+                                         .Number(i));
         if (skipped)
-            said += std::string(said.empty() ? "" : ", ") + "pixels the stream skips became entry 0 (" +
-                    ColorText(table[0]) + ")";
+            said = ListedAfter(said, Message(HX_TR("Repairs", "pixels the stream skips became entry 0 (%1)"))
+                                         .Arg(ColorText(table[0])));
     } else {
         bits = 24;
         table.clear();
         for (std::size_t i = 0; i < values.size(); ++i)
             values[i] = picture.pixels[i] & 0xFFFFFF;  // a skipped pixel, transparent black, becomes black
         if (std::find(picture.pixels.begin(), picture.pixels.end(), kSkippedColor) != picture.pixels.end())
-            said = "pixels the stream skips became black";
+            said = HX_TR("Repairs", "pixels the stream skips became black");
     }
     const FieldTable info = InfoHeaderFields(HeaderVersion::Info);
     const std::uint64_t stride = RowStride(picture.width, static_cast<std::uint16_t>(bits));
@@ -186,23 +200,25 @@ private:
     bool Has(FindingCode code) const { return Found(code) != nullptr; }
 
     // The edit that stores `value` in the field, and its sentence: "bfSize: 9 000 → 9 270".
-    std::optional<std::pair<ByteEdit, std::string>> SetField(FieldId id, std::uint64_t value) const
+    std::optional<std::pair<ByteEdit, Message>> SetField(FieldId id, std::uint64_t value) const
     {
         const Field* field = m_fields.FieldFor(id);
         if (field == nullptr || !field->present || field->value == value)
             return std::nullopt;
         return std::pair{ByteEdit{field->offset, FieldValueBytes(value, field->type)},
-                         field->name + ": " + ValueText(field->value, field->type) + " → " +
-                             ValueText(value, field->type)};
+                         Message(HX_TR("Repairs", "%1: %2 → %3"))
+                             .Arg(field->name)
+                             .Arg(ValueText(field->value, field->type))
+                             .Arg(ValueText(value, field->type))};
     }
 
-    std::optional<Repair> FieldRepair(FindingCode code, FieldId id, std::uint64_t value, std::string_view why,
+    std::optional<Repair> FieldRepair(FindingCode code, FieldId id, std::uint64_t value, Message why,
                                       bool guess = false) const
     {
         auto set = SetField(id, value);
         if (!set)
             return std::nullopt;
-        return Repair{.code = code, .sentence = set->second + ", " + std::string(why), .newSize = std::nullopt,
+        return Repair{.code = code, .sentence = ListedAfter(set->second, std::move(why)), .newSize = std::nullopt,
                       .edits = {std::move(set->first)}, .guess = guess};
     }
 
@@ -210,7 +226,7 @@ private:
     {
         if (!Has(FindingCode::BadPlanes))
             return std::nullopt;
-        return FieldRepair(FindingCode::BadPlanes, FieldId::Planes, 1, "as every bitmap has");
+        return FieldRepair(FindingCode::BadPlanes, FieldId::Planes, 1, HX_TR("Repairs", "as every bitmap has"));
     }
 
     std::optional<Repair> Reserved(FieldId id) const
@@ -219,7 +235,7 @@ private:
         const Finding* found = Found(FindingCode::ReservedNotZero);
         if (field == nullptr || found == nullptr)
             return std::nullopt;
-        return FieldRepair(FindingCode::ReservedNotZero, id, 0, "as it must be");
+        return FieldRepair(FindingCode::ReservedNotZero, id, 0, HX_TR("Repairs", "as it must be"));
     }
 
     // The entries of the colour table that must lie before the pixel data: every one the pixels
@@ -248,11 +264,12 @@ private:
         if (IsUncompressed(m_format.encoding) && m_format.rowBytes != 0 && m_format.rowBytes <= size &&
             size - m_format.rowBytes >= earliest && size - m_format.rowBytes <= kDwordLimit)
             return FieldRepair(code, FieldId::PixelOffset, size - m_format.rowBytes,
-                               "where the picture's " + ByteCount(m_format.rowBytes) + " of rows end the file");
+                               Message(HX_TR("Repairs", "where the picture's %1 of rows end the file"))
+                                   .Arg(say::Bytes(m_format.rowBytes)));
         if (IsRunLength(m_format.encoding) && earliest < size && CleanStreamToEnd(earliest))
             return FieldRepair(code, FieldId::PixelOffset, earliest,
-                               "right after the colour table, where an RLE stream starts that ends the file with "
-                               "its end-of-bitmap code");
+                               HX_TR("Repairs", "right after the colour table, where an RLE stream starts that ends "
+                                                "the file with its end-of-bitmap code"));
         return std::nullopt;
     }
 
@@ -282,14 +299,14 @@ private:
         if (fits == 0 || (!tooLarge && fits <= m_format.colorCount))
             return std::nullopt;
         return FieldRepair(tooLarge ? FindingCode::ColourTableTooLarge : FindingCode::IndexPastTable,
-                           FieldId::ColorsUsed, fits, "the entries that fit before the pixel data");
+                           FieldId::ColorsUsed, fits, HX_TR("Repairs", "the entries that fit before the pixel data"));
     }
 
     std::optional<Repair> ColorsImportant() const
     {
         if (!Has(FindingCode::ImportantColoursExceedTable))
             return std::nullopt;
-        return FieldRepair(FindingCode::ImportantColoursExceedTable, FieldId::ColorsImportant, 0, "all colours");
+        return FieldRepair(FindingCode::ImportantColoursExceedTable, FieldId::ColorsImportant, 0, HX_TR("Repairs", "all colours"));
     }
 
     std::optional<Repair> Density(FieldId id) const
@@ -301,7 +318,7 @@ private:
         if (field == nullptr ||
             std::none_of(m_inspection.findings.begin(), m_inspection.findings.end(), absurd))
             return std::nullopt;
-        return FieldRepair(FindingCode::AbsurdDensity, id, 0, "not given");
+        return FieldRepair(FindingCode::AbsurdDensity, id, 0, HX_TR("Repairs", "not given"));
     }
 
     std::optional<Repair> ColorSpace() const
@@ -312,8 +329,10 @@ private:
         if (field == nullptr)
             return std::nullopt;
         return Repair{.code = FindingCode::UnknownColourSpace,
-                      .sentence = field->name + ": " + HexNumber(field->value, 8) + " → " + HexNumber(kSrgbSpace, 8) +
-                                  ", LCS_sRGB, the colour space readers take",
+                      .sentence = Message(HX_TR("Repairs", "%1: %2 → %3, LCS_sRGB, the colour space readers take"))
+                                      .Arg(field->name)
+                                      .Arg(HexNumber(field->value, 8))
+                                      .Arg(HexNumber(kSrgbSpace, 8)),
                       .newSize = std::nullopt,
                       .edits = {{field->offset, FieldValueBytes(kSrgbSpace, field->type)}},
                       .guess = false};
@@ -326,12 +345,12 @@ private:
         if (sizeImage && m_format.sizeImage != 0 && pixelBytes <= kDwordLimit)
             if (auto set = SetField(FieldId::ImageSize, pixelBytes)) {
                 repair.edits.push_back(std::move(set->first));
-                repair.sentence += "; " + set->second;
+                repair.sentence = FollowedBy(repair.sentence, std::move(set->second));
             }
         if (size <= kDwordLimit && m_format.declaredFileSize != size)
             if (auto set = SetField(FieldId::FileSize, size)) {
                 repair.edits.push_back(std::move(set->first));
-                repair.sentence += "; " + set->second;
+                repair.sentence = FollowedBy(repair.sentence, std::move(set->second));
             }
     }
 
@@ -341,7 +360,7 @@ private:
             return std::nullopt;
         const std::uint64_t size = m_format.fileSize;
         Repair repair{.code = FindingCode::RleMissingEnd,
-                      .sentence = "RLE end-of-bitmap code (00 01) appended at offset " + GroupedNumber(size),
+                      .sentence = Message(HX_TR("Repairs", "RLE end-of-bitmap code (00 01) appended at offset %1")).Number(size),
                       .newSize = size + kRleEndOfBitmap.size(),
                       .edits = {{size, {kRleEndOfBitmap.begin(), kRleEndOfBitmap.end()}}},
                       .guess = false};
@@ -364,15 +383,17 @@ private:
         if (!set)
             return std::nullopt;
         Repair repair{.code = FindingCode::RowsPastPicture,
-                      .sentence = set->second + ", taking in " + Counted(rows->rows, "row", "rows") + " of " +
-                                  ByteRangeText(rows->offset, rows->size) + " (a guess)",
+                      .sentence = Message(HX_TR("Repairs", "%1, taking in %2 of %3 (a guess)"))
+                                      .Arg(set->second)
+                                      .Arg(say::Rows(rows->rows))
+                                      .Arg(say::ByteRange(rows->offset, rows->size)),
                       .newSize = std::nullopt,
                       .edits = {std::move(set->first)},
                       .guess = true};
         if (rows->beforePixels)
             if (auto offset = SetField(FieldId::PixelOffset, rows->offset)) {
                 repair.edits.push_back(std::move(offset->first));
-                repair.sentence += "; " + offset->second;
+                repair.sentence = FollowedBy(repair.sentence, std::move(offset->second));
             }
         FollowSizes(repair, m_format.fileSize, whole.rowBytes, true);
         return repair;
@@ -388,9 +409,11 @@ private:
         const std::uint64_t missing = pixels.claimed - pixels.present;
         const std::uint64_t firstRow = pixels.present / m_format.stride;
         Repair repair{.code = FindingCode::PixelDataTruncated,
-                      .sentence = "Pixel data: the " + ByteCount(missing) + " the file lacks (stored rows " +
-                                  GroupedNumber(firstRow) + " to " + GroupedNumber(m_format.rows - 1) +
-                                  ") filled with zero bytes, made up",
+                      .sentence = Message(HX_TR("Repairs", "Pixel data: the %1 the file lacks (stored rows %2 to %3) "
+                                                           "filled with zero bytes, made up"))
+                                      .Arg(say::Bytes(missing))
+                                      .Number(firstRow)
+                                      .Number(m_format.rows - 1),
                       .newSize = pixels.End(),
                       .edits = {},
                       .guess = true};
@@ -421,15 +444,22 @@ private:
                         : encoding == PixelEncoding::Huffman1D ? 1
                         : encoding == PixelEncoding::Rle24     ? 24
                                                                : m_format.bitCount;
-        std::string said;
+        Message said;
         std::vector<std::uint8_t> bytes = StorePicture(m_file, m_format, drawn.picture, bits, said);
-        const std::string was = IsUncompressed(encoding) ? Counted(m_format.bitCount, "bit", "bits") + " rows"
-                                                         : "the " + std::string(EncodingName(encoding)) + " stream";
+        const Message was = IsUncompressed(encoding)
+                                ? Message(HX_TR_N("Repairs", "%n bit(s) rows")).Count(m_format.bitCount)
+                                : Message(HX_TR("Repairs", "the %1 stream")).Arg(EncodingName(encoding));
+        Message sentence = said.Empty() ? Message(HX_TR("Repairs", "Picture stored again as the decoder draws it, "
+                                                                   "%1x%2 in uncompressed %3-bit rows under a "
+                                                                   "BITMAPINFOHEADER, in place of %4 (a guess)"))
+                                        : Message(HX_TR("Repairs", "Picture stored again as the decoder draws it, "
+                                                                   "%1x%2 in uncompressed %3-bit rows under a "
+                                                                   "BITMAPINFOHEADER, in place of %4; %5 (a guess)"));
+        sentence.Arg(std::to_string(m_format.columns)).Arg(std::to_string(m_format.rows)).Arg(std::to_string(bits)).Arg(was);
+        if (!said.Empty())
+            sentence.Arg(said);
         Repair repair{.code = *damage,
-                      .sentence = "Picture stored again as the decoder draws it, " + std::to_string(m_format.columns) +
-                                  "x" + std::to_string(m_format.rows) + " in uncompressed " + std::to_string(bits) +
-                                  "-bit rows under a BITMAPINFOHEADER, in place of " + was +
-                                  (said.empty() ? "" : "; " + said) + " (a guess)",
+                      .sentence = std::move(sentence),
                       .newSize = bytes.size(),
                       .edits = {},
                       .guess = true};
@@ -449,10 +479,11 @@ private:
                                                                 m_file.begin() + static_cast<std::ptrdiff_t>(pixels.offset + whole))};
         ClearHiddenBits(edit.bytes, m_format);
         return Repair{.code = padding ? FindingCode::PaddingNotZero : FindingCode::BitsOutsideMasks,
-                      .sentence = std::string(padding ? "Row padding" : "") +
-                                  (padding && Has(FindingCode::BitsOutsideMasks) ? " and bits" : padding ? "" : "Bits") +
-                                  (Has(FindingCode::BitsOutsideMasks) ? " outside the channel masks" : "") +
-                                  " zeroed in " + ByteRangeText(pixels.offset, whole),
+                      .sentence = Message(!padding ? HX_TR("Repairs", "Bits outside the channel masks zeroed in %1")
+                                          : Has(FindingCode::BitsOutsideMasks)
+                                              ? HX_TR("Repairs", "Row padding and bits outside the channel masks zeroed in %1")
+                                              : HX_TR("Repairs", "Row padding zeroed in %1"))
+                                      .Arg(say::ByteRange(pixels.offset, whole)),
                       .newSize = std::nullopt,
                       .edits = {std::move(edit)},
                       .guess = false};
@@ -473,7 +504,8 @@ private:
         }
         if (repair.edits.empty())
             return std::nullopt;
-        repair.sentence = Counted(repair.edits.size(), "gap", "gaps") + " zeroed (" + ByteCount(bytes) + ")";
+        repair.sentence =
+            Message(HX_TR_N("Repairs", "%n gap(s) zeroed (%1)")).Count(repair.edits.size()).Arg(say::Bytes(bytes));
         return repair;
     }
 
@@ -484,7 +516,8 @@ private:
         if (trailing == m_inspection.layout.elements.end())
             return std::nullopt;
         Repair repair{.code = FindingCode::TrailingBytes,
-                      .sentence = "The " + ByteCount(trailing->size) + " after the bitmap's last part dropped",
+                      .sentence = Message(HX_TR("Repairs", "The %1 after the bitmap's last part dropped"))
+                                      .Arg(say::Bytes(trailing->size)),
                       .newSize = trailing->offset,
                       .edits = {},
                       .guess = false};
@@ -505,15 +538,15 @@ private:
             // 0 is right for uncompressed rows: their size follows from the headers.
             if (code == FindingCode::SizeImageZero || m_format.rowBytes > kDwordLimit)
                 return std::nullopt;
-            return FieldRepair(code, FieldId::ImageSize, m_format.rowBytes, "the size of the rows");
+            return FieldRepair(code, FieldId::ImageSize, m_format.rowBytes, HX_TR("Repairs", "the size of the rows"));
         }
         const bool stream = IsRunLength(m_format.encoding) || m_format.encoding == PixelEncoding::Huffman1D;
         if (!stream || !m_format.pixels.Complete() || m_format.pixels.claimed > kDwordLimit ||
             Has(FindingCode::RleMissingEnd) || Has(FindingCode::RleTruncated) || Has(FindingCode::HuffmanTruncated))
             return std::nullopt;
         return FieldRepair(code, FieldId::ImageSize, m_format.pixels.claimed,
-                           IsRunLength(m_format.encoding) ? "the RLE stream's size up to its end-of-bitmap code"
-                                                          : "the Huffman stream's size up to its last row");
+                           IsRunLength(m_format.encoding) ? HX_TR("Repairs", "the RLE stream's size up to its end-of-bitmap code")
+                                                          : HX_TR("Repairs", "the Huffman stream's size up to its last row"));
     }
 
     // The file's size, or the bitmap's extent when bytes trail it.
@@ -528,8 +561,9 @@ private:
         if (size > kDwordLimit)
             return std::nullopt;
         return FieldRepair(FindingCode::FileSizeMismatch, FieldId::FileSize, size,
-                           trails ? "the bitmap's extent, before " + ByteCount(trailing->size) + " that trail it"
-                                  : std::string("the file's size"));
+                           trails ? Message(HX_TR("Repairs", "the bitmap's extent, before %1 that trail it"))
+                                        .Arg(say::Bytes(trailing->size))
+                                  : Message(HX_TR("Repairs", "the file's size")));
     }
 
     Bytes m_file;
@@ -580,101 +614,101 @@ FixResult FixBitmap(Bytes file, const RepairRequest& request)
     return result;
 }
 
-std::string_view RepairOfCode(FindingCode code)
+Message RepairOfCode(FindingCode code)
 {
     switch (code) {
-    case FindingCode::FileTruncated: return "None: fewer than 14 bytes leave no headers to repair.";
-    case FindingCode::BadSignature: return "None: the signature is what says the bytes are a bitmap at all.";
-    case FindingCode::HeaderTruncated: return "None: the header's missing fields have no other source.";
-    case FindingCode::UnknownHeaderSize: return "None: no other field tells the header's version.";
-    case FindingCode::Os2Header: return "None needed: a note.";
-    case FindingCode::BadPlanes: return "biPlanes set to 1.";
-    case FindingCode::UnusualBitCount: return "None needed: a rare but defined format.";
-    case FindingCode::BadBitCount: return "None: no other field tells how the pixels are stored.";
-    case FindingCode::BadCompression: return "None: no other field tells how the pixels are stored.";
-    case FindingCode::CompressionMismatch: return "None: either field may be the wrong one.";
-    case FindingCode::BadWidth: return "None: no other field tells the picture's width.";
-    case FindingCode::BadHeight: return "None: no other field tells the picture's height.";
-    case FindingCode::TopDownCompressed: return "None: readers differ on which way such rows run.";
-    case FindingCode::SizeOverflow: return "None: no size the fields can hold is right.";
-    case FindingCode::FileSizeMismatch: return "bfSize set to the file's size, or to the bitmap's extent when bytes trail it.";
-    case FindingCode::Os2HeadersSize: return "None needed: an OS/2 writer's custom.";
-    case FindingCode::Os2HotSpot: return "None needed: a note.";
-    case FindingCode::ReservedNotZero: return "The reserved word set to 0.";
-    case FindingCode::ColourTableTooLarge: return "biClrUsed set to the entries that fit before the pixel data.";
-    case FindingCode::ShortColourTable: return "None needed: a note.";
-    case FindingCode::ColourTableInTrueColour: return "None needed: a note.";
-    case FindingCode::ColourTableTruncated: return "None: the missing entries have no other source.";
-    case FindingCode::ImportantColoursExceedTable: return "biClrImportant set to 0, all colours.";
-    case FindingCode::MasksTruncated: return "None: the missing masks have no other source.";
-    case FindingCode::MasksOverlap: return "None: which mask is wrong is not in the file.";
-    case FindingCode::MaskEmpty: return "None: which bits the channel had is not in the file.";
-    case FindingCode::MaskNotContiguous: return "None: which bits the channel had is not in the file.";
-    case FindingCode::MaskExceedsBitCount: return "None: the mask's width sets the channel's scale.";
-    case FindingCode::AbsurdDensity: return "The density set to 0, not given.";
-    case FindingCode::DensityMismatch: return "None: which density is right is not in the file.";
-    case FindingCode::UnknownColourSpace: return "The colour-space type set to LCS_sRGB, which readers take.";
-    case FindingCode::ColourProfile: return "None needed: a note.";
-    case FindingCode::ProfileOutsideFile: return "None: the profile's bytes are not in the file.";
-    case FindingCode::ProfileOverlapsHeaders: return "None: the profile's own bytes are not apart from the headers.";
-    case FindingCode::ProfileOverlapsPixels: return "None: the profile's own bytes are not apart from the pixels.";
-    case FindingCode::ProfileSizeMismatch: return "None: which size is right is not in the file.";
-    case FindingCode::NotAnIccProfile: return "None: the bytes are no profile.";
-    case FindingCode::ProfileTagPastEnd: return "None: the tag's data is not in the profile.";
-    case FindingCode::LinkedNameUnterminated: return "None: where the name ends is not in the file.";
-    case FindingCode::PixelOffsetOverlaps: return "bfOffBits set where the pixel data is, when only one place fits: uncompressed rows that end the file, or an RLE stream from the colour table's end to the file's.";
-    case FindingCode::PixelOffsetPastEnd: return "As pixel-offset-overlaps.";
-    case FindingCode::SizeImageZero: return "For an RLE or Huffman stream, biSizeImage set to the stream's size; uncompressed rows need none.";
-    case FindingCode::SizeImageMismatch: return "biSizeImage set to the rows' size, or the stream's up to its end code.";
-    case FindingCode::SizeImagePastEnd: return "As size-image-mismatch.";
-    case FindingCode::PixelDataTruncated: return "Only with --fix=pad: the missing rows made up of zero bytes.";
-    case FindingCode::IndexPastTable: return "biClrUsed set to the entries that fit before the pixel data, when more fit than it gives.";
-    case FindingCode::PaddingNotZero: return "Only with --strip: zeroed.";
-    case FindingCode::BitsOutsideMasks: return "Only with --strip: zeroed.";
-    case FindingCode::BadEmbeddedStream: return "None: the stream's own bytes are wrong.";
-    case FindingCode::EmbeddedStream: return "None needed: a note.";
-    case FindingCode::RleRunPastRow: return "None: where the writer meant the pixels is not in the file.";
-    case FindingCode::RlePastLastRow: return "None: where the writer meant the pixels is not in the file.";
-    case FindingCode::RleDeltaOutside: return "None: where the writer meant the pixels is not in the file.";
-    case FindingCode::RleTruncated: return "None: the rest of the code is not in the file.";
-    case FindingCode::RleMissingEnd: return "The end-of-bitmap code appended, and the sizes set to match.";
-    case FindingCode::RleSkipsPixels: return "None needed: the format allows it.";
-    case FindingCode::HuffmanRowTooLong: return "None: where the writer meant the pixels is not in the file.";
-    case FindingCode::HuffmanRowTooShort: return "None: the missing pixels are not in the file.";
-    case FindingCode::HuffmanBadCode: return "None: the code meant is not in the file.";
-    case FindingCode::HuffmanMissingEol: return "None: where the row ends is not in the file.";
-    case FindingCode::HuffmanTruncated: return "None: the rest of the stream is not in the file.";
-    case FindingCode::Gap: return "Only with --strip: zeroed.";
-    case FindingCode::TrailingBytes: return "Only with --strip: dropped, and bfSize set to match.";
-    case FindingCode::BitmapArray: return "None: an OS/2 bitmap array is not repaired.";
-    case FindingCode::ArrayTruncated: return "None: the missing entry is not in the file.";
-    case FindingCode::ArrayBadLink: return "None: which entry the chain meant is not in the file.";
-    case FindingCode::DumpShowsOtherPart: return "None: about the window's dump, not the file.";
-    case FindingCode::DumpHidesBytes: return "None: about the window's dump, not the file.";
-    case FindingCode::DumpEntrySize: return "None: about the window's dump, not the file.";
-    case FindingCode::RowsPastPicture: return "Only with --fix=height: biHeight taking in the rows (and bfOffBits for rows before the pixel data).";
-    case FindingCode::IconFile: return "None needed: a note.";
-    case FindingCode::IconBadReserved: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconBadType: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconNoImages: return "None: the images are not in the file.";
-    case FindingCode::IconDirectoryTruncated: return "None: the missing entries are not in the file.";
-    case FindingCode::IconImagePastEnd: return "None: the image's missing bytes are not in the file.";
-    case FindingCode::IconImagesOverlap: return "None: which entry is wrong is not in the file.";
-    case FindingCode::IconSizeMismatch: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconBitCountMismatch: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconBytesMismatch: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconHeightNotDoubled: return "None: icon and cursor files are not repaired.";
-    case FindingCode::IconMaskTruncated: return "None: the mask's missing bytes are not in the file.";
-    case FindingCode::IconBadPng: return "None: the PNG stream is not taken apart.";
-    case FindingCode::HotspotOutside: return "None: where the hot spot was meant to be is not in the file.";
-    case FindingCode::HeaderlessDib: return "None needed: a note.";
+    case FindingCode::FileTruncated: return HX_TR("Repairs", "None: fewer than 14 bytes leave no headers to repair.");
+    case FindingCode::BadSignature: return HX_TR("Repairs", "None: the signature is what says the bytes are a bitmap at all.");
+    case FindingCode::HeaderTruncated: return HX_TR("Repairs", "None: the header's missing fields have no other source.");
+    case FindingCode::UnknownHeaderSize: return HX_TR("Repairs", "None: no other field tells the header's version.");
+    case FindingCode::Os2Header: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::BadPlanes: return HX_TR("Repairs", "biPlanes set to 1.");
+    case FindingCode::UnusualBitCount: return HX_TR("Repairs", "None needed: a rare but defined format.");
+    case FindingCode::BadBitCount: return HX_TR("Repairs", "None: no other field tells how the pixels are stored.");
+    case FindingCode::BadCompression: return HX_TR("Repairs", "None: no other field tells how the pixels are stored.");
+    case FindingCode::CompressionMismatch: return HX_TR("Repairs", "None: either field may be the wrong one.");
+    case FindingCode::BadWidth: return HX_TR("Repairs", "None: no other field tells the picture's width.");
+    case FindingCode::BadHeight: return HX_TR("Repairs", "None: no other field tells the picture's height.");
+    case FindingCode::TopDownCompressed: return HX_TR("Repairs", "None: readers differ on which way such rows run.");
+    case FindingCode::SizeOverflow: return HX_TR("Repairs", "None: no size the fields can hold is right.");
+    case FindingCode::FileSizeMismatch: return HX_TR("Repairs", "bfSize set to the file's size, or to the bitmap's extent when bytes trail it.");
+    case FindingCode::Os2HeadersSize: return HX_TR("Repairs", "None needed: an OS/2 writer's custom.");
+    case FindingCode::Os2HotSpot: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::ReservedNotZero: return HX_TR("Repairs", "The reserved word set to 0.");
+    case FindingCode::ColourTableTooLarge: return HX_TR("Repairs", "biClrUsed set to the entries that fit before the pixel data.");
+    case FindingCode::ShortColourTable: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::ColourTableInTrueColour: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::ColourTableTruncated: return HX_TR("Repairs", "None: the missing entries have no other source.");
+    case FindingCode::ImportantColoursExceedTable: return HX_TR("Repairs", "biClrImportant set to 0, all colours.");
+    case FindingCode::MasksTruncated: return HX_TR("Repairs", "None: the missing masks have no other source.");
+    case FindingCode::MasksOverlap: return HX_TR("Repairs", "None: which mask is wrong is not in the file.");
+    case FindingCode::MaskEmpty: return HX_TR("Repairs", "None: which bits the channel had is not in the file.");
+    case FindingCode::MaskNotContiguous: return HX_TR("Repairs", "None: which bits the channel had is not in the file.");
+    case FindingCode::MaskExceedsBitCount: return HX_TR("Repairs", "None: the mask's width sets the channel's scale.");
+    case FindingCode::AbsurdDensity: return HX_TR("Repairs", "The density set to 0, not given.");
+    case FindingCode::DensityMismatch: return HX_TR("Repairs", "None: which density is right is not in the file.");
+    case FindingCode::UnknownColourSpace: return HX_TR("Repairs", "The colour-space type set to LCS_sRGB, which readers take.");
+    case FindingCode::ColourProfile: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::ProfileOutsideFile: return HX_TR("Repairs", "None: the profile's bytes are not in the file.");
+    case FindingCode::ProfileOverlapsHeaders: return HX_TR("Repairs", "None: the profile's own bytes are not apart from the headers.");
+    case FindingCode::ProfileOverlapsPixels: return HX_TR("Repairs", "None: the profile's own bytes are not apart from the pixels.");
+    case FindingCode::ProfileSizeMismatch: return HX_TR("Repairs", "None: which size is right is not in the file.");
+    case FindingCode::NotAnIccProfile: return HX_TR("Repairs", "None: the bytes are no profile.");
+    case FindingCode::ProfileTagPastEnd: return HX_TR("Repairs", "None: the tag's data is not in the profile.");
+    case FindingCode::LinkedNameUnterminated: return HX_TR("Repairs", "None: where the name ends is not in the file.");
+    case FindingCode::PixelOffsetOverlaps: return HX_TR("Repairs", "bfOffBits set where the pixel data is, when only one place fits: uncompressed rows that end the file, or an RLE stream from the colour table's end to the file's.");
+    case FindingCode::PixelOffsetPastEnd: return HX_TR("Repairs", "As pixel-offset-overlaps.");
+    case FindingCode::SizeImageZero: return HX_TR("Repairs", "For an RLE or Huffman stream, biSizeImage set to the stream's size; uncompressed rows need none.");
+    case FindingCode::SizeImageMismatch: return HX_TR("Repairs", "biSizeImage set to the rows' size, or the stream's up to its end code.");
+    case FindingCode::SizeImagePastEnd: return HX_TR("Repairs", "As size-image-mismatch.");
+    case FindingCode::PixelDataTruncated: return HX_TR("Repairs", "Only with --fix=pad: the missing rows made up of zero bytes.");
+    case FindingCode::IndexPastTable: return HX_TR("Repairs", "biClrUsed set to the entries that fit before the pixel data, when more fit than it gives.");
+    case FindingCode::PaddingNotZero: return HX_TR("Repairs", "Only with --strip: zeroed.");
+    case FindingCode::BitsOutsideMasks: return HX_TR("Repairs", "Only with --strip: zeroed.");
+    case FindingCode::BadEmbeddedStream: return HX_TR("Repairs", "None: the stream's own bytes are wrong.");
+    case FindingCode::EmbeddedStream: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::RleRunPastRow: return HX_TR("Repairs", "None: where the writer meant the pixels is not in the file.");
+    case FindingCode::RlePastLastRow: return HX_TR("Repairs", "None: where the writer meant the pixels is not in the file.");
+    case FindingCode::RleDeltaOutside: return HX_TR("Repairs", "None: where the writer meant the pixels is not in the file.");
+    case FindingCode::RleTruncated: return HX_TR("Repairs", "None: the rest of the code is not in the file.");
+    case FindingCode::RleMissingEnd: return HX_TR("Repairs", "The end-of-bitmap code appended, and the sizes set to match.");
+    case FindingCode::RleSkipsPixels: return HX_TR("Repairs", "None needed: the format allows it.");
+    case FindingCode::HuffmanRowTooLong: return HX_TR("Repairs", "None: where the writer meant the pixels is not in the file.");
+    case FindingCode::HuffmanRowTooShort: return HX_TR("Repairs", "None: the missing pixels are not in the file.");
+    case FindingCode::HuffmanBadCode: return HX_TR("Repairs", "None: the code meant is not in the file.");
+    case FindingCode::HuffmanMissingEol: return HX_TR("Repairs", "None: where the row ends is not in the file.");
+    case FindingCode::HuffmanTruncated: return HX_TR("Repairs", "None: the rest of the stream is not in the file.");
+    case FindingCode::Gap: return HX_TR("Repairs", "Only with --strip: zeroed.");
+    case FindingCode::TrailingBytes: return HX_TR("Repairs", "Only with --strip: dropped, and bfSize set to match.");
+    case FindingCode::BitmapArray: return HX_TR("Repairs", "None: an OS/2 bitmap array is not repaired.");
+    case FindingCode::ArrayTruncated: return HX_TR("Repairs", "None: the missing entry is not in the file.");
+    case FindingCode::ArrayBadLink: return HX_TR("Repairs", "None: which entry the chain meant is not in the file.");
+    case FindingCode::DumpShowsOtherPart: return HX_TR("Repairs", "None: about the window's dump, not the file.");
+    case FindingCode::DumpHidesBytes: return HX_TR("Repairs", "None: about the window's dump, not the file.");
+    case FindingCode::DumpEntrySize: return HX_TR("Repairs", "None: about the window's dump, not the file.");
+    case FindingCode::RowsPastPicture: return HX_TR("Repairs", "Only with --fix=height: biHeight taking in the rows (and bfOffBits for rows before the pixel data).");
+    case FindingCode::IconFile: return HX_TR("Repairs", "None needed: a note.");
+    case FindingCode::IconBadReserved: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconBadType: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconNoImages: return HX_TR("Repairs", "None: the images are not in the file.");
+    case FindingCode::IconDirectoryTruncated: return HX_TR("Repairs", "None: the missing entries are not in the file.");
+    case FindingCode::IconImagePastEnd: return HX_TR("Repairs", "None: the image's missing bytes are not in the file.");
+    case FindingCode::IconImagesOverlap: return HX_TR("Repairs", "None: which entry is wrong is not in the file.");
+    case FindingCode::IconSizeMismatch: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconBitCountMismatch: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconBytesMismatch: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconHeightNotDoubled: return HX_TR("Repairs", "None: icon and cursor files are not repaired.");
+    case FindingCode::IconMaskTruncated: return HX_TR("Repairs", "None: the mask's missing bytes are not in the file.");
+    case FindingCode::IconBadPng: return HX_TR("Repairs", "None: the PNG stream is not taken apart.");
+    case FindingCode::HotspotOutside: return HX_TR("Repairs", "None: where the hot spot was meant to be is not in the file.");
+    case FindingCode::HeaderlessDib: return HX_TR("Repairs", "None needed: a note.");
     }
     return {};
 }
 
 bool MayHaveRepair(FindingCode code)
 {
-    return !RepairOfCode(code).starts_with("None");
+    return !RepairOfCode(code).English().starts_with("None");
 }
 
 }  // namespace hexlume::format

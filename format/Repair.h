@@ -2,6 +2,7 @@
 
 #include "format/BitmapFormat.h"
 #include "format/FindingCode.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,7 +25,7 @@ struct ByteEdit {
 
 struct Repair {
     FindingCode code;                      // the finding it repairs
-    std::string sentence;                  // "bfSize: 2 000 000 000 → 9 270, the file's size"
+    Message sentence;                      // "bfSize: 2 000 000 000 → 9 270, the file's size"
     std::optional<std::uint64_t> newSize;  // the file cut or extended (with zeros) to this first
     std::vector<ByteEdit> edits;           // then these bytes written, in order
     bool guess = false;                    // made up, not read from the file: only when asked for by name
@@ -55,7 +56,7 @@ FixResult FixBitmap(Bytes file, const RepairRequest& request = {});
 
 // How a finding of the code is repaired, or why it is not: one sentence, as the manual's table
 // gives it.
-std::string_view RepairOfCode(FindingCode code);
+Message RepairOfCode(FindingCode code);
 // Whether a finding of the code may have a repair (safe, with --strip, or a guess), as the
 // table above says.
 bool MayHaveRepair(FindingCode code);

@@ -15,9 +15,10 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::string Reason(const char* what)
+// The system's own words for the error after what could not be done.
+Message Reason(MessageTemplate what)
 {
-    return std::string(what) + ": " + std::strerror(errno);
+    return Message(what).Arg(std::strerror(errno));
 }
 
 }  // namespace
@@ -32,16 +33,16 @@ ExportResult WriteDataExport(ByteSpan data, const std::string& path)
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file)
-        return {.ok = false, .reason = Reason("cannot create the file")};
+        return {.ok = false, .reason = Reason(HX_TR("Files", "cannot create the file: %1"))};
 
     const bool written = StreamRegionText(data, kExportLineEnd, [&file](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
     });
     if (!written)
-        return {.ok = false, .reason = Reason("cannot write the file")};
+        return {.ok = false, .reason = Reason(HX_TR("Files", "cannot write the file: %1"))};
     // Closing flushes the last buffered bytes: a full disk may only show here.
     if (std::fclose(file.release()) != 0)
-        return {.ok = false, .reason = Reason("cannot finish writing the file")};
+        return {.ok = false, .reason = Reason(HX_TR("Files", "cannot finish writing the file: %1"))};
     return {.ok = true, .reason = {}};
 }
 

@@ -3,6 +3,8 @@
 #include "model/Dib.h"
 
 #include <string>
+
+#include "primitives/Message.h"
 #include <string_view>
 
 namespace hexlume {
@@ -12,7 +14,7 @@ std::string ExportFileName(std::string_view pictureName);
 
 struct ExportResult {
     bool ok = false;
-    std::string reason;  // why it failed, for logs and the command line
+    Message reason;  // why it failed, for logs and the command line
 };
 
 // Writes the pixel-data dump to path, truncating an existing file: the memo text with every

@@ -14,9 +14,10 @@ namespace hexlume {
 
 namespace {
 
-std::string Because(const std::string& what, int error)
+// The system's own words for the error after what could not be done.
+Message Because(MessageTemplate what, int error)
 {
-    return what + ": " + std::strerror(error);
+    return Message(what).Arg(std::strerror(error));
 }
 
 // Writes all of bytes, through interrupted and short writes.
@@ -126,28 +127,28 @@ bool SameFile(const std::string& a, const std::string& b)
 SaveResult SaveDocument(const EditedBytes& document, const std::string& target, const std::string& opened)
 {
     if (target == opened || SameFile(target, opened))
-        return {false, "that is the opened file, which is never written: choose another name"};
+        return {false, HX_TR("Files", "that is the opened file, which is never written: choose another name")};
     const std::filesystem::path path(target);
     if (path.filename().empty())
-        return {false, "no file name given"};
+        return {false, HX_TR("Files", "no file name given")};
     struct stat existing {};
     const bool replaces = ::stat(target.c_str(), &existing) == 0;
     if (replaces && S_ISDIR(existing.st_mode))
-        return {false, "a folder has that name"};
+        return {false, HX_TR("Files", "a folder has that name")};
 
     std::string temporary;
     int error = 0;
     const int descriptor = CreateTemporary(path, temporary, error);
     if (descriptor < 0)
-        return {false, Because("cannot create a file in its folder", error)};
-    const auto fail = [&](const std::string& why) {
+        return {false, Because(HX_TR("Files", "cannot create a file in its folder: %1"), error)};
+    const auto fail = [&](Message why) {
         ::close(descriptor);
         ::unlink(temporary.c_str());
-        return SaveResult{false, why};
+        return SaveResult{false, std::move(why)};
     };
     // A file replaced keeps its permissions, as when it is written over in place.
     if (replaces && ::fchmod(descriptor, existing.st_mode & 07777) != 0)
-        return fail(Because("cannot give the file the permissions of the one it replaces", errno));
+        return fail(Because(HX_TR("Files", "cannot give the file the permissions of the one it replaces: %1"), errno));
     const ByteSource& source = document.Source();
     const EditedBytes::SourceRunSink copyRuns = [&](std::uint64_t offset, std::uint64_t length) {
         return CopySourceRun(source, descriptor, offset, length, error);
@@ -155,18 +156,18 @@ SaveResult SaveDocument(const EditedBytes& document, const std::string& target, 
     const auto writeBytes = [&](std::span<const std::uint8_t> piece) { return WriteAll(descriptor, piece, error); };
     if (!document.WriteTo(writeBytes, std::uint64_t{1} << 20,
                           source.FileDescriptor() >= 0 ? copyRuns : EditedBytes::SourceRunSink{}))
-        return fail(Because("cannot write the file", error));
+        return fail(Because(HX_TR("Files", "cannot write the file: %1"), error));
     if (::fsync(descriptor) != 0)
-        return fail(Because("cannot flush the file to the disk", errno));
+        return fail(Because(HX_TR("Files", "cannot flush the file to the disk: %1"), errno));
     if (::close(descriptor) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
-        return {false, Because("cannot finish writing the file", error)};
+        return {false, Because(HX_TR("Files", "cannot finish writing the file: %1"), error)};
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
         ::unlink(temporary.c_str());
-        return {false, Because("cannot put the file in place", error)};
+        return {false, Because(HX_TR("Files", "cannot put the file in place: %1"), error)};
     }
     // The file is whole and in place; flushing the folder makes its new name survive a crash too.
     SyncFolder(path.parent_path());

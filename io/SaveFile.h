@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "primitives/Message.h"
+
 namespace hexlume {
 
 struct SaveResult {
     bool ok = false;
-    std::string reason;  // why not, a sentence for the window and the command line
+    Message reason;  // why not, a sentence for the window and the command line
 };
 
 // Whether two paths name one file (the same device and inode, however each path reaches it);

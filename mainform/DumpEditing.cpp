@@ -8,6 +8,7 @@
 #include "texts/EditTargets.h"
 #include "texts/RegionText.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -185,7 +186,7 @@ QString DumpEditing::SetFileSize(const QString& typed)
         return tr("No file is open.");
     const SizeAnswer answer = ParseFileSize(typed.toStdString());
     if (!answer.size)
-        return FromUtf8(answer.error);
+        return Say(answer.error);
     EndRun();
     m_document->Resize(*answer.size);
     return {};

@@ -8,6 +8,7 @@
 #include "model/Dib.h"
 #include "texts/DumpQuery.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QAction>
 #include <QScrollArea>
@@ -95,7 +96,7 @@ QString DumpNavigator::GoTo(const QString& typed)
         return tr("No file is open.");
     const OffsetAnswer answer = ParseOffset(typed.toStdString(), m_inspector->Caret(), file->FileBytes().size());
     if (!answer.offset)
-        return FromUtf8(answer.error);
+        return Say(answer.error);
     const FindingPlace place = m_inspector->ShowBytes(*answer.offset, 1);
     emit Reached(*answer.offset);
     return place.marks.empty() ? FromUtf8(place.sentence) : QString();
@@ -126,8 +127,8 @@ QString DumpNavigator::Find(int direction)
     if (m_find->isVisible() || !m_pattern) {
         PatternAnswer answer = ParsePattern(m_find->Text().toStdString(),
                                             m_find->FindsText() ? PatternKind::Text : PatternKind::HexBytes);
-        if (!answer.error.empty())
-            return FromUtf8(answer.error);
+        if (!answer.error.Empty())
+            return Say(answer.error);
         m_pattern = std::move(answer.pattern);
     }
     const ByteSpan bytes = file->FileBytes();

@@ -2,6 +2,7 @@
 
 #include "SeverityLook.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QFontDatabase>
 
@@ -28,18 +29,17 @@ std::optional<format::Severity> SeverityOf(Mark mark)
     return std::nullopt;
 }
 
-const std::string& CellText(const FieldRow& row, int column)
+QString CellText(const FieldRow& row, int column)
 {
-    static const std::string kNone;
     switch (column) {
-    case FieldsModel::kName: return row.name;
-    case FieldsModel::kOffset: return row.offsetText;
-    case FieldsModel::kSize: return row.sizeText;
-    case FieldsModel::kType: return row.type;
-    case FieldsModel::kHex: return row.hex;
-    case FieldsModel::kDecimal: return row.decimal;
-    case FieldsModel::kMeaning: return row.meaning;
-    default: return kNone;
+    case FieldsModel::kName: return Say(row.name);
+    case FieldsModel::kOffset: return FromUtf8(row.offsetText);
+    case FieldsModel::kSize: return FromUtf8(row.sizeText);
+    case FieldsModel::kType: return FromUtf8(row.type);
+    case FieldsModel::kHex: return FromUtf8(row.hex);
+    case FieldsModel::kDecimal: return FromUtf8(row.decimal);
+    case FieldsModel::kMeaning: return Say(row.meaning);
+    default: return {};
     }
 }
 
@@ -120,8 +120,8 @@ QVariant FieldsModel::data(const QModelIndex& index, int role) const
         return {};
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: return FromUtf8(CellText(*row, column));
-    case Qt::ToolTipRole: return FromUtf8(row->tip);
+    case Qt::DisplayRole: return CellText(*row, column);
+    case Qt::ToolTipRole: return Say(row->tip);
     case Qt::DecorationRole:
         if (column == kName)
             if (const std::optional<format::Severity> severity = SeverityOf(row->mark))

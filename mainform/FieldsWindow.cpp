@@ -3,6 +3,7 @@
 #include "FieldsModel.h"
 #include "ValueEditor.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -124,7 +125,7 @@ void FieldsWindow::ShowLitByte(std::uint64_t offset)
     m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_following = false;
     m_view->scrollTo(index);
-    m_chosenTip = FromUtf8(row->tip);
+    m_chosenTip = Say(row->tip);
     m_place->setText(m_chosenTip);
 }
 
@@ -141,7 +142,7 @@ void FieldsWindow::ChooseSelected()
     const FieldRow* row = rows.isEmpty() ? nullptr : m_model->RowAt(rows.first());
     if (row == nullptr)
         return;
-    m_chosenTip = FromUtf8(row->tip);
+    m_chosenTip = Say(row->tip);
     emit FieldChosen(row->offset, row->size);
 }
 

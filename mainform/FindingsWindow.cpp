@@ -146,12 +146,12 @@ void FindingsWindow::ShowRepairs(std::vector<format::Repair> safe, std::vector<f
         const format::Finding& finding = m_findings[item->data(kSeverityColumn, kFindingRole).value<std::size_t>()];
         const auto repair = std::ranges::find(m_safe, finding.code, &format::Repair::code);
         item->setText(kFixColumn, repair != m_safe.end() ? tr("Fix") : QString());
-        item->setToolTip(kFixColumn, repair != m_safe.end() ? FromUtf8(repair->sentence) : QString());
+        item->setToolTip(kFixColumn, repair != m_safe.end() ? Say(repair->sentence) : QString());
     }
     m_list->resizeColumnToContents(kFixColumn);
     m_guessMenu->clear();
     for (std::size_t index = 0; index < m_guesses.size(); ++index) {
-        QAction* guess = m_guessMenu->addAction(FromUtf8(m_guesses[index].sentence));
+        QAction* guess = m_guessMenu->addAction(Say(m_guesses[index].sentence));
         guess->setObjectName(QStringLiteral("actGuess%1").arg(index));
         connect(guess, &QAction::triggered, this, [this, index] {
             if (index < m_guesses.size())

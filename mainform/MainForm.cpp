@@ -299,7 +299,7 @@ void TMainForm::OpenPath(const QString& path)
     if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
         busy.Release();
         m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
-                                                          QString::fromStdString(next->LastError())));
+                                                          Say(next->LastError())));
         return;
     }
     if (m_document->HasUnsavedEdits()) {
@@ -378,7 +378,7 @@ void TMainForm::ReloadFollowedFile()
     if (!next->LoadFile(QFile::encodeName(path).toStdString())) {
         busy.Release();
         ShowFollowSign(tr("Unreadable now: last version shown"),
-                       QString::fromStdString(next->LastError()));
+                       Say(next->LastError()));
         return;
     }
     if (m_document->HasUnsavedEdits()) {

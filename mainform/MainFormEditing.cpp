@@ -172,7 +172,7 @@ void TMainForm::ShowDocument()
     bytes.Read(0, {headBytes.get(), static_cast<std::size_t>(head)});
     if (!next->LoadBytes(std::move(headBytes), head, name)) {
         ShowFollowSign(tr("Not a bitmap as edited: last good version shown"),
-                       QString::fromStdString(next->LastError()));
+                       Say(next->LastError()));
         UpdateEditActions();
         return;
     }
@@ -241,7 +241,7 @@ bool TMainForm::SaveAs()
                                            QFile::encodeName(m_openedPath).toStdString());
     busy.Release();
     if (!result.ok) {
-        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(*chosen), FromUtf8(result.reason)));
+        m_platform.ShowError(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(*chosen), Say(result.reason)));
         return false;
     }
     m_document->MarkSaved();

@@ -6,6 +6,7 @@
 #include "primitives/LittleEndian.h"
 #include "texts/InspectionTexts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QAbstractItemView>
 #include <QFontDatabase>
@@ -44,8 +45,8 @@ bool ValueEditor::Open(const QModelIndex& index)
     const std::optional<EditTarget> target = m_resolve(cell);
     if (!target)
         return false;
-    if (!target->refusal.empty()) {
-        Say(FromUtf8(target->refusal), m_view->visualRect(cell));
+    if (!target->refusal.Empty()) {
+        Say(hexlume::Say(target->refusal), m_view->visualRect(cell));
         return false;
     }
     m_target = *target;

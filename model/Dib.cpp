@@ -38,16 +38,24 @@ bool MayStartDib(const FileHeaderBytes& head)
            format::HeaderVersionFor(static_cast<std::uint32_t>(size)) != format::HeaderVersion::Unknown;
 }
 
+// "the file is too short for the bitmap headers (20 of the 54 bytes they need)"
+Message TooShort(bool bytes, std::uint64_t size, std::uint64_t needed)
+{
+    return Message(bytes ? HX_TR("Files", "the bytes are too short for the bitmap headers (%1 of the %2 bytes they need)")
+                         : HX_TR("Files", "the file is too short for the bitmap headers (%1 of the %2 bytes they need)"))
+        .Arg(std::to_string(size))
+        .Arg(std::to_string(needed));
+}
+
 // Why the bytes are not a bitmap the window shows, empty when they are: an icon or cursor file,
 // a headerless DIB, a "BM" bitmap whose headers are whole (an OS/2 1.x or 2.x header as long as
 // it says, any other the 40 bytes the tables read), or an OS/2 bitmap array ("BA") whose first
 // entry is one. `file` may be only the file's first bytes, as long as they hold those headers.
-// `subject`: "the file" or "the bytes".
-std::string RefusalOf(ByteSpan file, const std::string& subject)
+// Said of "the bytes" when `bytes`, else of "the file".
+Message RefusalOf(ByteSpan file, bool bytes)
 {
     if (file.size() >= kShortestFile && (format::IsIconFile(file) || format::IsHeaderlessDib(file)))
         return {};
-    const bool plural = subject.ends_with('s');
     const auto signature = [&file](std::uint64_t at) {
         return format::ReadField(file, at, kFileHeaderTable, format::FieldId::Signature);
     };
@@ -55,23 +63,23 @@ std::string RefusalOf(ByteSpan file, const std::string& subject)
     const std::uint64_t base = array.entries.empty() ? 0 : array.BitmapAt(0);
     if (signature(base) != kBitmapSignature)
         return signature(0) == format::kArraySignature
-                   ? subject + (plural ? " are" : " is") + " an OS/2 bitmap array whose first entry holds no bitmap"
-                   : subject + (plural ? " do" : " does") + " not start with \"BM\"; " +
-                         (plural ? "they are" : "it is") + " not a bitmap";
+                   ? Message(bytes ? HX_TR("Files", "the bytes are an OS/2 bitmap array whose first entry holds no bitmap")
+                                   : HX_TR("Files", "the file is an OS/2 bitmap array whose first entry holds no bitmap"))
+                   : Message(bytes ? HX_TR("Files", "the bytes do not start with \"BM\"; they are not a bitmap")
+                                   : HX_TR("Files", "the file does not start with \"BM\"; it is not a bitmap"));
     const std::uint64_t headerAt = base + kFileHeaderBytes;
     const std::uint64_t headerSize = format::ReadField(file, headerAt, kInfoHeaderTable, format::FieldId::HeaderSize);
     const bool os2 = format::IsOs2Header(format::HeaderVersionFor(static_cast<std::uint32_t>(headerSize)));
     const std::uint64_t needed = std::max(headerAt + (os2 ? headerSize : kInfoHeaderSize), kShortestFile);
     if (file.size() < needed)
         // Said against the headers' size, so a 1-byte file needs no second plural rule here.
-        return subject + (plural ? " are" : " is") + " too short for the bitmap headers (" +
-               std::to_string(file.size()) + " of the " + std::to_string(needed) + " bytes they need)";
+        return TooShort(bytes, file.size(), needed);
     return {};
 }
 
-std::string SystemReason()
+Message SystemReason()
 {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string("unknown error");
+    return errno != 0 ? Message::Verbatim(std::strerror(errno)) : Message(HX_TR("Files", "unknown error"));
 }
 
 // The bytes [offset, offset + claimed) of the block, cut at its end; absent (null) when the
@@ -132,15 +140,15 @@ bool CDib::LoadFile(const std::string& path)
 {
     std::error_code statError;
     if (std::filesystem::exists(path, statError) && !std::filesystem::is_regular_file(path, statError))
-        return Refuse("not a regular file");
+        return Refuse(HX_TR("Files", "not a regular file"));
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return Refuse("cannot open the file: " + SystemReason());
+        return Refuse(Message(HX_TR("Files", "cannot open the file: %1")).Arg(SystemReason()));
     return LoadStream(file, path);
 }
 
-bool CDib::Refuse(std::string reason)
+bool CDib::Refuse(Message reason)
 {
     m_loaded = false;
     m_lastError = std::move(reason);
@@ -153,28 +161,27 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     const std::streamoff endPosition = file.tellg();
     file.seekg(0, std::ios::beg);
     if (!file || endPosition < 0)
-        return Refuse("cannot find the size of the file: " + SystemReason());
+        return Refuse(Message(HX_TR("Files", "cannot find the size of the file: %1")).Arg(SystemReason()));
     const auto fileSize = static_cast<std::uint64_t>(endPosition);
     if (fileSize < kShortestFile)
         // Too short to say its header's size: said against the headers most bitmaps have.
-        return Refuse("the file is too short for the bitmap headers (" + std::to_string(fileSize) + " of the " +
-                      std::to_string(kFileHeaderBytes + kInfoHeaderSize) + " bytes they need)");
+        return Refuse(TooShort(false, fileSize, kFileHeaderBytes + kInfoHeaderSize));
 
     State next;
     next.fileName = path;
     if (!file.read(reinterpret_cast<char*>(next.fileHeader.data()), kFileHeaderBytes))
-        return Refuse("cannot read the file header: " + SystemReason());
+        return Refuse(Message(HX_TR("Files", "cannot read the file header: %1")).Arg(SystemReason()));
     if (!MayStartDib(next.fileHeader))
-        return Refuse(RefusalOf(next.fileHeader, "the file"));
+        return Refuse(RefusalOf(next.fileHeader, false));
 
     const std::uint64_t wanted = fileSize - kFileHeaderBytes;
     if (fileSize > std::numeric_limits<std::size_t>::max() / 2)
-        return Refuse("the file is too large to hold in memory");
+        return Refuse(HX_TR("Files", "the file is too large to hold in memory"));
     std::unique_ptr<std::uint8_t[]> block;
     try {
         block = NewBlock(fileSize);
     } catch (const std::bad_alloc&) {
-        return Refuse("not enough memory to hold the file (" + std::to_string(wanted) + " bytes)");
+        return Refuse(Message(HX_TR("Files", "not enough memory to hold the file (%1 bytes)")).Arg(std::to_string(wanted)));
     }
     // The block holds the whole file, so the format's reading sees one contiguous run of bytes.
     std::copy(next.fileHeader.begin(), next.fileHeader.end(), block.get());
@@ -183,9 +190,10 @@ bool CDib::LoadStream(std::istream& file, const std::string& path)
     file.read(reinterpret_cast<char*>(block.get() + kFileHeaderBytes), static_cast<std::streamsize>(wanted));
     next.bufferSize = static_cast<std::uint64_t>(file.gcount());
     if (file.bad())
-        return Refuse("cannot read the file: " + SystemReason());
-    if (std::string reason = RefusalOf({block.get(), kFileHeaderBytes + next.bufferSize}, "the file"); !reason.empty())
-        return Refuse(next.bufferSize < wanted ? reason + " (it shrank while being read)" : reason);
+        return Refuse(Message(HX_TR("Files", "cannot read the file: %1")).Arg(SystemReason()));
+    if (Message reason = RefusalOf({block.get(), kFileHeaderBytes + next.bufferSize}, false); !reason.Empty())
+        return Refuse(next.bufferSize < wanted ? Message(HX_TR("Files", "%1 (it shrank while being read)")).Arg(reason)
+                                               : reason);
     next.buffer = std::move(block);
     return Accept(std::move(next));
 }
@@ -194,7 +202,7 @@ bool CDib::LoadBytes(std::shared_ptr<std::uint8_t[]> bytes, std::uint64_t size, 
 {
     if (!bytes)
         size = 0;
-    if (std::string reason = RefusalOf({bytes.get(), static_cast<std::size_t>(size)}, "the bytes"); !reason.empty())
+    if (Message reason = RefusalOf({bytes.get(), static_cast<std::size_t>(size)}, true); !reason.Empty())
         return Refuse(std::move(reason));
     State next;
     next.fileName = path;
@@ -208,7 +216,7 @@ bool CDib::Accept(State next)
 {
     LocateRegions(next);
     m_state = std::move(next);
-    m_lastError.clear();
+    m_lastError = {};
     m_loaded = true;
     return true;
 }

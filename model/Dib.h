@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "primitives/Message.h"
+
 namespace hexlume {
 
 using ByteSpan = std::span<const std::uint8_t>;
@@ -37,7 +39,7 @@ public:
     bool LoadBytes(std::shared_ptr<std::uint8_t[]> bytes, std::uint64_t size, const std::string& path);
 
     bool IsLoaded() const { return m_loaded; }
-    const std::string& LastError() const { return m_lastError; }
+    const Message& LastError() const { return m_lastError; }
     const std::string& GetFileName() const { return m_state.fileName; }
 
     BitmapFileHeader GetFileHeader() const { return BitmapFileHeader::FromBytes(m_state.fileHeader); }
@@ -100,7 +102,7 @@ private:
     };
 
     // Drops the loaded flag and keeps the reason; everything else stays as it was.
-    bool Refuse(std::string reason);
+    bool Refuse(Message reason);
     // Fills in the two derived header fields and places the regions in the block just read.
     static void LocateRegions(State& next);
     // Takes a loaded state whose block holds at least the headers.
@@ -108,7 +110,7 @@ private:
 
     State m_state;
     bool m_loaded = false;
-    std::string m_lastError;
+    Message m_lastError;
 };
 
 }  // namespace hexlume

@@ -51,7 +51,7 @@ OffsetAnswer ParseOffset(std::string_view text, std::uint64_t caret, std::uint64
 {
     const std::string typed(Trimmed(text));
     if (typed.empty())
-        return {std::nullopt, "type an offset: 1086, 0x43E, or +16 / -16 from the lit byte"};
+        return {std::nullopt, HX_TR("Editing", "type an offset: 1086, 0x43E, or +16 / -16 from the lit byte")};
     const std::string kept = WithoutSpaces(typed);
     std::string_view digits = kept;
     const char sign = digits.front() == '+' || digits.front() == '-' ? digits.front() : '\0';
@@ -59,16 +59,16 @@ OffsetAnswer ParseOffset(std::string_view text, std::uint64_t caret, std::uint64
         digits.remove_prefix(1);
     const std::optional<std::uint64_t> number = ParseWholeNumber(digits);
     if (!number)
-        return {std::nullopt, "not an offset: " + typed};
+        return {std::nullopt, Message(HX_TR("Editing", "not an offset: %1")).Arg(typed)};
     if (sign == '-' && *number > caret)
-        return {std::nullopt, "before the start of the file"};
+        return {std::nullopt, HX_TR("Editing", "before the start of the file")};
     std::uint64_t offset = *number;
     if (sign == '-')
         offset = caret - *number;
     else if (sign == '+')
         offset = SaturatingAdd(caret, *number);
     if (offset >= fileSize)
-        return {std::nullopt, "past the end of the file (" + format::ByteCount(fileSize) + ")"};
+        return {std::nullopt, Message(HX_TR("Editing", "past the end of the file (%1)")).Arg(format::say::Bytes(fileSize))};
     return {offset, {}};
 }
 
@@ -79,16 +79,17 @@ PatternAnswer ParsePattern(std::string_view text, PatternKind kind)
         answer.pattern.bytes.assign(text.begin(), text.end());
         answer.pattern.wild.assign(text.size(), false);
         if (text.empty())
-            answer.error = "type the text to find";
+            answer.error = HX_TR("Editing", "type the text to find");
         return answer;
     }
     const std::string digits = WithoutSpaces(text);
     if (digits.empty()) {
-        answer.error = "type the bytes to find: 42 4D, ?? for any byte";
+        answer.error = HX_TR("Editing", "type the bytes to find: 42 4D, ?? for any byte");
         return answer;
     }
     if (digits.size() % 2 != 0) {
-        answer.error = "not hex bytes: " + std::string(Trimmed(text)) + " (an odd number of digits; two make a byte)";
+        answer.error = Message(HX_TR("Editing", "not hex bytes: %1 (an odd number of digits; two make a byte)"))
+                           .Arg(Trimmed(text));
         return answer;
     }
     for (std::size_t at = 0; at < digits.size(); at += 2) {
@@ -102,7 +103,7 @@ PatternAnswer ParsePattern(std::string_view text, PatternKind kind)
         const auto low = HexValue(pair[1]);
         if (!high || !low) {
             answer.pattern = {};
-            answer.error = "not hex bytes: " + std::string(pair) + " (two hex digits a byte, ?? for any byte)";
+            answer.error = Message(HX_TR("Editing", "not hex bytes: %1 (two hex digits a byte, ?? for any byte)")).Arg(pair);
             return answer;
         }
         answer.pattern.bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));

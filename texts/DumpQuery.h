@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ByteSearch.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,7 @@ namespace hexlume {
 
 struct OffsetAnswer {
     std::optional<std::uint64_t> offset;
-    std::string error;  // set when there is no offset
+    Message error;  // set when there is no offset
 };
 
 // "1086", "1 086", "0x43E", or relative to the caret: "+16", "-0x10". The offset must lie in a
@@ -24,7 +25,7 @@ enum class PatternKind { HexBytes, Text };
 
 struct PatternAnswer {
     BytePattern pattern;
-    std::string error;  // set when the pattern is empty
+    Message error;  // set when the pattern is empty
 };
 
 // HexBytes: "42 4D ?? 00" or "424D??00", two hex digits a byte, "??" for any byte.

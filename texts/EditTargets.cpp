@@ -11,9 +11,7 @@ namespace hexlume {
 
 namespace {
 
-constexpr std::string_view kElsewhere = "change them in the Fields window or in the dump";
-
-EditTarget Refused(std::string sentence)
+EditTarget Refused(Message sentence)
 {
     EditTarget target;
     target.refusal = std::move(sentence);
@@ -29,6 +27,11 @@ EditTarget Field(std::uint64_t offset, std::string name, std::optional<format::F
     return target;
 }
 
+Message PastTheEnd(const std::string& field)
+{
+    return Message(HX_TR("Editing", "%1 lies past the end of the file")).Arg(field);
+}
+
 }  // namespace
 
 EditTarget HeaderRowTarget(const format::Layout& layout, format::ElementKind header, std::uint64_t offset,
@@ -37,7 +40,7 @@ EditTarget HeaderRowTarget(const format::Layout& layout, format::ElementKind hea
     const auto part = std::find_if(layout.elements.begin(), layout.elements.end(),
                                    [header](const format::Element& element) { return element.kind == header; });
     if (part == layout.elements.end())
-        return Refused(std::string(rowName) + ": the file has no such header");
+        return Refused(Message(HX_TR("Editing", "%1: the file has no such header")).Arg(rowName));
     return TableRowTarget(layout, part->offset + offset, size, rowName);
 }
 
@@ -48,28 +51,33 @@ EditTarget TableRowTarget(const format::Layout& layout, std::uint64_t offset, st
     const format::Field* field = byte.field;
     if (field != nullptr && field->offset == offset && field->size == size) {
         if (!field->present)
-            return Refused(field->name + " lies past the end of the file");
+            return Refused(PastTheEnd(field->name));
         return Field(field->offset, field->name, field->type);
     }
-    std::string where = format::ByteRangeText(offset, size);
+    // The bytes are changed elsewhere: said with the refusal, as the cell has no editor.
     if (byte.element != nullptr && byte.element->kind == format::ElementKind::InfoHeader)
-        where += " are not one field of this file's " + byte.element->name;
-    else
-        where += " are not one field of this file's headers";
-    return Refused(std::string(rowName) + ": " + where + "; " + std::string(kElsewhere));
+        return Refused(Message(HX_TR("Editing", "%1: %2 are not one field of this file's %3; change them in the "
+                                                "Fields window or in the dump"))
+                           .Arg(rowName)
+                           .Arg(format::say::ByteRange(offset, size))
+                           .Arg(byte.element->name));
+    return Refused(Message(HX_TR("Editing", "%1: %2 are not one field of this file's headers; change them in the "
+                                            "Fields window or in the dump"))
+                       .Arg(rowName)
+                       .Arg(format::say::ByteRange(offset, size)));
 }
 
 EditTarget FieldRowTarget(const FieldRow& row)
 {
     if (row.color)
-        return Field(row.offset, row.name, std::nullopt);
+        return Field(row.offset, row.name.English(), std::nullopt);
     if (!row.fieldType)
-        return Refused("The " + row.name + " is changed byte by byte in the dump");
+        return Refused(Message(HX_TR("Editing", "The %1 is changed byte by byte in the dump")).Arg(row.name));
     if (!format::HoldsOneNumber(*row.fieldType))
-        return Refused(format::FieldRangeText(row.name, *row.fieldType));
+        return Refused(Message::Verbatim(format::FieldRangeText(row.name.English(), *row.fieldType)));
     if (row.size < format::TypeSize(*row.fieldType))
-        return Refused(row.name + " lies past the end of the file");
-    return Field(row.offset, row.name, row.fieldType);
+        return Refused(PastTheEnd(row.name.English()));
+    return Field(row.offset, row.name.English(), row.fieldType);
 }
 
 SizeAnswer ParseFileSize(std::string_view text)
@@ -80,12 +88,12 @@ SizeAnswer ParseFileSize(std::string_view text)
             kept += c;
     const std::optional<std::uint64_t> size = ParseWholeNumber(kept);
     if (kept.empty() || !size)
-        return {std::nullopt, "type a size in bytes: 1086, or 0x43E"};
+        return {std::nullopt, HX_TR("Editing", "type a size in bytes: 1086, or 0x43E")};
     if (*size == 0)
-        return {std::nullopt, "a file of no bytes holds no bitmap: give at least 1 byte"};
+        return {std::nullopt, HX_TR("Editing", "a file of no bytes holds no bitmap: give at least 1 byte")};
     if (*size > kLargestFileSize)
-        return {std::nullopt,
-                "at most " + format::ByteCount(kLargestFileSize) + ", the most a bitmap's size field says"};
+        return {std::nullopt, Message(HX_TR("Editing", "at most %1, the most a bitmap's size field says"))
+                                  .Arg(format::say::Bytes(kLargestFileSize))};
     return {size, {}};
 }
 

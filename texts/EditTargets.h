@@ -3,6 +3,7 @@
 #include "FieldRows.h"
 #include "format/FieldDictionary.h"
 #include "format/Layout.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,7 +19,7 @@ struct EditTarget {
     std::string name;          // the field or entry, as the sentences name it
     // The field's type; none for a colour-table entry, which takes a colour (#RRGGBB).
     std::optional<format::FieldType> type;
-    std::string refusal;  // set when the cell cannot be edited: why, and where to change its bytes instead
+    Message refusal;  // set when the cell cannot be edited: why, and where to change its bytes instead
 };
 
 // A base header table's row stands for the bytes [offset, offset + size) of its header, the
@@ -39,7 +40,7 @@ EditTarget FieldRowTarget(const FieldRow& row);
 
 struct SizeAnswer {
     std::optional<std::uint64_t> size;
-    std::string error;  // set when there is no size
+    Message error;  // set when there is no size
 };
 
 // The most bytes a bitmap's size field can say, and so the most a file may be extended to.

@@ -15,7 +15,16 @@ using format::ElementKind;
 using format::Field;
 using format::GroupedNumber;
 
-constexpr std::string_view kCutOff = "cut off by the end of the file";
+Message CutOff()
+{
+    return HX_TR("Editing", "cut off by the end of the file");
+}
+
+// A further line under a tooltip's first.
+Message NextLine(const Message& tip, Message line)
+{
+    return Message::Joined({tip, Message::Verbatim("\n"), std::move(line)});
+}
 
 // "00 80 FF 00": the bytes the file holds of [offset, offset + count), each as two digits.
 std::string BytesHex(format::Bytes file, std::uint64_t offset, std::uint64_t count)
@@ -34,7 +43,7 @@ std::string DecimalBytes(format::Bytes file, std::uint64_t offset, std::uint64_t
     return text;
 }
 
-FieldRow Placed(std::string name, std::uint64_t offset, std::uint64_t size)
+FieldRow Placed(Message name, std::uint64_t offset, std::uint64_t size)
 {
     FieldRow row;
     row.name = std::move(name);
@@ -47,12 +56,12 @@ FieldRow Placed(std::string name, std::uint64_t offset, std::uint64_t size)
 
 FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes file)
 {
-    FieldRow row = Placed(field.name, field.offset, field.size);
+    FieldRow row = Placed(Message::Verbatim(field.name), field.offset, field.size);
     row.type = std::string(format::TypeName(field.type));
     row.fieldType = field.type;
-    row.tip = FieldLine(element, field);
+    row.tip = Message::Verbatim(FieldLine(element, field));
     if (!field.present) {
-        row.meaning = kCutOff;
+        row.meaning = CutOff();
         return row;
     }
     if (field.size <= 8 && format::HoldsOneNumber(field.type)) {
@@ -64,7 +73,7 @@ FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes fi
         const std::uint64_t shown = text ? std::min<std::uint64_t>(field.size, kPartBytesShown) : field.size;
         row.hex = BytesHex(file, field.offset, shown) + (shown < field.size ? " …" : "");
     }
-    row.meaning = field.meaning.English();
+    row.meaning = field.meaning;
     return row;
 }
 
@@ -82,13 +91,13 @@ std::vector<FieldRow> EntryRows(const Element& table, const format::BitmapFormat
         if (at >= end)
             break;
         const std::uint64_t held = std::min<std::uint64_t>(entrySize, end - at);
-        FieldRow row = Placed("entry " + GroupedNumber(index), at, held);
+        FieldRow row = Placed(Message(HX_TR("Editing", "entry %1")).Number(index), at, held);
         row.type = entrySize == 4 ? "RGBQUAD" : "RGBTRIPLE";
         row.hex = BytesHex(file, at, held);
         row.decimal = DecimalBytes(file, at, held);
         row.color = format::TableColor(file, bitmap, index);
-        row.meaning = row.color ? ColorText(*row.color, false) : std::string(kCutOff);
-        row.tip = table.name + ", " + ColorEntryText(bitmap, file, index);
+        row.meaning = row.color ? Message::Verbatim(ColorText(*row.color, false)) : CutOff();
+        row.tip = Message(HX_TR("Editing", "%1, %2")).Arg(table.name).Arg(ColorEntryText(bitmap, file, index));
         rows.push_back(std::move(row));
     }
     return rows;
@@ -96,16 +105,17 @@ std::vector<FieldRow> EntryRows(const Element& table, const format::BitmapFormat
 
 FieldGroup GroupOf(const Element& element, const format::Layout& layout, format::Bytes file)
 {
-    FieldGroup group{.part = Placed(element.name, element.offset, element.size), .rows = {}};
+    FieldGroup group{.part = Placed(Message::Verbatim(element.name), element.offset, element.size), .rows = {}};
     for (const Field& field : element.fields)
         group.rows.push_back(FieldRowOf(element, field, file));
     if (element.kind == ElementKind::ColorTable)
         group.rows = EntryRows(element, layout.format, file);
     FieldRow& part = group.part;
-    part.tip = element.name + ", " + format::ByteRangeText(element.offset, element.size);
+    part.tip = Message(HX_TR("Editing", "%1, %2")).Arg(element.name).Arg(format::say::ByteRange(element.offset, element.size));
     if (element.claimed > element.size) {
-        part.meaning = std::string(kCutOff) + ": the headers claim " + format::ByteCount(element.claimed);
-        part.tip += ": " + part.meaning;
+        part.meaning = Message(HX_TR("Editing", "cut off by the end of the file: the headers claim %1"))
+                           .Arg(format::say::Bytes(element.claimed));
+        part.tip = Message(HX_TR("Editing", "%1: %2")).Arg(part.tip).Arg(part.meaning);
     }
     // A part without rows of its own (a gap, the pixel data) shows how it starts.
     if (group.rows.empty())
@@ -139,7 +149,7 @@ void AddFinding(std::vector<FieldGroup>& groups, const format::Finding& finding)
         finding.offset - row->offset + std::max<std::uint64_t>(finding.length, 1) > std::max<std::uint64_t>(row->size, 1))
         row = &group->part;
     row->mark = std::max(row->mark, MarkOf(finding.severity));
-    row->tip += "\n" + FindingTipLine(finding);
+    row->tip = NextLine(row->tip, Message::Verbatim(FindingTipLine(finding)));
     group->part.mark = std::max(group->part.mark, row->mark);
 }
 

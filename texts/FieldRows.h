@@ -3,6 +3,7 @@
 #include "InspectionTexts.h"
 #include "format/Findings.h"
 #include "format/Layout.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,7 +17,7 @@
 namespace hexlume {
 
 struct FieldRow {
-    std::string name;    // "bV5Height", "entry 3", "pixel data"
+    Message name;        // "bV5Height", "entry 3", "pixel data"
     std::uint64_t offset = 0;
     std::uint64_t size = 0;  // bytes inside the file
     std::string offsetText;  // "0x16"
@@ -24,11 +25,11 @@ struct FieldRow {
     std::string type;        // "LONG", "RGBQUAD"; empty for a part
     std::string hex;         // as the header tables show a value ("FFFFFFC0"), or the bytes ("00 80 FF 00")
     std::string decimal;     // "-64"; "0 128 255 0" for an entry; empty for a part
-    std::string meaning;     // "top-down, 64 rows", "#FF8000"
+    Message meaning;         // "top-down, 64 rows", "#FF8000"
     std::optional<format::FieldType> fieldType;  // a header field's declared type; none for entries and parts
     std::optional<format::Argb> color;           // a colour-table entry's colour
     Mark mark = Mark::None;                      // the heaviest finding on the row's bytes
-    std::string tip;  // the row in the byte tooltips' words, then every finding on it
+    Message tip;  // the row in the byte tooltips' words, then every finding on it
 };
 
 struct FieldGroup {

@@ -129,7 +129,7 @@ TEST_P(BmpSuiteTest, EveryFileLoadsOrIsRefused)
         SCOPED_TRACE(path.filename().string());
         if (!dib.LoadFile(path.string())) {
             EXPECT_NE(folder, "g") << "a good file refused: " << dib.LastError();
-            EXPECT_FALSE(dib.LastError().empty());
+            EXPECT_FALSE(dib.LastError().Empty());
             continue;
         }
         const auto file = testing::ReadFileBytes(path);

@@ -239,7 +239,7 @@ TEST_P(DibRefusalTest, KeepsThePreviousLoad)
 
     EXPECT_FALSE(dib.LoadFile(path));
     EXPECT_FALSE(dib.IsLoaded());
-    EXPECT_FALSE(dib.LastError().empty());
+    EXPECT_FALSE(dib.LastError().Empty());
     EXPECT_EQ(dib.GetFileName(), name);
     EXPECT_EQ(dib.GetFileHeaderBytes(), fileHeader);
     EXPECT_EQ(dib.GetInfoHeaderBytes(), infoHeader);

@@ -56,7 +56,7 @@ TEST(DumpQuery, PatternsAndWhatIsWrongWithThem)
               "not hex bytes: 4G (two hex digits a byte, ?? for any byte)");
     EXPECT_EQ(ParsePattern("424", PatternKind::HexBytes).error,
               "not hex bytes: 424 (an odd number of digits; two make a byte)");
-    EXPECT_EQ(ParsePattern("4?", PatternKind::HexBytes).error.substr(0, 16), "not hex bytes: 4");
+    EXPECT_EQ(ParsePattern("4?", PatternKind::HexBytes).error.English().substr(0, 16), "not hex bytes: 4");
     EXPECT_NE(ParsePattern("  ", PatternKind::HexBytes).error, "");
     EXPECT_NE(ParsePattern("", PatternKind::Text).error, "");
 }
@@ -65,7 +65,7 @@ TEST(DumpQuery, OffsetsAbsoluteAndFromTheCaret)
 {
     const auto offset = [](const char* text, std::uint64_t caret = 100) {
         const OffsetAnswer answer = ParseOffset(text, caret, 2000);
-        return answer.offset ? std::to_string(*answer.offset) : answer.error;
+        return answer.offset ? std::to_string(*answer.offset) : answer.error.English();
     };
     EXPECT_EQ(offset("1086"), "1086");
     EXPECT_EQ(offset("1 086"), "1086");

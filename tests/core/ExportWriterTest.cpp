@@ -59,7 +59,7 @@ TEST_F(ExportWriterTest, FailuresAreReported)
     for (const std::string& path : {PathOf("folder"), PathOf("missing/out.txt")}) {
         const ExportResult result = WriteDataExport(CountingBytes(16), path);
         EXPECT_FALSE(result.ok) << path;
-        EXPECT_FALSE(result.reason.empty()) << path;
+        EXPECT_FALSE(result.reason.Empty()) << path;
     }
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full to simulate a full disk";
@@ -67,7 +67,7 @@ TEST_F(ExportWriterTest, FailuresAreReported)
     for (const std::size_t size : {std::size_t{16}, std::size_t{200000}}) {
         const ExportResult result = WriteDataExport(CountingBytes(size), "/dev/full");
         EXPECT_FALSE(result.ok) << size << " bytes";
-        EXPECT_FALSE(result.reason.empty()) << size << " bytes";
+        EXPECT_FALSE(result.reason.Empty()) << size << " bytes";
     }
 }
 

@@ -91,19 +91,19 @@ TEST(FieldRows, AV5FileHasEveryFieldInFileOrderInTheTooltipsWords)
     for (const FieldGroup& group : {v5.Group("BITMAPFILEHEADER"), header}) {
         for (const FieldRow& row : group.rows) {
             const std::string tip = ByteText(v5.layout, v5.findings, v5.bytes, row.offset);
-            EXPECT_NE(tip.find(", " + row.name + " (" + row.type + ", bytes "), std::string::npos) << tip;
+            EXPECT_NE(tip.find(", " + row.name.English() + " (" + row.type + ", bytes "), std::string::npos) << tip;
             if (!row.decimal.empty()) {
                 EXPECT_NE(tip.find(" = " + row.decimal + " (0x" + row.hex + ")"), std::string::npos) << tip;
             }
-            if (!row.meaning.empty()) {
-                EXPECT_NE(tip.find("): " + row.meaning), std::string::npos) << tip;
+            if (!row.meaning.Empty()) {
+                EXPECT_NE(tip.find("): " + row.meaning.English()), std::string::npos) << tip;
             }
             // The row's own tip is the tooltip's line without the byte's place in the field.
             std::string line = tip.substr(tip.find('\n') + 1);
             line = line.substr(0, line.find('\n'));
             const std::string place = "; byte 1 of " + std::to_string(row.size);
             ASSERT_NE(line.find(place), std::string::npos) << line;
-            EXPECT_EQ(row.tip.substr(0, row.tip.find('\n')), line.erase(line.find(place), place.size()));
+            EXPECT_EQ(row.tip.English().substr(0, row.tip.English().find('\n')), line.erase(line.find(place), place.size()));
         }
     }
 }
@@ -123,7 +123,7 @@ TEST(FieldRows, AColourTableIsAnEntryARowAndFindingsLandOnTheirRows)
     EXPECT_EQ(entry.hex, "0C 0D 0E 0F");  // blue, green, red, reserved as stored
     EXPECT_EQ(entry.decimal, "12 13 14 15");
     EXPECT_EQ(entry.meaning, "#0E0D0C");
-    EXPECT_NE(entry.tip.find("entry 3 (blue 0x0C, green 0x0D, red 0x0E, reserved 0x0F)"), std::string::npos)
+    EXPECT_NE(entry.tip.English().find("entry 3 (blue 0x0C, green 0x0D, red 0x0E, reserved 0x0F)"), std::string::npos)
         << entry.tip;
 
     // The pixel data is one row that shows how it starts.
@@ -133,11 +133,11 @@ TEST(FieldRows, AColourTableIsAnEntryARowAndFindingsLandOnTheirRows)
 
     const FieldRow& planes = pal8.Row("biPlanes");
     EXPECT_EQ(planes.mark, Mark::Error);
-    EXPECT_NE(planes.tip.find("\nerror: biPlanes is 2"), std::string::npos) << planes.tip;
+    EXPECT_NE(planes.tip.English().find("\nerror: biPlanes is 2"), std::string::npos) << planes.tip;
     EXPECT_EQ(pal8.Group("BITMAPINFOHEADER").part.mark, Mark::Error) << "a group shows its worst row";
     EXPECT_EQ(pal8.Row("biWidth").mark, Mark::None);
     // 16 of the 256 entries 8 bits can index: a note on the whole table, not on its first entry.
-    EXPECT_NE(table.part.tip.find("\nnote: The colour table has 16 of the 256"), std::string::npos) << table.part.tip;
+    EXPECT_NE(table.part.tip.English().find("\nnote: The colour table has 16 of the 256"), std::string::npos) << table.part.tip;
     EXPECT_EQ(table.rows[0].mark, Mark::None);
 }
 

@@ -98,7 +98,7 @@ TEST_F(SaveFileTest, AFailureLeavesNothingAndTheOpenedFileUntouched)
                                      Path("./opened.bmp"), Path("link.bmp"), Path("hard.bmp")}) {
         const SaveResult saved = SaveDocument(document, target, opened);
         EXPECT_FALSE(saved.ok) << target;
-        EXPECT_FALSE(saved.reason.empty()) << target;
+        EXPECT_FALSE(saved.reason.Empty()) << target;
     }
     EXPECT_EQ(Names(), (std::vector<std::string>{"file", "folder", "hard.bmp", "link.bmp", "opened.bmp"}));
     EXPECT_EQ(ReadFileBytes(opened), CountingBytes(5000));
@@ -119,7 +119,7 @@ TEST_F(SaveFileTest, AWriteThatFailsPartWayLeavesNoPartialFile)
     std::signal(SIGXFSZ, previous);
     for (const SaveResult& result : {saved, copied}) {
         EXPECT_FALSE(result.ok);
-        EXPECT_TRUE(result.reason.starts_with("cannot write the file: ")) << result.reason;
+        EXPECT_TRUE(result.reason.English().starts_with("cannot write the file: ")) << result.reason;
     }
     EXPECT_EQ(Names(), (std::vector<std::string>{"old.bmp", "opened.bmp"}));
     EXPECT_EQ(ReadFileBytes(Path("old.bmp")), CountingBytes(3));

@@ -54,7 +54,7 @@ std::string Sentences(const FixResult& result)
 {
     std::string text;
     for (const Repair& repair : result.made)
-        text += repair.sentence + "\n";
+        text += repair.sentence.English() + "\n";
     return text;
 }
 
@@ -167,7 +167,7 @@ TEST(Repair, TheManualTableHasEveryCode)
     };
     for (auto code = FindingCode::FileTruncated; code <= FindingCode::RowsPastPicture;
          code = static_cast<FindingCode>(static_cast<int>(code) + 1))
-        EXPECT_NE(text.find(".B " + escaped(CodeName(code)) + "\n" + escaped(RepairOfCode(code)) + "\n"),
+        EXPECT_NE(text.find(".B " + escaped(CodeName(code)) + "\n" + escaped(RepairOfCode(code).English()) + "\n"),
                   std::string::npos)
             << CodeName(code);
 }

@@ -4,6 +4,7 @@
 #include "texts/RegionText.h"
 #include "model/Dib.h"
 #include "widgets/Colors.h"
+#include "widgets/Translation.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -140,7 +141,7 @@ TEST_F(MainFormTest, RefusedFilesShowOneErrorAndKeepThePreviousViews)
     ASSERT_FALSE(model.LoadFile(text.toStdString()));
     Open(text);
     ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_EQ(platform.errors[0], text + "\n" + QString::fromStdString(model.LastError()));
+    EXPECT_EQ(platform.errors[0], text + "\n" + Say(model.LastError()));
     ExpectSameViews(before);
 
     // An OS/2 1.x header cut short: a bitmap, but not one whose headers can be read.
