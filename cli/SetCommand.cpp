@@ -149,7 +149,7 @@ std::optional<Refusal> Apply(const std::string& edit, const format::Layout& layo
             return Refusal{what, why};
         const format::ParsedFieldValue parsed = format::ParseFieldValue(value, field->name, field->type);
         if (!parsed.stored)
-            return Refusal{what, parsed.error};
+            return Refusal{what, parsed.error.English()};
         if (std::optional<Refusal> past = PastEnd(what, field->offset, field->size, document.Size()))
             return past;
         std::vector<std::uint8_t> old(field->size);

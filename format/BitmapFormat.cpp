@@ -163,6 +163,13 @@ void ReadInfoHeader(Bytes file, std::uint64_t infoStart, BitmapFormat& format)
     LocateRegions(file, format);
 }
 
+// The one header no version names: the words, not a constant.
+const Message& UnknownHeader()
+{
+    static const Message unknown(HX_TR("Layout", "unknown header"));
+    return unknown;
+}
+
 }  // namespace
 
 std::string_view HeaderVersionName(HeaderVersion version)
@@ -177,8 +184,17 @@ std::string_view HeaderVersionName(HeaderVersion version)
     case HeaderVersion::V5: return "BITMAPV5HEADER";
     case HeaderVersion::Unknown: break;
     }
-    return "unknown header";
+    return UnknownHeader().Text();
 }
+
+namespace say {
+
+Message Header(HeaderVersion version)
+{
+    return version == HeaderVersion::Unknown ? UnknownHeader() : Message::Verbatim(std::string(HeaderVersionName(version)));
+}
+
+}  // namespace say
 
 bool BitmapFormat::HeaderReadable() const
 {

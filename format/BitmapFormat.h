@@ -3,6 +3,7 @@
 #include "format/FieldDictionary.h"
 #include "format/PixelFormats.h"
 #include "primitives/ByteRange.h"
+#include "primitives/Message.h"
 #include "primitives/LittleEndian.h"
 
 #include <algorithm>
@@ -17,7 +18,11 @@ namespace hexlume::format {
 
 using Bytes = hexlume::Bytes;
 
-std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …
+std::string_view HeaderVersionName(HeaderVersion version);  // "BITMAPINFOHEADER", …, "unknown header"
+namespace say {
+// The same as the window says it: the constants verbatim, "unknown header" in words.
+Message Header(HeaderVersion version);
+}  // namespace say
 
 struct ChannelMasks {
     std::uint32_t red = 0;

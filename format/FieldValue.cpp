@@ -37,20 +37,35 @@ std::string_view Trimmed(std::string_view text)
 
 std::string FieldRangeText(std::string_view name, FieldType type)
 {
-    std::string text = std::string(name) + " is a " + std::string(TypeName(type));
-    if (TypeSize(type) == 0)
-        return text + ", not one number: set its bytes";
-    if (!HoldsOneNumber(type))
-        return text + " of " + ByteCount(TypeSize(type)) + ", not one number: set its bytes";
-    const std::uint64_t negative = MostNegative(type);
-    return text + ": " + (negative != 0 ? "-" + GroupedNumber(negative) : "0") + " to " +
-           GroupedNumber(MostPositive(type));
+    return say::FieldRange(name, type).English();
 }
+
+namespace say {
+
+Message FieldRange(std::string_view name, FieldType type)
+{
+    const std::string typeName(TypeName(type));
+    if (TypeSize(type) == 0)
+        return Message(HX_TR("Values", "%1 is a %2, not one number: set its bytes")).Arg(name).Arg(typeName);
+    if (!HoldsOneNumber(type))
+        return Message(HX_TR("Values", "%1 is a %2 of %3, not one number: set its bytes"))
+            .Arg(name)
+            .Arg(typeName)
+            .Arg(say::Bytes(TypeSize(type)));
+    const std::uint64_t negative = MostNegative(type);
+    return Message(HX_TR("Values", "%1 is a %2: %3 to %4"))
+        .Arg(name)
+        .Arg(typeName)
+        .Arg(negative != 0 ? "-" + GroupedNumber(negative) : "0")
+        .Number(MostPositive(type));
+}
+
+}  // namespace say
 
 ParsedFieldValue ParseFieldValue(std::string_view text, std::string_view name, FieldType type, ValueNotation notation)
 {
     if (!HoldsOneNumber(type))
-        return {std::nullopt, FieldRangeText(name, type)};
+        return {std::nullopt, say::FieldRange(name, type)};
     text = Trimmed(text);
     const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     bool negative = false;
@@ -66,14 +81,15 @@ ParsedFieldValue ParseFieldValue(std::string_view text, std::string_view name, F
     }
     const std::optional<std::uint64_t> magnitude = ParseDigits(prefixed ? text.substr(2) : text, decimal ? 10 : 16);
     if (!magnitude) {
-        const std::string_view how = notation == ValueNotation::Typed
-                                         ? "decimal, or hex after 0x"
-                                         : "hex digits as shown, or decimal with a sign or a trailing dot (64.)";
-        return {std::nullopt, std::string(name) + " takes a number: " + std::string(how)};
+        return {std::nullopt, Message(notation == ValueNotation::Typed
+                                          ? HX_TR("Values", "%1 takes a number: decimal, or hex after 0x")
+                                          : HX_TR("Values", "%1 takes a number: hex digits as shown, or decimal "
+                                                            "with a sign or a trailing dot (64.)"))
+                                  .Arg(name)};
     }
     const std::uint64_t limit = !decimal ? AllBits(type) : negative ? MostNegative(type) : MostPositive(type);
     if (*magnitude > limit || (negative && !TypeSigned(type)))
-        return {std::nullopt, FieldRangeText(name, type)};
+        return {std::nullopt, say::FieldRange(name, type)};
     const std::uint64_t stored = negative ? (~*magnitude + 1) & AllBits(type) : *magnitude;
     return {stored, {}};
 }
@@ -101,7 +117,8 @@ ParsedEntryColor ParseEntryColor(std::string_view text, std::string_view entryNa
         text.remove_prefix(1);
     const std::optional<std::uint64_t> rgb = text.size() == 6 ? ParseDigits(text, 16) : std::nullopt;
     if (!rgb)
-        return {std::nullopt, std::string(entryName) + " takes a colour as #RRGGBB: six hex digits, red, green, blue"};
+        return {std::nullopt,
+                Message(HX_TR("Values", "%1 takes a colour as #RRGGBB: six hex digits, red, green, blue")).Arg(entryName)};
     return {std::array{static_cast<std::uint8_t>(*rgb), static_cast<std::uint8_t>(*rgb >> 8),
                        static_cast<std::uint8_t>(*rgb >> 16)},
             {}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/FieldDictionary.h"
+#include "primitives/Message.h"
 
 #include <array>
 #include <cstdint>
@@ -28,7 +29,7 @@ enum class ValueNotation {
 // (0xFFFFFFC0 is -64 in a LONG); only decimal carries a sign.
 struct ParsedFieldValue {
     std::optional<std::uint64_t> stored;  // the value as the field stores it, nullopt when it does not fit
-    std::string error;                    // why not, a sentence naming the field: "biPlanes is a WORD: 0 to 65 535"
+    Message error;                        // why not, a sentence naming the field: "biPlanes is a WORD: 0 to 65 535"
 };
 
 // False for a field that is not one number (CIEXYZTRIPLE, an ICC date, a file name): its bytes
@@ -50,13 +51,16 @@ std::string FieldValueText(std::uint64_t stored, FieldType type);
 // What the field takes: "biPlanes is a WORD: 0 to 65 535", "biHeight is a LONG: -2 147 483 648
 // to 2 147 483 647".
 std::string FieldRangeText(std::string_view name, FieldType type);
+namespace say {
+Message FieldRange(std::string_view name, FieldType type);  // the same, as the window says it
+}  // namespace say
 
 // A colour-table entry's colour as people write it, "#FF8000" (the "#" may be left out), as the
 // bytes the entry stores it in: blue, green, red. The reserved byte of a 4-byte entry is not
 // the colour's, so it is left as it is.
 struct ParsedEntryColor {
     std::optional<std::array<std::uint8_t, 3>> bytes;  // blue, green, red; nullopt when the text is no colour
-    std::string error;                                  // why not, a sentence naming the entry
+    Message error;                                      // why not, a sentence naming the entry
 };
 
 ParsedEntryColor ParseEntryColor(std::string_view text, std::string_view entryName);

@@ -18,92 +18,123 @@ std::string Signed(std::int64_t value)
     return value < 0 ? "-" + GroupedNumber(static_cast<std::uint64_t>(-value)) : GroupedNumber(value);
 }
 
-std::string MaskMeaning(std::uint32_t mask)
+// A code and what it stands for: "3 = BI_BITFIELDS", "1 = icon".
+Message Equals(std::string code, Message meaning)
+{
+    return Message(HX_TR("Values", "%1 = %2")).Arg(std::move(code)).Arg(std::move(meaning));
+}
+
+Message Colours(std::uint64_t count)
+{
+    return Message(HX_TR_N("Values", "%n colour(s)")).Count(count);
+}
+
+Message BitsPerPixel(std::uint64_t count)
+{
+    return Message(HX_TR_N("Values", "%n (bit|bits) per pixel")).Count(count);
+}
+
+Message MaskMeaning(std::uint32_t mask)
 {
     if (mask == 0)
-        return "no bits";
+        return HX_TR("Values", "no bits");
     const int low = __builtin_ctz(mask);
     const int bits = __builtin_popcount(mask);
     if ((mask >> low) != (std::uint32_t{0xFFFFFFFF} >> (32 - bits)))
-        return Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ", not contiguous";
-    return BitRangeText(static_cast<std::uint64_t>(low), static_cast<std::uint64_t>(bits)) + " (" +
-           Counted(static_cast<std::uint64_t>(bits), "bit", "bits") + ")";
+        return Message(HX_TR_N("Values", "%n bit(s), not contiguous")).Count(static_cast<std::uint64_t>(bits));
+    return Message(HX_TR("Values", "%1 (%2)"))
+        .Arg(say::BitRange(static_cast<std::uint64_t>(low), static_cast<std::uint64_t>(bits)))
+        .Arg(Message(HX_TR_N("Values", "%n bit(s)")).Count(static_cast<std::uint64_t>(bits)));
 }
 
-std::string DensityMeaning(std::int32_t pixelsPerMetre)
+Message DensityMeaning(std::int32_t pixelsPerMetre)
 {
     if (pixelsPerMetre == 0)
-        return "0 = not given";
+        return HX_TR("Values", "0 = not given");
     const long dpi = std::lround(pixelsPerMetre * 0.0254);
-    return std::to_string(pixelsPerMetre) + " px/m = " + std::to_string(dpi) + " dpi";
+    return Message(HX_TR("Values", "%1 px/m = %2 dpi")).Arg(std::to_string(pixelsPerMetre)).Arg(std::to_string(dpi));
 }
 
-std::string ColorSpaceMeaning(std::uint32_t type)
+Message ColorSpaceMeaning(std::uint32_t type)
 {
     switch (type) {
-    case 0: return "LCS_CALIBRATED_RGB";
-    case 0x73524742: return "LCS_sRGB";
-    case 0x57696E20: return "LCS_WINDOWS_COLOR_SPACE";
-    case kProfileLinked: return "PROFILE_LINKED";
-    case kProfileEmbedded: return "PROFILE_EMBEDDED";
-    default: return HexNumber(type, 8) + " = not defined";
+    case 0: return Message::Verbatim("LCS_CALIBRATED_RGB");
+    case 0x73524742: return Message::Verbatim("LCS_sRGB");
+    case 0x57696E20: return Message::Verbatim("LCS_WINDOWS_COLOR_SPACE");
+    case kProfileLinked: return Message::Verbatim("PROFILE_LINKED");
+    case kProfileEmbedded: return Message::Verbatim("PROFILE_EMBEDDED");
+    default: return Equals(HexNumber(type, 8), HX_TR("Values", "not defined"));
     }
 }
 
-std::string GammaMeaning(std::uint32_t fixed16)
+Message GammaMeaning(std::uint32_t fixed16)
 {
     if (fixed16 == 0)
         return {};
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, fixed16 / 65536.0, std::chars_format::general, 5).ptr;
-    return "gamma " + std::string(text, end);
+    return Message(HX_TR("Values", "gamma %1")).Arg(std::string(text, end));
 }
 
-std::string IntentMeaning(std::uint32_t intent)
+Message IntentMeaning(std::uint32_t intent)
 {
     switch (intent) {
-    case 1: return "LCS_GM_BUSINESS";
-    case 2: return "LCS_GM_GRAPHICS";
-    case 4: return "LCS_GM_IMAGES";
-    case 8: return "LCS_GM_ABS_COLORIMETRIC";
+    case 1: return Message::Verbatim("LCS_GM_BUSINESS");
+    case 2: return Message::Verbatim("LCS_GM_GRAPHICS");
+    case 4: return Message::Verbatim("LCS_GM_IMAGES");
+    case 8: return Message::Verbatim("LCS_GM_ABS_COLORIMETRIC");
     default: return {};
     }
 }
 
-std::string HeightMeaning(std::int64_t height)
+Message HeightMeaning(std::int64_t height)
 {
     if (height == 0)
-        return "no rows";
+        return HX_TR("Values", "no rows");
     const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
-    return std::string(height < 0 ? "top-down, " : "bottom-up, ") + Counted(rows, "row", "rows");
+    return Message(height < 0 ? HX_TR_N("Values", "top-down, %n row(s)") : HX_TR_N("Values", "bottom-up, %n row(s)"))
+        .Count(rows);
 }
 
 // An icon image's height counts the XOR pixels and the AND mask under them.
-std::string IconHeightMeaning(std::int64_t height)
+Message IconHeightMeaning(std::int64_t height)
 {
     const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
-    return std::string(height < 0 ? "top-down, " : "bottom-up, ") + "2 × " + Counted(rows / 2, "row", "rows") +
-           ": XOR pixels, then AND mask" + (rows % 2 != 0 ? " (odd: a row left over)" : "");
+    Message meaning = Message(height < 0 ? HX_TR_N("Values", "top-down, 2 × %n row(s): XOR pixels, then AND mask")
+                                         : HX_TR_N("Values", "bottom-up, 2 × %n row(s): XOR pixels, then AND mask"))
+                          .Count(rows / 2);
+    if (rows % 2 == 0)
+        return meaning;
+    return Message(HX_TR("Values", "%1 (odd: a row left over)")).Arg(std::move(meaning));
 }
 
-std::string IconTypeMeaning(std::uint64_t type)
+Message IconTypeMeaning(std::uint64_t type)
 {
-    return type == kIconType     ? "1 = icon"
-           : type == kCursorType ? "2 = cursor"
-                                 : GroupedNumber(type) + " = not defined";
+    return type == kIconType     ? Message(HX_TR("Values", "1 = icon"))
+           : type == kCursorType ? Message(HX_TR("Values", "2 = cursor"))
+                                 : Equals(GroupedNumber(type), HX_TR("Values", "not defined"));
 }
 
-std::string ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
+Message ColorsUsedMeaning(std::uint64_t used, const BitmapFormat& format)
 {
     if (used != 0)
-        return Counted(used, "colour", "colours");
+        return Colours(used);
     if (IsIndexed(format.bitCount))
-        return "0 = 2^" + std::to_string(format.bitCount) + " = " +
-               Counted(FullTableEntries(format.bitCount), "colour", "colours");
-    return "0 = no colour table";
+        return Message(HX_TR_N("Values", "0 = 2^%1 = %n colour(s)"))
+            .Arg(std::to_string(format.bitCount))
+            .Count(FullTableEntries(format.bitCount));
+    return HX_TR("Values", "0 = no colour table");
 }
 
-std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const BitmapFormat& format)
+Message RenderingMeaning(std::uint64_t value)
+{
+    static constexpr MessageTemplate kNames[] = {
+        HX_TR("Values", "none"), HX_TR("Values", "error diffusion"), {nullptr, "PANDA", false},
+        HX_TR("Values", "super-circle")};
+    return value < std::size(kNames) ? Equals(std::to_string(value), kNames[value]) : Message{};
+}
+
+Message Meaning(FieldId id, std::uint64_t value, bool isSigned, const BitmapFormat& format)
 {
     const std::int64_t signedValue = isSigned ? static_cast<std::int32_t>(value) : static_cast<std::int64_t>(value);
     switch (id) {
@@ -115,24 +146,25 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::Identifier:
     case FieldId::Endpoints:
     case FieldId::Reserved: return {};
-    case FieldId::Signature: return SignatureText(value);
-    case FieldId::FileSize: return Counted(value, "byte", "bytes");
-    case FieldId::PixelOffset: return "pixel data at offset " + GroupedNumber(value);
+    case FieldId::Signature: return Message::Verbatim(SignatureText(value));
+    case FieldId::FileSize: return say::Bytes(value);
+    case FieldId::PixelOffset: return Message(HX_TR("Values", "pixel data at offset %1")).Number(value);
     case FieldId::HeaderSize:
-        return GroupedNumber(value) + " = " +
-               std::string(HeaderVersionName(HeaderVersionFor(static_cast<std::uint32_t>(value))));
+        return Equals(GroupedNumber(value), say::Header(HeaderVersionFor(static_cast<std::uint32_t>(value))));
     case FieldId::Width: // A negative width casts to a count other than 1.
-        return Signed(signedValue) + std::string(CountWord(static_cast<std::uint64_t>(signedValue), " pixel", " pixels"));
+        return Message(HX_TR_N("Values", "%1 pixel(s)"))
+            .Arg(Signed(signedValue))
+            .Count(static_cast<std::uint64_t>(signedValue));
     case FieldId::Height:
         return format.container == DibContainer::IconImage ? IconHeightMeaning(signedValue) : HeightMeaning(signedValue);
-    case FieldId::Planes: return value == 1 ? std::string{} : "must be 1";
-    case FieldId::BitCount: return Counted(value, "bit per pixel", "bits per pixel");
-    case FieldId::Compression: return CompressionMeaning(value, format.version);
-    case FieldId::ImageSize: return value == 0 ? "0 = as the rows take" : Counted(value, "byte", "bytes");
+    case FieldId::Planes: return value == 1 ? Message{} : Message(HX_TR("Values", "must be 1"));
+    case FieldId::BitCount: return BitsPerPixel(value);
+    case FieldId::Compression: return say::Compression(static_cast<std::uint32_t>(value), format.version);
+    case FieldId::ImageSize: return value == 0 ? Message(HX_TR("Values", "0 = as the rows take")) : say::Bytes(value);
     case FieldId::XDensity:
     case FieldId::YDensity: return DensityMeaning(static_cast<std::int32_t>(value));
     case FieldId::ColorsUsed: return ColorsUsedMeaning(value, format);
-    case FieldId::ColorsImportant: return value == 0 ? "0 = all colours" : Counted(value, "colour", "colours");
+    case FieldId::ColorsImportant: return value == 0 ? Message(HX_TR("Values", "0 = all colours")) : Colours(value);
     case FieldId::RedMask:
     case FieldId::GreenMask:
     case FieldId::BlueMask:
@@ -143,20 +175,20 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::GammaBlue: return GammaMeaning(static_cast<std::uint32_t>(value));
     case FieldId::Intent: return IntentMeaning(static_cast<std::uint32_t>(value));
     case FieldId::ProfileData:
-        return format.profile.claimed != 0 ? "profile at file offset " + GroupedNumber(format.profile.offset)
-                                           : std::string{};
-    case FieldId::ProfileSize: return value != 0 ? Counted(value, "byte", "bytes") : std::string{};
-    case FieldId::Units: return value == 0 ? "0 = pixels per metre" : std::string{};
-    case FieldId::Recording: return value == 0 ? "0 = bottom-up" : std::string{};
-    case FieldId::Rendering: {
-        static constexpr std::string_view kNames[] = {"none", "error diffusion", "PANDA", "super-circle"};
-        return value < std::size(kNames) ? std::to_string(value) + " = " + std::string(kNames[value]) : std::string{};
-    }
-    case FieldId::ColorEncoding: return value == 0 ? "0 = RGB" : std::string{};
-    case FieldId::ArrayHeaderSize: return Counted(value, "byte", "bytes");
-    case FieldId::NextEntry: return value == 0 ? "0 = the last entry" : "next entry at offset " + GroupedNumber(value);
+        return format.profile.claimed != 0
+                   ? Message(HX_TR("Values", "profile at file offset %1")).Number(format.profile.offset)
+                   : Message{};
+    case FieldId::ProfileSize: return value != 0 ? say::Bytes(value) : Message{};
+    case FieldId::Units: return value == 0 ? Message(HX_TR("Values", "0 = pixels per metre")) : Message{};
+    case FieldId::Recording: return value == 0 ? Message(HX_TR("Values", "0 = bottom-up")) : Message{};
+    case FieldId::Rendering: return RenderingMeaning(value);
+    case FieldId::ColorEncoding: return value == 0 ? Message(HX_TR("Values", "0 = RGB")) : Message{};
+    case FieldId::ArrayHeaderSize: return say::Bytes(value);
+    case FieldId::NextEntry:
+        return value == 0 ? Message(HX_TR("Values", "0 = the last entry"))
+                          : Message(HX_TR("Values", "next entry at offset %1")).Number(value);
     case FieldId::DisplayWidth:
-    case FieldId::DisplayHeight: return value == 0 ? "0 = any display" : Counted(value, "pixel", "pixels");
+    case FieldId::DisplayHeight: return value == 0 ? Message(HX_TR("Values", "0 = any display")) : say::Pixels(value);
     // A profile's fields are no bitmap header's: ColorProfile.cpp gives their meanings.
     case FieldId::IccSize:
     case FieldId::IccCmm:
@@ -182,19 +214,20 @@ std::string Meaning(FieldId id, std::uint64_t value, bool isSigned, const Bitmap
     case FieldId::IccTagSize:
     case FieldId::LinkedFileName: break;
     case FieldId::IconReserved:
-    case FieldId::EntryReserved: return value == 0 ? std::string{} : "must be 0";
+    case FieldId::EntryReserved: return value == 0 ? Message{} : Message(HX_TR("Values", "must be 0"));
     case FieldId::IconType: return IconTypeMeaning(value);
-    case FieldId::IconCount: return Counted(value, "image", "images");
+    case FieldId::IconCount: return Message(HX_TR_N("Values", "%n image(s)")).Count(value);
     case FieldId::EntryWidth:
-    case FieldId::EntryHeight: return value == 0 ? "0 = 256 pixels" : Counted(value, "pixel", "pixels");
+    case FieldId::EntryHeight: return value == 0 ? Message(HX_TR("Values", "0 = 256 pixels")) : say::Pixels(value);
     case FieldId::EntryColorCount:
-        return value == 0 ? "0 = no colour table, or 256 colours" : Counted(value, "colour", "colours");
+        return value == 0 ? Message(HX_TR("Values", "0 = no colour table, or 256 colours")) : Colours(value);
     case FieldId::EntryPlanes: return {};
-    case FieldId::EntryBitCount: return value == 0 ? "0 = as the image says" : Counted(value, "bit per pixel", "bits per pixel");
-    case FieldId::HotspotX: return "hot spot " + Counted(value, "pixel", "pixels") + " from the left";
-    case FieldId::HotspotY: return "hot spot " + Counted(value, "pixel", "pixels") + " from the top";
-    case FieldId::EntryBytes: return Counted(value, "byte", "bytes");
-    case FieldId::EntryOffset: return "image at offset " + GroupedNumber(value);
+    case FieldId::EntryBitCount:
+        return value == 0 ? Message(HX_TR("Values", "0 = as the image says")) : BitsPerPixel(value);
+    case FieldId::HotspotX: return Message(HX_TR_N("Values", "hot spot %n pixel(s) from the left")).Count(value);
+    case FieldId::HotspotY: return Message(HX_TR_N("Values", "hot spot %n pixel(s) from the top")).Count(value);
+    case FieldId::EntryBytes: return say::Bytes(value);
+    case FieldId::EntryOffset: return Message(HX_TR("Values", "image at offset %1")).Number(value);
     }
     return {};
 }
@@ -210,7 +243,7 @@ Field MakeField(Bytes file, const FieldEntry& entry, std::uint64_t base, const B
             .size = entry.Size(),
             .type = entry.type,
             .value = value,
-            .meaning = present ? Message::Verbatim(Meaning(entry.id, value, TypeSigned(entry.type), format)) : Message{},
+            .meaning = present ? Meaning(entry.id, value, TypeSigned(entry.type), format) : Message{},
             .present = present};
 }
 
@@ -227,10 +260,16 @@ std::vector<Field> Fields(Bytes file, FieldTable table, std::uint64_t length, st
     return fields;
 }
 
-Element MakeElement(ElementKind kind, std::string name, const FileRange& range, std::vector<Field> fields = {})
+// The name is the title's English: one source for the command line and the window.
+Element MakeElement(ElementKind kind, Message title, const FileRange& range, std::vector<Field> fields = {})
 {
-    return {.kind = kind, .name = std::move(name), .offset = range.offset, .size = range.present,
-            .claimed = range.claimed, .fields = std::move(fields)};
+    return {.kind = kind, .name = title.English(), .offset = range.offset, .size = range.present,
+            .claimed = range.claimed, .fields = std::move(fields), .title = std::move(title)};
+}
+
+Message Named(std::string constant)
+{
+    return Message::Verbatim(std::move(constant));
 }
 
 // The parts the headers place, before the gaps between them are known.
@@ -238,31 +277,33 @@ std::vector<Element> PlacedElements(Bytes file, const BitmapFormat& format)
 {
     std::vector<Element> placed;
     if (format.pngImage) {
-        placed.push_back(MakeElement(ElementKind::PngStream, "PNG stream", format.pixels));
+        placed.push_back(MakeElement(ElementKind::PngStream, HX_TR("Layout", "PNG stream"), format.pixels));
         std::erase_if(placed, [](const Element& element) { return element.size == 0; });
         return placed;
     }
     const ByteRange fileHeader = ByteRange{format.base, kFileHeaderBytes}.Within(file.size());
     if (format.HasFileHeader())
-        placed.push_back(MakeElement(ElementKind::FileHeader, "BITMAPFILEHEADER",
+        placed.push_back(MakeElement(ElementKind::FileHeader, Named("BITMAPFILEHEADER"),
                                      {.offset = format.base, .claimed = kFileHeaderBytes, .present = fileHeader.size},
                                      Fields(file, FileHeaderFields(format.version), kFileHeaderBytes, format.base,
                                             format)));
-    placed.push_back(MakeElement(ElementKind::InfoHeader, std::string(HeaderVersionName(format.version)),
+    placed.push_back(MakeElement(ElementKind::InfoHeader, say::Header(format.version),
                                  format.header,
                                  Fields(file, InfoHeaderFields(format.version), format.header.claimed,
                                         format.header.offset, format)));
-    placed.push_back(MakeElement(ElementKind::BitMasks, "bit-field masks", format.maskBytes,
+    placed.push_back(MakeElement(ElementKind::BitMasks, HX_TR("Layout", "bit-field masks"), format.maskBytes,
                                  Fields(file, kMaskFields, format.maskBytes.claimed, format.maskBytes.offset,
                                         format)));
-    placed.push_back(MakeElement(ElementKind::ColorTable, "colour table", format.colorTable));
+    placed.push_back(MakeElement(ElementKind::ColorTable, HX_TR("Layout", "colour table"), format.colorTable));
     const bool icon = format.container == DibContainer::IconImage;
-    placed.push_back(MakeElement(ElementKind::PixelData, icon ? "XOR pixels" : "pixel data", format.pixels));
+    placed.push_back(MakeElement(ElementKind::PixelData, icon ? HX_TR("Layout", "XOR pixels") : HX_TR("Layout", "pixel data"),
+                                 format.pixels));
     if (icon)
-        placed.push_back(MakeElement(ElementKind::AndMask, "AND mask", format.andMask));
+        placed.push_back(MakeElement(ElementKind::AndMask, HX_TR("Layout", "AND mask"), format.andMask));
     if (format.profile.claimed != 0)
         placed.push_back(MakeElement(ElementKind::Profile,
-                                     format.csType == kProfileEmbedded ? "embedded profile" : "linked profile",
+                                     format.csType == kProfileEmbedded ? HX_TR("Layout", "embedded profile")
+                                                                       : HX_TR("Layout", "linked profile"),
                                      format.profile, ProfileFields(file, format)));
     std::erase_if(placed, [](const Element& element) { return element.size == 0; });
     std::stable_sort(placed.begin(), placed.end(),
@@ -276,7 +317,7 @@ std::vector<Element> PlacedArrayElements(Bytes file, const BitmapArray& array)
     std::vector<Element> placed;
     for (std::size_t i = 0; i < array.entries.size(); ++i) {
         const std::uint64_t at = array.entries[i];
-        placed.push_back(MakeElement(ElementKind::ArrayHeader, "BITMAPARRAYFILEHEADER",
+        placed.push_back(MakeElement(ElementKind::ArrayHeader, Named("BITMAPARRAYFILEHEADER"),
                                      {.offset = at, .claimed = kArrayHeaderBytes, .present = kArrayHeaderBytes},
                                      Fields(file, kArrayHeaderFields, kArrayHeaderBytes, at, BitmapFormat{})));
         std::vector<Element> bitmap = PlacedElements(file, ReadBitmapFormat(file, array.BitmapAt(i)));
@@ -291,14 +332,14 @@ std::vector<Element> PlacedArrayElements(Bytes file, const BitmapArray& array)
 std::vector<Element> PlacedIconElements(Bytes file, const IconFile& icon)
 {
     std::vector<Element> placed;
-    placed.push_back(MakeElement(ElementKind::IconDirectory, "ICONDIR",
+    placed.push_back(MakeElement(ElementKind::IconDirectory, Named("ICONDIR"),
                                  RangeIn(file.size(), 0, kIconDirectoryBytes),
                                  Fields(file, kIconDirectoryFields, kIconDirectoryBytes, 0, BitmapFormat{})));
     for (std::uint64_t i = 0; i < icon.count; ++i) {
         const std::uint64_t at = kIconDirectoryBytes + i * kIconEntryBytes;
         if (at >= file.size())
             break;
-        placed.push_back(MakeElement(ElementKind::IconEntry, "ICONDIRENTRY " + GroupedNumber(i + 1),
+        placed.push_back(MakeElement(ElementKind::IconEntry, Named("ICONDIRENTRY " + GroupedNumber(i + 1)),
                                      RangeIn(file.size(), at, kIconEntryBytes),
                                      Fields(file, IconEntryFields(icon.IsCursor()), kIconEntryBytes, at,
                                             BitmapFormat{})));
@@ -395,7 +436,7 @@ std::vector<Element> Tiled(const std::vector<Element>& placed)
 
 Element Unclaimed(ElementKind kind, std::uint64_t from, std::uint64_t to)
 {
-    return MakeElement(kind, kind == ElementKind::Gap ? "gap" : "trailing bytes",
+    return MakeElement(kind, kind == ElementKind::Gap ? HX_TR("Layout", "gap") : HX_TR("Layout", "trailing bytes"),
                        {.offset = from, .claimed = to - from, .present = to - from});
 }
 
@@ -438,17 +479,26 @@ std::string_view ElementKindName(ElementKind kind)
     return "unknown";
 }
 
-std::string_view FileKindName(FileKind kind)
+std::string FileKindName(FileKind kind)
+{
+    return say::FileKind(kind).English();
+}
+
+namespace say {
+
+Message FileKind(format::FileKind kind)
 {
     switch (kind) {
-    case FileKind::Bitmap: return "bitmap";
-    case FileKind::BitmapArray: return "OS/2 bitmap array";
-    case FileKind::Icon: return "icon";
-    case FileKind::Cursor: return "cursor";
-    case FileKind::Headerless: return "headerless DIB";
+    case FileKind::Bitmap: break;
+    case FileKind::BitmapArray: return HX_TR("Layout", "OS/2 bitmap array");
+    case FileKind::Icon: return HX_TR("Layout", "icon");
+    case FileKind::Cursor: return HX_TR("Layout", "cursor");
+    case FileKind::Headerless: return HX_TR("Layout", "headerless DIB");
     }
-    return "bitmap";
+    return HX_TR("Layout", "bitmap");
 }
+
+}  // namespace say
 
 std::size_t ImageCount(const Layout& layout)
 {

@@ -38,11 +38,13 @@ enum class ElementKind {
 struct Element {
     ElementKind kind;
     std::string name;     // "BITMAPFILEHEADER", "BITMAPV5HEADER", "bit-field masks", "colour table", "gap", …
+                          // in English, for the command line and machine-read output
     std::uint64_t offset;
     std::uint64_t size;     // bytes of it inside the file
     std::uint64_t claimed;  // what the headers claim (>= size when the file is cut)
     std::vector<Field> fields;  // header and mask fields, an ICC profile's header and tag table, a linked
                                 // profile's file name; empty for the other kinds
+    Message title;        // the name as the window says it: header names verbatim, the other parts in words
 
     bool operator==(const Element&) const = default;
 };
@@ -81,7 +83,17 @@ std::size_t ImageCount(const Layout& layout);
 std::optional<std::size_t> ImageHolding(const Layout& layout, Bytes file, std::uint64_t offset);
 
 // "bitmap", "OS/2 bitmap array", "icon", "cursor", "headerless DIB".
-std::string_view FileKindName(FileKind kind);
+std::string FileKindName(FileKind kind);
+namespace say {
+Message FileKind(format::FileKind kind);  // the same, as the window says it
+}  // namespace say
+
+// The part's name in the window's language ("colour table", "gap"; BITMAPV5HEADER as it is),
+// where Element::name stays English.
+inline const Message& ElementTitle(const Element& element)
+{
+    return element.title;
+}
 
 // Whether the kind's name takes a plural verb: "the trailing bytes appear".
 inline bool ElementNameIsPlural(ElementKind kind)

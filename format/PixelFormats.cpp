@@ -7,22 +7,28 @@ namespace hexlume::format {
 
 namespace {
 
+// A name that is a code in every language ("BI_RGB", "RLE8"): said as it is.
+constexpr MessageTemplate Code(const char* name)
+{
+    return {nullptr, name, false};
+}
+
 struct CompressionCode {
     std::uint32_t code;
     PixelEncoding windows;
-    std::string_view windowsName;
+    MessageTemplate windowsName;
     PixelEncoding os2;  // under an OS/2 2.x header
-    std::string_view os2Name;
+    MessageTemplate os2Name;  // no text: no name
 };
 
 constexpr CompressionCode kCompressionCodes[] = {
-    {kBiRgb, PixelEncoding::Rgb, "BI_RGB", PixelEncoding::Rgb, "uncompressed"},
-    {kBiRle8, PixelEncoding::Rle8, "BI_RLE8", PixelEncoding::Rle8, "RLE8"},
-    {kBiRle4, PixelEncoding::Rle4, "BI_RLE4", PixelEncoding::Rle4, "RLE4"},
-    {kBiBitfields, PixelEncoding::BitFields, "BI_BITFIELDS", PixelEncoding::Huffman1D, "Huffman 1D"},
-    {kBiJpeg, PixelEncoding::Jpeg, "BI_JPEG", PixelEncoding::Rle24, "RLE24"},
-    {kBiPng, PixelEncoding::Png, "BI_PNG", PixelEncoding::Unknown, {}},
-    {kBiAlphaBitfields, PixelEncoding::BitFields, "BI_ALPHABITFIELDS", PixelEncoding::Unknown, {}},
+    {kBiRgb, PixelEncoding::Rgb, Code("BI_RGB"), PixelEncoding::Rgb, HX_TR("Layout", "uncompressed")},
+    {kBiRle8, PixelEncoding::Rle8, Code("BI_RLE8"), PixelEncoding::Rle8, Code("RLE8")},
+    {kBiRle4, PixelEncoding::Rle4, Code("BI_RLE4"), PixelEncoding::Rle4, Code("RLE4")},
+    {kBiBitfields, PixelEncoding::BitFields, Code("BI_BITFIELDS"), PixelEncoding::Huffman1D, Code("Huffman 1D")},
+    {kBiJpeg, PixelEncoding::Jpeg, Code("BI_JPEG"), PixelEncoding::Rle24, Code("RLE24")},
+    {kBiPng, PixelEncoding::Png, Code("BI_PNG"), PixelEncoding::Unknown, {}},
+    {kBiAlphaBitfields, PixelEncoding::BitFields, Code("BI_ALPHABITFIELDS"), PixelEncoding::Unknown, {}},
 };
 
 // The table's first entry that matches; nullptr when none does.
@@ -44,19 +50,19 @@ struct PixelFormat {
     std::uint16_t bitCount;
     Support windows;
     Support os2;
-    std::string_view rareNote = {};
+    MessageTemplate rareNote = {};
 };
 
 using enum Support;
 constexpr PixelFormat kPixelFormats[] = {
     {PixelEncoding::Rgb, 1, Yes, Yes},
-    {PixelEncoding::Rgb, 2, Rare, No, "2-bit pixels are Windows CE's only; most readers refuse them."},
+    {PixelEncoding::Rgb, 2, Rare, No, HX_TR("Layout", "2-bit pixels are Windows CE's only; most readers refuse them.")},
     {PixelEncoding::Rgb, 4, Yes, Yes},
     {PixelEncoding::Rgb, 8, Yes, Yes},
     {PixelEncoding::Rgb, 16, Yes, No},
     {PixelEncoding::Rgb, 24, Yes, Yes},
     {PixelEncoding::Rgb, 32, Yes, No},
-    {PixelEncoding::Rgb, 64, Rare, No, "64-bit pixels are a newer Windows extension few readers know."},
+    {PixelEncoding::Rgb, 64, Rare, No, HX_TR("Layout", "64-bit pixels are a newer Windows extension few readers know.")},
     {PixelEncoding::Rle8, 8, Yes, Yes},
     {PixelEncoding::Rle4, 4, Yes, Yes},
     {PixelEncoding::Rle24, 24, No, Yes},
@@ -76,18 +82,17 @@ const PixelFormat* FindFormat(PixelEncoding encoding, std::uint16_t bitCount)
 
 struct EncodingText {
     PixelEncoding encoding;
-    std::string_view name;   // in the --check summary
-    std::string_view needs;  // what asks for a bit count: "RLE8 needs"
+    MessageTemplate name;  // in the --check summary and the window
 };
 
 constexpr EncodingText kEncodingTexts[] = {
-    {PixelEncoding::Rle8, "RLE8", "RLE8 needs"},
-    {PixelEncoding::Rle4, "RLE4", "RLE4 needs"},
-    {PixelEncoding::Rle24, "RLE24", "RLE24 needs"},
-    {PixelEncoding::BitFields, "bit fields", "bit-field masks need"},
-    {PixelEncoding::Jpeg, "JPEG", {}},
-    {PixelEncoding::Png, "PNG", {}},
-    {PixelEncoding::Huffman1D, "Huffman 1D", "Huffman 1D needs"},
+    {PixelEncoding::Rle8, Code("RLE8")},
+    {PixelEncoding::Rle4, Code("RLE4")},
+    {PixelEncoding::Rle24, Code("RLE24")},
+    {PixelEncoding::BitFields, HX_TR("Layout", "bit fields")},
+    {PixelEncoding::Jpeg, Code("JPEG")},
+    {PixelEncoding::Png, Code("PNG")},
+    {PixelEncoding::Huffman1D, Code("Huffman 1D")},
 };
 
 const EncodingText* FindText(PixelEncoding encoding)
@@ -111,18 +116,52 @@ PixelEncoding EncodingFor(HeaderVersion version, std::uint32_t compression)
 
 std::string CompressionMeaning(std::uint32_t code, HeaderVersion version)
 {
-    const CompressionCode* entry = FindCode(code);
-    const std::string_view name = entry == nullptr ? std::string_view{}
-                                  : version == HeaderVersion::Os2v2 ? entry->os2Name
-                                                                    : entry->windowsName;
-    return std::to_string(code) + " = " + std::string(name.empty() ? "not defined" : name);
+    return say::Compression(code, version).English();
 }
 
 std::string_view EncodingName(PixelEncoding encoding)
 {
     const EncodingText* text = FindText(encoding);
-    return text != nullptr ? text->name : std::string_view{};
+    return text != nullptr ? text->name.text : std::string_view{};
 }
+
+namespace say {
+
+Message Compression(std::uint32_t code, HeaderVersion version)
+{
+    const CompressionCode* entry = FindCode(code);
+    const MessageTemplate name = entry == nullptr ? MessageTemplate{}
+                                 : version == HeaderVersion::Os2v2 ? entry->os2Name
+                                                                   : entry->windowsName;
+    return Message(HX_TR("Values", "%1 = %2"))
+        .Arg(std::to_string(code))
+        .Arg(name.text == nullptr ? Message(HX_TR("Values", "not defined")) : Message(name));
+}
+
+Message Encoding(PixelEncoding encoding)
+{
+    const EncodingText* text = FindText(encoding);
+    return text != nullptr ? Message(text->name) : Message{};
+}
+
+Message EncodingNeeds(PixelEncoding encoding, std::uint16_t bitCount)
+{
+    if (encoding == PixelEncoding::Rgb || IsEmbeddedStream(encoding) || FindFormat(encoding, bitCount) != nullptr)
+        return {};
+    const EncodingText* text = FindText(encoding);
+    if (text == nullptr)
+        return {};
+    Message counts;
+    for (const PixelFormat& format : kPixelFormats)
+        if (format.encoding == encoding)
+            counts = counts.Empty() ? Message::Verbatim(std::to_string(format.bitCount))
+                                    : Message(HX_TR("Layout", "%1 or %2")).Arg(std::move(counts)).Arg(std::to_string(format.bitCount));
+    if (encoding == PixelEncoding::BitFields)
+        return Message(HX_TR("Layout", "bit-field masks need %1")).Arg(std::move(counts));
+    return Message(HX_TR("Layout", "%1 needs %2")).Arg(text->name).Arg(std::move(counts));
+}
+
+}  // namespace say
 
 BitCountVerdict JudgeBitCount(HeaderVersion version, std::uint16_t bitCount, PixelEncoding encoding)
 {
@@ -132,24 +171,15 @@ BitCountVerdict JudgeBitCount(HeaderVersion version, std::uint16_t bitCount, Pix
         return {};
     const Support support = os2 ? format->os2 : format->windows;
     const Support other = os2 ? format->windows : format->os2;
-    return {.support = support, .rareNote = format->rareNote, .otherFamilyRare = support == No && other == Rare};
+    return {.support = support,
+            .rareNote = format->rareNote.text != nullptr ? format->rareNote.text : std::string_view{},
+            .rareNoteSaid = format->rareNote.text != nullptr ? Message(format->rareNote) : Message{},
+            .otherFamilyRare = support == No && other == Rare};
 }
 
 std::string EncodingNeeds(PixelEncoding encoding, std::uint16_t bitCount)
 {
-    if (encoding == PixelEncoding::Rgb || IsEmbeddedStream(encoding) || FindFormat(encoding, bitCount) != nullptr)
-        return {};
-    const EncodingText* text = FindText(encoding);
-    if (text == nullptr)
-        return {};
-    std::string needs(text->needs);
-    const char* separator = " ";
-    for (const PixelFormat& format : kPixelFormats)
-        if (format.encoding == encoding) {
-            needs += separator + std::to_string(format.bitCount);
-            separator = " or ";
-        }
-    return needs;
+    return say::EncodingNeeds(encoding, bitCount).English();
 }
 
 bool DrawsBitCount(PixelEncoding encoding, std::uint16_t bitCount)

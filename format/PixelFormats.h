@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/FieldDictionary.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <string>
@@ -78,6 +79,7 @@ enum class Support { No, Yes, Rare };
 struct BitCountVerdict {
     Support support = Support::No;
     std::string_view rareNote;  // why a rare one is rare: "2-bit pixels are Windows CE's only; …"
+    Message rareNoteSaid;       // the same, for the window
     bool otherFamilyRare = false;  // a No that the other family has as a rare format
 };
 
@@ -91,6 +93,14 @@ std::string EncodingNeeds(PixelEncoding encoding, std::uint16_t bitCount);
 
 // Whether the decoder has pixels of this bit count to draw for the encoding (an embedded stream
 // is drawn by its own reader, whatever the count says).
+// The texts above as the window says them: "3 = BI_BITFIELDS" (the constant verbatim),
+// "bit fields", "bit-field masks need 16 or 32"; empty where the English is.
+namespace say {
+Message Compression(std::uint32_t code, HeaderVersion version);
+Message Encoding(PixelEncoding encoding);
+Message EncodingNeeds(PixelEncoding encoding, std::uint16_t bitCount);
+}  // namespace say
+
 bool DrawsBitCount(PixelEncoding encoding, std::uint16_t bitCount);
 
 }  // namespace hexlume::format

@@ -9,7 +9,7 @@ namespace hexlume::format {
 namespace {
 
 struct Signature {
-    std::string_view name;
+    MessageTemplate name;
     Bytes magic;
 };
 
@@ -28,11 +28,19 @@ constexpr auto k7z = SignatureBytes("7z\xBC\xAF\x27\x1C");
 constexpr auto kBitmap = SignatureBytes("BM");
 
 constexpr Signature kSignatures[] = {
-    {"a PNG image", kPngSignature},  {"a JPEG image", kJpegSignature}, {"a GIF image", kGif87},
-    {"a GIF image", kGif89},         {"a ZIP archive", kZip},          {"a PDF document", kPdf},
-    {"a gzip stream", kGzip},        {"a RIFF file", kRiff},           {"a TIFF image", kTiffIntel},
-    {"a TIFF image", kTiffMotorola}, {"an ELF executable", kElf},      {"a 7z archive", k7z},
-    {"a BMP bitmap", kBitmap},
+    {HX_TR("Layout", "a PNG image"), kPngSignature},
+    {HX_TR("Layout", "a JPEG image"), kJpegSignature},
+    {HX_TR("Layout", "a GIF image"), kGif87},
+    {HX_TR("Layout", "a GIF image"), kGif89},
+    {HX_TR("Layout", "a ZIP archive"), kZip},
+    {HX_TR("Layout", "a PDF document"), kPdf},
+    {HX_TR("Layout", "a gzip stream"), kGzip},
+    {HX_TR("Layout", "a RIFF file"), kRiff},
+    {HX_TR("Layout", "a TIFF image"), kTiffIntel},
+    {HX_TR("Layout", "a TIFF image"), kTiffMotorola},
+    {HX_TR("Layout", "an ELF executable"), kElf},
+    {HX_TR("Layout", "a 7z archive"), k7z},
+    {HX_TR("Layout", "a BMP bitmap"), kBitmap},
 };
 
 const Signature* SignatureAt(Bytes file, std::uint64_t offset)
@@ -74,7 +82,7 @@ SignatureSearch FindSignatures(Bytes file, ByteRange range, std::size_t limit)
             continue;
         if (const Signature* signature = SignatureAt(file, at)) {
             if (search.first.size() < limit)
-                search.first.push_back({signature->name, at});
+                search.first.push_back({signature->name.text, signature->name, at});
             ++search.count;
         }
     }

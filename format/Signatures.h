@@ -2,6 +2,7 @@
 
 #include "primitives/ByteRange.h"
 #include "primitives/LittleEndian.h"
+#include "primitives/Message.h"
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,7 @@ inline constexpr auto kJpegSignature = SignatureBytes("\xFF\xD8\xFF");
 
 struct SignatureHit {
     std::string_view name;  // "a PNG image", "a ZIP archive", …
+    MessageTemplate title;  // the same, as the window says it
     std::uint64_t offset;
 };
 

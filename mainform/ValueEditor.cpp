@@ -91,13 +91,13 @@ ValueEditor::Bytes ValueEditor::BytesFor(const QString& text) const
     if (!m_target.type) {
         format::ParsedEntryColor color = format::ParseEntryColor(typed, m_target.name);
         if (!color.bytes)
-            return {{}, std::move(color.error)};
+            return {{}, hexlume::Say(color.error).toStdString()};
         return {{color.bytes->begin(), color.bytes->end()}, {}};
     }
     format::ParsedFieldValue value =
         format::ParseFieldValue(typed, m_target.name, *m_target.type, format::ValueNotation::Cell);
     if (!value.stored)
-        return {{}, std::move(value.error)};
+        return {{}, hexlume::Say(value.error).toStdString()};
     return {format::FieldValueBytes(*value.stored, *m_target.type), {}};
 }
 

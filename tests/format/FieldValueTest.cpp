@@ -34,7 +34,7 @@ TEST(FieldValueTest, ParsesWhatEachTypeHolds)
     for (const auto& row : table) {
         const ParsedFieldValue parsed = ParseFieldValue(row.text, "f", row.type, row.notation);
         EXPECT_EQ(parsed.stored, row.stored) << row.text << " as " << TypeName(row.type);
-        EXPECT_EQ(parsed.error.empty(), row.stored.has_value()) << row.text;
+        EXPECT_EQ(parsed.error.Empty(), row.stored.has_value()) << row.text;
     }
 }
 

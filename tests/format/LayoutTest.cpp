@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace hexlume::format {
 namespace {
@@ -84,6 +85,18 @@ TEST(Layout, V5HeaderWithProfileGapAndTrailingBytes)
     EXPECT_EQ(endpoints.size, 36u);
     EXPECT_EQ(endpoints.type, FieldType::CieXyzTriple);
     EXPECT_EQ(layout.elements[4].offset, 14u + 124 + 6 + 8);
+
+    // The window says meanings and part names in its language; constants and header names stay.
+    const Message::Lookup chinese = [](const char*, const char* text, std::optional<std::uint64_t>) {
+        const std::map<std::string_view, std::string> words = {
+            {"bottom-up, %n row(s)", "自下而上，%n 行"}, {"%1 = %2", "%1 = %2"}, {"gap", "间隙"}};
+        const auto found = words.find(text);
+        return found != words.end() ? std::optional(found->second) : std::nullopt;
+    };
+    EXPECT_EQ(FieldNamed(layout, "bV5Height").meaning.Said(chinese), "自下而上，2 行");
+    EXPECT_EQ(FieldNamed(layout, "bV5Compression").meaning.Said(chinese), "3 = BI_BITFIELDS");
+    EXPECT_EQ(ElementTitle(layout.elements[2]).Said(chinese), "间隙");
+    EXPECT_EQ(ElementTitle(layout.elements[1]).Said(chinese), "BITMAPV5HEADER");
 }
 
 TEST(Layout, EachVersionNamesItsOwnFields)
