@@ -289,10 +289,14 @@ Message LookLegend(PixelChannel channel, unsigned bits, std::optional<unsigned> 
     const Message name = LookName(channel, bit);
     if (bit)
         return Message(HX_TR("Planes", "%1: white where the bit is 1, black where it is 0")).Arg(name);
-    return Message(HX_TR_N("Planes", "%1: black for 0, white for %2, the most its (bit holds|%n bits hold)"))
-        .Count(bits)
+    if (bits == 1)
+        return Message(HX_TR("Planes", "%1: black for 0, white for %2, the most its bit holds"))
+            .Arg(name)
+            .Number(LargestValue(bits));
+    return Message(HX_TR("Planes", "%1: black for 0, white for %2, the most its %3 bits hold"))
         .Arg(name)
-        .Number(LargestValue(bits));
+        .Number(LargestValue(bits))
+        .Arg(std::to_string(bits));
 }
 
 }  // namespace hexlume::format
