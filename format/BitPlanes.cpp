@@ -264,7 +264,8 @@ Message LookName(std::optional<PixelChannel> channel, std::optional<unsigned> bi
     return Message(HX_TR("Planes", "%1, bit %2")).Arg(SayChannel(*channel)).Arg(std::to_string(*bit));
 }
 
-Message LookValueText(PixelChannel channel, unsigned bits, std::optional<unsigned> bit, std::optional<std::uint32_t> value)
+Message LookValueText(PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
+                      std::optional<std::uint32_t> value)
 {
     const Message name = LookName(channel, bit);
     if (!value)

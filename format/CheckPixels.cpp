@@ -54,16 +54,16 @@ struct PixelCheck : Part {
         const HiddenBits padding = ScanRowPadding(m_file, m_format);
         if (padding.count != 0)
             m_list.Add(Severity::Warning, FindingCode::PaddingNotZero, padding.firstOffset, 1,
-                       Message(HX_TR_N("Findings", "%n of the %1 rows (has|have) padding that is not zero, the first at "
-                                                   "offset %2: no reader shows it, so it can hide data."))
+                       Message(HX_TR_N("Findings", "%n of the %1 rows (has|have) padding that is not zero, the "
+                                                   "first at offset %2: no reader shows it, so it can hide data."))
                            .Count(padding.count)
                            .Number(m_format.rows)
                            .Number(padding.firstOffset));
         const HiddenBits outside = ScanBitsOutsideMasks(m_file, m_format);
         if (outside.count != 0)
             m_list.Add(Severity::Note, FindingCode::BitsOutsideMasks, outside.firstOffset, m_format.bitCount / 8u,
-                       Message(HX_TR_N("Findings", "%n (pixel sets|pixels set) bits outside the channel masks (%1), the "
-                                                   "first at offset %2; readers ignore them."))
+                       Message(HX_TR_N("Findings", "%n (pixel sets|pixels set) bits outside the channel masks "
+                                                   "(%1), the first at offset %2; readers ignore them."))
                            .Count(outside.count)
                            .Arg(HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4))
                            .Number(outside.firstOffset));
@@ -77,12 +77,13 @@ struct PixelCheck : Part {
             return;
         const bool uncompressed = IsUncompressed(m_format.encoding);
         if (claimed == 0) {
-            m_list.AddOnField(Severity::Note, FindingCode::SizeImageZero, FieldId::ImageSize,
-                              uncompressed ? Message(HX_TR("Findings", "%1 is 0: the size follows from the rows, %2."))
-                                                 .Arg(name)
-                                                 .Arg(say::Bytes(m_format.rowBytes))
-                                           : Message(HX_TR("Findings", "%1 is 0: the stream is taken to run to the end of the file."))
-                                                 .Arg(name));
+            m_list.AddOnField(
+                Severity::Note, FindingCode::SizeImageZero, FieldId::ImageSize,
+                uncompressed ? Message(HX_TR("Findings", "%1 is 0: the size follows from the rows, %2."))
+                                   .Arg(name)
+                                   .Arg(say::Bytes(m_format.rowBytes))
+                             : Message(HX_TR("Findings", "%1 is 0: the stream is taken to run to the end of the file."))
+                                   .Arg(name));
         } else if (uncompressed && claimed != m_format.rowBytes &&
                    // An icon image's may count the AND mask too.
                    claimed != SaturatingAdd(m_format.rowBytes, m_format.andMask.claimed)) {

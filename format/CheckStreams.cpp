@@ -117,7 +117,8 @@ struct StreamCheck : Part {
                                                  "offset %1); readers show them in colour 0 or transparent."))
                            .Number(firstSkip.offset));
         CheckStreamSize("RLE", ended,
-                        HX_TR("Findings", "%1 says %2; the %3 stream takes %4 from offset %5 to its end-of-bitmap code."));
+                        HX_TR("Findings", "%1 says %2; the %3 stream takes %4 from offset %5 to its end-of-bitmap "
+                                          "code."));
     }
 
     // The image size against a stream the layout bounds by its own end: `ended` when it has one

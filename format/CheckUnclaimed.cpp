@@ -45,12 +45,12 @@ struct UnclaimedCheck : Part {
         const std::uint64_t wholeRows = m_format.rows + found->rows;
         const MessageTemplate said =
             found->beforePixels
-                ? (found->shownOnTop ? HX_TR_N("Findings", "%1 (%2) before the pixel data are exactly %n more row(s) of "
-                                                           "%3: the picture may have been %4x%5, with (this row|these "
-                                                           "rows) at its top.")
-                                     : HX_TR_N("Findings", "%1 (%2) before the pixel data are exactly %n more row(s) of "
-                                                           "%3: the picture may have been %4x%5, with (this row|these "
-                                                           "rows) at its bottom."))
+                ? (found->shownOnTop ? HX_TR_N("Findings", "%1 (%2) before the pixel data are exactly %n more row(s) "
+                                                           "of %3: the picture may have been %4x%5, with (this "
+                                                           "row|these rows) at its top.")
+                                     : HX_TR_N("Findings", "%1 (%2) before the pixel data are exactly %n more row(s) "
+                                                           "of %3: the picture may have been %4x%5, with (this "
+                                                           "row|these rows) at its bottom."))
                 : (found->shownOnTop ? HX_TR_N("Findings", "%1 (%2) after the pixel data are exactly %n more row(s) of "
                                                            "%3: the picture may have been %4x%5, with (this row|these "
                                                            "rows) at its top.")

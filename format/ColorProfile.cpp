@@ -388,8 +388,9 @@ void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& pr
         return;
     Field count = IccField(file, FieldId::IccTagCount, "tag count", at + kIccTagCountOffset, FieldType::IccUInt32);
     if (count.present)
-        count.meaning = Message(count.value > kMostTagsExplained ? HX_TR_N("Profiles", "%n tag(s); the first %1 are explained")
-                                                                 : HX_TR_N("Profiles", "%n tag(s)"))
+        count.meaning = Message(count.value > kMostTagsExplained
+                                    ? HX_TR_N("Profiles", "%n tag(s); the first %1 are explained")
+                                    : HX_TR_N("Profiles", "%n tag(s)"))
                             .Count(count.value)
                             .Number(kMostTagsExplained);
     fields.push_back(std::move(count));
