@@ -160,7 +160,7 @@ void BM_WriteDataExport(benchmark::State& state)
         state.ResumeTiming();
         const ExportResult result = WriteDataExport(bytes, targetName);
         if (!result.ok) {
-            state.SkipWithError(result.reason.English().c_str());
+            state.SkipWithError(result.reason.c_str());
             break;
         }
     }
