@@ -89,10 +89,21 @@ std::optional<PixelChannel> ChannelOfLetter(char letter)
     return std::nullopt;
 }
 
-std::string_view ChannelName(PixelChannel channel)
+Message SayChannel(PixelChannel channel)
 {
-    static constexpr std::string_view kNames[] = {"red", "green", "blue", "alpha", "index"};
-    return kNames[static_cast<std::size_t>(channel)];
+    switch (channel) {
+    case PixelChannel::Red: return HX_TR("Planes", "red");
+    case PixelChannel::Green: return HX_TR("Planes", "green");
+    case PixelChannel::Blue: return HX_TR("Planes", "blue");
+    case PixelChannel::Alpha: return HX_TR("Planes", "alpha");
+    case PixelChannel::Index: break;
+    }
+    return HX_TR("Planes", "index");
+}
+
+std::string ChannelName(PixelChannel channel)
+{
+    return SayChannel(channel).English();
 }
 
 std::vector<StoredChannel> StoredChannels(const BitmapFormat& format)
@@ -188,10 +199,10 @@ std::string MissingBits(const BitmapFormat& format, const BitSelection& selectio
         const unsigned bits = BitsOf(format, channel);
         if (bits == 0)
             return IsIndexed(format.bitCount) ? "the picture stores colour indices: its only channel is i"
-                                              : "the picture has no " + std::string(ChannelName(channel)) + " channel";
+                                              : "the picture has no " + ChannelName(channel) + " channel";
         const unsigned highest = *std::max_element(selection.bits.begin(), selection.bits.end());
         if (highest >= bits)
-            return "the " + std::string(ChannelName(channel)) + " channel has " + std::to_string(bits) +
+            return "the " + ChannelName(channel) + " channel has " + std::to_string(bits) +
                    (bits == 1 ? " bit, bit 0" : " bits, 0 to " + std::to_string(bits - 1));
     }
     return {};
@@ -225,6 +236,68 @@ std::vector<std::uint8_t> ExtractBits(Bytes file, const BitmapFormat& format, co
     if (filled != 0)
         packed.push_back(static_cast<std::uint8_t>(byte << (8 - filled)));
     return packed;
+}
+
+namespace {
+
+std::uint64_t LargestValue(unsigned bits)
+{
+    return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+}
+
+std::string Binary(std::uint32_t value, unsigned bits)
+{
+    std::string digits;
+    for (unsigned bit = bits; bit-- > 0;)
+        digits += (bit < 32 && (value >> bit & 1) != 0) ? '1' : '0';
+    return digits;
+}
+
+}  // namespace
+
+Message LookName(std::optional<PixelChannel> channel, std::optional<unsigned> bit)
+{
+    if (!channel)
+        return HX_TR("Planes", "colours as drawn");
+    if (!bit)
+        return SayChannel(*channel);
+    return Message(HX_TR("Planes", "%1, bit %2")).Arg(SayChannel(*channel)).Arg(std::to_string(*bit));
+}
+
+Message LookValueText(PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
+                      std::optional<std::uint32_t> value)
+{
+    const Message name = LookName(channel, bit);
+    if (!value)
+        return Message(HX_TR("Planes", "%1: no value, the file holds no bytes for this pixel")).Arg(name);
+    if (!bit)
+        return Message(HX_TR("Planes", "%1: %2 of %3, binary %4"))
+            .Arg(name)
+            .Number(*value)
+            .Number(LargestValue(bits))
+            .Arg(Binary(*value, bits));
+    return Message(HX_TR("Planes", "%1: %2 (%3 %4 of %5, binary %6)"))
+        .Arg(name)
+        .Arg(std::to_string(*value >> *bit & 1))
+        .Arg(SayChannel(channel))
+        .Number(*value)
+        .Number(LargestValue(bits))
+        .Arg(Binary(*value, bits));
+}
+
+Message LookLegend(PixelChannel channel, unsigned bits, std::optional<unsigned> bit)
+{
+    const Message name = LookName(channel, bit);
+    if (bit)
+        return Message(HX_TR("Planes", "%1: white where the bit is 1, black where it is 0")).Arg(name);
+    if (bits == 1)
+        return Message(HX_TR("Planes", "%1: black for 0, white for %2, the most its bit holds"))
+            .Arg(name)
+            .Number(LargestValue(bits));
+    return Message(HX_TR("Planes", "%1: black for 0, white for %2, the most its %3 bits hold"))
+        .Arg(name)
+        .Number(LargestValue(bits))
+        .Arg(std::to_string(bits));
 }
 
 }  // namespace hexlume::format

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "format/BitmapFormat.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +22,8 @@ enum class PixelChannel : std::uint8_t { Red, Green, Blue, Alpha, Index };
 char ChannelLetter(PixelChannel channel);
 std::optional<PixelChannel> ChannelOfLetter(char letter);
 // "red", "green", "blue", "alpha", "index".
-std::string_view ChannelName(PixelChannel channel);
+Message SayChannel(PixelChannel channel);
+std::string ChannelName(PixelChannel channel);  // in English
 
 struct StoredChannel {
     PixelChannel channel;
@@ -72,5 +74,19 @@ std::string MissingBits(const BitmapFormat& format, const BitSelection& selectio
 // channel its bits in the selection's order; packed into bytes most significant bit first, the
 // last byte filled up with 0 bits.
 std::vector<std::uint8_t> ExtractBits(Bytes file, const BitmapFormat& format, const BitSelection& selection);
+
+// What the Picture window draws of each pixel: "colours as drawn" without a channel, else the
+// channel as grey ("red", "index") or one bit of it ("red, bit 0").
+Message LookName(std::optional<PixelChannel> channel, std::optional<unsigned> bit);
+
+// What such a view shows at one pixel, the channel storing `bits` bits: "red, bit 0: 1 (red 155
+// of 255, binary 10011011)", "index: 3 of 15, binary 0011"; value: none where the file holds
+// no bytes for the pixel.
+Message LookValueText(PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
+                      std::optional<std::uint32_t> value);
+
+// What the view shows, for the line under it while no pixel is named: "red, bit 0: white where
+// the bit is 1, black where it is 0".
+Message LookLegend(PixelChannel channel, unsigned bits, std::optional<unsigned> bit);
 
 }  // namespace hexlume::format

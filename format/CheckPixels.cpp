@@ -37,9 +37,10 @@ struct PixelCheck : Part {
         CheckImageSize();
         if (!pixels.Complete())
             m_list.Add(Severity::Error, FindingCode::PixelDataTruncated, LastRowStart(), pixels.offset + pixels.present - LastRowStart(),
-                       "The pixel data takes " + ByteCount(pixels.claimed) + " from offset " +
-                           GroupedNumber(pixels.offset) + "; the file holds " + GroupedNumber(pixels.present) +
-                           " of them.");
+                       Message(HX_TR("Findings", "The pixel data takes %1 from offset %2; the file holds %3 of them."))
+                           .Arg(say::Bytes(pixels.claimed))
+                           .Number(pixels.offset)
+                           .Number(pixels.present));
         if (IsEmbeddedStream(m_format.encoding))
             CheckEmbeddedStream(m_context);
         else if (m_format.encoding == PixelEncoding::Rgb)
@@ -53,17 +54,19 @@ struct PixelCheck : Part {
         const HiddenBits padding = ScanRowPadding(m_file, m_format);
         if (padding.count != 0)
             m_list.Add(Severity::Warning, FindingCode::PaddingNotZero, padding.firstOffset, 1,
-                       GroupedNumber(padding.count) + " of the " + GroupedNumber(m_format.rows) +
-                           std::string(CountWord(padding.count, " rows has", " rows have")) +
-                           " padding that is not zero, the first at offset " + GroupedNumber(padding.firstOffset) +
-                           ": no reader shows it, so it can hide data.");
+                       Message(HX_TR_N("Findings", "%n of the %1 rows (has|have) padding that is not zero, the "
+                                                   "first at offset %2: no reader shows it, so it can hide data."))
+                           .Count(padding.count)
+                           .Number(m_format.rows)
+                           .Number(padding.firstOffset));
         const HiddenBits outside = ScanBitsOutsideMasks(m_file, m_format);
         if (outside.count != 0)
             m_list.Add(Severity::Note, FindingCode::BitsOutsideMasks, outside.firstOffset, m_format.bitCount / 8u,
-                       Counted(outside.count, "pixel sets", "pixels set") +
-                           " bits outside the channel masks (" +
-                           HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4) + "), the first at offset " +
-                           GroupedNumber(outside.firstOffset) + "; readers ignore them.");
+                       Message(HX_TR_N("Findings", "%n (pixel sets|pixels set) bits outside the channel masks "
+                                                   "(%1), the first at offset %2; readers ignore them."))
+                           .Count(outside.count)
+                           .Arg(HexNumber(ChannelBits(m_format.masks), m_format.bitCount / 4))
+                           .Number(outside.firstOffset));
     }
 
     void CheckImageSize()
@@ -74,10 +77,13 @@ struct PixelCheck : Part {
             return;
         const bool uncompressed = IsUncompressed(m_format.encoding);
         if (claimed == 0) {
-            m_list.AddOnField(Severity::Note, FindingCode::SizeImageZero, FieldId::ImageSize,
-                              name + (uncompressed ? " is 0: the size follows from the rows, " +
-                                                         ByteCount(m_format.rowBytes) + "."
-                                                   : " is 0: the stream is taken to run to the end of the file."));
+            m_list.AddOnField(
+                Severity::Note, FindingCode::SizeImageZero, FieldId::ImageSize,
+                uncompressed ? Message(HX_TR("Findings", "%1 is 0: the size follows from the rows, %2."))
+                                   .Arg(name)
+                                   .Arg(say::Bytes(m_format.rowBytes))
+                             : Message(HX_TR("Findings", "%1 is 0: the stream is taken to run to the end of the file."))
+                                   .Arg(name));
         } else if (uncompressed && claimed != m_format.rowBytes &&
                    // An icon image's may count the AND mask too.
                    claimed != SaturatingAdd(m_format.rowBytes, m_format.andMask.claimed)) {
@@ -85,8 +91,10 @@ struct PixelCheck : Part {
                 ReportSizeImagePastEnd();
             else
                 m_list.AddOnField(Severity::Warning, FindingCode::SizeImageMismatch, FieldId::ImageSize,
-                                  name + " says " + ByteCount(claimed) + "; the rows take " +
-                                      GroupedNumber(m_format.rowBytes) + ".");
+                                  Message(HX_TR("Findings", "%1 says %2; the rows take %3."))
+                                      .Arg(name)
+                                      .Arg(say::Bytes(claimed))
+                                      .Number(m_format.rowBytes));
         }
     }
 };

@@ -26,12 +26,15 @@ struct StreamCheck : Part {
         const Bytes expected = jpeg ? Bytes(kJpegSignature) : Bytes(kPngSignature);
         if (!StartsWith(m_file.subspan(pixels.offset, pixels.present), expected))
             m_list.Add(Severity::Error, FindingCode::BadEmbeddedStream, pixels.offset, expected.size(),
-                       "The pixel data at offset " + GroupedNumber(pixels.offset) + " does not start as a " + kind +
-                           " stream does.");
+                       Message(HX_TR("Findings", "The pixel data at offset %1 does not start as a %2 stream does."))
+                           .Number(pixels.offset)
+                           .Arg(kind));
         else
             m_list.Add(Severity::Note, FindingCode::EmbeddedStream, pixels.offset, pixels.present,
-                       "The pixel data is a whole " + kind + " stream of " + ByteCount(pixels.present) +
-                           ", a form meant for printers that few readers decode.");
+                       Message(HX_TR("Findings", "The pixel data is a whole %1 stream of %2, a form meant for printers "
+                                                 "that few readers decode."))
+                           .Arg(kind)
+                           .Arg(say::Bytes(pixels.present)));
     }
 
     // Whether a code writes an index past the colour table: a run repeats the indices of its
@@ -110,14 +113,17 @@ struct StreamCheck : Part {
         ReportBadIndex(badIndex);
         if (firstSkip.length != 0)
             m_list.Add(Severity::Note, FindingCode::RleSkipsPixels, firstSkip.offset, firstSkip.length,
-                       "The stream leaves pixels unwritten (a delta or an early end code at offset " +
-                           GroupedNumber(firstSkip.offset) + "); readers show them in colour 0 or transparent.");
-        CheckStreamSize("RLE", ended, "its end-of-bitmap code");
+                       Message(HX_TR("Findings", "The stream leaves pixels unwritten (a delta or an early end code at "
+                                                 "offset %1); readers show them in colour 0 or transparent."))
+                           .Number(firstSkip.offset));
+        CheckStreamSize("RLE", ended,
+                        HX_TR("Findings", "%1 says %2; the %3 stream takes %4 from offset %5 to its end-of-bitmap "
+                                          "code."));
     }
 
     // The image size against a stream the layout bounds by its own end: `ended` when it has one
-    // (named by `end`) before the end of the file.
-    void CheckStreamSize(std::string_view kind, bool ended, std::string_view end)
+    // before the end of the file, said by `toItsEnd`.
+    void CheckStreamSize(std::string_view kind, bool ended, MessageTemplate toItsEnd)
     {
         const FileRange& pixels = m_format.pixels;
         const bool pastEnd = SaturatingAdd(pixels.offset, m_format.sizeImage) > m_format.fileSize;
@@ -126,10 +132,14 @@ struct StreamCheck : Part {
             ReportSizeImagePastEnd();
         else if (!pastEnd && m_format.sizeImage != 0 && m_format.sizeImage != pixels.present)
             m_list.AddOnField(Severity::Warning, FindingCode::SizeImageMismatch, FieldId::ImageSize,
-                              m_list.NameOf(FieldId::ImageSize) + " says " + ByteCount(m_format.sizeImage) +
-                                  "; the " + std::string(kind) + " stream takes " + GroupedNumber(pixels.present) +
-                                  " from offset " + GroupedNumber(pixels.offset) + " to " +
-                                  std::string(ended ? end : "the end of the file") + ".");
+                              Message(ended ? toItsEnd
+                                            : HX_TR("Findings", "%1 says %2; the %3 stream takes %4 from offset %5 to "
+                                                                "the end of the file."))
+                                  .Arg(m_list.NameOf(FieldId::ImageSize))
+                                  .Arg(say::Bytes(m_format.sizeImage))
+                                  .Arg(kind)
+                                  .Number(pixels.present)
+                                  .Number(pixels.offset));
     }
 
     // Walks the stream as the layout bounds it: the first fault of each kind with a count of the
@@ -164,7 +174,8 @@ struct StreamCheck : Part {
             if (counts[kind] != 0)
                 ReportHuffmanFault(first[kind], counts[kind] - 1);
         ReportBadIndex(badIndex);
-        CheckStreamSize("Huffman", counts[kKinds - 1] == 0, "its last row");
+        CheckStreamSize("Huffman", counts[kKinds - 1] == 0,
+                        HX_TR("Findings", "%1 says %2; the %3 stream takes %4 from offset %5 to its last row."));
     }
 
     // The first fault of a kind, with the count of the others, which the walk meets once a row.
@@ -190,19 +201,23 @@ struct StreamCheck : Part {
     // The file ends before the stream's end-of-bitmap code: inside a code, or between two.
     [[gnu::cold, gnu::noinline]] void ReportCutShort(RleCode code, std::uint64_t x, std::uint64_t y)
     {
-        const std::string where = StreamPlaceText(x, y, m_format);
+        const Message where = say::StreamPlace(x, y, m_format);
         if (code.length != 0) {
             m_list.Add(Severity::Error, FindingCode::RleTruncated, code.offset, code.length,
-                       "The file ends at offset " + GroupedNumber(m_format.fileSize) +
-                           " inside the RLE code at offset " + GroupedNumber(code.offset) + ", at " + where +
-                           ", before the end-of-bitmap code.");
+                       Message(HX_TR("Findings", "The file ends at offset %1 inside the RLE code at offset %2, at %3, "
+                                                 "before the end-of-bitmap code."))
+                           .Number(m_format.fileSize)
+                           .Number(code.offset)
+                           .Arg(where));
             return;
         }
         const FileRange& pixels = m_format.pixels;
         const std::uint64_t lastBytes = std::min<std::uint64_t>(2, pixels.present);
         m_list.Add(Severity::Error, FindingCode::RleMissingEnd, m_format.fileSize - lastBytes, lastBytes,
-                   "The RLE stream runs to the end of the file at offset " + GroupedNumber(m_format.fileSize) +
-                       " without an end-of-bitmap code, at " + where + ".");
+                   Message(HX_TR("Findings", "The RLE stream runs to the end of the file at offset %1 without an "
+                                             "end-of-bitmap code, at %2."))
+                       .Number(m_format.fileSize)
+                       .Arg(where));
     }
 };
 

@@ -139,63 +139,92 @@ LcmsTexts ReadWithLcms(Bytes bytes)
 
 // --- Meanings -----------------------------------------------------------------------------------
 
-constexpr std::pair<std::uint32_t, std::string_view> kClasses[] = {
-    {0x73636E72, "input device"}, {0x6D6E7472, "display device"}, {0x70727472, "output device"},
-    {0x6C696E6B, "device link"},  {0x73706163, "colour space"},   {0x61627374, "abstract"},
-    {0x6E6D636C, "named colour"},
+constexpr std::pair<std::uint32_t, MessageTemplate> kClasses[] = {
+    {0x73636E72, HX_TR("Profiles", "input device")}, {0x6D6E7472, HX_TR("Profiles", "display device")},
+    {0x70727472, HX_TR("Profiles", "output device")}, {0x6C696E6B, HX_TR("Profiles", "device link")},
+    {0x73706163, HX_TR("Profiles", "colour space")}, {0x61627374, HX_TR("Profiles", "abstract")},
+    {0x6E6D636C, HX_TR("Profiles", "named colour")},
 };
 
-constexpr std::pair<std::uint32_t, std::string_view> kColorSpaces[] = {
-    {0x58595A20, "XYZ"},  {0x4C616220, "CIELAB"}, {0x4C757620, "CIELUV"}, {0x59436272, "YCbCr"},
-    {0x59787920, "CIEYxy"}, {0x52474220, "RGB"},  {0x47524159, "grey"},   {0x48535620, "HSV"},
-    {0x484C5320, "HLS"},  {0x434D594B, "CMYK"},   {0x434D5920, "CMY"},
+constexpr std::pair<std::uint32_t, MessageTemplate> kColorSpaces[] = {
+    {0x58595A20, HX_TR("Profiles", "XYZ")},    {0x4C616220, HX_TR("Profiles", "CIELAB")},
+    {0x4C757620, HX_TR("Profiles", "CIELUV")}, {0x59436272, HX_TR("Profiles", "YCbCr")},
+    {0x59787920, HX_TR("Profiles", "CIEYxy")}, {0x52474220, HX_TR("Profiles", "RGB")},
+    {0x47524159, HX_TR("Profiles", "grey")},   {0x48535620, HX_TR("Profiles", "HSV")},
+    {0x484C5320, HX_TR("Profiles", "HLS")},    {0x434D594B, HX_TR("Profiles", "CMYK")},
+    {0x434D5920, HX_TR("Profiles", "CMY")},
 };
 
+// Makers' names: the same in every language.
 constexpr std::pair<std::uint32_t, std::string_view> kPlatforms[] = {
     {0x4150504C, "Apple"}, {0x4D534654, "Microsoft"}, {0x53474920, "Silicon Graphics"}, {0x53554E57, "Sun"},
 };
 
-constexpr std::pair<std::uint32_t, std::string_view> kTags[] = {
-    {0x64657363, "profile description"},    {0x63707274, "copyright"},
-    {0x77747074, "media white point"},      {0x626B7074, "media black point"},
-    {0x7258595A, "red colorant"},           {0x6758595A, "green colorant"},
-    {0x6258595A, "blue colorant"},          {0x72545243, "red tone curve"},
-    {0x67545243, "green tone curve"},       {0x62545243, "blue tone curve"},
-    {0x6B545243, "grey tone curve"},        {0x63686164, "chromatic adaptation"},
-    {0x6C756D69, "luminance"},              {0x6D656173, "measurement"},
-    {0x74656368, "technology"},             {0x76696577, "viewing conditions"},
-    {0x76756564, "viewing conditions description"}, {0x646D6E64, "device manufacturer description"},
-    {0x646D6464, "device model description"},       {0x41324230, "device to PCS, perceptual"},
-    {0x41324231, "device to PCS, colorimetric"},    {0x41324232, "device to PCS, saturation"},
-    {0x42324130, "PCS to device, perceptual"},      {0x42324131, "PCS to device, colorimetric"},
-    {0x42324132, "PCS to device, saturation"},      {0x67616D74, "gamut"},
-    {0x63687264, "chromaticity"},           {0x63696370, "coding-independent code points"},
-    {0x636C7274, "colorant table"},         {0x6E636C32, "named colours"},
-    {0x70736571, "profile sequence"},       {0x74617267, "characterization target"},
-    {0x63616C74, "calibration date and time"}, {0x70726530, "preview, perceptual"},
+constexpr std::pair<std::uint32_t, MessageTemplate> kTags[] = {
+    {0x64657363, HX_TR("Profiles", "profile description")},
+    {0x63707274, HX_TR("Profiles", "copyright")},
+    {0x77747074, HX_TR("Profiles", "media white point")},
+    {0x626B7074, HX_TR("Profiles", "media black point")},
+    {0x7258595A, HX_TR("Profiles", "red colorant")},
+    {0x6758595A, HX_TR("Profiles", "green colorant")},
+    {0x6258595A, HX_TR("Profiles", "blue colorant")},
+    {0x72545243, HX_TR("Profiles", "red tone curve")},
+    {0x67545243, HX_TR("Profiles", "green tone curve")},
+    {0x62545243, HX_TR("Profiles", "blue tone curve")},
+    {0x6B545243, HX_TR("Profiles", "grey tone curve")},
+    {0x63686164, HX_TR("Profiles", "chromatic adaptation")},
+    {0x6C756D69, HX_TR("Profiles", "luminance")},
+    {0x6D656173, HX_TR("Profiles", "measurement")},
+    {0x74656368, HX_TR("Profiles", "technology")},
+    {0x76696577, HX_TR("Profiles", "viewing conditions")},
+    {0x76756564, HX_TR("Profiles", "viewing conditions description")},
+    {0x646D6E64, HX_TR("Profiles", "device manufacturer description")},
+    {0x646D6464, HX_TR("Profiles", "device model description")},
+    {0x41324230, HX_TR("Profiles", "device to PCS, perceptual")},
+    {0x41324231, HX_TR("Profiles", "device to PCS, colorimetric")},
+    {0x41324232, HX_TR("Profiles", "device to PCS, saturation")},
+    {0x42324130, HX_TR("Profiles", "PCS to device, perceptual")},
+    {0x42324131, HX_TR("Profiles", "PCS to device, colorimetric")},
+    {0x42324132, HX_TR("Profiles", "PCS to device, saturation")},
+    {0x67616D74, HX_TR("Profiles", "gamut")},
+    {0x63687264, HX_TR("Profiles", "chromaticity")},
+    {0x63696370, HX_TR("Profiles", "coding-independent code points")},
+    {0x636C7274, HX_TR("Profiles", "colorant table")},
+    {0x6E636C32, HX_TR("Profiles", "named colours")},
+    {0x70736571, HX_TR("Profiles", "profile sequence")},
+    {0x74617267, HX_TR("Profiles", "characterization target")},
+    {0x63616C74, HX_TR("Profiles", "calibration date and time")},
+    {0x70726530, HX_TR("Profiles", "preview, perceptual")},
 };
 
-template <std::size_t N>
-std::string_view Named(const std::pair<std::uint32_t, std::string_view> (&names)[N], std::uint32_t value)
+template <typename Name, std::size_t N>
+const Name* Named(const std::pair<std::uint32_t, Name> (&names)[N], std::uint32_t value)
 {
     const auto found = std::find_if(std::begin(names), std::end(names),
                                     [value](const auto& name) { return name.first == value; });
-    return found == std::end(names) ? std::string_view{} : found->second;
+    return found == std::end(names) ? nullptr : &found->second;
+}
+
+Message NoSignature()
+{
+    return HX_TR("Profiles", "0 = none");
 }
 
 // "'mntr' = display device", "0 = none", "'abcd'".
-template <std::size_t N>
-std::string SignatureMeaning(std::uint32_t value, const std::pair<std::uint32_t, std::string_view> (&names)[N])
+template <typename Name, std::size_t N>
+Message SignatureMeaning(std::uint32_t value, const std::pair<std::uint32_t, Name> (&names)[N])
 {
     if (value == 0)
-        return "0 = none";
-    const std::string_view name = Named(names, value);
-    return SignatureQuoted(value) + (name.empty() ? std::string{} : " = " + std::string(name));
+        return NoSignature();
+    const Name* name = Named(names, value);
+    if (name == nullptr)
+        return Message::Verbatim(SignatureQuoted(value));
+    return Message(HX_TR("Profiles", "%1 = %2")).Arg(SignatureQuoted(value)).Arg(*name);
 }
 
-std::string SignatureMeaning(std::uint32_t value)
+Message SignatureMeaning(std::uint32_t value)
 {
-    return value == 0 ? "0 = none" : SignatureQuoted(value);
+    return value == 0 ? NoSignature() : Message::Verbatim(SignatureQuoted(value));
 }
 
 // "4.3", "2.1", "4.3.1": major, minor and (when set) bug-fix number.
@@ -212,16 +241,16 @@ std::string TwoDigits(std::uint64_t value)
     return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
-// "2026-12-09 19:45:00" (UTC, as the ICC keeps it).
-std::string DateMeaning(Bytes file, std::uint64_t at)
+// "2026-12-09 19:45:00 UTC" (as the ICC keeps it).
+Message DateMeaning(Bytes file, std::uint64_t at)
 {
     std::array<std::uint64_t, 6> parts{};
     for (std::size_t i = 0; i < parts.size(); ++i)
         parts[i] = BeAt(file, at + 2 * i, 2);
     if (std::all_of(parts.begin(), parts.end(), [](std::uint64_t part) { return part == 0; }))
-        return "0 = not given";
-    return std::to_string(parts[0]) + "-" + TwoDigits(parts[1]) + "-" + TwoDigits(parts[2]) + " " +
-           TwoDigits(parts[3]) + ":" + TwoDigits(parts[4]) + ":" + TwoDigits(parts[5]) + " UTC";
+        return HX_TR("Profiles", "0 = not given");
+    return Message::Verbatim(std::to_string(parts[0]) + "-" + TwoDigits(parts[1]) + "-" + TwoDigits(parts[2]) + " " +
+                             TwoDigits(parts[3]) + ":" + TwoDigits(parts[4]) + ":" + TwoDigits(parts[5]) + " UTC");
 }
 
 // An s15Fixed16Number, to four places: "0.9642", "-1.5", "1".
@@ -251,58 +280,67 @@ bool AllZero(Bytes file, std::uint64_t at, std::uint64_t size)
     return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte == 0; });
 }
 
-std::string ProfileIdMeaning(Bytes file, std::uint64_t at, std::uint32_t size)
+Message ProfileIdMeaning(Bytes file, std::uint64_t at, std::uint32_t size)
 {
     if (AllZero(file, at, size))
-        return "0 = not computed";
+        return HX_TR("Profiles", "0 = not computed");
     std::string text = "MD5 ";
     for (std::uint32_t i = 0; i < size; ++i)
         text += HexDigits(file[at + i], 2);
-    return text;
+    return Message::Verbatim(std::move(text));
 }
 
-std::string FlagsMeaning(std::uint64_t value)
+Message FlagsMeaning(std::uint64_t value)
 {
-    return std::string(value & 1 ? "embedded" : "not embedded") +
-           (value & 2 ? ", not to be used apart from its data" : ", may be used on its own");
+    return Message(HX_TR("Profiles", "%1, %2"))
+        .Arg(value & 1 ? HX_TR("Profiles", "embedded") : HX_TR("Profiles", "not embedded"))
+        .Arg(value & 2 ? HX_TR("Profiles", "not to be used apart from its data")
+                       : HX_TR("Profiles", "may be used on its own"));
 }
 
-std::string AttributesMeaning(std::uint64_t value)
+Message AttributesMeaning(std::uint64_t value)
 {
-    return std::string(value & 1 ? "transparency" : "reflective") + (value & 2 ? ", matte" : ", glossy") +
-           (value & 4 ? ", negative" : ", positive") + (value & 8 ? ", black and white" : ", colour");
+    return Message(HX_TR("Profiles", "%1, %2, %3, %4"))
+        .Arg(value & 1 ? HX_TR("Profiles", "transparency") : HX_TR("Profiles", "reflective"))
+        .Arg(value & 2 ? HX_TR("Profiles", "matte") : HX_TR("Profiles", "glossy"))
+        .Arg(value & 4 ? HX_TR("Profiles", "negative") : HX_TR("Profiles", "positive"))
+        .Arg(value & 8 ? HX_TR("Profiles", "black and white") : HX_TR("Profiles", "colour"));
 }
 
-std::string IntentMeaning(std::uint64_t value)
+Message IntentMeaning(std::uint64_t value)
 {
-    static constexpr std::string_view kIntents[] = {"perceptual", "media-relative colorimetric", "saturation",
-                                                    "ICC-absolute colorimetric"};
-    return value < std::size(kIntents) ? std::to_string(value) + " = " + std::string(kIntents[value])
-                                       : std::to_string(value) + " = not defined";
+    static constexpr MessageTemplate kIntents[] = {
+        HX_TR("Profiles", "perceptual"), HX_TR("Profiles", "media-relative colorimetric"),
+        HX_TR("Profiles", "saturation"), HX_TR("Profiles", "ICC-absolute colorimetric")};
+    if (value >= std::size(kIntents))
+        return Message(HX_TR("Profiles", "%1 = not defined")).Arg(std::to_string(value));
+    return Message(HX_TR("Profiles", "%1 = %2")).Arg(std::to_string(value)).Arg(kIntents[value]);
 }
 
-std::string HeaderMeaning(FieldId id, std::uint64_t value, Bytes file, std::uint64_t at, std::uint32_t size)
+Message HeaderMeaning(FieldId id, std::uint64_t value, Bytes file, std::uint64_t at, std::uint32_t size)
 {
     const auto signature = static_cast<std::uint32_t>(value);
     switch (id) {
-    case FieldId::IccSize: return ByteCount(value);
+    case FieldId::IccSize: return say::Bytes(value);
     case FieldId::IccCmm:
     case FieldId::IccManufacturer:
     case FieldId::IccModel:
     case FieldId::IccCreator: return SignatureMeaning(signature);
-    case FieldId::IccVersion: return VersionMeaning(value);
+    case FieldId::IccVersion: return Message::Verbatim(VersionMeaning(value));
     case FieldId::IccClass: return SignatureMeaning(signature, kClasses);
     case FieldId::IccColorSpace:
     case FieldId::IccPcs: return SignatureMeaning(signature, kColorSpaces);
     case FieldId::IccDate: return DateMeaning(file, at);
-    case FieldId::IccMagic: return signature == kIccMagic ? SignatureQuoted(signature) : "must be 'acsp'";
+    case FieldId::IccMagic:
+        return signature == kIccMagic ? Message::Verbatim(SignatureQuoted(signature))
+                                      : Message(HX_TR("Profiles", "must be 'acsp'"));
     case FieldId::IccPlatform: return SignatureMeaning(signature, kPlatforms);
     case FieldId::IccFlags: return FlagsMeaning(value);
     case FieldId::IccAttributes: return AttributesMeaning(value);
     case FieldId::IccIntent: return IntentMeaning(value);
-    case FieldId::IccIlluminant: return XyzMeaning(file, at);
+    case FieldId::IccIlluminant: return Message::Verbatim(XyzMeaning(file, at));
     case FieldId::IccProfileId: return ProfileIdMeaning(file, at, size);
-    case FieldId::IccReserved: return AllZero(file, at, size) ? std::string{} : "not all 0";
+    case FieldId::IccReserved: return AllZero(file, at, size) ? Message() : Message(HX_TR("Profiles", "not all 0"));
     default: return {};
     }
 }
@@ -315,21 +353,23 @@ Field IccField(Bytes file, FieldId id, std::string name, std::uint64_t at, Field
             .value = size <= 8 ? BeAt(file, at, size) : 0, .meaning = {}, .present = present};
 }
 
-std::string TagSignatureMeaning(std::uint32_t signature, const ColorProfile& profile)
+Message TagSignatureMeaning(std::uint32_t signature, const ColorProfile& profile)
 {
-    std::string text = SignatureQuoted(signature);
-    const std::string_view purpose = TagPurpose(signature);
-    if (!purpose.empty())
-        text += " = " + std::string(purpose);
+    const Message purpose = TagPurpose(signature);
     const std::string& said = signature == kIccDescriptionTag ? profile.description
                               : signature == kIccCopyrightTag ? profile.copyright
                                                                : std::string{};
-    return said.empty() ? text : text + ": " + Quoted(said);
+    // The tags whose text is read are all known ones.
+    if (purpose.Empty())
+        return Message::Verbatim(SignatureQuoted(signature));
+    if (said.empty())
+        return Message(HX_TR("Profiles", "%1 = %2")).Arg(SignatureQuoted(signature)).Arg(purpose);
+    return Message(HX_TR("Profiles", "%1 = %2: %3")).Arg(SignatureQuoted(signature)).Arg(purpose).Arg(Quoted(said));
 }
 
-std::string TagOffsetMeaning(std::uint32_t offset, std::uint64_t profileAt)
+Message TagOffsetMeaning(std::uint32_t offset, std::uint64_t profileAt)
 {
-    return "profile byte " + GroupedNumber(offset) + " = file offset " + GroupedNumber(profileAt + offset);
+    return Message(HX_TR("Profiles", "profile byte %1 = file offset %2")).Number(offset).Number(profileAt + offset);
 }
 
 void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& profile, std::vector<Field>& fields)
@@ -341,17 +381,18 @@ void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& pr
             return;
         Field field = IccField(file, entry.id, std::string(entry.name.View()), at + entry.offset, entry.type);
         if (field.present)
-            field.meaning = Message::Verbatim(HeaderMeaning(entry.id, field.value, file, field.offset, field.size));
+            field.meaning = HeaderMeaning(entry.id, field.value, file, field.offset, field.size);
         fields.push_back(std::move(field));
     }
     if (kIccTagTableOffset > claimed)
         return;
     Field count = IccField(file, FieldId::IccTagCount, "tag count", at + kIccTagCountOffset, FieldType::IccUInt32);
     if (count.present)
-        count.meaning = Message::Verbatim(Counted(count.value, "tag", "tags") +
-                                          (count.value > kMostTagsExplained
-                                               ? "; the first " + GroupedNumber(kMostTagsExplained) + " are explained"
-                                               : std::string{}));
+        count.meaning = Message(count.value > kMostTagsExplained
+                                    ? HX_TR_N("Profiles", "%n tag(s); the first %1 are explained")
+                                    : HX_TR_N("Profiles", "%n tag(s)"))
+                            .Count(count.value)
+                            .Number(kMostTagsExplained);
     fields.push_back(std::move(count));
     for (std::uint64_t i = 0; i < std::min<std::uint64_t>(profile.tagCount, kMostTagsExplained); ++i) {
         const std::uint64_t entry = kIccTagTableOffset + kIccTagEntryBytes * i;
@@ -362,9 +403,9 @@ void AddIccFields(Bytes file, const BitmapFormat& format, const ColorProfile& pr
         Field offset = IccField(file, FieldId::IccTagOffset, name + "offset", at + entry + 4, FieldType::IccUInt32);
         Field size = IccField(file, FieldId::IccTagSize, name + "size", at + entry + 8, FieldType::IccUInt32);
         if (signature.present)
-            signature.meaning = Message::Verbatim(TagSignatureMeaning(static_cast<std::uint32_t>(signature.value), profile));
+            signature.meaning = TagSignatureMeaning(static_cast<std::uint32_t>(signature.value), profile);
         if (offset.present)
-            offset.meaning = Message::Verbatim(TagOffsetMeaning(static_cast<std::uint32_t>(offset.value), at));
+            offset.meaning = TagOffsetMeaning(static_cast<std::uint32_t>(offset.value), at);
         if (size.present)
             size.meaning = say::Bytes(size.value);
         fields.push_back(std::move(signature));
@@ -385,9 +426,10 @@ std::string SignatureQuoted(std::uint32_t signature)
     return text + "'";
 }
 
-std::string_view TagPurpose(std::uint32_t signature)
+Message TagPurpose(std::uint32_t signature)
 {
-    return Named(kTags, signature);
+    const MessageTemplate* purpose = Named(kTags, signature);
+    return purpose == nullptr ? Message() : Message(*purpose);
 }
 
 ColorProfile ReadColorProfile(Bytes file, const BitmapFormat& format)

@@ -88,6 +88,6 @@ std::vector<Field> ProfileFields(Bytes file, const BitmapFormat& format);
 // A signature's four characters in quotes, "'desc'", each shown only when printable.
 std::string SignatureQuoted(std::uint32_t signature);
 // What a tag holds in words, "profile description"; empty for a tag we do not know.
-std::string_view TagPurpose(std::uint32_t signature);
+Message TagPurpose(std::uint32_t signature);
 
 }  // namespace hexlume::format

@@ -7,28 +7,38 @@ namespace hexlume::format {
 
 using namespace decoding;
 
-std::string NoPictureReason(const BitmapFormat& format)
+Message WhyNoPicture(const BitmapFormat& format)
 {
     if (format.pngImage)
-        return format.columns == 0 || format.rows == 0 ? "the icon's PNG stream has no IHDR with a size" : std::string{};
+        return format.columns == 0 || format.rows == 0
+                   ? Message(HX_TR("Decoder", "the icon's PNG stream has no IHDR with a size"))
+                   : Message();
     if (format.version == HeaderVersion::Unknown)
-        return "biSize " + GroupedNumber(format.headerSize) + " is not an info header size";
+        return Message(HX_TR("Decoder", "biSize %1 is not an info header size")).Number(format.headerSize);
     if (!format.header.Complete())
-        return "the file ends inside the " + std::string(HeaderVersionName(format.version)) + " (" +
-               GroupedNumber(format.header.present) + " of " + ByteCount(format.header.claimed) + ")";
+        return Message(HX_TR("Decoder", "the file ends inside the %1 (%2 of %3)"))
+            .Arg(HeaderVersionName(format.version))
+            .Number(format.header.present)
+            .Arg(say::Bytes(format.header.claimed));
     if (format.encoding == PixelEncoding::Unknown)
-        return "biCompression " + GroupedNumber(format.compression) + " is not a compression";
+        return Message(HX_TR("Decoder", "biCompression %1 is not a compression")).Number(format.compression);
     if (!DrawsBitCount(format.encoding, format.bitCount)) {
-        std::string reason = "biBitCount " + GroupedNumber(format.bitCount) + " is not a pixel format";
-        if (format.encoding != PixelEncoding::Rgb)
-            reason += " with biCompression " + GroupedNumber(format.compression);
-        return reason;
+        if (format.encoding == PixelEncoding::Rgb)
+            return Message(HX_TR("Decoder", "biBitCount %1 is not a pixel format")).Number(format.bitCount);
+        return Message(HX_TR("Decoder", "biBitCount %1 is not a pixel format with biCompression %2"))
+            .Number(format.bitCount)
+            .Number(format.compression);
     }
     if (format.columns == 0)
-        return "biWidth 0 leaves no pixels";
+        return Message(HX_TR("Decoder", "biWidth 0 leaves no pixels"));
     if (format.rows == 0)
-        return "biHeight 0 leaves no pixels";
+        return Message(HX_TR("Decoder", "biHeight 0 leaves no pixels"));
     return {};
+}
+
+std::string NoPictureReason(const BitmapFormat& format)
+{
+    return WhyNoPicture(format).English();
 }
 
 namespace {
@@ -251,8 +261,8 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
                                  std::uint32_t height, std::optional<bool> alphaUsed)
 {
     DecodeResult result;
-    result.reason = NoPictureReason(format);
-    if (!result.reason.empty())
+    result.reason = WhyNoPicture(format);
+    if (!result.reason.Empty())
         return result;
     if (IsEmbeddedStream(format.encoding)) {
         result.outcome = DecodeOutcome::Embedded;
@@ -261,7 +271,9 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
         return result;
     }
     if (width == 0 || height == 0 || std::uint64_t{width} * height > kMaxTargetPixels) {
-        result.reason = std::to_string(width) + " x " + std::to_string(height) + " pixels cannot be drawn";
+        result.reason = Message(HX_TR("Decoder", "%1 x %2 pixels cannot be drawn"))
+                            .Arg(std::to_string(width))
+                            .Arg(std::to_string(height));
         return result;
     }
     // Only the picture's own pixels: a region reaching past it is cut to it.
@@ -270,7 +282,7 @@ DecodeResult DecodePictureRegion(Bytes file, const BitmapFormat& format, Picture
     region.width = std::min(region.width, format.columns - region.x);
     region.height = std::min(region.height, format.rows - region.y);
     if (region.width == 0 || region.height == 0) {
-        result.reason = "the region holds none of the picture's pixels";
+        result.reason = Message(HX_TR("Decoder", "the region holds none of the picture's pixels"));
         return result;
     }
     Canvas canvas(region, width, height);

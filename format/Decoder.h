@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BitmapFormat.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <memory>
@@ -54,7 +55,7 @@ struct DecodeResult {
     Picture picture;
     PixelEncoding embeddedEncoding = PixelEncoding::Unknown;  // Jpeg or Png when Embedded
     FileRange embedded;
-    std::string reason;
+    Message reason;
     // Which stand-ins the drawing holds, told while drawing: a file's own grey or magenta never
     // counts.
     bool drewMissing = false;
@@ -65,6 +66,8 @@ struct DecodeResult {
 Bytes PresentBytes(Bytes file, const FileRange& range);
 
 // Why no pixel format exists for these headers, in the format's own words; empty when one does.
+Message WhyNoPicture(const BitmapFormat& format);
+// The same in English.
 std::string NoPictureReason(const BitmapFormat& format);
 
 // What the decoder makes of one pixel, for the texts that explain a byte of pixel data.

@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(PresentBytes(file, result.embedded).size() == result.embedded.present);
         break;
     case DecodeOutcome::NoPicture:
-        Require(!result.reason.empty());
+        Require(!result.reason.Empty());
         break;
     }
 

@@ -3,6 +3,7 @@
 #include "format/Decoder.h"
 #include "format/DecoderParts.h"
 #include "picture/PreviewPicture.h"
+#include "widgets/Translation.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -75,7 +76,7 @@ void PictureView::SetFile(format::Bytes file, const format::BitmapFormat& format
     const std::vector<PictureLook> looks = LooksOf(m_format);
     if (std::find(looks.begin(), looks.end(), m_look) == looks.end())
         m_look = {};
-    m_reason = QString::fromStdString(format::NoPictureReason(m_format));
+    m_reason = Say(format::WhyNoPicture(m_format));
     if (!m_reason.isEmpty()) {
         update();
         return;

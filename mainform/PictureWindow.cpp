@@ -3,6 +3,7 @@
 #include "format/NumberText.h"
 #include "texts/PictureTexts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -195,7 +196,7 @@ void PictureWindow::ListLooks()
     m_lookList = LooksOf(m_view->Format());
     m_looks->clear();
     for (const PictureLook& look : m_lookList) {
-        QString name = FromUtf8(LookName(look.channel, look.bit));
+        QString name = Say(format::LookName(look.channel, look.bit));
         name[0] = name[0].toUpper();
         m_looks->addItem(name);
     }
@@ -348,9 +349,9 @@ QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool wi
     if (look.channel) {
         const unsigned bits = m_view->LookBits();
         if (!pixel)
-            about << FromUtf8(LookLegend(*look.channel, bits, look.bit));
+            about << Say(format::LookLegend(*look.channel, bits, look.bit));
         else
-            about << FromUtf8(LookValueText(*look.channel, bits, look.bit,
+            about << Say(format::LookValueText(*look.channel, bits, look.bit,
                                             widest ? static_cast<std::uint32_t>(std::exp2(bits) - 1)
                                                    : m_view->LookValue(*pixel)));
     }

@@ -108,7 +108,7 @@ DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& layout,
         return ReadEmbedded(format::PresentBytes(file, result.embedded), result.embeddedEncoding, size);
     case format::DecodeOutcome::NoPicture: break;
     }
-    return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
+    return {.image = {}, .reason = QString::fromStdString(result.reason.English()), .marks = {}};
 }
 
 DrawnPicture DrawPreview(format::Bytes file, QSize size)
@@ -142,7 +142,7 @@ DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, 
         format::DecodePictureRegion(file, format, region, static_cast<std::uint32_t>(size.width()),
                                     static_cast<std::uint32_t>(size.height()), alphaUsed);
     if (result.outcome != format::DecodeOutcome::Drawn)
-        return {.image = {}, .reason = QString::fromStdString(result.reason), .marks = {}};
+        return {.image = {}, .reason = QString::fromStdString(result.reason.English()), .marks = {}};
     DrawnPicture drawn = ToImage(result);
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);
