@@ -3,6 +3,7 @@
 #include "format/NumberText.h"
 #include "texts/PictureTexts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -181,7 +182,7 @@ void PictureWindow::ListLooks()
     m_lookList = LooksOf(m_view->Format());
     m_looks->clear();
     for (const PictureLook& look : m_lookList) {
-        QString name = FromUtf8(LookName(look.channel, look.bit));
+        QString name = Say(LookName(look.channel, look.bit));
         name[0] = name[0].toUpper();
         m_looks->addItem(name);
     }
@@ -334,11 +335,11 @@ QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool wi
     if (look.channel) {
         const unsigned bits = m_view->LookBits();
         if (!pixel)
-            about << FromUtf8(LookLegend(*look.channel, bits, look.bit));
+            about << Say(LookLegend(*look.channel, bits, look.bit));
         else
-            about << FromUtf8(LookValueText(*look.channel, bits, look.bit,
-                                            widest ? static_cast<std::uint32_t>(std::exp2(bits) - 1)
-                                                   : m_view->LookValue(*pixel)));
+            about << Say(LookValueText(*look.channel, bits, look.bit,
+                                       widest ? static_cast<std::uint32_t>(std::exp2(bits) - 1)
+                                              : m_view->LookValue(*pixel)));
     }
     if (pixel && PastPicture(*pixel))
         about << tr("a row past the picture's height");
@@ -350,8 +351,8 @@ QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool wi
     if (!text.isEmpty())
         text += pixel ? QStringLiteral("\n") : QStringLiteral(".\n");
     if (pixel)
-        return text + FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
-                                               m_view->EmbeddedColor(*pixel)));
+        return text + Say(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
+                                          m_view->EmbeddedColor(*pixel)));
     return text + tr("Point at a pixel to see its value; click it to light its bytes in the dump.");
 }
 

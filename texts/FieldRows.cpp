@@ -50,7 +50,7 @@ FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes fi
     FieldRow row = Placed(field.name, field.offset, field.size);
     row.type = std::string(format::TypeName(field.type));
     row.fieldType = field.type;
-    row.tip = FieldLine(element, field);
+    row.tip = FieldLine(element, field).English();
     if (!field.present) {
         row.meaning = kCutOff;
         return row;
@@ -88,7 +88,7 @@ std::vector<FieldRow> EntryRows(const Element& table, const format::BitmapFormat
         row.decimal = DecimalBytes(file, at, held);
         row.color = format::TableColor(file, bitmap, index);
         row.meaning = row.color ? ColorText(*row.color, false) : std::string(kCutOff);
-        row.tip = table.name + ", " + ColorEntryText(bitmap, file, index);
+        row.tip = table.name + ", " + ColorEntryText(bitmap, file, index).English();
         rows.push_back(std::move(row));
     }
     return rows;
@@ -139,7 +139,7 @@ void AddFinding(std::vector<FieldGroup>& groups, const format::Finding& finding)
         finding.offset - row->offset + std::max<std::uint64_t>(finding.length, 1) > std::max<std::uint64_t>(row->size, 1))
         row = &group->part;
     row->mark = std::max(row->mark, MarkOf(finding.severity));
-    row->tip += "\n" + FindingTipLine(finding);
+    row->tip += "\n" + FindingTipLine(finding).English();
     group->part.mark = std::max(group->part.mark, row->mark);
 }
 

@@ -3,6 +3,7 @@
 #include "format/BitPlanes.h"
 #include "format/BitmapFormat.h"
 #include "format/Decoder.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,21 +18,21 @@ namespace hexlume {
 // drawn opaque). Empty for a pixel outside the picture; a Huffman 1D pixel gets its place only.
 // An embedded JPEG or PNG is not decoded here: drawnColor is the colour the window's own decoder
 // draws at the pixel, if it has one.
-std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
+Message PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
                             bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
 
 // What the window draws of each pixel: "colours as drawn" without a channel, else the channel
 // as grey ("red", "index") or one bit of it ("red, bit 0").
-std::string LookName(std::optional<format::PixelChannel> channel, std::optional<unsigned> bit);
+Message LookName(std::optional<format::PixelChannel> channel, std::optional<unsigned> bit);
 
 // What such a view shows at one pixel, the channel storing `bits` bits: "red, bit 0: 1 (red 155
 // of 255, binary 10011011)", "index: 3 of 15 (binary 0011)"; value: none where the file holds
 // no bytes for the pixel.
-std::string LookValueText(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
+Message LookValueText(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
                           std::optional<std::uint32_t> value);
 
 // What the view shows, for the line under it while no pixel is named: "red, bit 0: white where
 // the bit is 1, black where it is 0".
-std::string LookLegend(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit);
+Message LookLegend(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit);
 
 }  // namespace hexlume
