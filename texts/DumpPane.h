@@ -26,8 +26,11 @@ inline const Message kNoDataText = HX_TR("Dump", "Bitmap File dosn't has data!")
 inline constexpr std::string_view kColumnRuler =
     " 0   1   2   3   4   5   6   7   8   9   A   B   C   D   E   F(l=m-n+1)";
 
+// Two sentences with CR LF between them, each its own template (a CR inside one would not survive
+// the translation files).
 inline const Message kTallStackPromptText =
-    HX_TR("Dump", "图像数据Data段太长，程序不能完整显示。\r\n是否使用文件完整导出？");
+    Message::Joined({Message(HX_TR("Dump", "图像数据Data段太长，程序不能完整显示。")), Message::Verbatim("\r\n"),
+                     Message(HX_TR("Dump", "是否使用文件完整导出？"))});
 inline const Message kTallStackPromptCaption = HX_TR("Dump", "提示");
 // What the window says after the export the prompt offers.
 inline const Message kExportFailedMessage = HX_TR("Dump", "文件导出失败！");
