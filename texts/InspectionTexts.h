@@ -93,7 +93,7 @@ std::string FieldDecimalText(const format::Field& field);
 // (0xFFFFFFC0): top-down, 64 rows". byteInField: which of the field's bytes a byte's tooltip is
 // about; none for the field as a whole.
 Message FieldLine(const format::Element& element, const format::Field& field,
-                      std::optional<std::uint64_t> byteInField = std::nullopt);
+                  std::optional<std::uint64_t> byteInField = std::nullopt);
 
 // A header table's value cell with the findings about its field.
 struct CellFindings {
@@ -120,7 +120,7 @@ HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
 // table shows when the window derives it, the cell's findings, and for the biSize row the header's
 // own fields (HeaderSizeNote). tableInfoHeader: the 40 bytes the info-header table reads.
 Message HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
-                           const HeaderCellFindings& findings, HeaderCell cell);
+                       const HeaderCellFindings& findings, HeaderCell cell);
 
 // The biSize cell's extra tooltip: the header's version and the fields the table does not show
 // by their own names (past its 40 bytes, or all of a shorter header's), with their values.

@@ -19,7 +19,7 @@ namespace hexlume {
 // An embedded JPEG or PNG is not decoded here: drawnColor is the colour the window's own decoder
 // draws at the pixel, if it has one.
 Message PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
-                            bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
+                        bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
 
 // What the window draws of each pixel: "colours as drawn" without a channel, else the channel
 // as grey ("red", "index") or one bit of it ("red, bit 0").
@@ -29,7 +29,7 @@ Message LookName(std::optional<format::PixelChannel> channel, std::optional<unsi
 // of 255, binary 10011011)", "index: 3 of 15 (binary 0011)"; value: none where the file holds
 // no bytes for the pixel.
 Message LookValueText(format::PixelChannel channel, unsigned bits, std::optional<unsigned> bit,
-                          std::optional<std::uint32_t> value);
+                      std::optional<std::uint32_t> value);
 
 // What the view shows, for the line under it while no pixel is named: "red, bit 0: white where
 // the bit is 1, black where it is 0".
