@@ -131,12 +131,12 @@ void WritePixelText(const QueryOptions& options, const format::BitmapFormat& bit
     }
     if (where.index) {
         text += "index: " + GroupedNumber(*where.index) + ", " +
-                (EntryColor(bitmap, file, where) ? ColorEntryText(bitmap, file, *where.index)
+                (EntryColor(bitmap, file, where) ? ColorEntryText(bitmap, file, *where.index).English()
                                                  : "no entry in the colour table (drawn as the bad-index marker)") +
                 "\n";
     }
     if (where.code)
-        text += "code: " + RleCodeText(bitmap, file, where.code->offset) + "\n";
+        text += "code: " + RleCodeText(bitmap, file, where.code->offset).English() + "\n";
     if (const std::optional<MaskBit> mask = MaskBitOf(bitmap, file, *options.x, where))
         text += "mask: bit " + Number(mask->bit) + " (0 = most significant) of the byte at " + OffsetText(mask->offset) +
                 " is " + Number(mask->value) + (mask->value != 0 ? ": transparent" : ": the XOR pixel shows") +

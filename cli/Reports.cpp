@@ -40,13 +40,15 @@ private:
 std::array<std::string, kStatusPanelCount> StatusOf(const OpenedFile& file)
 {
     const BitmapInfoHeader info = file.dib.GetInfoHeader();
-    return StatusTexts(NamePart(file.path), file.dib.GetFileHeader().bfType, info.biWidth, info.biHeight);
+    return StatusEnglish(
+        StatusTexts(NamePart(file.path), file.dib.GetFileHeader().bfType, info.biWidth, info.biHeight));
 }
 
 template <std::size_t N>
 Json JsonGrid(std::span<const HeaderField, N> fields, const std::array<std::string, N>& values)
 {
-    Json grid = Json::array({Json::array({kHeaderGridTitles[0], kHeaderGridTitles[1], kHeaderGridTitles[2]})});
+    Json grid = Json::array({Json::array(
+        {kHeaderGridTitles[0].English(), kHeaderGridTitles[1].English(), kHeaderGridTitles[2].English()})});
     for (std::size_t row = 0; row < N; ++row)
         grid.push_back(Json::array({fields[row].name, fields[row].type, values[row]}));
     return grid;
@@ -60,7 +62,7 @@ void PutJsonMemo(Output& out, const MemoView& memo)
                       {"top", memo.placement.top},
                       {"height", memo.placement.height},
                       {"textColor", memo.textColor},
-                      {"text", memo.bytes ? std::string_view() : memo.absentText}};
+                      {"text", memo.bytes ? std::string() : memo.absentText.English()}};
     const std::string text = JsonText(object);
     if (!memo.bytes) {
         out.Put(text);
@@ -79,8 +81,8 @@ void PutTextGrid(Output& out, std::string_view title, std::span<const HeaderFiel
 {
     out.Put(std::string(title) + "\n");
     char line[96];
-    std::snprintf(line, sizeof line, "  %-16s %-6s %s\n", kHeaderGridTitles[0].data(), kHeaderGridTitles[1].data(),
-                  kHeaderGridTitles[2].data());
+    std::snprintf(line, sizeof line, "  %-16s %-6s %s\n", kHeaderGridTitles[0].English().c_str(),
+                  kHeaderGridTitles[1].English().c_str(), kHeaderGridTitles[2].English().c_str());
     out.Put(line);
     for (std::size_t row = 0; row < N; ++row) {
         std::snprintf(line, sizeof line, "  %-16s %-6s %s\n", std::string(fields[row].name).c_str(),
@@ -96,7 +98,7 @@ std::uint64_t PutNumberedMemo(Output& out, const MemoView& memo, std::uint64_t n
     char prefix[32];
     if (!memo.bytes) {
         std::snprintf(prefix, sizeof prefix, "%6llu  ", static_cast<unsigned long long>(number));
-        out.Put(std::string(prefix) + std::string(memo.absentText) + "\n");
+        out.Put(std::string(prefix) + memo.absentText.English() + "\n");
         return number + 1;
     }
     char text[kFullLineChars + 8];

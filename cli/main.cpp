@@ -102,7 +102,7 @@ int Export(const CDib& dib, const DumpArguments& arguments)
     const std::string target = arguments.output.value_or(ExportFileName(NamePart(arguments.file)));
     const ExportResult result = WriteDataExport(dib.DataBytes(), target);
     if (!result.ok)
-        return Fail(target, std::string(kExportFailedMessage) + " " + result.reason.English());
+        return Fail(target, kExportFailedMessage.English() + " " + result.reason.English());
     std::printf("%s\n", target.c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }

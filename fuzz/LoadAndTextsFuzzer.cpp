@@ -64,7 +64,7 @@ void InspectEveryMemo(const CDib& dib, const ShownImage& image, const DumpPaneVi
     for (const MemoMark& mark : CountedFaultMarks(findings, layout.format, dib.FileBytes(), map))
         Require(mark.first < mark.end && mark.end <= map[mark.memo].shown);
     for (const format::Finding& finding : findings)
-        Require(!PlaceInDump(finding, map).where.empty());
+        Require(!PlaceInDump(finding, map).where.Empty());
     const HeaderCellFindings cells = FindingsByCell(findings);
     for (std::size_t row = 0; row < kFileHeaderFields.size(); ++row)
         (void)HeaderCellText(layout, dib.FileBytes(), dib.GetInfoHeaderBytes(), cells, {.infoHeader = false, .row = row});

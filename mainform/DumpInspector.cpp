@@ -7,6 +7,7 @@
 #include "model/VersionDiff.h"
 #include "texts/DumpMarks.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QScrollArea>
 #include <QTableWidget>
@@ -36,7 +37,7 @@ QTextCharFormat MarkFormat(Mark mark)
 
 // The cell keeps its whole text: a tint says the field has findings, the tooltip says what the
 // field is and which findings.
-void MarkCell(QTableWidget* grid, int row, Mark mark, const std::string& text)
+void MarkCell(QTableWidget* grid, int row, Mark mark, const Message& text)
 {
     QTableWidgetItem* cell = grid->item(row, kValueColumn);
     if (cell == nullptr)
@@ -45,7 +46,7 @@ void MarkCell(QTableWidget* grid, int row, Mark mark, const std::string& text)
         cell->setBackground(MarkTint(mark));
         cell->setForeground(kMarkText);
     }
-    cell->setToolTip(grid->toolTip() + QLatin1Char('\n') + FromUtf8(text));  // the grid's own hint stays first
+    cell->setToolTip(grid->toolTip() + QLatin1Char('\n') + Say(text));  // the grid's own hint stays first
 }
 
 }  // namespace
@@ -99,7 +100,7 @@ QString DumpInspector::ToolTipFor(std::size_t memo, std::uint64_t byte) const
     const std::uint64_t inMemo = m_map[memo].skipped + byte;
     const std::uint8_t shown =
         memoBytes && inMemo < memoBytes->size() ? (*memoBytes)[inMemo] : m_dib->FileBytes()[*offset];
-    return FromUtf8(ByteTooltipText(m_layout, m_findings, m_dib->FileBytes(), memo, *offset, shown));
+    return Say(ByteTooltipText(m_layout, m_findings, m_dib->FileBytes(), memo, *offset, shown));
 }
 
 void DumpInspector::MarkCells()

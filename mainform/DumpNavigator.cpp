@@ -99,7 +99,7 @@ QString DumpNavigator::GoTo(const QString& typed)
         return Say(answer.error);
     const FindingPlace place = m_inspector->ShowBytes(*answer.offset, 1);
     emit Reached(*answer.offset);
-    return place.marks.empty() ? FromUtf8(place.sentence) : QString();
+    return place.marks.empty() ? Say(place.sentence) : QString();
 }
 
 void DumpNavigator::AnswerFind(int direction, bool fromDialog)
@@ -142,7 +142,7 @@ QString DumpNavigator::Find(int direction)
     const FindingPlace place = m_inspector->ShowBytes(hit->offset, m_pattern->bytes.size());
     m_lastFoundLit = true;
     emit Reached(hit->offset);
-    QString sentence = tr("Found at offset %1. %2").arg(FromUtf8(format::HexNumber(hit->offset)), FromUtf8(place.sentence));
+    QString sentence = tr("Found at offset %1. %2").arg(FromUtf8(format::HexNumber(hit->offset)), Say(place.sentence));
     if (hit->wrapped)
         sentence = (direction >= 0 ? tr("Went round past the end of the file, back to its start. ")
                                    : tr("Went round past the start of the file, back to its end. ")) +

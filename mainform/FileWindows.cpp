@@ -15,6 +15,7 @@
 #include "texts/FileNamePart.h"
 #include "texts/FindingsTexts.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QScreen>
 #include <QShortcut>
@@ -63,12 +64,12 @@ void FileWindows::Show(const CDib& model)
     const FindingsApart findings = SplitDumpNotes(m_inspector->Findings());
     std::vector<std::string> where;
     for (const FindingPlace& place : m_inspector->Places())
-        where.push_back(place.where);
+        where.push_back(Say(place.where).toStdString());
     where.resize(findings.file.size());
     QStringList limits;
-    for (const std::string& line : DumpLimitLines(findings.dump, m_inspector->Map()))
-        limits << FromUtf8(line);
-    m_badge->Show(CountFindings(findings.file), FromUtf8(FirstFindingText(findings.file)), !limits.isEmpty());
+    for (const Message& line : DumpLimitLines(findings.dump, m_inspector->Map()))
+        limits << Say(line);
+    m_badge->Show(CountFindings(findings.file), Say(FirstFindingText(findings.file)), !limits.isEmpty());
     m_findings->ShowFindings(FromUtf8(NamePart(model.GetFileName())), {findings.file.begin(), findings.file.end()},
                              std::move(where), limits);
     // Working the repairs out reads the whole file again: only when a finding may have one.
@@ -141,7 +142,7 @@ void FileWindows::OpenFindings(int direction)
 
 void FileWindows::ShowChosenFinding(std::size_t finding)
 {
-    m_findings->SetPlaceText(FromUtf8(m_inspector->ShowFinding(finding).sentence));
+    m_findings->SetPlaceText(Say(m_inspector->ShowFinding(finding).sentence));
     const std::vector<format::Finding>& findings = m_inspector->Findings();
     if (finding < findings.size())
         ShowPixelsOfBytes(findings[finding].offset, tr("The finding's first byte"));
@@ -213,7 +214,7 @@ void FileWindows::ShowChosenField(std::uint64_t offset, std::uint64_t size)
 {
     if (m_model == nullptr)
         return;
-    m_fields->SetPlaceText(FromUtf8(m_inspector->ShowBytes(offset, size).sentence));
+    m_fields->SetPlaceText(Say(m_inspector->ShowBytes(offset, size).sentence));
     ShowPixelsOfBytes(offset, tr("The chosen row's first byte"));
 }
 
@@ -241,7 +242,7 @@ void FileWindows::ShowBytesOfPixel(PixelPosition pixel)
     m_picture->ShowChosen(pixel, 1,
                           tr("Offset %1, %2. %3")
                               .arg(FromUtf8(format::HexNumber(at->offset)), FromUtf8(format::ByteCount(at->length)),
-                                   FromUtf8(place.sentence)));
+                                   Say(place.sentence)));
 }
 
 void FileWindows::MarkPixelsOfByte(std::size_t memo, std::uint64_t byte)

@@ -2,6 +2,7 @@
 
 #include "SeverityLook.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 #include "widgets/WindowFrame.h"
 #include "widgets/Colors.h"
 
@@ -28,7 +29,7 @@ FindingsBadge::FindingsBadge(QWidget* parent) : QWidget(parent)
 
 void FindingsBadge::Show(const FindingCounts& counts, const QString& firstFinding, bool dumpLimited)
 {
-    m_text = FromUtf8(FindingCountsText(counts));
+    m_text = Say(FindingCountsText(counts));
     const std::optional<format::Severity> worst = WorstSeverity(counts);
     m_icon = worst ? SeverityIcon(*worst) : style()->standardIcon(QStyle::SP_DialogApplyButton);
     setAccessibleName(m_text);

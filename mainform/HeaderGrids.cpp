@@ -1,6 +1,7 @@
 #include "HeaderGrids.h"
 
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -16,7 +17,7 @@ void WriteGridTitles(QTableWidget* grid)
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int column = 0; column < 3; ++column)
         grid->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(FromUtf8(kHeaderGridTitles[static_cast<std::size_t>(column)])));
+            column, new QTableWidgetItem(Say(kHeaderGridTitles[static_cast<std::size_t>(column)])));
 }
 
 void WriteGridKeys(QTableWidget* grid, std::span<const HeaderField> fields)

@@ -8,6 +8,7 @@
 #include "texts/FileNamePart.h"
 #include "widgets/Colors.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,7 +84,7 @@ void HexDumpView::ShowCaptions()
     std::int64_t top = 0;
     for (std::size_t memo = 0; memo < kMemoCount; ++memo) {
         ConfigureMemo(m_widgets.memos[memo]);
-        m_widgets.memos[memo]->setPlainText(FromUtf8(kMemoCaptions[memo]));
+        m_widgets.memos[memo]->setPlainText(Say(kMemoCaptions[memo]));
         Place(m_widgets.memos[memo], top, m_lineHeight);
         top += m_lineHeight;
     }
@@ -108,7 +109,7 @@ void HexDumpView::Show(const CDib& model, const DumpSource& source, bool reload)
         SetColor(memo, QPalette::Text, view.textColor);
         SetColor(memo, QPalette::Base, kDumpBackgroundColor);
         Place(memo, view.placement.top, view.placement.height);
-        memo->setPlainText(MemoDisplayText(MemoShownText(view)));
+        memo->setPlainText(view.bytes ? MemoDisplayText(MemoShownText(view)) : Say(view.absentText));
     }
     ShowWindowNote();
 
@@ -120,7 +121,7 @@ bool HexDumpView::ShowLineNumbers(const DumpPaneView& pane, bool mayAsk)
 {
     Place(m_widgets.numbers, 0, m_widgets.numbers->height());
     const bool exportWanted = mayAsk && pane.prompt &&
-                              m_platform.AskYesNo(m_window, FromUtf8(kTallStackPromptCaption), FromUtf8(kTallStackPromptText));
+                              m_platform.AskYesNo(m_window, Say(kTallStackPromptCaption), Say(kTallStackPromptText));
     Place(m_widgets.numbers, 0, pane.numbersHeight);
     m_widgets.numbers->setPlainText(MemoDisplayText(PaneNumbersText(pane)));
     return exportWanted;
@@ -189,12 +190,12 @@ void HexDumpView::ExportDataText(const std::string& name, ByteSpan data)
     busy.Release();
     if (!result.ok) {
         // Nothing sound to show in an editor: the file is missing or incomplete.
-        m_platform.ShowMessage(m_window, FromUtf8(kExportFailedMessage));
+        m_platform.ShowMessage(m_window, Say(kExportFailedMessage));
         return;
     }
     const QString filePath = QDir::current().absoluteFilePath(QFile::decodeName(fileName.c_str()));
     if (!m_platform.StartTextEditor(filePath))
-        m_platform.ShowMessage(m_window, FromUtf8(kExportedToFilePrefix) + QFile::decodeName(fileName.c_str()));
+        m_platform.ShowMessage(m_window, Say(kExportedToFile).arg(QFile::decodeName(fileName.c_str())));
 }
 
 }  // namespace hexlume

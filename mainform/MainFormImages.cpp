@@ -5,6 +5,7 @@
 #include "BusyCursor.h"
 #include "DumpInspector.h"
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 #include "ui_Mainformunit.h"
 
 #include <QAction>
@@ -51,9 +52,9 @@ void TMainForm::FillImagesMenu()
 {
     m_imagesMenu->clear();
     if (m_inspector->File() != nullptr) {
-        const std::vector<std::string> lines = ImageListLines(m_model->FileBytes(), m_image.count);
+        const std::vector<Message> lines = ImageListLines(m_model->FileBytes(), m_image.count);
         for (std::size_t index = 0; index < lines.size(); ++index) {
-            QAction* image = m_imagesMenu->addAction(FromUtf8(lines[index]), this, [this, index] { ChooseImage(index); });
+            QAction* image = m_imagesMenu->addAction(Say(lines[index]), this, [this, index] { ChooseImage(index); });
             image->setObjectName(QStringLiteral("pmiImage%1").arg(index + 1));
             image->setCheckable(true);
             image->setChecked(index == m_image.index);

@@ -365,8 +365,8 @@ QString PictureWindow::PixelLineText(std::optional<PixelPosition> pixel, bool wi
     if (!text.isEmpty())
         text += pixel ? QStringLiteral("\n") : QStringLiteral(".\n");
     if (pixel)
-        return text + FromUtf8(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
-                                               m_view->EmbeddedColor(*pixel)));
+        return text + Say(PixelStatusText(m_file, m_view->Format(), pixel->x, pixel->y, m_view->AlphaUsed(),
+                                          m_view->EmbeddedColor(*pixel)));
     return text + tr("Point at a pixel to see its value; click it to light its bytes in the dump.");
 }
 

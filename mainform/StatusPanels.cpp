@@ -1,6 +1,7 @@
 #include "StatusPanels.h"
 
 #include "widgets/QtText.h"
+#include "widgets/Translation.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +17,7 @@ StatusPanels::StatusPanels(QStatusBar* bar) : m_bar(bar)
     palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
     m_bar->setPalette(palette);
     for (std::size_t panel = 0; panel < m_panels.size(); ++panel) {
-        m_panels[panel] = new QLabel(FromUtf8(kStatusCaptions[panel]), m_bar);
+        m_panels[panel] = new QLabel(Say(kStatusCaptions[panel]), m_bar);
         m_panels[panel]->setObjectName(QStringLiteral("stbMainPanel%1").arg(panel));
     }
     Resize();
@@ -34,10 +35,10 @@ void StatusPanels::Resize()
     }
 }
 
-void StatusPanels::Show(const std::array<std::string, kStatusPanelCount>& texts)
+void StatusPanels::Show(const StatusLine& texts)
 {
     for (std::size_t panel = 0; panel < texts.size(); ++panel)
-        m_panels[panel]->setText(QString::fromStdString(texts[panel]));
+        m_panels[panel]->setText(Say(texts[panel]));
 }
 
 }  // namespace hexlume

@@ -18,7 +18,7 @@ public:
 
     // Each panel an equal share of the bar's width, for the bar's resize.
     void Resize();
-    void Show(const std::array<std::string, kStatusPanelCount>& texts);
+    void Show(const StatusLine& texts);
 
 private:
     QStatusBar* m_bar;

@@ -78,13 +78,13 @@ DumpPaneView DescribeDumpPane(const DumpSource& source, int lineHeight, std::uin
 
 std::string MemoText(const MemoView& memo)
 {
-    return memo.bytes ? RegionText(*memo.bytes) : std::string(memo.absentText);
+    return memo.bytes ? RegionText(*memo.bytes) : memo.absentText.English();
 }
 
 std::string MemoShownText(const MemoView& memo)
 {
     return memo.bytes ? RegionLinesText(*memo.bytes, memo.firstLine, memo.placement.linesShown)
-                      : std::string(memo.absentText);
+                      : memo.absentText.English();
 }
 
 std::uint64_t DataWindowFor(const DumpPaneView& pane, std::uint64_t byte)

@@ -2,6 +2,7 @@
 
 #include "model/Dib.h"
 #include "pane/PaneLayout.h"
+#include "primitives/Message.h"
 
 #include <array>
 #include <cstdint>
@@ -15,29 +16,33 @@ namespace hexlume {
 inline constexpr std::uint32_t kDumpBackgroundColor = 0xFFFFFF;
 
 // Captions the memos show before the first load, and the notices for absent regions.
-inline constexpr std::array<std::string_view, kMemoCount> kMemoCaptions{
-    "Bitmap File Header", "Bitmap Info Header", "Bitmap palette", "Bitmap data"};
-inline constexpr std::string_view kNoPaletteText = "Bitmap File dosn't has palette!";
-inline constexpr std::string_view kNoDataText = "Bitmap File dosn't has data!";
+inline const std::array<Message, kMemoCount> kMemoCaptions{
+    Message(HX_TR("Dump", "Bitmap File Header")), Message(HX_TR("Dump", "Bitmap Info Header")),
+    Message(HX_TR("Dump", "Bitmap palette")), Message(HX_TR("Dump", "Bitmap data"))};
+inline const Message kNoPaletteText = HX_TR("Dump", "Bitmap File dosn't has palette!");
+inline const Message kNoDataText = HX_TR("Dump", "Bitmap File dosn't has data!");
 
 // The column ruler above the dump: labels 0 … F at character columns 1, 5, …, 61.
 inline constexpr std::string_view kColumnRuler =
     " 0   1   2   3   4   5   6   7   8   9   A   B   C   D   E   F(l=m-n+1)";
 
-inline constexpr std::string_view kTallStackPromptText =
-    "图像数据Data段太长，程序不能完整显示。\r\n是否使用文件完整导出？";
-inline constexpr std::string_view kTallStackPromptCaption = "提示";
+// Two sentences with CR LF between them, each its own template (a CR inside one would not survive
+// the translation files).
+inline const Message kTallStackPromptText =
+    Message::Joined({Message(HX_TR("Dump", "图像数据Data段太长，程序不能完整显示。")), Message::Verbatim("\r\n"),
+                     Message(HX_TR("Dump", "是否使用文件完整导出？"))});
+inline const Message kTallStackPromptCaption = HX_TR("Dump", "提示");
 // What the window says after the export the prompt offers.
-inline constexpr std::string_view kExportFailedMessage = "文件导出失败！";
-// Followed directly by the export file's name when the text editor cannot be started.
-inline constexpr std::string_view kExportedToFilePrefix = "文件导出到文件:";
+inline const Message kExportFailedMessage = HX_TR("Dump", "文件导出失败！");
+// %1: the export file's name, when the text editor cannot be started.
+inline const Message kExportedToFile = HX_TR("Dump", "文件导出到文件:%1");
 
 struct MemoView {
     std::string_view name;       // the memo's object name
     std::uint32_t textColor = 0;
     MemoPlacement placement;
     std::optional<ByteSpan> bytes;  // nullopt: the region is absent and absentText is shown
-    std::string_view absentText;
+    Message absentText;
     // The first line of the region's text the memo holds: past 0 only for a cut pixel-data memo
     // showing a window of the data further down.
     std::uint64_t firstLine = 0;

@@ -12,8 +12,6 @@ namespace hexlume {
 namespace {
 
 using format::BitmapFormat;
-using format::ByteCount;
-using format::ByteRangeText;
 using format::Element;
 using format::ElementNameIsPlural;
 using format::ElementKind;
@@ -21,7 +19,6 @@ using format::FieldId;
 using format::Finding;
 using format::FindingCode;
 using format::FindingList;
-using format::GroupedNumber;
 using format::HeaderVersionName;
 using format::kFileHeaderBytes;
 using format::Layout;
@@ -35,14 +32,32 @@ struct Memo {
     ByteRange bytes;
 };
 
-std::string Possessive(const std::string& name)
+// The English possessive of a name ending in s is a bare apostrophe ("the bit-field masks' 12 bytes"):
+// the sentences that use one come in two forms.
+bool EndsWithS(std::string_view name)
 {
-    return name + (name.ends_with('s') ? "'" : "'s");
+    return name.ends_with('s');
+}
+[[maybe_unused]] bool EndsWithS(const Message& name)
+{
+    return name.English().ends_with('s');
 }
 
-std::string RangeText(const ByteRange& range)
+Message RangeText(const ByteRange& range)
 {
-    return ByteRangeText(range.offset, range.size);
+    return format::say::ByteRange(range.offset, range.size);
+}
+
+// What the notes call a memo.
+Message MemoWord(std::string_view memo)
+{
+    if (memo == "file-header memo")
+        return HX_TR("Dump", "file-header memo");
+    if (memo == "info-header memo")
+        return HX_TR("Dump", "info-header memo");
+    if (memo == "palette memo")
+        return HX_TR("Dump", "palette memo");
+    return HX_TR("Dump", "pixel-data memo");
 }
 
 // The memo that should show each kind of element; none for the parts the window has no memo for.
@@ -96,16 +111,24 @@ private:
         if (shown.Empty() || memo.name == OwnMemo(element.kind))
             return;
         const std::uint64_t offBits = m_layout.format.offBits;
-        std::string message;
+        Message message;
         if (memo.name == "pixel-data memo" && memo.bytes.offset == shown.offset && shown.End() == offBits)
-            message = "The pixel-data memo starts " + ByteCount(shown.size) + " before " +
-                      m_list.NameOf(FieldId::PixelOffset) + " because those " + ByteCount(shown.size) + " are the " +
-                      element.name + ".";
+            message = Message(HX_TR("Dump", "The pixel-data memo starts %1 before %2 because those %1 are the %3."))
+                          .Arg(format::say::Bytes(shown.size))
+                          .Arg(m_list.NameOf(FieldId::PixelOffset))
+                          .Arg(element.name);
+        else if (shown.size < bytes.size)
+            message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3 (%4 of its %5)."))
+                          .Arg(MemoWord(memo.name))
+                          .Arg(RangeText(shown))
+                          .Arg(element.name)
+                          .Arg(format::say::Bytes(shown.size))
+                          .Number(bytes.size);
         else
-            message = "The " + std::string(memo.name) + " shows " + RangeText(shown) + ", which are the " +
-                      element.name + (shown.size < bytes.size ? " (" + ByteCount(shown.size) + " of its " +
-                                                                        GroupedNumber(bytes.size) + ")."
-                                                                  : ".");
+            message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3."))
+                          .Arg(MemoWord(memo.name))
+                          .Arg(RangeText(shown))
+                          .Arg(element.name);
         m_list.Add(Severity::Note, FindingCode::DumpShowsOtherPart, shown.offset, shown.size, message);
     }
 
@@ -115,18 +138,29 @@ private:
         if (hidden == 0)
             return;
         const std::uint64_t first = FirstHidden(bytes);
-        std::string message;
+        const bool endsWithS = EndsWithS(element.name);
+        Message message;
         if (element.kind == ElementKind::InfoHeader && first == m_memos[1].bytes.End() && first == kInfoMemoEnd &&
             hidden == bytes.End() - first)
-            message = "The info-header memo shows 40 of the " + Possessive(element.name) + " " +
-                      GroupedNumber(bytes.size) + " bytes; the " + GroupedNumber(hidden) +
-                      " after them appear in no memo.";
+            message = Message(endsWithS ? HX_TR("Dump", "The info-header memo shows 40 of the %1' %2 bytes; the %3 "
+                                                        "after them appear in no memo.")
+                                        : HX_TR("Dump", "The info-header memo shows 40 of the %1's %2 bytes; the %3 "
+                                                        "after them appear in no memo."))
+                          .Arg(element.name)
+                          .Number(bytes.size)
+                          .Number(hidden);
         else if (hidden == bytes.size)
-            message = "The " + element.name + " (" + RangeText(bytes) + (ElementNameIsPlural(element.kind) ? ") appear" : ") appears") +
-                      " in no memo.";
+            message = Message(ElementNameIsPlural(element.kind) ? HX_TR("Dump", "The %1 (%2) appear in no memo.")
+                                                                : HX_TR("Dump", "The %1 (%2) appears in no memo."))
+                          .Arg(element.name)
+                          .Arg(RangeText(bytes));
         else
-            message = GroupedNumber(hidden) + " of the " + Possessive(element.name) + " " + ByteCount(bytes.size) +
-                      " appear in no memo, the first at offset " + GroupedNumber(first) + ".";
+            message = Message(endsWithS ? HX_TR("Dump", "%1 of the %2' %3 appear in no memo, the first at offset %4.")
+                                        : HX_TR("Dump", "%1 of the %2's %3 appear in no memo, the first at offset %4."))
+                          .Number(hidden)
+                          .Arg(element.name)
+                          .Arg(format::say::Bytes(bytes.size))
+                          .Number(first);
         m_list.Add(Severity::Note, FindingCode::DumpHidesBytes, first, hidden, message);
     }
 
@@ -137,9 +171,14 @@ private:
         const ByteRange table = format.colorTable.Present();
         if (format.colorEntrySize != 3 || table.Meet(m_memos[2].bytes).Empty())
             return;
+        const std::string_view version = HeaderVersionName(format.version);
         m_list.Add(Severity::Note, FindingCode::DumpEntrySize, table.offset, table.size,
-                   "The palette memo reads 4-byte entries; this " +
-                       Possessive(std::string(HeaderVersionName(format.version))) + " " + GroupedNumber(format.colorCount) + " colours are 3 bytes each (blue, green, red).");
+                   Message(EndsWithS(version) ? HX_TR("Dump", "The palette memo reads 4-byte entries; this %1' %2 "
+                                                              "colours are 3 bytes each (blue, green, red).")
+                                              : HX_TR("Dump", "The palette memo reads 4-byte entries; this %1's %2 "
+                                                              "colours are 3 bytes each (blue, green, red)."))
+                       .Arg(version)
+                       .Number(format.colorCount));
     }
 
     // Bytes of `bytes` inside at least one memo.

@@ -59,7 +59,7 @@ FieldRow FieldRowOf(const Element& element, const Field& field, format::Bytes fi
     FieldRow row = Placed(Message::Verbatim(field.name), field.offset, field.size);
     row.type = std::string(format::TypeName(field.type));
     row.fieldType = field.type;
-    row.tip = Message::Verbatim(FieldLine(element, field));
+    row.tip = FieldLine(element, field);
     if (!field.present) {
         row.meaning = CutOff();
         return row;
@@ -97,7 +97,7 @@ std::vector<FieldRow> EntryRows(const Element& table, const format::BitmapFormat
         row.decimal = DecimalBytes(file, at, held);
         row.color = format::TableColor(file, bitmap, index);
         row.meaning = row.color ? Message::Verbatim(ColorText(*row.color, false)) : CutOff();
-        row.tip = Message(HX_TR("Editing", "%1, %2")).Arg(table.name).Arg(ColorEntryText(bitmap, file, index));
+        row.tip = Message(HX_TR("Editing", "%1, %2")).Arg(format::ElementTitle(table)).Arg(ColorEntryText(bitmap, file, index));
         rows.push_back(std::move(row));
     }
     return rows;
@@ -149,7 +149,7 @@ void AddFinding(std::vector<FieldGroup>& groups, const format::Finding& finding)
         finding.offset - row->offset + std::max<std::uint64_t>(finding.length, 1) > std::max<std::uint64_t>(row->size, 1))
         row = &group->part;
     row->mark = std::max(row->mark, MarkOf(finding.severity));
-    row->tip = NextLine(row->tip, Message::Verbatim(FindingTipLine(finding)));
+    row->tip = NextLine(row->tip, FindingTipLine(finding));
     group->part.mark = std::max(group->part.mark, row->mark);
 }
 

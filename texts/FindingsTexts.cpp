@@ -19,16 +19,18 @@ FindingsApart SplitDumpNotes(std::span<const Finding> findings)
     return {.file = findings.first(split), .dump = findings.subspan(split)};
 }
 
-std::vector<std::string> DumpLimitLines(std::span<const Finding> dumpNotes, const DumpFileMap& map)
+std::vector<Message> DumpLimitLines(std::span<const Finding> dumpNotes, const DumpFileMap& map)
 {
-    std::vector<std::string> lines;
+    std::vector<Message> lines;
     for (const Finding& note : dumpNotes)
-        lines.push_back(note.message.English());
+        lines.push_back(note.message);
     if (const MemoBytes& data = map[kDataMemo]; data.held > data.shown)
-        lines.push_back("The dump stops before line " + format::GroupedNumber(data.firstLine + data.shown / kBytesPerLine) +
-                        ": the last " + format::ByteCount(data.held - data.shown) + " of the pixel data, from offset " +
-                        format::HexNumber(data.fileOffset + data.shown) +
-                        ", are past the cut; go to an offset (Ctrl+G) or find (Ctrl+F) to show them.");
+        lines.push_back(Message(HX_TR("Dump", "The dump stops before line %1: the last %2 of the pixel data, from "
+                                              "offset %3, are past the cut; go to an offset (Ctrl+G) or find (Ctrl+F) "
+                                              "to show them."))
+                            .Number(data.firstLine + data.shown / kBytesPerLine)
+                            .Arg(format::say::Bytes(data.held - data.shown))
+                            .Arg(format::HexNumber(data.fileOffset + data.shown)));
     return lines;
 }
 
@@ -42,17 +44,19 @@ FindingCounts CountFindings(std::span<const Finding> findings)
     return counts;
 }
 
-std::string FindingCountsText(const FindingCounts& counts)
+Message FindingCountsText(const FindingCounts& counts)
 {
-    std::string text;
-    const auto add = [&text](std::uint64_t count, const char* one, const char* many) {
-        if (count != 0)
-            text += (text.empty() ? "" : " · ") + format::Counted(count, one, many);
+    Message text;
+    const auto add = [&text](std::uint64_t count, Message counted) {
+        if (count == 0)
+            return;
+        text = text.Empty() ? std::move(counted)
+                            : Message(HX_TR("Inspection", "%1 · %2")).Arg(std::move(text)).Arg(std::move(counted));
     };
-    add(counts.errors, "error", "errors");
-    add(counts.warnings, "warning", "warnings");
-    add(counts.notes, "note", "notes");
-    return text.empty() ? "No findings" : text;
+    add(counts.errors, Message(HX_TR_N("Inspection", "%n error(s)")).Count(counts.errors));
+    add(counts.warnings, Message(HX_TR_N("Inspection", "%n warning(s)")).Count(counts.warnings));
+    add(counts.notes, Message(HX_TR_N("Inspection", "%n note(s)")).Count(counts.notes));
+    return text.Empty() ? Message(HX_TR("Inspection", "No findings")) : text;
 }
 
 std::optional<Severity> WorstSeverity(const FindingCounts& counts)
@@ -75,14 +79,16 @@ std::vector<std::size_t> FindingsListOrder(std::span<const Finding> findings)
     return order;
 }
 
-std::string FirstFindingText(std::span<const Finding> findings)
+Message FirstFindingText(std::span<const Finding> findings)
 {
     const std::vector<std::size_t> order = FindingsListOrder(findings);
     if (order.empty())
         return {};
     const Finding& first = findings[order.front()];
-    return std::string(format::SeverityName(first.severity)) + " " + std::string(format::CodeName(first.code)) + " at " +
-           format::HexNumber(first.offset) + ":\n" + first.message.English();
+    Message text = first.severity == Severity::Error     ? Message(HX_TR("Inspection", "error %1 at %2:\n%3"))
+                   : first.severity == Severity::Warning ? Message(HX_TR("Inspection", "warning %1 at %2:\n%3"))
+                                                         : Message(HX_TR("Inspection", "note %1 at %2:\n%3"));
+    return std::move(text.Arg(format::CodeName(first.code)).Arg(format::HexNumber(first.offset)).Arg(first.message));
 }
 
 std::string CopiedFindingsText(std::span<const Finding> findings, std::span<const std::size_t> chosen)
@@ -117,8 +123,8 @@ FindingPlace PlaceOfBytes(std::uint64_t offset, std::uint64_t length, const Dump
     if (!place.marks.empty()) {
         const MemoMark& first = place.marks.front();
         place.line = map[first.memo].firstLine + first.first / kBytesPerLine;
-        place.where = "line " + format::GroupedNumber(place.line);
-        place.sentence = "Its bytes start on dump line " + format::GroupedNumber(place.line) + ".";
+        place.where = Message(HX_TR("Dump", "line %1")).Number(place.line);
+        place.sentence = Message(HX_TR("Dump", "Its bytes start on dump line %1.")).Number(place.line);
         return place;
     }
     // A memo whose region holds the bytes but not the pane: the stack was cut above them.
@@ -127,14 +133,14 @@ FindingPlace PlaceOfBytes(std::uint64_t offset, std::uint64_t length, const Dump
         const bool beforeWindow = !bytes.Meet({memo.fileOffset - memo.skipped, memo.skipped}).Empty();
         if (beforeWindow ||
             (memo.held > memo.shown && !bytes.Meet({memo.fileOffset + memo.shown, memo.held - memo.shown}).Empty())) {
-            place.where = "past the cut";
-            place.sentence = "The dump is cut before these bytes: open the file again and answer Yes to export "
-                             "the whole pixel-data dump.";
+            place.where = HX_TR("Dump", "past the cut");
+            place.sentence = HX_TR("Dump", "The dump is cut before these bytes: open the file again and answer Yes "
+                                           "to export the whole pixel-data dump.");
             return place;
         }
     }
-    place.where = "in no memo";
-    place.sentence = "No memo of the dump shows these bytes: they lie outside the four regions it reads.";
+    place.where = HX_TR("Dump", "in no memo");
+    place.sentence = HX_TR("Dump", "No memo of the dump shows these bytes: they lie outside the four regions it reads.");
     return place;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DumpMarks.h"
 #include "format/Findings.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,7 +23,7 @@ struct FindingsApart {
 FindingsApart SplitDumpNotes(std::span<const format::Finding> findings);
 // What the dump cannot show as the file has it: the dump notes' messages, then, when the pixel-data
 // memo is cut, where it stops. Empty when the dump shows the whole file as it is.
-std::vector<std::string> DumpLimitLines(std::span<const format::Finding> dumpNotes, const DumpFileMap& map);
+std::vector<Message> DumpLimitLines(std::span<const format::Finding> dumpNotes, const DumpFileMap& map);
 
 struct FindingCounts {
     std::uint64_t errors = 0;
@@ -31,7 +32,7 @@ struct FindingCounts {
 };
 FindingCounts CountFindings(std::span<const format::Finding> findings);
 // "2 errors · 1 warning · 3 notes", the severities there are; "No findings" when none.
-std::string FindingCountsText(const FindingCounts& counts);
+Message FindingCountsText(const FindingCounts& counts);
 // The worst severity there is, notes included; nullopt when there are no findings.
 std::optional<format::Severity> WorstSeverity(const FindingCounts& counts);
 
@@ -40,10 +41,10 @@ std::optional<format::Severity> WorstSeverity(const FindingCounts& counts);
 std::vector<std::size_t> FindingsListOrder(std::span<const format::Finding> findings);
 
 // The first finding in the list's order, for a tooltip: "error index-past-table at 0x436:
-// Pixel (2, 0) uses …"; "" when there are none.
-std::string FirstFindingText(std::span<const format::Finding> findings);
+// Pixel (2, 0) uses …"; empty when there are none.
+Message FirstFindingText(std::span<const format::Finding> findings);
 
-// A finding as one line of a verbose check, in aligned columns:
+// A finding as one line of a verbose check, in English as the command line prints it, in aligned columns:
 // "  error    index-past-table                0x436       Pixel (2, 0) …"
 std::string FindingLine(const format::Finding& finding);
 // The chosen findings as a verbose check prints them, a line each.
@@ -55,8 +56,8 @@ std::string CopiedFindingsText(std::span<const format::Finding> findings, std::s
 struct FindingPlace {
     std::vector<MemoMark> marks;
     std::uint64_t line = 0;
-    std::string where;
-    std::string sentence;
+    Message where;
+    Message sentence;
 };
 FindingPlace PlaceInDump(const format::Finding& finding, const DumpFileMap& map);
 // The same for any bytes of the file (at least one).

@@ -2,6 +2,7 @@
 
 #include "model/BitmapHeaders.h"
 #include "primitives/ByteRange.h"
+#include "primitives/Message.h"
 
 #include <algorithm>
 #include <array>
@@ -21,7 +22,8 @@ struct HeaderField {
     int digits;
 };
 
-inline constexpr std::array<std::string_view, 3> kHeaderGridTitles{"KeyName", "Type", "Value"};
+inline const std::array<Message, 3> kHeaderGridTitles{Message(HX_TR("Dump", "KeyName")), Message(HX_TR("Dump", "Type")),
+                                                      Message(HX_TR("Dump", "Value"))};
 inline constexpr std::array<int, 3> kHeaderGridColumnWidths{95, 40, 95};
 
 inline constexpr std::array<HeaderField, 5> kFileHeaderFields{{

@@ -18,7 +18,6 @@ namespace hexlume {
 
 namespace {
 
-using format::Counted;
 using format::Element;
 using format::ElementKind;
 using format::Field;
@@ -29,20 +28,101 @@ using format::Severity;
 
 constexpr std::uint64_t kInfoHeaderStart = kFileHeaderBytes;
 
-// The real part each memo stands for, and what the window calls it.
+// The real part each memo stands for.
 constexpr std::array<ElementKind, kMemoCount> kMemoElements{ElementKind::FileHeader, ElementKind::InfoHeader,
                                                             ElementKind::ColorTable, ElementKind::PixelData};
-constexpr std::array<std::string_view, kMemoCount> kMemoRegionNames{"file header", "info header", "palette",
-                                                                    "pixel data"};
 
-std::string ValueText(const Field& field)
+// What the window calls each memo's region.
+Message MemoRegionName(std::size_t memo)
+{
+    switch (memo) {
+    case kFileHeaderMemo: return HX_TR("Inspection", "file header");
+    case kInfoHeaderMemo: return HX_TR("Inspection", "info header");
+    case kPaletteMemo: return HX_TR("Inspection", "palette");
+    default: return HX_TR("Inspection", "pixel data");
+    }
+}
+
+// A colour channel's word, as the byte descriptions name it ("blue", "reserved").
+Message ChannelWord(std::string_view name)
+{
+    if (name == "red")
+        return HX_TR("Inspection", "red");
+    if (name == "green")
+        return HX_TR("Inspection", "green");
+    if (name == "blue")
+        return HX_TR("Inspection", "blue");
+    if (name == "alpha")
+        return HX_TR("Inspection", "alpha");
+    if (name == "reserved")
+        return HX_TR("Inspection", "reserved");
+    return Message::Verbatim(std::string(name));
+}
+
+// "a: b": what follows the colon tells more of what comes before it.
+Message Explained(Message said, Message more)
+{
+    return Message(HX_TR("Inspection", "%1: %2")).Arg(std::move(said)).Arg(std::move(more));
+}
+
+// "a, b" for the items of a list, "a, b and c" for a whole one.
+Message ListOf(std::vector<Message> items)
+{
+    if (items.empty())
+        return {};
+    Message list = items.front();
+    for (std::size_t i = 1; i < items.size(); ++i)
+        list = Message(i + 1 == items.size() ? HX_TR("Inspection", "%1 and %2") : HX_TR("Inspection", "%1, %2"))
+                   .Arg(std::move(list))
+                   .Arg(std::move(items[i]));
+    return list;
+}
+Message CommaList(std::vector<Message> items)
+{
+    if (items.empty())
+        return {};
+    Message list = items.front();
+    for (std::size_t i = 1; i < items.size(); ++i)
+        list = Message(HX_TR("Inspection", "%1, %2")).Arg(std::move(list)).Arg(std::move(items[i]));
+    return list;
+}
+
+// A field's name or place with its value in decimal and hex, "bfSize = 126 (0x0000007E)", for a
+// field that holds one number.
+Message WithValue(Message named, const Field& field)
 {
     if (field.size > 8 || !format::HoldsOneNumber(field.type))
-        return {};
-    return " = " + FieldDecimalText(field) + " (" + HexNumber(field.value, static_cast<int>(field.size) * 2) + ")";
+        return named;
+    return Message(HX_TR("Inspection", "%1 = %2 (%3)"))
+        .Arg(std::move(named))
+        .Arg(FieldDecimalText(field))
+        .Arg(HexNumber(field.value, static_cast<int>(field.size) * 2));
+}
+
+Message CutOff(Message named)
+{
+    return Message(HX_TR("Inspection", "%1: cut off by the end of the file")).Arg(std::move(named));
+}
+
+// The error line of a fault counted once among the findings, as FindingTipLine says a finding.
+Message ErrorLine(Message sentence)
+{
+    return Message(HX_TR("Inspection", "error: %1")).Arg(std::move(sentence));
 }
 
 }  // namespace
+
+Message TipLines::Take()
+{
+    return Message::Joined(std::move(m_parts));
+}
+
+void TipLines::Add(Message line)
+{
+    if (!m_parts.empty())
+        m_parts.push_back(Message::Verbatim("\n"));
+    m_parts.push_back(std::move(line));
+}
 
 std::string FieldDecimalText(const Field& field)
 {
@@ -54,18 +134,22 @@ std::string FieldDecimalText(const Field& field)
     return GroupedNumber(field.value);
 }
 
-std::string FieldLine(const Element& element, const Field& field, std::optional<std::uint64_t> byteInField)
+Message FieldLine(const Element& element, const Field& field, std::optional<std::uint64_t> byteInField)
 {
-    std::string line = element.name + ", " + field.name + " (" + std::string(format::TypeName(field.type)) +
-                       ", bytes " + std::to_string(field.offset) + "–" + std::to_string(field.offset + field.size - 1) +
-                       (byteInField ? "; byte " + std::to_string(*byteInField + 1) + " of " + std::to_string(field.size)
-                                    : std::string()) +
-                       ")";
+    Message place = byteInField ? Message(HX_TR("Inspection", "%1, %2 (%3, bytes %4–%5; byte %6 of %7)"))
+                                : Message(HX_TR("Inspection", "%1, %2 (%3, bytes %4–%5)"));
+    place.Arg(element.name)
+        .Arg(field.name)
+        .Arg(format::TypeName(field.type))
+        .Arg(std::to_string(field.offset))
+        .Arg(std::to_string(field.offset + field.size - 1));
+    if (byteInField)
+        place.Arg(std::to_string(*byteInField + 1)).Arg(std::to_string(field.size));
     if (!field.present)
-        return line + ": cut off by the end of the file";
-    line += ValueText(field);
+        return CutOff(std::move(place));
+    Message line = WithValue(std::move(place), field);
     if (!field.meaning.Empty())
-        line += ": " + field.meaning.English();
+        return Explained(std::move(line), field.meaning);
     return line;
 }
 
@@ -74,170 +158,204 @@ Mark MarkOf(Severity severity)
     return severity == Severity::Error ? Mark::Error : severity == Severity::Warning ? Mark::Warning : Mark::Note;
 }
 
-std::string FindingTipLine(const Finding& finding)
+Message FindingTipLine(const Finding& finding)
 {
-    return std::string(format::SeverityName(finding.severity)) + ": " + finding.message.English();
+    switch (finding.severity) {
+    case Severity::Error: return ErrorLine(finding.message);
+    case Severity::Warning: return Message(HX_TR("Inspection", "warning: %1")).Arg(finding.message);
+    default: return Message(HX_TR("Inspection", "note: %1")).Arg(finding.message);
+    }
 }
 
-std::string OffsetLine(std::uint64_t offset)
+Message OffsetLine(std::uint64_t offset)
 {
-    return "Offset " + HexNumber(offset, 8) + " (" + GroupedNumber(offset) + ")";
+    return Message(HX_TR("Inspection", "Offset %1 (%2)")).Arg(HexNumber(offset, 8)).Arg(GroupedNumber(offset));
 }
 
 namespace {
 
 // "entry 3 (blue 0x00, green 0x80, red 0xFF, reserved 0x00)": as many channels as the file holds.
-std::string EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOffset, std::uint32_t entrySize)
+Message EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOffset, std::uint32_t entrySize)
 {
-    std::string text = "entry " + GroupedNumber(entry) + " (";
+    std::vector<Message> channels;
     for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
-        text += (channel == 0 ? "" : ", ") + std::string(format::kColorEntryChannels[channel]) + " " +
-                HexNumber(file[entryOffset + channel], 2);
-    return text + ")";
+        channels.push_back(Message(HX_TR("Inspection", "%1 %2"))
+                               .Arg(ChannelWord(format::kColorEntryChannels[channel]))
+                               .Arg(HexNumber(file[entryOffset + channel], 2)));
+    return Message(HX_TR("Inspection", "entry %1 (%2)")).Number(entry).Arg(CommaList(std::move(channels)));
 }
 
 // "index 3, colour #FF8000", "index 9, past the table's 4 entries", "colour #FF8000".
-std::string PixelValueText(const format::PixelValue& value, const format::BitmapFormat& bitmap)
+Message PixelValueText(const format::PixelValue& value, const format::BitmapFormat& bitmap)
 {
-    std::string text = value.index ? "index " + GroupedNumber(*value.index) + ", " : std::string();
+    Message text;
     if (value.color) {
         const bool alpha = format::HasAlphaChannel(bitmap);
-        text += "colour " + ColorText(*value.color, alpha);
         // The decoder's picture-wide rule: an alpha of 0 in every pixel is a spare byte, not transparency.
-        if (alpha && *value.color >> 24 == 0)
-            text += " (alpha 0: drawn opaque when every pixel's alpha is 0)";
-        return text;
+        text = alpha && *value.color >> 24 == 0
+                   ? Message(HX_TR("Inspection", "colour %1 (alpha 0: drawn opaque when every pixel's alpha is 0)"))
+                   : Message(HX_TR("Inspection", "colour %1"));
+        text.Arg(ColorText(*value.color, alpha));
+    } else if (value.pastTable) {
+        text = Message(HX_TR_N("Inspection", "past the table's %n (entry|entries)")).Count(bitmap.colorCount);
+    } else {
+        text = value.index ? HX_TR("Inspection", "its entry lies past the end of the file")
+                           : HX_TR("Inspection", "cut off by the end of the file");
     }
-    if (value.pastTable)
-        return text + "past the table's " + Counted(bitmap.colorCount, "entry", "entries");
-    return text + (value.index ? "its entry lies past the end of the file" : "cut off by the end of the file");
+    if (!value.index)
+        return text;
+    return Message(HX_TR("Inspection", "index %1, %2")).Number(*value.index).Arg(std::move(text));
 }
 
 // "feeds red", "feeds green and blue", "feeds no channel (bits outside the masks)".
-std::string FeedsText(const format::ChannelSet& channels)
+Message FeedsText(const format::ChannelSet& channels)
 {
     const std::pair<bool, std::string_view> named[] = {
         {channels.red, "red"}, {channels.green, "green"}, {channels.blue, "blue"}, {channels.alpha, "alpha"}};
-    const auto fed = std::count_if(std::begin(named), std::end(named), [](const auto& channel) { return channel.first; });
-    if (fed == 0)
-        return "feeds no channel (bits outside the masks)";
-    std::string text = "feeds ";
-    std::ptrdiff_t listed = 0;
-    for (const auto& [feeds, name] : named) {
-        if (!feeds)
-            continue;
-        text += listed == 0 ? "" : listed == fed - 1 ? " and " : ", ";
-        text += name;
-        ++listed;
-    }
-    return text;
+    std::vector<Message> fed;
+    for (const auto& [feeds, name] : named)
+        if (feeds)
+            fed.push_back(ChannelWord(name));
+    if (fed.empty())
+        return HX_TR("Inspection", "feeds no channel (bits outside the masks)");
+    return Message(HX_TR("Inspection", "feeds %1")).Arg(ListOf(std::move(fed)));
 }
 
 // One pixel a byte holds: its value, and for a colour stored as such which of its bytes this is.
-std::string HeldText(const format::BytePixels& held, const format::PixelValue& value,
-                     const format::BitmapFormat& bitmap)
+Message HeldText(const format::BytePixels& held, const format::PixelValue& value, const format::BitmapFormat& bitmap)
 {
     if (held.pixelBytes == 0)
         return PixelValueText(value, bitmap);
-    return "byte " + std::to_string(held.byteInPixel + 1) + " of " + std::to_string(held.pixelBytes) + ", " +
-           FeedsText(held.channels) + "; " + PixelValueText(value, bitmap);
+    return Message(HX_TR("Inspection", "byte %1 of %2, %3; %4"))
+        .Arg(std::to_string(held.byteInPixel + 1))
+        .Arg(std::to_string(held.pixelBytes))
+        .Arg(FeedsText(held.channels))
+        .Arg(PixelValueText(value, bitmap));
 }
 
-std::string UncompressedPixelLine(const Element& element, const format::BitmapFormat& bitmap, format::Bytes file,
-                                  const format::ByteDescription& what, std::uint64_t offset)
+Message ElementPlace(const Element& element, Message place)
+{
+    return Message(HX_TR("Inspection", "%1, %2")).Arg(element.name).Arg(std::move(place));
+}
+
+Message UncompressedPixelLine(const Element& element, const format::BitmapFormat& bitmap, format::Bytes file,
+                              const format::ByteDescription& what, std::uint64_t offset)
 {
     const std::uint64_t row = *what.pixelRow;
     const format::PixelSpan span = format::PixelsInByte(file, bitmap, what, offset);
     const std::uint64_t first = span.count != 0 ? span.x : what.pixelColumn.value_or(0);
     const std::uint64_t last = span.count != 0 ? span.x + span.count - 1 : first;
-    std::string line = element.name + ", " + format::PixelSpanText(first, last, row, what.storedRow);
+    Message line = ElementPlace(element, format::say::PixelSpan(first, last, row, what.storedRow));
     const format::BytePixels held = format::PixelsOfByte(file, bitmap, what, offset);
     if (held.count == 1)
-        return line + ": " + HeldText(held, held.pixels[0], bitmap);
-    if (held.count > 1)
-        line += ":";
+        return Explained(std::move(line), HeldText(held, held.pixels[0], bitmap));
+    if (held.count == 0)
+        return line;
+    TipLines lines;
+    lines.Add(Message(HX_TR("Inspection", "%1:")).Arg(std::move(line)));
     for (std::size_t i = 0; i < held.count; ++i)
-        line += "\n" + format::PixelText(held.pixels[i].x, row, what.storedRow) + ": " +
-                HeldText(held, held.pixels[i], bitmap);
-    return line;
+        lines.Add(Explained(format::say::Pixel(held.pixels[i].x, row, what.storedRow),
+                            HeldText(held, held.pixels[i], bitmap)));
+    return lines.Take();
 }
 
-// The pixels an RLE code writes into the picture.
-std::string DrawsText(const format::RleByte& rle, const format::BitmapFormat& bitmap)
+// The pixels an RLE code writes into the picture, said after what the code is.
+Message WithDraws(Message code, const format::RleByte& rle, const format::BitmapFormat& bitmap)
 {
     const format::RleStep& step = rle.step;
-    if (step.exit == format::RleExit::PastLastRow)
-        return "; draws nothing: it starts at " + format::StreamPlaceText(step.x, step.y, bitmap);
-    if (step.pixels == 0)
-        return "; draws nothing: it starts past the row's end";
-    std::string text = "; draws " + format::PixelSpanText(step.x, step.x + step.pixels - 1,
-                                                          bitmap.ShownRow(step.y), step.y);
-    if (step.exit == format::RleExit::RunPastRow)
-        text += ", and " + GroupedNumber(rle.code.count - step.pixels) + " more past the row's end";
-    return text;
+    Message draws;
+    if (step.exit == format::RleExit::PastLastRow) {
+        draws = Message(HX_TR("Inspection", "draws nothing: it starts at %1"))
+                    .Arg(format::say::StreamPlace(step.x, step.y, bitmap));
+    } else if (step.pixels == 0) {
+        draws = HX_TR("Inspection", "draws nothing: it starts past the row's end");
+    } else {
+        const Message span = format::say::PixelSpan(step.x, step.x + step.pixels - 1, bitmap.ShownRow(step.y), step.y);
+        draws = step.exit == format::RleExit::RunPastRow
+                    ? Message(HX_TR("Inspection", "draws %1, and %2 more past the row's end"))
+                          .Arg(span)
+                          .Number(rle.code.count - step.pixels)
+                    : Message(HX_TR("Inspection", "draws %1")).Arg(span);
+    }
+    return Message(HX_TR("Inspection", "%1; %2")).Arg(std::move(code)).Arg(std::move(draws));
 }
 
-std::string RleOperationText(const format::RleByte& rle, const format::BitmapFormat& bitmap)
+Message RleOperationText(const format::RleByte& rle, const format::BitmapFormat& bitmap)
 {
     const format::RleCode& code = rle.code;
     const format::RleStep& step = rle.step;
     switch (code.op) {
     case format::RleOp::Run: {
-        std::string text = "a run of " + Counted(code.count, "pixel", "pixels") + " of " +
-                           PixelValueText(rle.runValues[0], bitmap);
+        Message run = rle.runValueCount == 2
+                          ? Message(HX_TR_N("Inspection", "a run of %n pixel(s) of %1, alternating with %2"))
+                          : Message(HX_TR_N("Inspection", "a run of %n pixel(s) of %1"));
+        run.Count(code.count).Arg(PixelValueText(rle.runValues[0], bitmap));
         if (rle.runValueCount == 2)
-            text += ", alternating with " + PixelValueText(rle.runValues[1], bitmap);
-        return text + DrawsText(rle, bitmap);
+            run.Arg(PixelValueText(rle.runValues[1], bitmap));
+        return WithDraws(std::move(run), rle, bitmap);
     }
     case format::RleOp::Literal:
-        return "a literal of " + Counted(code.count, "pixel", "pixels") + DrawsText(rle, bitmap);
+        return WithDraws(Message(HX_TR_N("Inspection", "a literal of %n pixel(s)")).Count(code.count), rle, bitmap);
     case format::RleOp::CutShort:
-        return "cut short by the end of the file" +
-               (code.count == 0 ? std::string()
-                                : " after " + Counted(code.count, "whole pixel", "whole pixels") + DrawsText(rle, bitmap));
+        if (code.count == 0)
+            return HX_TR("Inspection", "cut short by the end of the file");
+        return WithDraws(
+            Message(HX_TR_N("Inspection", "cut short by the end of the file after %n whole pixel(s)")).Count(code.count),
+            rle, bitmap);
     case format::RleOp::EndOfLine:
         if (step.exit == format::RleExit::PastLastRow)
-            return "end of line at " + format::StreamPlaceText(step.x, step.y, bitmap);
+            return Message(HX_TR("Inspection", "end of line at %1")).Arg(format::say::StreamPlace(step.x, step.y, bitmap));
         if (!step.skips)
-            return "end of line";
-        return "end of line; leaves " +
-               format::PixelSpanText(step.x, bitmap.columns - 1, bitmap.ShownRow(step.y), step.y) + " unwritten";
+            return HX_TR("Inspection", "end of line");
+        return Message(HX_TR("Inspection", "end of line; leaves %1 unwritten"))
+            .Arg(format::say::PixelSpan(step.x, bitmap.columns - 1, bitmap.ShownRow(step.y), step.y));
     case format::RleOp::Delta: {
-        std::string text = "a delta of " + Counted(code.count, "column", "columns") + " and " +
-                           Counted(code.down, "row", "rows") + "; moves from " +
-                           format::StreamPlaceText(step.x, step.y, bitmap) + " to " +
-                           format::StreamPlaceText(rle.nextX, rle.nextY, bitmap);
+        Message delta = Message(HX_TR("Inspection", "a delta of %1 and %2; moves from %3 to %4"))
+                            .Arg(Message(HX_TR_N("Inspection", "%n column(s)")).Count(code.count))
+                            .Arg(format::say::Rows(code.down))
+                            .Arg(format::say::StreamPlace(step.x, step.y, bitmap))
+                            .Arg(format::say::StreamPlace(rle.nextX, rle.nextY, bitmap));
         if (step.exit == format::RleExit::DeltaOutside)
-            text += ", out of the " + GroupedNumber(bitmap.columns) + " by " + GroupedNumber(bitmap.rows) + " picture";
-        return text;
+            return Message(HX_TR("Inspection", "%1, out of the %2 by %3 picture"))
+                .Arg(std::move(delta))
+                .Number(bitmap.columns)
+                .Number(bitmap.rows);
+        return delta;
     }
     case format::RleOp::EndOfBitmap:
-        return step.skips ? "end of bitmap; the pixels not yet written stay unwritten" : "end of bitmap";
+        return step.skips ? HX_TR("Inspection", "end of bitmap; the pixels not yet written stay unwritten")
+                          : HX_TR("Inspection", "end of bitmap");
     }
     return {};
 }
 
-std::string CodeText(const format::BitmapFormat& bitmap, const format::RleByte& rle)
+Message CodeText(const format::BitmapFormat& bitmap, const format::RleByte& rle)
 {
     const format::RleCode& code = rle.code;
-    return std::string(format::EncodingName(bitmap.encoding)) + " code at offset " + GroupedNumber(code.offset) +
-           " (" + format::ByteCount(code.length) + "): " + RleOperationText(rle, bitmap);
+    return Message(HX_TR("Inspection", "%1 code at offset %2 (%3): %4"))
+        .Arg(format::EncodingName(bitmap.encoding))
+        .Number(code.offset)
+        .Arg(format::say::Bytes(code.length))
+        .Arg(RleOperationText(rle, bitmap));
 }
 
 // The code an RLE byte belongs to, and for a literal's byte the pixels it stores.
-std::string RleLine(const Element& element, const format::BitmapFormat& bitmap, const format::RleByte& rle)
+Message RleLine(const Element& element, const format::BitmapFormat& bitmap, const format::RleByte& rle)
 {
-    std::string line = element.name + ", " + CodeText(bitmap, rle);
+    TipLines lines;
+    lines.Add(ElementPlace(element, CodeText(bitmap, rle)));
     const format::BytePixels& held = rle.held;
     for (std::size_t i = 0; i < held.count; ++i) {
         const format::PixelValue& pixel = held.pixels[i];
         const bool drawn = pixel.x - rle.step.x < rle.step.pixels;
-        line += "\n" + format::StreamPlaceText(pixel.x, rle.step.y, bitmap) + (drawn ? "" : " (not drawn)") + ": " +
-                HeldText(held, pixel, bitmap);
+        Message place = format::say::StreamPlace(pixel.x, rle.step.y, bitmap);
+        if (!drawn)
+            place = Message(HX_TR("Inspection", "%1 (not drawn)")).Arg(std::move(place));
+        lines.Add(Explained(std::move(place), HeldText(held, pixel, bitmap)));
     }
     if (rle.literalPadding)
-        line += "\nthis byte pads the literal to 16 bits";
-    return line;
+        lines.Add(HX_TR("Inspection", "this byte pads the literal to 16 bits"));
+    return lines.Take();
 }
 
 // The RLE code holding a byte of the pixel data, where the pixel data is an RLE stream.
@@ -250,8 +368,8 @@ std::optional<format::RleByte> RleByteOf(const format::Layout& layout, format::B
     return format::RleCodeOf(file, layout.format, offset);
 }
 
-std::string PartLine(const format::Layout& layout, format::Bytes file, const format::ByteDescription& what,
-                     const std::optional<format::RleByte>& rle, std::uint64_t offset)
+Message PartLine(const format::Layout& layout, format::Bytes file, const format::ByteDescription& what,
+                 const std::optional<format::RleByte>& rle, std::uint64_t offset)
 {
     const Element& element = *what.element;
     if (what.field != nullptr)
@@ -259,23 +377,30 @@ std::string PartLine(const format::Layout& layout, format::Bytes file, const for
     const format::BitmapFormat& bitmap = layout.format;
     if (what.paletteEntry) {
         const std::uint64_t entryOffset = element.offset + *what.paletteEntry * bitmap.colorEntrySize;
-        return element.name + ", " + EntryText(file, *what.paletteEntry, entryOffset, bitmap.colorEntrySize) +
-               ": this byte is " + std::string(what.channel);
+        return Message(HX_TR("Inspection", "%1, %2: this byte is %3"))
+            .Arg(element.name)
+            .Arg(EntryText(file, *what.paletteEntry, entryOffset, bitmap.colorEntrySize))
+            .Arg(ChannelWord(what.channel));
     }
     if (what.pixelRow) {
         if (what.rowPadding)
-            return element.name + ", row " + GroupedNumber(*what.pixelRow) + " as shown (stored row " +
-                   GroupedNumber(what.storedRow) + "): padding to the row's 32-bit end";
+            return Message(HX_TR("Inspection", "%1, row %2 as shown (stored row %3): padding to the row's 32-bit end"))
+                .Arg(element.name)
+                .Number(*what.pixelRow)
+                .Number(what.storedRow);
         return UncompressedPixelLine(element, bitmap, file, what, offset);
     }
     if (rle)
         return RleLine(element, bitmap, *rle);
-    return element.name + ": byte " + GroupedNumber(offset - element.offset) + " of " + GroupedNumber(element.size);
+    return Message(HX_TR("Inspection", "%1: byte %2 of %3"))
+        .Arg(element.name)
+        .Number(offset - element.offset)
+        .Number(element.size);
 }
 
 // Where the dump's simple reading of the file differs from the real layout at this byte.
-std::string DumpLine(const format::Layout& layout, format::Bytes file, const Element& element, std::size_t memo,
-                     std::uint64_t offset, std::uint8_t shownByte)
+Message DumpLine(const format::Layout& layout, format::Bytes file, const Element& element, std::size_t memo,
+                 std::uint64_t offset, std::uint8_t shownByte)
 {
     // The headers that lead to an image are shown with its file header, an icon's mask with its pixels.
     const ElementKind kind = element.kind == ElementKind::ArrayHeader || element.kind == ElementKind::IconDirectory ||
@@ -285,13 +410,16 @@ std::string DumpLine(const format::Layout& layout, format::Bytes file, const Ele
                                  ? ElementKind::PixelData
                                  : element.kind;
     if (kind != kMemoElements[memo])
-        return "The dump shows this byte as " + std::string(kMemoRegionNames[memo]) + "; it is really part of the " +
-               element.name + ".";
+        return Message(HX_TR("Inspection", "The dump shows this byte as %1; it is really part of the %2."))
+            .Arg(MemoRegionName(memo))
+            .Arg(element.name);
     if (offset < file.size() && file[offset] != shownByte)
-        return "The dump shows " + std::string(ByteToHex(shownByte)) +
-               " here, the value the window derives; the file holds " + std::string(ByteToHex(file[offset])) + ".";
+        return Message(HX_TR("Inspection", "The dump shows %1 here, the value the window derives; the file holds %2."))
+            .Arg(ByteToHex(shownByte))
+            .Arg(ByteToHex(file[offset]));
     if (memo == kPaletteMemo && layout.format.colorEntrySize == 3)
-        return "The dump groups the colour table in 4-byte entries; this file's entries are 3 bytes long.";
+        return HX_TR("Inspection",
+                     "The dump groups the colour table in 4-byte entries; this file's entries are 3 bytes long.");
     return {};
 }
 
@@ -319,33 +447,41 @@ std::vector<format::StreamFault> CountedFaultsAt(const format::BitmapFormat& bit
     return faults;
 }
 
+Message PastTheEnd()
+{
+    return HX_TR("Inspection", "Past the end of the file.");
+}
+
 // A byte's text: the lines about the dump's reading of it, if any, go between what the byte is
 // and the findings.
-std::string ByteTextWith(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
-                         std::uint64_t offset, const std::optional<std::pair<std::size_t, std::uint8_t>>& dumpByte)
+Message ByteTextWith(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
+                     std::uint64_t offset, const std::optional<std::pair<std::size_t, std::uint8_t>>& dumpByte)
 {
-    std::string text = OffsetLine(offset);
+    TipLines lines;
+    lines.Add(OffsetLine(offset));
     const format::ByteDescription what = format::DescribeByte(layout, offset);
-    if (what.element == nullptr)
-        return text + "\nPast the end of the file.";
+    if (what.element == nullptr) {
+        lines.Add(PastTheEnd());
+        return lines.Take();
+    }
     const std::optional<format::RleByte> rle = RleByteOf(layout, file, what, offset);
-    text += "\n" + PartLine(layout, file, what, rle, offset);
+    lines.Add(PartLine(layout, file, what, rle, offset));
     if (dumpByte) {
         const auto [memo, shownByte] = *dumpByte;
-        if (const std::string dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.empty())
-            text += "\n" + dump;
+        if (Message dump = DumpLine(layout, file, *what.element, memo, offset, shownByte); !dump.Empty())
+            lines.Add(std::move(dump));
     }
     for (const Finding& finding : findings)
         if (Covers(finding, offset))
-            text += "\n" + FindingTipLine(finding);
+            lines.Add(FindingTipLine(finding));
     for (const format::StreamFault& fault : CountedFaultsAt(layout.format, file, rle, offset)) {
         const bool reported = std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
             return finding.code == fault.code && Covers(finding, offset);
         });
         if (!reported)
-            text += "\n" + std::string(format::SeverityName(Severity::Error)) + ": " + fault.Sentence().English();
+            lines.Add(ErrorLine(fault.Sentence()));
     }
-    return text;
+    return lines.Take();
 }
 
 }  // namespace
@@ -414,25 +550,25 @@ std::string ColorText(format::Argb color, bool withAlpha)
     return text;
 }
 
-std::string ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry)
+Message ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry)
 {
     return EntryText(file, entry, format::TableEntryOffset(bitmap, entry), bitmap.colorEntrySize);
 }
 
-std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset)
+Message RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset)
 {
     const std::optional<format::RleByte> rle = format::RleCodeOf(file, bitmap, offset);
-    return rle ? CodeText(bitmap, *rle) : std::string();
+    return rle ? CodeText(bitmap, *rle) : Message();
 }
 
 std::string ByteText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
                      std::uint64_t offset)
 {
-    return ByteTextWith(layout, findings, file, offset, std::nullopt);
+    return ByteTextWith(layout, findings, file, offset, std::nullopt).English();
 }
 
-std::string ByteTooltipText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
-                            std::size_t memo, std::uint64_t offset, std::uint8_t shownByte)
+Message ByteTooltipText(const format::Layout& layout, std::span<const Finding> findings, format::Bytes file,
+                        std::size_t memo, std::uint64_t offset, std::uint8_t shownByte)
 {
     return ByteTextWith(layout, findings, file, offset, std::pair{memo, shownByte});
 }
@@ -459,62 +595,74 @@ HeaderCellFindings FindingsByCell(std::span<const Finding> findings)
     return cells;
 }
 
-std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
-                           const HeaderCellFindings& findings, HeaderCell cell)
+Message HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                       const HeaderCellFindings& findings, HeaderCell cell)
 {
     const ByteRange row = cell.infoHeader ? kInfoHeaderRanges.at(cell.row) : kFileHeaderRanges.at(cell.row);
     const std::uint64_t start = (cell.infoHeader ? kInfoHeaderStart : 0) + row.offset;
-    std::string text = OffsetLine(start);
+    TipLines lines;
+    lines.Add(OffsetLine(start));
     // What the row's bytes really are, a line for each part the file places there: one field as a
     // rule, two or more where a shorter header than the table's has other fields or parts there.
     for (std::uint64_t at = start; at < start + row.size;) {
         const format::ByteDescription what = format::DescribeByte(layout, at);
         if (what.element == nullptr) {
-            text += "\nPast the end of the file.";
+            lines.Add(PastTheEnd());
             break;
         }
         if (what.field != nullptr) {
-            text += "\n" + FieldLine(*what.element, *what.field, std::nullopt);
+            lines.Add(FieldLine(*what.element, *what.field, std::nullopt));
             at = std::max(at + 1, what.field->offset + what.field->size);
         } else {
-            text += "\n" + PartLine(layout, file, what, RleByteOf(layout, file, what, at), at);
+            lines.Add(PartLine(layout, file, what, RleByteOf(layout, file, what, at), at));
             at = std::max(at + 1, what.element->offset + what.element->size);
         }
     }
     if (cell.infoHeader && Holds(file, start, row.size)) {
         const std::uint64_t shown = LeAt(tableInfoHeader, row.offset, row.size);
         if (const std::uint64_t held = LeAt(file, start, row.size); shown != held)
-            text += "\nThe table shows " + GroupedNumber(shown) + " (" + HexNumber(shown) +
-                    ") here, the value the window derives; the file holds " + GroupedNumber(held) + ".";
+            lines.Add(Message(HX_TR("Inspection",
+                                    "The table shows %1 (%2) here, the value the window derives; the file holds %3."))
+                          .Number(shown)
+                          .Arg(HexNumber(shown))
+                          .Number(held));
     }
     const CellFindings& own = cell.infoHeader ? findings.infoHeader.at(cell.row) : findings.fileHeader.at(cell.row);
-    for (const std::string& line : own.lines)
-        text += "\n" + line;
+    for (const Message& line : own.lines)
+        lines.Add(line);
     if (cell.infoHeader && cell.row == 0)
-        if (const std::string note = HeaderSizeNote(layout); !note.empty())
-            text += "\n" + note;
-    return text;
+        if (Message note = HeaderSizeNote(layout); !note.Empty())
+            lines.Add(std::move(note));
+    return lines.Take();
 }
 
-std::string HeaderSizeNote(const format::Layout& layout)
+Message HeaderSizeNote(const format::Layout& layout)
 {
     const auto header = std::find_if(layout.elements.begin(), layout.elements.end(),
                                      [](const Element& element) { return element.kind == ElementKind::InfoHeader; });
     if (header == layout.elements.end())
         return {};
     const std::uint64_t size = layout.format.headerSize;
-    std::string text = header->name + ", " + format::ByteCount(size) + ".";
+    Message head = size == kInfoHeaderSize ? Message(HX_TR("Inspection", "%1, %2."))
+                   : size < kInfoHeaderSize
+                       ? Message(HX_TR("Inspection", "%1, %2. The table reads 40 bytes; the header's own fields are:"))
+                       : Message(HX_TR("Inspection", "%1, %2. Past the 40 bytes the table and the dump show:"));
+    head.Arg(header->name).Arg(format::say::Bytes(size));
+    TipLines lines;
+    lines.Add(std::move(head));
     if (size == kInfoHeaderSize)
-        return text;
-    text += size < kInfoHeaderSize ? " The table reads 40 bytes; the header's own fields are:"
-                                   : " Past the 40 bytes the table and the dump show:";
+        return lines.Take();
     for (const Field& field : header->fields) {
         if (size > kInfoHeaderSize && field.offset < kInfoHeaderStart + kInfoHeaderSize)
             continue;
-        text += "\n" + field.name + (field.present ? ValueText(field) : std::string(": cut off by the end of the file"));
-        if (field.present && !field.meaning.Empty())
-            text += ": " + field.meaning.English();
+        if (!field.present) {
+            lines.Add(CutOff(Message::Verbatim(field.name)));
+            continue;
+        }
+        Message line = WithValue(Message::Verbatim(field.name), field);
+        lines.Add(field.meaning.Empty() ? std::move(line) : Explained(std::move(line), field.meaning));
     }
-    return text;
+    return lines.Take();
 }
+
 }  // namespace hexlume

@@ -6,6 +6,7 @@
 #include "format/Inspection.h"
 #include "format/Layout.h"
 #include "model/Dib.h"
+#include "primitives/Message.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,16 @@
 // What the window says about the bytes it shows, by the file's real layout: the byte tooltips
 // of the dump, the marks of the findings and the tooltips of the header cells.
 namespace hexlume {
+
+// Lines said one below the other, as one text: a tooltip's lines.
+class TipLines {
+public:
+    void Add(Message line);
+    Message Take();
+
+private:
+    std::vector<Message> m_parts;
+};
 
 // Where a memo's bytes stand in the file: the offset of its first byte and how many of its
 // bytes the pane holds (0 for an absent region, or the memos before a load), of the `held`
@@ -48,32 +59,32 @@ void AddDumpNotes(format::Inspection& inspection, const DumpSource& source);
 // covering it.
 // shownByte is the byte the memo shows there (the info-header memo shows two fields the
 // window derives, which may differ from the file's bytes).
-std::string ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings,
-                            format::Bytes file, std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
+Message ByteTooltipText(const format::Layout& layout, std::span<const format::Finding> findings, format::Bytes file,
+                        std::size_t memo, std::uint64_t offset, std::uint8_t shownByte);
 
 // The same text without the window: what the byte at `offset` is and every finding covering it,
-// with no word on how the dump shows it.
+// with no word on how the dump shows it, in English as the command line prints it.
 std::string ByteText(const format::Layout& layout, std::span<const format::Finding> findings, format::Bytes file,
                      std::uint64_t offset);
 
 // "Offset 00000036 (54)": the first line of every byte's and cell's tooltip.
-std::string OffsetLine(std::uint64_t offset);
+Message OffsetLine(std::uint64_t offset);
 
 // "#FF8000", or with alpha last "#FF800080".
 std::string ColorText(format::Argb color, bool withAlpha);
 // A colour-table entry as the table's byte tooltips give it: "entry 3 (blue 0x00, green 0x80,
 // red 0xFF, reserved 0x00)", with the channels the file holds.
-std::string ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry);
+Message ColorEntryText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t entry);
 // The RLE code holding the byte at `offset` as the tooltips of its bytes give it: "RLE8 code at
 // offset 70 (2 bytes): a run of …"; empty when no RLE stream holds the byte.
-std::string RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset);
+Message RleCodeText(const format::BitmapFormat& bitmap, format::Bytes file, std::uint64_t offset);
 
 // Changed: differs from the version read before; Edited: changed by the user, not yet the file's.
 // Ordered by weight: a heavier mark wins.
 enum class Mark { None, Changed, Edited, Note, Warning, Error };
 Mark MarkOf(format::Severity severity);
 // A finding as every tooltip names it: "warning: bfSize says 100 bytes …".
-std::string FindingTipLine(const format::Finding& finding);
+Message FindingTipLine(const format::Finding& finding);
 
 // A field's value in decimal as the tooltips write it: signed for LONG and SHORT fields ("-64"),
 // else grouped in threes ("19 778"). For fields up to 8 bytes.
@@ -81,13 +92,13 @@ std::string FieldDecimalText(const format::Field& field);
 // A field as the byte tooltips name it: "BITMAPV5HEADER, bV5Height (LONG, bytes 22–25) = -64
 // (0xFFFFFFC0): top-down, 64 rows". byteInField: which of the field's bytes a byte's tooltip is
 // about; none for the field as a whole.
-std::string FieldLine(const format::Element& element, const format::Field& field,
-                      std::optional<std::uint64_t> byteInField = std::nullopt);
+Message FieldLine(const format::Element& element, const format::Field& field,
+                  std::optional<std::uint64_t> byteInField = std::nullopt);
 
 // A header table's value cell with the findings about its field.
 struct CellFindings {
     Mark mark = Mark::None;
-    std::vector<std::string> lines;  // every finding on the field, notes included, as the byte tooltips name it
+    std::vector<Message> lines;  // every finding on the field, notes included, as the byte tooltips name it
 };
 struct HeaderCellFindings {
     std::array<CellFindings, 5> fileHeader;
@@ -108,11 +119,11 @@ HeaderCellFindings FindingsByCell(std::span<const format::Finding> findings);
 // means; each part the file really has there, when its header is not the table's), the value the
 // table shows when the window derives it, the cell's findings, and for the biSize row the header's
 // own fields (HeaderSizeNote). tableInfoHeader: the 40 bytes the info-header table reads.
-std::string HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
-                           const HeaderCellFindings& findings, HeaderCell cell);
+Message HeaderCellText(const format::Layout& layout, format::Bytes file, format::Bytes tableInfoHeader,
+                       const HeaderCellFindings& findings, HeaderCell cell);
 
 // The biSize cell's extra tooltip: the header's version and the fields the table does not show
 // by their own names (past its 40 bytes, or all of a shorter header's), with their values.
-std::string HeaderSizeNote(const format::Layout& layout);
+Message HeaderSizeNote(const format::Layout& layout);
 
 }  // namespace hexlume

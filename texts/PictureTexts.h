@@ -3,6 +3,7 @@
 #include "format/BitPlanes.h"
 #include "format/BitmapFormat.h"
 #include "format/Decoder.h"
+#include "primitives/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +18,7 @@ namespace hexlume {
 // drawn opaque). Empty for a pixel outside the picture; a Huffman 1D pixel gets its place only.
 // An embedded JPEG or PNG is not decoded here: drawnColor is the colour the window's own decoder
 // draws at the pixel, if it has one.
-std::string PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
-                            bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
+Message PixelStatusText(format::Bytes file, const format::BitmapFormat& format, std::uint64_t x, std::uint64_t y,
+                        bool alphaUsed, std::optional<format::Argb> drawnColor = std::nullopt);
 
 }  // namespace hexlume

@@ -103,10 +103,19 @@ std::string SizeText(const format::BitmapFormat& format)
     return std::to_string(format.width) + "×" + std::to_string(format.height);
 }
 
-std::string EncodingWord(const format::BitmapFormat& format)
+// The pixels' encoding where it is not plain RGB: "RLE8"; empty for RGB.
+std::string_view EncodingWord(const format::BitmapFormat& format)
 {
-    const std::string_view name = format::EncodingName(format.encoding);
-    return format.encoding == format::PixelEncoding::Rgb || name.empty() ? std::string() : " " + std::string(name);
+    return format.encoding == format::PixelEncoding::Rgb ? std::string_view() : format::EncodingName(format.encoding);
+}
+
+// "OS/2 2.x" and then "OS/2 2.x RLE8" for an encoded image.
+Message WithEncoding(Message kind, const format::BitmapFormat& format)
+{
+    const std::string_view encoding = EncodingWord(format);
+    if (encoding.empty())
+        return kind;
+    return Message(HX_TR("Status", "%1 %2")).Arg(std::move(kind)).Arg(encoding);
 }
 
 }  // namespace
@@ -203,7 +212,7 @@ std::vector<format::Finding> ImageFindings(const format::Layout& imageLayout, st
     return own;
 }
 
-std::array<std::string, kStatusPanelCount> ImageStatusTexts(std::string_view fileName, const CDib& dib,
+StatusLine ImageStatusTexts(std::string_view fileName, const CDib& dib,
                                                             const ShownImage& image)
 {
     if (!image.ownFields) {
@@ -212,26 +221,34 @@ std::array<std::string, kStatusPanelCount> ImageStatusTexts(std::string_view fil
     }
     const format::BitmapFormat& bitmap = image.format;
     const format::FileKind kind = image.kind;
-    std::string word;
+    Message word;
     switch (kind) {
-    case format::FileKind::BitmapArray: word = "OS/2 array"; break;
-    case format::FileKind::Icon:
-    case format::FileKind::Cursor:
-    case format::FileKind::Headerless: word = std::string(format::FileKindName(kind)); break;
-    case format::FileKind::Bitmap: word = bitmap.version == format::HeaderVersion::Core ? "OS/2 1.x" : "OS/2 2.x"; break;
+    case format::FileKind::BitmapArray: word = HX_TR("Status", "OS/2 array"); break;
+    case format::FileKind::Icon: word = HX_TR("Status", "icon"); break;
+    case format::FileKind::Cursor: word = HX_TR("Status", "cursor"); break;
+    case format::FileKind::Headerless: word = HX_TR("Status", "headerless DIB"); break;
+    case format::FileKind::Bitmap:
+        word = Message::Verbatim(bitmap.version == format::HeaderVersion::Core ? "OS/2 1.x" : "OS/2 2.x");
+        break;
     }
     if (image.count > 1 || kind == format::FileKind::BitmapArray || IconKind(kind))
-        word += " " + std::to_string(image.index + 1) + "/" + std::to_string(image.count);
-    return StatusTexts(fileName, SizeText(bitmap), word + EncodingWord(bitmap));
+        word = Message(HX_TR("Status", "%1 %2/%3"))
+                   .Arg(std::move(word))
+                   .Arg(std::to_string(image.index + 1))
+                   .Arg(std::to_string(image.count));
+    return StatusTexts(fileName, SizeText(bitmap), WithEncoding(std::move(word), bitmap));
 }
 
-std::vector<std::string> ImageListLines(format::Bytes file, std::size_t count)
+std::vector<Message> ImageListLines(format::Bytes file, std::size_t count)
 {
-    std::vector<std::string> lines;
+    std::vector<Message> lines;
     for (std::size_t index = 0; index < count; ++index) {
         const format::BitmapFormat bitmap = format::ReadImageLayout(file, index).format;
-        lines.push_back(std::to_string(index + 1) + ": " + SizeText(bitmap) + ", " +
-                        format::Counted(bitmap.bitCount, "bit", "bits") + EncodingWord(bitmap));
+        lines.push_back(WithEncoding(Message(HX_TR_N("Status", "%1: %2, %n bit(s)"))
+                                         .Arg(std::to_string(index + 1))
+                                         .Arg(SizeText(bitmap))
+                                         .Count(bitmap.bitCount),
+                                     bitmap));
     }
     return lines;
 }
@@ -256,15 +273,16 @@ CellFindings OwnCellFindings(std::span<const format::Finding> findings, const Ta
     return cell;
 }
 
-std::string OwnCellText(const format::Layout& layout, const CellFindings& findings, const TableRow& row)
+Message OwnCellText(const format::Layout& layout, const CellFindings& findings, const TableRow& row)
 {
-    std::string text = OffsetLine(row.bytes.offset);
+    TipLines lines;
+    lines.Add(OffsetLine(row.bytes.offset));
     const format::ByteDescription what = format::DescribeByte(layout, row.bytes.offset);
     if (what.element != nullptr && what.field != nullptr)
-        text += "\n" + FieldLine(*what.element, *what.field);
-    for (const std::string& line : findings.lines)
-        text += "\n" + line;
-    return text;
+        lines.Add(FieldLine(*what.element, *what.field));
+    for (const Message& line : findings.lines)
+        lines.Add(line);
+    return lines.Take();
 }
 
 }  // namespace hexlume

@@ -56,11 +56,10 @@ std::vector<format::Finding> ImageFindings(const format::Layout& imageLayout, st
 // The status panels: the base's texts, or for a file shown by its own fields the image's size as
 // its header stores it (an icon image's picture, not its mask) and its kind ("OS/2 1.x",
 // "OS/2 2.x RLE8", "OS/2 array 2/3", "icon 1/4 PNG", "headerless DIB").
-std::array<std::string, kStatusPanelCount> ImageStatusTexts(std::string_view fileName, const CDib& dib,
-                                                            const ShownImage& image);
+StatusLine ImageStatusTexts(std::string_view fileName, const CDib& dib, const ShownImage& image);
 
 // A line for each of the file's `count` images, for the menu that chooses one: "2: 32×32, 4 bits".
-std::vector<std::string> ImageListLines(format::Bytes file, std::size_t count);
+std::vector<Message> ImageListLines(format::Bytes file, std::size_t count);
 
 // The row of a table holding the file's byte at `offset`.
 std::optional<std::size_t> TableRowAt(std::span<const TableRow> rows, std::uint64_t offset);
@@ -68,6 +67,6 @@ std::optional<std::size_t> TableRowAt(std::span<const TableRow> rows, std::uint6
 // A value cell of a file shown by its own fields, in the dump tooltips' words: the offset, the
 // field, and every finding on its bytes; with the heaviest of those findings.
 CellFindings OwnCellFindings(std::span<const format::Finding> findings, const TableRow& row);
-std::string OwnCellText(const format::Layout& layout, const CellFindings& findings, const TableRow& row);
+Message OwnCellText(const format::Layout& layout, const CellFindings& findings, const TableRow& row);
 
 }  // namespace hexlume

@@ -4,21 +4,27 @@
 
 namespace hexlume {
 
-std::array<std::string, kStatusPanelCount> StatusTexts(std::string_view fileName, std::uint16_t bfType,
-                                                       std::int32_t width, std::int32_t height)
+StatusLine StatusTexts(std::string_view fileName, std::uint16_t bfType, std::int32_t width, std::int32_t height)
 {
-    const std::string_view typeWord = bfType == kBitmapSignature ? "Bmp" : "Unknown";
-    return StatusTexts(fileName, std::to_string(width) + "×" + std::to_string(height), typeWord);
+    Message typeWord = bfType == kBitmapSignature ? Message::Verbatim("Bmp") : Message(HX_TR("Status", "Unknown"));
+    return StatusTexts(fileName, std::to_string(width) + "×" + std::to_string(height), std::move(typeWord));
 }
 
-std::array<std::string, kStatusPanelCount> StatusTexts(std::string_view fileName, std::string_view sizeText,
-                                                       std::string_view typeWord)
+StatusLine StatusTexts(std::string_view fileName, std::string_view sizeText, Message typeWord)
 {
     return {
-        std::string(kStatusCaptions[0]) + ":" + std::string(fileName),
-        std::string(kStatusCaptions[1]) + ":" + std::string(sizeText),
-        std::string(kStatusCaptions[2]) + ":" + std::string(typeWord),
+        Message(HX_TR("Status", "图像名称:%1")).Arg(fileName),
+        Message(HX_TR("Status", "图像大小:%1")).Arg(sizeText),
+        Message(HX_TR("Status", "图像类型:%1")).Arg(std::move(typeWord)),
     };
+}
+
+std::array<std::string, kStatusPanelCount> StatusEnglish(const StatusLine& panels)
+{
+    std::array<std::string, kStatusPanelCount> said;
+    for (std::size_t panel = 0; panel < said.size(); ++panel)
+        said[panel] = panels[panel].English();
+    return said;
 }
 
 int StatusPanelWidth(int barWidth, int panelCount)

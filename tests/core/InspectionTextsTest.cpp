@@ -24,7 +24,7 @@ struct Inspected {
     }
     std::string Tip(std::size_t memo, std::uint64_t offset, std::optional<std::uint8_t> shown = std::nullopt) const
     {
-        return ByteTooltipText(layout, findings, bytes, memo, offset, shown.value_or(bytes[offset]));
+        return ByteTooltipText(layout, findings, bytes, memo, offset, shown.value_or(bytes[offset])).English();
     }
     std::vector<std::uint8_t> bytes;
     format::Layout layout;
@@ -57,7 +57,7 @@ TEST(ByteTooltip, HeaderFieldsByTheirOwnVersionsNames)
     const Inspected inspected(BuildBitmap(v5));
     const std::string width = inspected.Tip(kInfoHeaderMemo, 18);
     EXPECT_NE(width.find("BITMAPV5HEADER, bV5Width (LONG"), std::string::npos) << width;
-    const std::string note = HeaderSizeNote(inspected.layout);
+    const std::string note = HeaderSizeNote(inspected.layout).English();
     EXPECT_NE(note.find("BITMAPV5HEADER, 124 bytes."), std::string::npos) << note;
     EXPECT_NE(note.find("bV5CSType = "), std::string::npos) << note;
     EXPECT_NE(note.find("LCS_sRGB"), std::string::npos) << note;
@@ -183,7 +183,7 @@ TEST(PixelLine, NamesASingleBitAndSaysWhereAnEmbeddedStreamsPixelIsCoded)
 {
     const std::vector<std::uint8_t> oneBit = BuildBitmap({.width = 8, .height = 1, .bitCount = 1, .clrUsed = 2,
                                                           .palette = CountingBytes(8), .pixels = {0x10, 0, 0, 0}});
-    const std::string bit = PixelStatusText(oneBit, format::ReadBitmapFormat(oneBit), 3, 0, false);
+    const std::string bit = PixelStatusText(oneBit, format::ReadBitmapFormat(oneBit), 3, 0, false).English();
     EXPECT_TRUE(bit.ends_with("\nHeld by the byte at offset 0x3E (62), bit 3 (0 = most significant)")) << bit;
 
     const std::vector<std::uint8_t> jpeg = BuildBitmap({.width = 3, .height = 2, .bitCount = 0, .compression = 4,
@@ -219,7 +219,7 @@ TEST(HeaderCellText, TheRowsBytesInTheByteTooltipsWordsWithTheirFindings)
     const HeaderCell row{.infoHeader = true, .row = 3};
     std::vector<std::uint8_t> table(planes.bytes.begin() + 14, planes.bytes.begin() + 54);  // as the table reads it
     const HeaderCellFindings planeCells = FindingsByCell(planes.findings);
-    const std::string cell = HeaderCellText(planes.layout, planes.bytes, table, planeCells, row);
+    const std::string cell = HeaderCellText(planes.layout, planes.bytes, table, planeCells, row).English();
     EXPECT_NE(cell.find("Offset 0x0000001A (26)\nBITMAPINFOHEADER, biPlanes (WORD, bytes 26–27) = 2 (0x0002)"),
               std::string::npos) << cell;
     // The finding in the very words the field's bytes give it in the dump.
@@ -230,7 +230,8 @@ TEST(HeaderCellText, TheRowsBytesInTheByteTooltipsWordsWithTheirFindings)
     EXPECT_EQ(cell.find("The table shows"), std::string::npos) << cell;
     // A value the window fills in where the file stores 0 is told apart from the file's.
     table[20] = 0x20;  // biSizeImage
-    const std::string image = HeaderCellText(planes.layout, planes.bytes, table, planeCells, {.infoHeader = true, .row = 6});
+    const std::string image =
+        HeaderCellText(planes.layout, planes.bytes, table, planeCells, {.infoHeader = true, .row = 6}).English();
     EXPECT_NE(image.find("\nThe table shows 32 (0x20) here, the value the window derives; the file holds 0."),
               std::string::npos) << image;
 
@@ -242,10 +243,12 @@ TEST(HeaderCellText, TheRowsBytesInTheByteTooltipsWordsWithTheirFindings)
                                       .palette = CountingBytes(740), .pixels = std::vector<std::uint8_t>(8)}));
     const HeaderCellFindings cells = FindingsByCell(core.findings);
     const std::span<const std::uint8_t> coreTable(core.bytes.data() + 14, 40);
-    const std::string width = HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 1});
+    const std::string width =
+        HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 1}).English();
     EXPECT_NE(width.find("\nBITMAPCOREHEADER, bcWidth (WORD, bytes 18–19) = 2 (0x0002)"), std::string::npos) << width;
     EXPECT_NE(width.find("\nBITMAPCOREHEADER, bcHeight (WORD, bytes 20–21) = 2 (0x0002)"), std::string::npos) << width;
-    const std::string plane = HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 3});
+    const std::string plane =
+        HeaderCellText(core.layout, core.bytes, coreTable, cells, {.infoHeader = true, .row = 3}).English();
     EXPECT_NE(plane.find("colour table, entry 0"), std::string::npos) << plane;
 }
 

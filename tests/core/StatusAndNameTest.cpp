@@ -12,9 +12,10 @@ using Status = std::array<std::string, kStatusPanelCount>;
 
 TEST(StatusTexts, NameSizeAndType)
 {
-    EXPECT_EQ(StatusTexts("flower.bmp", 0x4D42, 100, 100),
+    EXPECT_EQ(StatusEnglish(StatusTexts("flower.bmp", 0x4D42, 100, 100)),
               (Status{"图像名称:flower.bmp", "图像大小:100×100", "图像类型:Bmp"}));
-    EXPECT_EQ(StatusTexts("x", 0x4142, 100, -100), (Status{"图像名称:x", "图像大小:100×-100", "图像类型:Unknown"}));
+    EXPECT_EQ(StatusEnglish(StatusTexts("x", 0x4142, 100, -100)),
+              (Status{"图像名称:x", "图像大小:100×-100", "图像类型:Unknown"}));
     EXPECT_EQ(StatusTexts("", 0x424D, std::numeric_limits<std::int32_t>::min(), 0)[1],
               "图像大小:-2147483648×0");
     EXPECT_EQ(StatusTexts("", 0x424D, 1, 1)[2], "图像类型:Unknown");

@@ -132,7 +132,7 @@ TEST_F(InspectionTest, TheBadgeCountsTheFileAsTheCheckerDoesAndTheListSaysTheDum
     for (std::size_t alpha = 3; alpha < fields.pixels.size(); alpha += 4)
         fields.pixels[alpha] = 0;  // no bits outside the masks
     const std::vector<std::uint8_t> bytes = BuildBitmap(fields);
-    const std::string checked = FindingCountsText(CountFindings(format::Inspect(bytes).findings));
+    const std::string checked = FindingCountsText(CountFindings(format::Inspect(bytes).findings)).English();
     ASSERT_EQ(checked, "No findings") << "the file this test needs";
     Open(WritePicture("clean.bmp", bytes));
     EXPECT_EQ(Child<QWidget>("lblFindings")->accessibleName(), QString::fromStdString(checked));
