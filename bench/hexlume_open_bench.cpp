@@ -190,7 +190,7 @@ void RunPhases(const QString& path, const QSize& previewSize, int rounds)
         }));
         steps.push_back(Measure("preview (DrawPreview)", [&] { picture = DrawPreview(dib.FileBytes(), previewSize); }));
         if (picture.image.isNull())
-            throw std::runtime_error("no picture drawn: " + picture.reason.toStdString());
+            throw std::runtime_error("no picture drawn: " + picture.reason.English());
         steps.push_back(Measure("pixmap (fromImage)", [&] { preview = QPixmap::fromImage(picture.image); }));
     }
 

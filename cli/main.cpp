@@ -132,7 +132,7 @@ int WritePicture(const CDib& dib, const DumpArguments& arguments)
         return Fail(arguments.file, reason);
     const DrawnPicture picture = DrawPicture(dib.FileBytes(), layout, *size);
     if (picture.image.isNull())
-        return Fail(arguments.file, picture.reason.toStdString());
+        return Fail(arguments.file, picture.reason.English());
     if (!picture.image.save(QFile::decodeName(arguments.output->c_str()), "PNG"))
         return Fail(*arguments.output, "cannot write the picture");
     return kExitOk;
@@ -147,7 +147,7 @@ int WriteImagePicture(format::Bytes file, const format::BitmapFormat& image, con
     const QSize size = arguments.size.value_or(QSize(static_cast<int>(image.columns), static_cast<int>(image.rows)));
     const DrawnPicture picture = DrawPicture(file, image, size);
     if (picture.image.isNull())
-        return Fail(arguments.file, picture.reason.toStdString());
+        return Fail(arguments.file, picture.reason.English());
     if (!picture.image.save(QFile::decodeName(arguments.output->c_str()), "PNG"))
         return Fail(*arguments.output, "cannot write the picture");
     return kExitOk;
@@ -170,7 +170,7 @@ int ShowImage(const DumpArguments& arguments, format::Bytes file, const format::
     if (drawn.decodeError.empty()) {
         const DrawnPicture picture = DrawPicture(file, inspected.layout.format, kPreviewSize);
         drawn.decodable = !picture.image.isNull();
-        drawn.decodeError = picture.reason.toStdString();
+        drawn.decodeError = picture.reason.English();
     }
     return WriteImageReport(arguments.file, inspected, drawn, arguments.command == Command::Json, stdout)
                ? kExitOk
@@ -199,7 +199,7 @@ int ShowFile(const DumpArguments& arguments)
     const OpenedFile opened{.path = arguments.file,
                             .dib = dib,
                             .decodable = !picture.image.isNull(),
-                            .decodeError = picture.reason.toStdString()};
+                            .decodeError = picture.reason.English()};
     const bool written =
         arguments.command == Command::Json ? WriteJsonReport(opened, stdout) : WriteTextReport(opened, stdout);
     return written ? kExitOk : Fail("<stdout>", "cannot write the output");

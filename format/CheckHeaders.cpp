@@ -155,7 +155,7 @@ struct HeaderCheck : Part {
                               Message(HX_TR("Findings", "%1 is %2: %3"))
                                   .Arg(name)
                                   .Arg(std::to_string(bits))
-                                  .Arg(verdict.rareNote));
+                                  .Arg(verdict.rareNoteSaid));
             return true;
         }
         if (verdict.support == Support::Yes)
@@ -192,12 +192,12 @@ struct HeaderCheck : Part {
             return false;
         }
         const std::uint16_t bits = m_format.bitCount;
-        const std::string needs = EncodingNeeds(encoding, bits);
-        if (needs.empty())
+        Message needs = say::EncodingNeeds(encoding, bits);
+        if (needs.Empty())
             return true;
         m_list.AddOnField(Severity::Error, FindingCode::CompressionMismatch, FieldId::Compression,
                           Message(HX_TR("Findings", "%1 bits per pixel; %2 is %3."))
-                              .Arg(needs)
+                              .Arg(std::move(needs))
                               .Arg(m_list.NameOf(FieldId::BitCount))
                               .Number(bits));
         return false;

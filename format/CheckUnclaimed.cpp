@@ -87,7 +87,7 @@ struct UnclaimedCheck : Part {
         Message files;
         for (std::size_t i = 0; i < search.first.size(); ++i) {
             Message file = Message(HX_TR("Findings", "%1 at offset %2"))
-                               .Arg(search.first[i].name)
+                               .Arg(search.first[i].title)
                                .Number(search.first[i].offset);
             const bool last = i + 1 == search.first.size();
             files = i == 0 ? std::move(file)

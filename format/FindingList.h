@@ -15,19 +15,9 @@ public:
 
     void Add(Severity severity, FindingCode code, std::uint64_t offset, std::uint64_t length,
              Message message, std::string field = {});
-    // Words not yet kept as a template: said as they are in every language.
-    void Add(Severity severity, FindingCode code, std::uint64_t offset, std::uint64_t length, std::string message,
-             std::string field = {})
-    {
-        Add(severity, code, offset, length, Message::Verbatim(std::move(message)), std::move(field));
-    }
     // A finding about the header field `id`: placed on that field, named by it. A field the
     // header is too short to hold is placed where its version would keep it.
     void AddOnField(Severity severity, FindingCode code, FieldId id, Message message);
-    void AddOnField(Severity severity, FindingCode code, FieldId id, std::string message)
-    {
-        AddOnField(severity, code, id, Message::Verbatim(std::move(message)));
-    }
 
     // The name the file's header version gives the field ("biBitCount"), or "".
     std::string NameOf(FieldId id) const;

@@ -116,7 +116,7 @@ void FindingsWindow::ShowFindings(const QString& fileName, std::vector<format::F
     QList<QTreeWidgetItem*> rows;
     for (const std::size_t index : FindingsListOrder(m_findings)) {
         const format::Finding& finding = m_findings[index];
-        auto* row = new QTreeWidgetItem({FromUtf8(format::SeverityName(finding.severity)), FromUtf8(format::CodeName(finding.code)),
+        auto* row = new QTreeWidgetItem({Say(format::SeverityWord(finding.severity)), FromUtf8(format::CodeName(finding.code)),
                                          FromUtf8(format::HexNumber(finding.offset)),
                                          index < where.size() ? FromUtf8(where[index]) : QString(), QString(),
                                          Say(finding.message)});

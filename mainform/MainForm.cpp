@@ -453,7 +453,7 @@ void TMainForm::ShowPreview()
     if (picture.image.isNull()) {
         ui->imgRevView->setWordWrap(true);
         ui->imgRevView->setAlignment(Qt::AlignCenter);
-        ui->imgRevView->setText(picture.reason);
+        ui->imgRevView->setText(Say(picture.reason));
     } else {
         ui->imgRevView->setPixmap(QPixmap::fromImage(picture.image));
     }

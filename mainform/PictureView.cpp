@@ -89,7 +89,7 @@ void PictureView::SetFile(format::Bytes file, const format::BitmapFormat& format
                          std::max(1, static_cast<int>(std::lround(static_cast<double>(m_format.rows) * shrink))));
         const DrawnPicture drawn = DrawPreview(file, m_format, size);
         m_embedded = drawn.image;
-        m_reason = drawn.reason;
+        m_reason = Say(drawn.reason);
         if (m_embedded.isNull()) {
             update();
             return;

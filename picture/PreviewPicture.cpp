@@ -58,9 +58,9 @@ DrawnPicture ReadEmbedded(format::Bytes stream, format::PixelEncoding encoding, 
     DrawnPicture drawn;
     QImage image;
     if (!reader.read(&image)) {
-        drawn.reason = QStringLiteral("the embedded %1 stream: %2")
-                           .arg(encoding == format::PixelEncoding::Jpeg ? QStringLiteral("JPEG") : QStringLiteral("PNG"),
-                                reader.errorString());
+        drawn.reason = Message(HX_TR("Decoder", "the embedded %1 stream: %2"))
+                           .Arg(encoding == format::PixelEncoding::Jpeg ? "JPEG" : "PNG")
+                           .Arg(reader.errorString().toStdString());
         return drawn;
     }
     drawn.image = image.convertToFormat(QImage::Format_ARGB32);
@@ -108,7 +108,7 @@ DrawnPicture DrawPicture(format::Bytes file, const format::BitmapFormat& layout,
         return ReadEmbedded(format::PresentBytes(file, result.embedded), result.embeddedEncoding, size);
     case format::DecodeOutcome::NoPicture: break;
     }
-    return {.image = {}, .reason = QString::fromStdString(result.reason.English()), .marks = {}};
+    return {.image = {}, .reason = result.reason, .marks = {}};
 }
 
 DrawnPicture DrawPreview(format::Bytes file, QSize size)
@@ -142,7 +142,7 @@ DrawnPicture DrawRegion(format::Bytes file, const format::BitmapFormat& format, 
         format::DecodePictureRegion(file, format, region, static_cast<std::uint32_t>(size.width()),
                                     static_cast<std::uint32_t>(size.height()), alphaUsed);
     if (result.outcome != format::DecodeOutcome::Drawn)
-        return {.image = {}, .reason = QString::fromStdString(result.reason.English()), .marks = {}};
+        return {.image = {}, .reason = result.reason, .marks = {}};
     DrawnPicture drawn = ToImage(result);
     if (drawn.marks.transparent)
         PutOverBackdrop(drawn.image);

@@ -2,6 +2,7 @@
 
 #include "format/BitmapFormat.h"
 #include "format/Decoder.h"
+#include "primitives/Message.h"
 
 #include <QImage>
 #include <QRgb>
@@ -21,7 +22,7 @@ struct PictureMarks {
 
 struct DrawnPicture {
     QImage image;    // Format_ARGB32; null when no picture exists
-    QString reason;  // why, when it does not
+    Message reason;  // why, when it does not
     PictureMarks marks;
 };
 

@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "picture/PreviewPicture.h"
+#include "widgets/Translation.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -38,7 +39,7 @@ void ShowPreviewOf(QLabel* preview, const QString& path)
         return;
     const DrawnPicture drawn = DrawFitted(format::Bytes(bytes, static_cast<std::size_t>(file.size())), kPreviewSize);
     if (drawn.image.isNull())
-        preview->setText(drawn.reason);
+        preview->setText(Say(drawn.reason));
     else
         preview->setPixmap(QPixmap::fromImage(drawn.image));
 }

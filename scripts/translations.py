@@ -19,6 +19,19 @@ import xml.etree.ElementTree as ET
 HAN = re.compile(r'[\u4e00-\u9fff]')
 
 
+def text_of(element):
+    """An element's text as written, with the control characters lupdate stores as <byte value="xd"/>."""
+    if element is None:
+        return ''
+    text = element.text or ''
+    for child in element:
+        if child.tag == 'byte':
+            value = child.get('value', '')
+            text += chr(int(value[1:], 16) if value.startswith('x') else int(value))
+        text += child.tail or ''
+    return text
+
+
 def english_form(text, one):
     """"(s)" and "(one|many)" resolved, as the program's own English does."""
     def pick(match):
@@ -63,7 +76,7 @@ def fill(path):
     for message in root.iter('message'):
         if not unfinished(message):
             continue
-        source = message.findtext('source')
+        source = text_of(message.find('source'))
         if english == bool(HAN.search(source)):
             continue
         if message.get('numerus') == 'yes':
@@ -85,7 +98,7 @@ def apply(path, batches):
     for context in tree.getroot().iter('context'):
         name = context.findtext('name')
         for message in context.iter('message'):
-            forms = known.get((name, message.findtext('source')))
+            forms = known.get((name, text_of(message.find('source'))))
             if forms:
                 set_translation(message, forms)
     tree.write(path, encoding='utf-8', xml_declaration=True)

@@ -74,7 +74,7 @@ EditTarget FieldRowTarget(const FieldRow& row)
     if (!row.fieldType)
         return Refused(Message(HX_TR("Editing", "The %1 is changed byte by byte in the dump")).Arg(row.name));
     if (!format::HoldsOneNumber(*row.fieldType))
-        return Refused(Message::Verbatim(format::FieldRangeText(row.name.English(), *row.fieldType)));
+        return Refused(format::say::FieldRange(row.name.English(), *row.fieldType));
     if (row.size < format::TypeSize(*row.fieldType))
         return Refused(PastTheEnd(row.name.English()));
     return Field(row.offset, row.name.English(), row.fieldType);

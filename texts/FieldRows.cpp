@@ -105,13 +105,13 @@ std::vector<FieldRow> EntryRows(const Element& table, const format::BitmapFormat
 
 FieldGroup GroupOf(const Element& element, const format::Layout& layout, format::Bytes file)
 {
-    FieldGroup group{.part = Placed(Message::Verbatim(element.name), element.offset, element.size), .rows = {}};
+    FieldGroup group{.part = Placed(format::ElementTitle(element), element.offset, element.size), .rows = {}};
     for (const Field& field : element.fields)
         group.rows.push_back(FieldRowOf(element, field, file));
     if (element.kind == ElementKind::ColorTable)
         group.rows = EntryRows(element, layout.format, file);
     FieldRow& part = group.part;
-    part.tip = Message(HX_TR("Editing", "%1, %2")).Arg(element.name).Arg(format::say::ByteRange(element.offset, element.size));
+    part.tip = Message(HX_TR("Editing", "%1, %2")).Arg(format::ElementTitle(element)).Arg(format::say::ByteRange(element.offset, element.size));
     if (element.claimed > element.size) {
         part.meaning = Message(HX_TR("Editing", "cut off by the end of the file: the headers claim %1"))
                            .Arg(format::say::Bytes(element.claimed));

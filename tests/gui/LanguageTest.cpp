@@ -122,6 +122,8 @@ const std::set<QString>& KeptEnglish()
         QStringLiteral("Ctrl"), QStringLiteral("Shift"), QStringLiteral("Alt"), QStringLiteral("Home"),
         QStringLiteral("End"), QStringLiteral("Enter"), QStringLiteral("Escape"), QStringLiteral("Esc"),
         QStringLiteral("PgUp"), QStringLiteral("PgDown"),
+        // A unit Chinese writes as English does.
+        QStringLiteral("dpi"),
         // The opened file's name.
         QStringLiteral("damaged"), QStringLiteral("bmp")};
     return kept;
@@ -146,8 +148,10 @@ QStringList Foreign(const QString& text, Language language)
         for (const QRegularExpressionMatch& match : han.globalMatch(text))
             foreign << match.captured();
     } else {
+        // Addresses (the help window's web page and mail) are no words of either language.
+        static const QRegularExpression address(QStringLiteral("\\S+@\\S+|https?://\\S+"));
         static const QRegularExpression token(QStringLiteral("[A-Za-z0-9_]+(-[A-Za-z0-9_]+)*"));
-        for (const QRegularExpressionMatch& match : token.globalMatch(text))
+        for (const QRegularExpressionMatch& match : token.globalMatch(QString(text).remove(address)))
             if (IsEnglishWord(match.captured()))
                 foreign << match.captured();
     }

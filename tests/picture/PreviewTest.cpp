@@ -109,7 +109,7 @@ TEST(Preview, FittedDrawingKeepsProportionsStandInsAndReasons)
     const DrawnPicture reasoned = DrawFitted(format::Bytes(noPixelFormat), QSize(160, 160));
     EXPECT_TRUE(reasoned.image.isNull());
     EXPECT_EQ(reasoned.reason, DrawPreview(format::Bytes(noPixelFormat), QSize(160, 160)).reason);
-    EXPECT_FALSE(reasoned.reason.isEmpty());
+    EXPECT_FALSE(reasoned.reason.Empty());
 }
 
 }  // namespace
