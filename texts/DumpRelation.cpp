@@ -116,19 +116,19 @@ private:
             message = Message(HX_TR("Dump", "The pixel-data memo starts %1 before %2 because those %1 are the %3."))
                           .Arg(format::say::Bytes(shown.size))
                           .Arg(m_list.NameOf(FieldId::PixelOffset))
-                          .Arg(element.name);
+                          .Arg(format::ElementTitle(element));
         else if (shown.size < bytes.size)
             message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3 (%4 of its %5)."))
                           .Arg(MemoWord(memo.name))
                           .Arg(RangeText(shown))
-                          .Arg(element.name)
+                          .Arg(format::ElementTitle(element))
                           .Arg(format::say::Bytes(shown.size))
                           .Number(bytes.size);
         else
             message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3."))
                           .Arg(MemoWord(memo.name))
                           .Arg(RangeText(shown))
-                          .Arg(element.name);
+                          .Arg(format::ElementTitle(element));
         m_list.Add(Severity::Note, FindingCode::DumpShowsOtherPart, shown.offset, shown.size, message);
     }
 
@@ -146,19 +146,19 @@ private:
                                                         "after them appear in no memo.")
                                         : HX_TR("Dump", "The info-header memo shows 40 of the %1's %2 bytes; the %3 "
                                                         "after them appear in no memo."))
-                          .Arg(element.name)
+                          .Arg(format::ElementTitle(element))
                           .Number(bytes.size)
                           .Number(hidden);
         else if (hidden == bytes.size)
             message = Message(ElementNameIsPlural(element.kind) ? HX_TR("Dump", "The %1 (%2) appear in no memo.")
                                                                 : HX_TR("Dump", "The %1 (%2) appears in no memo."))
-                          .Arg(element.name)
+                          .Arg(format::ElementTitle(element))
                           .Arg(RangeText(bytes));
         else
             message = Message(endsWithS ? HX_TR("Dump", "%1 of the %2' %3 appear in no memo, the first at offset %4.")
                                         : HX_TR("Dump", "%1 of the %2's %3 appear in no memo, the first at offset %4."))
                           .Number(hidden)
-                          .Arg(element.name)
+                          .Arg(format::ElementTitle(element))
                           .Arg(format::say::Bytes(bytes.size))
                           .Number(first);
         m_list.Add(Severity::Note, FindingCode::DumpHidesBytes, first, hidden, message);

@@ -4,6 +4,7 @@
 #include "HeaderTexts.h"
 #include "HexText.h"
 #include "RegionText.h"
+#include "format/BitPlanes.h"
 #include "format/ByteDescription.h"
 #include "format/FieldValue.h"
 #include "format/Huffman1D.h"
@@ -41,22 +42,6 @@ Message MemoRegionName(std::size_t memo)
     case kPaletteMemo: return HX_TR("Inspection", "palette");
     default: return HX_TR("Inspection", "pixel data");
     }
-}
-
-// A colour channel's word, as the byte descriptions name it ("blue", "reserved").
-Message ChannelWord(std::string_view name)
-{
-    if (name == "red")
-        return HX_TR("Inspection", "red");
-    if (name == "green")
-        return HX_TR("Inspection", "green");
-    if (name == "blue")
-        return HX_TR("Inspection", "blue");
-    if (name == "alpha")
-        return HX_TR("Inspection", "alpha");
-    if (name == "reserved")
-        return HX_TR("Inspection", "reserved");
-    return Message::Verbatim(std::string(name));
 }
 
 // "a: b": what follows the colon tells more of what comes before it.
@@ -138,7 +123,7 @@ Message FieldLine(const Element& element, const Field& field, std::optional<std:
 {
     Message place = byteInField ? Message(HX_TR("Inspection", "%1, %2 (%3, bytes %4–%5; byte %6 of %7)"))
                                 : Message(HX_TR("Inspection", "%1, %2 (%3, bytes %4–%5)"));
-    place.Arg(element.name)
+    place.Arg(format::ElementTitle(element))
         .Arg(field.name)
         .Arg(format::TypeName(field.type))
         .Arg(std::to_string(field.offset))
@@ -180,7 +165,7 @@ Message EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOf
     std::vector<Message> channels;
     for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
         channels.push_back(Message(HX_TR("Inspection", "%1 %2"))
-                               .Arg(ChannelWord(format::kColorEntryChannels[channel]))
+                               .Arg(format::kColorEntryChannelTitles[channel])
                                .Arg(HexNumber(file[entryOffset + channel], 2)));
     return Message(HX_TR("Inspection", "entry %1 (%2)")).Number(entry).Arg(CommaList(std::move(channels)));
 }
@@ -210,12 +195,14 @@ Message PixelValueText(const format::PixelValue& value, const format::BitmapForm
 // "feeds red", "feeds green and blue", "feeds no channel (bits outside the masks)".
 Message FeedsText(const format::ChannelSet& channels)
 {
-    const std::pair<bool, std::string_view> named[] = {
-        {channels.red, "red"}, {channels.green, "green"}, {channels.blue, "blue"}, {channels.alpha, "alpha"}};
+    const std::pair<bool, format::PixelChannel> named[] = {{channels.red, format::PixelChannel::Red},
+                                                           {channels.green, format::PixelChannel::Green},
+                                                           {channels.blue, format::PixelChannel::Blue},
+                                                           {channels.alpha, format::PixelChannel::Alpha}};
     std::vector<Message> fed;
-    for (const auto& [feeds, name] : named)
+    for (const auto& [feeds, channel] : named)
         if (feeds)
-            fed.push_back(ChannelWord(name));
+            fed.push_back(format::SayChannel(channel));
     if (fed.empty())
         return HX_TR("Inspection", "feeds no channel (bits outside the masks)");
     return Message(HX_TR("Inspection", "feeds %1")).Arg(ListOf(std::move(fed)));
@@ -235,7 +222,7 @@ Message HeldText(const format::BytePixels& held, const format::PixelValue& value
 
 Message ElementPlace(const Element& element, Message place)
 {
-    return Message(HX_TR("Inspection", "%1, %2")).Arg(element.name).Arg(std::move(place));
+    return Message(HX_TR("Inspection", "%1, %2")).Arg(format::ElementTitle(element)).Arg(std::move(place));
 }
 
 Message UncompressedPixelLine(const Element& element, const format::BitmapFormat& bitmap, format::Bytes file,
@@ -378,14 +365,14 @@ Message PartLine(const format::Layout& layout, format::Bytes file, const format:
     if (what.paletteEntry) {
         const std::uint64_t entryOffset = element.offset + *what.paletteEntry * bitmap.colorEntrySize;
         return Message(HX_TR("Inspection", "%1, %2: this byte is %3"))
-            .Arg(element.name)
+            .Arg(format::ElementTitle(element))
             .Arg(EntryText(file, *what.paletteEntry, entryOffset, bitmap.colorEntrySize))
-            .Arg(ChannelWord(what.channel));
+            .Arg(what.channelTitle);
     }
     if (what.pixelRow) {
         if (what.rowPadding)
             return Message(HX_TR("Inspection", "%1, row %2 as shown (stored row %3): padding to the row's 32-bit end"))
-                .Arg(element.name)
+                .Arg(format::ElementTitle(element))
                 .Number(*what.pixelRow)
                 .Number(what.storedRow);
         return UncompressedPixelLine(element, bitmap, file, what, offset);
@@ -393,7 +380,7 @@ Message PartLine(const format::Layout& layout, format::Bytes file, const format:
     if (rle)
         return RleLine(element, bitmap, *rle);
     return Message(HX_TR("Inspection", "%1: byte %2 of %3"))
-        .Arg(element.name)
+        .Arg(format::ElementTitle(element))
         .Number(offset - element.offset)
         .Number(element.size);
 }
@@ -412,7 +399,7 @@ Message DumpLine(const format::Layout& layout, format::Bytes file, const Element
     if (kind != kMemoElements[memo])
         return Message(HX_TR("Inspection", "The dump shows this byte as %1; it is really part of the %2."))
             .Arg(MemoRegionName(memo))
-            .Arg(element.name);
+            .Arg(format::ElementTitle(element));
     if (offset < file.size() && file[offset] != shownByte)
         return Message(HX_TR("Inspection", "The dump shows %1 here, the value the window derives; the file holds %2."))
             .Arg(ByteToHex(shownByte))

@@ -1129,26 +1129,6 @@
         <translation>pixel data</translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>red</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>green</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blue</translation>
-    </message>
-    <message>
-        <source>alpha</source>
-        <translation>alpha</translation>
-    </message>
-    <message>
-        <source>reserved</source>
-        <translation>reserved</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

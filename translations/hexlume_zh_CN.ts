@@ -1103,26 +1103,6 @@
         <translation>像素数据</translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>红</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>绿</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>蓝</translation>
-    </message>
-    <message>
-        <source>alpha</source>
-        <translation>Alpha</translation>
-    </message>
-    <message>
-        <source>reserved</source>
-        <translation>保留</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
