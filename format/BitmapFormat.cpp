@@ -184,7 +184,7 @@ std::string_view HeaderVersionName(HeaderVersion version)
     case HeaderVersion::V5: return "BITMAPV5HEADER";
     case HeaderVersion::Unknown: break;
     }
-    return UnknownHeader().Text();
+    return UnknownHeader().English();
 }
 
 namespace say {

@@ -19,7 +19,6 @@ void DescribeColorEntry(const BitmapFormat& format, std::uint64_t inTable, ByteD
 {
     description.paletteEntry = inTable / format.colorEntrySize;
     description.channel = kColorEntryChannels[inTable % format.colorEntrySize];
-    description.channelTitle = kColorEntryChannelTitles[inTable % format.colorEntrySize];
 }
 
 // Rows count from where the headers put the pixels: a broken file may place the data over an

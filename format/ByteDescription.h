@@ -13,11 +13,8 @@ namespace hexlume::format {
 
 // The bytes of a colour-table entry in file order (a core header's entries stop after red), as
 // the window says them, and in English.
-inline constexpr MessageTemplate kColorEntryChannelTitles[] = {
+inline constexpr MessageTemplate kColorEntryChannels[] = {
     HX_TR("Layout", "blue"), HX_TR("Layout", "green"), HX_TR("Layout", "red"), HX_TR("Layout", "reserved")};
-inline constexpr std::string_view kColorEntryChannels[] = {
-    kColorEntryChannelTitles[0].text, kColorEntryChannelTitles[1].text, kColorEntryChannelTitles[2].text,
-    kColorEntryChannelTitles[3].text};
 
 struct ByteDescription {
     const Element* element = nullptr;  // null: the offset lies in no element (past the end)
@@ -25,8 +22,7 @@ struct ByteDescription {
     std::uint64_t byteInField = 0;
     // Colour table: the entry and its channel ("blue", "green", "red", "reserved").
     std::optional<std::uint64_t> paletteEntry;
-    std::string_view channel;
-    MessageTemplate channelTitle{};  // the same, as the window says it
+    MessageTemplate channel{};
     // Uncompressed pixel data: the row as shown on screen (0 = top, whatever the stored order)
     // and as stored, and the first pixel the byte touches; a byte of a row's padding has a row
     // but no column.

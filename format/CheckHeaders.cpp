@@ -155,7 +155,7 @@ struct HeaderCheck : Part {
                               Message(HX_TR("Findings", "%1 is %2: %3"))
                                   .Arg(name)
                                   .Arg(std::to_string(bits))
-                                  .Arg(verdict.rareNoteSaid));
+                                  .Arg(verdict.rareNote));
             return true;
         }
         if (verdict.support == Support::Yes)

@@ -29,18 +29,6 @@ std::string ByteRangeText(std::uint64_t offset, std::uint64_t length)
     return say::ByteRange(offset, length).English();
 }
 
-std::string Capitalised(std::string text)
-{
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
-
-std::string BitRangeText(std::uint64_t first, std::uint64_t count)
-{
-    return say::BitRange(first, count).English();
-}
-
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow)
 {
     return say::Pixel(x, shownRow, storedRow).English();
@@ -49,11 +37,6 @@ std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t sto
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow)
 {
     return say::PixelSpan(firstX, lastX, shownRow, storedRow).English();
-}
-
-std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format)
-{
-    return say::StreamPlace(x, storedRow, format).English();
 }
 
 namespace say {

@@ -23,18 +23,12 @@ std::string ByteCount(std::uint64_t count);
 
 // "bytes 54 to 65": a range of the file by its first byte and length (at least 1).
 std::string ByteRangeText(std::uint64_t offset, std::uint64_t length);
-// "bits 5 to 10", or for one bit "bit 5": `count` bits (at least 1) from bit `first` on.
-std::string BitRangeText(std::uint64_t first, std::uint64_t count);
 
 // A pixel as every message names it: "pixel (3, 0)", y counted from the top as the picture is
 // shown, and the stored row after it where the two differ: "pixel (3, 0) (stored row 63)".
 std::string PixelText(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);
 // Pixels firstX to lastX of one row: "pixels (0, 2) to (7, 2) (stored row 61)".
 std::string PixelSpanText(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
-
-// Where an RLE stream stands, which may be past the picture's last row: a pixel while the row is
-// in the picture, else "stored row 70, past the picture".
-std::string StreamPlaceText(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
 
 // The same places and counts as messages, for texts the window says in the reader's language; the
 // functions above are their English.
@@ -43,14 +37,14 @@ Message Bytes(std::uint64_t count);                                     // "9 28
 Message Pixels(std::uint64_t count);                                    // "1 pixel", "8 pixels"
 Message Rows(std::uint64_t count);                                      // "1 row", "64 rows"
 Message ByteRange(std::uint64_t offset, std::uint64_t length);          // "bytes 54 to 65"
-Message BitRange(std::uint64_t first, std::uint64_t count);             // "bits 5 to 10"
+// "bits 5 to 10", or for one bit "bit 5": `count` bits (at least 1) from bit `first` on.
+Message BitRange(std::uint64_t first, std::uint64_t count);
 Message Pixel(std::uint64_t x, std::uint64_t shownRow, std::uint64_t storedRow);
 Message PixelSpan(std::uint64_t firstX, std::uint64_t lastX, std::uint64_t shownRow, std::uint64_t storedRow);
+// Where an RLE stream stands, which may be past the picture's last row: a pixel while the row is
+// in the picture, else "stored row 70, past the picture".
 Message StreamPlace(std::uint64_t x, std::uint64_t storedRow, const BitmapFormat& format);
 }  // namespace say
-
-// "pixel (3, 0)" → "Pixel (3, 0)": a place that starts a sentence.
-std::string Capitalised(std::string text);
 
 // A two-letter signature as stored, each letter shown only when printable: "BM", "B?".
 std::string SignatureText(std::uint64_t value);

@@ -172,8 +172,7 @@ BitCountVerdict JudgeBitCount(HeaderVersion version, std::uint16_t bitCount, Pix
     const Support support = os2 ? format->os2 : format->windows;
     const Support other = os2 ? format->windows : format->os2;
     return {.support = support,
-            .rareNote = format->rareNote.text != nullptr ? format->rareNote.text : std::string_view{},
-            .rareNoteSaid = format->rareNote.text != nullptr ? Message(format->rareNote) : Message{},
+            .rareNote = format->rareNote.text != nullptr ? Message(format->rareNote) : Message{},
             .otherFamilyRare = support == No && other == Rare};
 }
 

@@ -78,8 +78,7 @@ enum class Support { No, Yes, Rare };
 
 struct BitCountVerdict {
     Support support = Support::No;
-    std::string_view rareNote;  // why a rare one is rare: "2-bit pixels are Windows CE's only; …"
-    Message rareNoteSaid;       // the same, for the window
+    Message rareNote;  // why a rare one is rare: "2-bit pixels are Windows CE's only; …"
     bool otherFamilyRare = false;  // a No that the other family has as a rare format
 };
 

@@ -99,10 +99,6 @@ public:
     Message&& Capitalised() && { return std::move(Capitalised()); }
 
     bool Empty() const { return m_context == nullptr && !m_joined && m_text.empty(); }
-    const char* Context() const { return m_context; }
-    const std::string& Text() const { return m_text; }
-    std::optional<std::uint64_t> CountValue() const { return m_count; }
-    const std::vector<Message>& Args() const { return m_args; }
 
     // The message in English, as the command line prints it.
     std::string English() const { return Said({}); }

@@ -27,8 +27,14 @@ using format::Severity;
 // The window always shows a 40-byte info header.
 constexpr std::uint64_t kInfoMemoEnd = kFileHeaderBytes + kInfoHeaderSize;
 
+// The window's four memos, as the notes call them.
+constexpr MessageTemplate kFileHeaderMemo = HX_TR("Dump", "file-header memo");
+constexpr MessageTemplate kInfoHeaderMemo = HX_TR("Dump", "info-header memo");
+constexpr MessageTemplate kPaletteMemo = HX_TR("Dump", "palette memo");
+constexpr MessageTemplate kPixelDataMemo = HX_TR("Dump", "pixel-data memo");
+
 struct Memo {
-    std::string_view name;
+    const MessageTemplate* name;
     ByteRange bytes;
 };
 
@@ -48,33 +54,21 @@ Message RangeText(const ByteRange& range)
     return format::say::ByteRange(range.offset, range.size);
 }
 
-// What the notes call a memo.
-Message MemoWord(std::string_view memo)
-{
-    if (memo == "file-header memo")
-        return HX_TR("Dump", "file-header memo");
-    if (memo == "info-header memo")
-        return HX_TR("Dump", "info-header memo");
-    if (memo == "palette memo")
-        return HX_TR("Dump", "palette memo");
-    return HX_TR("Dump", "pixel-data memo");
-}
-
 // The memo that should show each kind of element; none for the parts the window has no memo for.
-std::string_view OwnMemo(ElementKind kind)
+const MessageTemplate* OwnMemo(ElementKind kind)
 {
     switch (kind) {
     // The headers that lead to an image go with its file header, an icon's mask with its pixels.
     case ElementKind::ArrayHeader:
     case ElementKind::IconDirectory:
     case ElementKind::IconEntry:
-    case ElementKind::FileHeader: return "file-header memo";
-    case ElementKind::InfoHeader: return "info-header memo";
-    case ElementKind::ColorTable: return "palette memo";
+    case ElementKind::FileHeader: return &kFileHeaderMemo;
+    case ElementKind::InfoHeader: return &kInfoHeaderMemo;
+    case ElementKind::ColorTable: return &kPaletteMemo;
     case ElementKind::AndMask:
     case ElementKind::PngStream:
-    case ElementKind::PixelData: return "pixel-data memo";
-    default: return {};
+    case ElementKind::PixelData: return &kPixelDataMemo;
+    default: return nullptr;
     }
 }
 
@@ -86,10 +80,10 @@ public:
         const auto clip = [size](std::uint64_t offset, std::uint64_t length) {
             return ByteRange{offset, length}.Within(size);
         };
-        m_memos = {Memo{"file-header memo", clip(dump.fileHeader.offset, dump.fileHeader.size)},
-                   Memo{"info-header memo", clip(dump.infoHeader.offset, dump.infoHeader.size)},
-                   Memo{"palette memo", clip(dump.paletteOffset, dump.paletteSize)},
-                   Memo{"pixel-data memo", clip(dump.dataOffset, dump.dataSize)}};
+        m_memos = {Memo{&kFileHeaderMemo, clip(dump.fileHeader.offset, dump.fileHeader.size)},
+                   Memo{&kInfoHeaderMemo, clip(dump.infoHeader.offset, dump.infoHeader.size)},
+                   Memo{&kPaletteMemo, clip(dump.paletteOffset, dump.paletteSize)},
+                   Memo{&kPixelDataMemo, clip(dump.dataOffset, dump.dataSize)}};
     }
 
     std::vector<Finding> Run()
@@ -112,21 +106,21 @@ private:
             return;
         const std::uint64_t offBits = m_layout.format.offBits;
         Message message;
-        if (memo.name == "pixel-data memo" && memo.bytes.offset == shown.offset && shown.End() == offBits)
+        if (memo.name == &kPixelDataMemo && memo.bytes.offset == shown.offset && shown.End() == offBits)
             message = Message(HX_TR("Dump", "The pixel-data memo starts %1 before %2 because those %1 are the %3."))
                           .Arg(format::say::Bytes(shown.size))
                           .Arg(m_list.NameOf(FieldId::PixelOffset))
                           .Arg(format::ElementTitle(element));
         else if (shown.size < bytes.size)
             message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3 (%4 of its %5)."))
-                          .Arg(MemoWord(memo.name))
+                          .Arg(*memo.name)
                           .Arg(RangeText(shown))
                           .Arg(format::ElementTitle(element))
                           .Arg(format::say::Bytes(shown.size))
                           .Number(bytes.size);
         else
             message = Message(HX_TR("Dump", "The %1 shows %2, which are the %3."))
-                          .Arg(MemoWord(memo.name))
+                          .Arg(*memo.name)
                           .Arg(RangeText(shown))
                           .Arg(format::ElementTitle(element));
         m_list.Add(Severity::Note, FindingCode::DumpShowsOtherPart, shown.offset, shown.size, message);

@@ -85,10 +85,11 @@ Message FirstFindingText(std::span<const Finding> findings)
     if (order.empty())
         return {};
     const Finding& first = findings[order.front()];
-    Message text = first.severity == Severity::Error     ? Message(HX_TR("Inspection", "error %1 at %2:\n%3"))
-                   : first.severity == Severity::Warning ? Message(HX_TR("Inspection", "warning %1 at %2:\n%3"))
-                                                         : Message(HX_TR("Inspection", "note %1 at %2:\n%3"));
-    return std::move(text.Arg(format::CodeName(first.code)).Arg(format::HexNumber(first.offset)).Arg(first.message));
+    return Message(HX_TR("Inspection", "%1 %2 at %3:\n%4"))
+        .Arg(format::SeverityWord(first.severity))
+        .Arg(format::CodeName(first.code))
+        .Arg(format::HexNumber(first.offset))
+        .Arg(first.message);
 }
 
 std::string CopiedFindingsText(std::span<const Finding> findings, std::span<const std::size_t> chosen)

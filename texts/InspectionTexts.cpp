@@ -89,10 +89,10 @@ Message CutOff(Message named)
     return Message(HX_TR("Inspection", "%1: cut off by the end of the file")).Arg(std::move(named));
 }
 
-// The error line of a fault counted once among the findings, as FindingTipLine says a finding.
-Message ErrorLine(Message sentence)
+// A finding's line in a tooltip, also for a fault counted once among the findings: "error: …".
+Message SeverityLine(Severity severity, Message sentence)
 {
-    return Message(HX_TR("Inspection", "error: %1")).Arg(std::move(sentence));
+    return Message(HX_TR("Inspection", "%1: %2")).Arg(format::SeverityWord(severity)).Arg(std::move(sentence));
 }
 
 }  // namespace
@@ -145,11 +145,7 @@ Mark MarkOf(Severity severity)
 
 Message FindingTipLine(const Finding& finding)
 {
-    switch (finding.severity) {
-    case Severity::Error: return ErrorLine(finding.message);
-    case Severity::Warning: return Message(HX_TR("Inspection", "warning: %1")).Arg(finding.message);
-    default: return Message(HX_TR("Inspection", "note: %1")).Arg(finding.message);
-    }
+    return SeverityLine(finding.severity, finding.message);
 }
 
 Message OffsetLine(std::uint64_t offset)
@@ -165,7 +161,7 @@ Message EntryText(format::Bytes file, std::uint64_t entry, std::uint64_t entryOf
     std::vector<Message> channels;
     for (std::uint32_t channel = 0; channel < entrySize && entryOffset + channel < file.size(); ++channel)
         channels.push_back(Message(HX_TR("Inspection", "%1 %2"))
-                               .Arg(format::kColorEntryChannelTitles[channel])
+                               .Arg(format::kColorEntryChannels[channel])
                                .Arg(HexNumber(file[entryOffset + channel], 2)));
     return Message(HX_TR("Inspection", "entry %1 (%2)")).Number(entry).Arg(CommaList(std::move(channels)));
 }
@@ -367,7 +363,7 @@ Message PartLine(const format::Layout& layout, format::Bytes file, const format:
         return Message(HX_TR("Inspection", "%1, %2: this byte is %3"))
             .Arg(format::ElementTitle(element))
             .Arg(EntryText(file, *what.paletteEntry, entryOffset, bitmap.colorEntrySize))
-            .Arg(what.channelTitle);
+            .Arg(what.channel);
     }
     if (what.pixelRow) {
         if (what.rowPadding)
@@ -466,7 +462,7 @@ Message ByteTextWith(const format::Layout& layout, std::span<const Finding> find
             return finding.code == fault.code && Covers(finding, offset);
         });
         if (!reported)
-            lines.Add(ErrorLine(fault.Sentence()));
+            lines.Add(SeverityLine(Severity::Error, fault.Sentence()));
     }
     return lines.Take();
 }

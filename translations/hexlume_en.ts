@@ -1095,24 +1095,6 @@
         <translation>No findings</translation>
     </message>
     <message>
-        <source>error %1 at %2:
-%3</source>
-        <translation>error %1 at %2:
-%3</translation>
-    </message>
-    <message>
-        <source>warning %1 at %2:
-%3</source>
-        <translation>warning %1 at %2:
-%3</translation>
-    </message>
-    <message>
-        <source>note %1 at %2:
-%3</source>
-        <translation>note %1 at %2:
-%3</translation>
-    </message>
-    <message>
         <source>file header</source>
         <translation>file header</translation>
     </message>
@@ -1149,24 +1131,12 @@
         <translation>%1: cut off by the end of the file</translation>
     </message>
     <message>
-        <source>error: %1</source>
-        <translation>error: %1</translation>
-    </message>
-    <message>
         <source>%1, %2 (%3, bytes %4–%5; byte %6 of %7)</source>
         <translation>%1, %2 (%3, bytes %4–%5; byte %6 of %7)</translation>
     </message>
     <message>
         <source>%1, %2 (%3, bytes %4–%5)</source>
         <translation>%1, %2 (%3, bytes %4–%5)</translation>
-    </message>
-    <message>
-        <source>warning: %1</source>
-        <translation>warning: %1</translation>
-    </message>
-    <message>
-        <source>note: %1</source>
-        <translation>note: %1</translation>
     </message>
     <message>
         <source>Offset %1 (%2)</source>
@@ -1365,6 +1335,12 @@
     <message>
         <source>%1, %2. Past the 40 bytes the table and the dump show:</source>
         <translation>%1, %2. Past the 40 bytes the table and the dump show:</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3:
+%4</source>
+        <translation>%1 %2 at %3:
+%4</translation>
     </message>
 </context>
 <context>

@@ -1069,24 +1069,6 @@
         <translation>没有检查结果</translation>
     </message>
     <message>
-        <source>error %1 at %2:
-%3</source>
-        <translation>错误 %1，位于 %2：
-%3</translation>
-    </message>
-    <message>
-        <source>warning %1 at %2:
-%3</source>
-        <translation>警告 %1，位于 %2：
-%3</translation>
-    </message>
-    <message>
-        <source>note %1 at %2:
-%3</source>
-        <translation>提示 %1，位于 %2：
-%3</translation>
-    </message>
-    <message>
         <source>file header</source>
         <translation>文件头</translation>
     </message>
@@ -1123,24 +1105,12 @@
         <translation>%1：被文件结尾截断</translation>
     </message>
     <message>
-        <source>error: %1</source>
-        <translation>错误：%1</translation>
-    </message>
-    <message>
         <source>%1, %2 (%3, bytes %4–%5; byte %6 of %7)</source>
         <translation>%1，%2（%3，字节 %4–%5；第 %6 字节，共 %7 字节）</translation>
     </message>
     <message>
         <source>%1, %2 (%3, bytes %4–%5)</source>
         <translation>%1，%2（%3，字节 %4–%5）</translation>
-    </message>
-    <message>
-        <source>warning: %1</source>
-        <translation>警告：%1</translation>
-    </message>
-    <message>
-        <source>note: %1</source>
-        <translation>提示：%1</translation>
     </message>
     <message>
         <source>Offset %1 (%2)</source>
@@ -1333,6 +1303,12 @@
     <message>
         <source>%1, %2. Past the 40 bytes the table and the dump show:</source>
         <translation>%1，%2。表格和十六进制转储显示的 40 字节之后：</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3:
+%4</source>
+        <translation>%1 %2，位于 %3：
+%4</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,6 @@
 #include <QTranslator>
 
 #include <algorithm>
-
 #include <memory>
 
 namespace hexlume {
@@ -15,7 +14,6 @@ namespace hexlume {
 namespace {
 
 struct Installed {
-    Language language = Language::Chinese;
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
     std::unique_ptr<QTranslator> source;
@@ -61,7 +59,6 @@ bool UseLanguage(Language language)
     Remove(installed.own);
     Remove(installed.qt);
     Remove(installed.source);
-    installed.language = language;
 
     const QString suffix = language == Language::English ? QStringLiteral("en") : QStringLiteral("zh_CN");
     auto own = std::make_unique<QTranslator>();
@@ -91,11 +88,6 @@ void UseSourceTexts()
     Remove(installed.source);
     installed.source = std::make_unique<SourceTexts>();
     QCoreApplication::installTranslator(installed.source.get());
-}
-
-Language CurrentLanguage()
-{
-    return Current().language;
 }
 
 QString Say(const Message& message)

@@ -21,7 +21,6 @@ bool UseLanguage(Language language);
 // in the form for its count; Qt's own in English. What the program falls back to without its
 // translations, and what most window tests read.
 void UseSourceTexts();
-Language CurrentLanguage();
 
 // A library's message in the window's language.
 QString Say(const Message& message);

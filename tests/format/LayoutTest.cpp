@@ -182,7 +182,7 @@ TEST(ByteDescription, NamesFieldEntryChannelRowColumnAndPadding)
 
     const ByteDescription red = DescribeByte(layout, 54 + 4 + 2);
     EXPECT_EQ(red.paletteEntry, 1u);
-    EXPECT_EQ(red.channel, "red");
+    EXPECT_EQ(Message(red.channel), "red");
 
     const ByteDescription firstStored = DescribeByte(layout, 62 + 1);
     EXPECT_EQ(firstStored.pixelRow, 1u);  // the first row stored is the bottom one
