@@ -164,11 +164,7 @@ void ReadInfoHeader(Bytes file, std::uint64_t infoStart, BitmapFormat& format)
 }
 
 // The one header no version names: the words, not a constant.
-const Message& UnknownHeader()
-{
-    static const Message unknown(HX_TR("Layout", "unknown header"));
-    return unknown;
-}
+constexpr MessageTemplate kUnknownHeader = HX_TR("Layout", "unknown header");
 
 }  // namespace
 
@@ -184,14 +180,14 @@ std::string_view HeaderVersionName(HeaderVersion version)
     case HeaderVersion::V5: return "BITMAPV5HEADER";
     case HeaderVersion::Unknown: break;
     }
-    return UnknownHeader().English();
+    return kUnknownHeader.text;
 }
 
 namespace say {
 
 Message Header(HeaderVersion version)
 {
-    return version == HeaderVersion::Unknown ? UnknownHeader() : Message::Verbatim(std::string(HeaderVersionName(version)));
+    return version == HeaderVersion::Unknown ? Message(kUnknownHeader) : Message::Verbatim(std::string(HeaderVersionName(version)));
 }
 
 }  // namespace say
